@@ -1,0 +1,76 @@
+# Shared by the scripts: where things are, the private Wine prefix, and a
+# private X display. Sourced, not run.
+ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+BUILD=${VELMORA_BUILD:-$ROOT/build}
+NATIVE=$BUILD/native
+WIN=$BUILD/win
+JOBS=${JOBS:-$(nproc)}
+
+export WINEPREFIX=${WINEPREFIX:-$BUILD/wineprefix}
+export WINEARCH=${WINEARCH:-win32}
+export WINEDEBUG=${WINEDEBUG:--all}
+# No Mono or Gecko installer prompts, ever: there is no network for them.
+export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
+
+log() { printf '%s\n' "$*" >&2; }
+
+# Creates the Wine prefix once: frame drawn inside the window like on
+# Windows, and Chinese-capable fonts behind the names the program asks for.
+prepare_prefix() {
+  [ -f "$WINEPREFIX/.velmora-ready" ] && return 0
+  log "Preparing Wine prefix $WINEPREFIX (once)"
+  mkdir -p "$WINEPREFIX"
+  DISPLAY= wineboot -i >/dev/null 2>&1 || true
+  local reg="$WINEPREFIX/velmora-setup.reg"
+  {
+    printf 'Windows Registry Editor Version 5.00\r\n\r\n'
+    printf '[HKEY_CURRENT_USER\\Software\\Wine\\X11 Driver]\r\n"Decorated"="N"\r\n\r\n'
+    printf '[HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows NT\\CurrentVersion\\FontSubstitutes]\r\n'
+    for face in 宋体 新宋体 SimSun NSimSun 微软雅黑 "Microsoft YaHei" "MS Shell Dlg" "MS Shell Dlg 2"; do
+      printf '"%s"="WenQuanYi Zen Hei"\r\n' "$face"
+    done
+    printf '\r\n'
+  } | iconv -f UTF-8 -t UTF-16 > "$reg"
+  DISPLAY= wine regedit /S "$reg" >/dev/null 2>&1
+  wineserver -w
+  touch "$WINEPREFIX/.velmora-ready"
+}
+
+# Starts a private Xvfb unless DISPLAY is already usable; sets DISPLAY and
+# XVFB_PID (empty when an existing display is used).
+XVFB_PID=
+start_display() {
+  if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
+    return 0
+  fi
+  local fdfile
+  fdfile=$(mktemp)
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$fdfile" >/dev/null 2>&1 &
+  XVFB_PID=$!
+  local i
+  for i in $(seq 100); do
+    [ -s "$fdfile" ] && break
+    sleep 0.1
+  done
+  export DISPLAY=:$(head -n1 "$fdfile")
+  rm -f "$fdfile"
+  log "Started Xvfb on $DISPLAY"
+}
+
+stop_display() {
+  if [ -n "$XVFB_PID" ]; then
+    kill "$XVFB_PID" 2>/dev/null || true
+    wait "$XVFB_PID" 2>/dev/null || true
+    XVFB_PID=
+  fi
+}
+
+# A persistent wineserver makes each Wine process start faster.
+# Wine's own service processes are started here, detached from our output:
+# started later under ctest they would hold its pipes open and every test
+# would wait for its time-out.
+start_wineserver() {
+  wineserver -p >/dev/null 2>&1 || true
+  wine cmd /c exit </dev/null >/dev/null 2>&1 || true
+}
+stop_wineserver() { wineserver -k >/dev/null 2>&1 || true; }

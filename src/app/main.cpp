@@ -1,0 +1,4 @@
+// Program entry. The main window arrives with the toolkit.
+#include <windows.h>
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) { return 0; }

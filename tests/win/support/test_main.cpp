@@ -1,0 +1,18 @@
+// Entry of every Windows test program: the process is set up the way the
+// real program sets itself up (common controls v6 classes, OLE for the
+// hosted browser) before GoogleTest runs the cases.
+#include <windows.h>
+#include <commctrl.h>
+#include <ole2.h>
+
+#include <gtest/gtest.h>
+
+int main(int argc, char** argv) {
+    INITCOMMONCONTROLSEX icc{sizeof(icc), ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&icc);
+    OleInitialize(nullptr);
+    testing::InitGoogleTest(&argc, argv);
+    int result = RUN_ALL_TESTS();
+    OleUninitialize();
+    return result;
+}
