@@ -1,0 +1,22 @@
+#pragma once
+// A programming error caught at run time: the message names the source unit
+// and line, like the assertion reports of the rest of the program.
+#include <stdexcept>
+#include <string>
+
+class EAssertionFailed : public std::logic_error {
+public:
+    // message and unit are UTF-8 (the message is Chinese).
+    EAssertionFailed(const std::string& message, const std::string& unit, int line)
+        : std::logic_error(message + " (" + unit + ", line " + std::to_string(line) + ")"),
+          message_(message), unit_(unit), line_(line) {}
+
+    const std::string& Message() const { return message_; }
+    const std::string& Unit() const { return unit_; }
+    int Line() const { return line_; }
+
+private:
+    std::string message_;
+    std::string unit_;
+    int line_;
+};
