@@ -1,0 +1,41 @@
+// Expansion of LZHUF-compressed skin images (4 KB window, 60-byte matches,
+// adaptive Huffman coding of literals and lengths).
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+class ElzhException : public std::runtime_error {
+public:
+    explicit ElzhException(const std::string& message) : std::runtime_error(message) {}
+};
+
+extern const char* const kLzhNoMemoryMessage; // "LZH : Cannot get memory for dictionary tables"
+extern const char* const
+    kLzhFreeFailedMessage; // "LZH : Error freeing memory for dictionary tables"
+
+// One decoder per expansion. The input is borrowed; bytes past its end read as
+// zero bits. Expanded bytes are appended to the output as they are produced.
+class TLZH {
+public:
+    TLZH(const std::uint8_t* input, std::size_t inputSize, std::vector<std::uint8_t>& output)
+        : input_(input), inputSize_(inputSize), output_(output) {}
+
+    // Appends at least `size` bytes (a final match is copied whole, so up to 59
+    // more); nothing when size <= 0. Throws ElzhException when the tables
+    // cannot be allocated; output growth failures propagate as std::bad_alloc.
+    void Decode(std::int32_t size);
+
+private:
+    const std::uint8_t* input_;
+    std::size_t inputSize_;
+    std::vector<std::uint8_t>& output_;
+};
+
+// Expands a whole skin file image (signed 32-bit little-endian expanded size,
+// then the bit stream) without any size check; callers that take untrusted
+// images go through TSkinReader, which bounds the declared size first.
+std::vector<std::uint8_t> LzhExpandImage(const std::uint8_t* image, std::size_t size);
