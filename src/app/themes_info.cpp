@@ -1,0 +1,92 @@
+#include "app/themes_info.h"
+
+#include "app/theme_file.h"
+#include "app/theme_paths.h"
+
+#include <windows.h>
+
+#include <utility>
+
+namespace {
+
+const wchar_t kThemesSuffix[] = L"\\Resources\\Themes\\";
+const wchar_t kWallpaperSuffix[] = L"\\Web\\Wallpaper\\";
+
+struct FindCloser {
+    void operator()(HANDLE h) const { FindClose(h); }
+};
+using UniqueFind = std::unique_ptr<void, FindCloser>;
+
+std::wstring LowerCase(std::wstring text) {
+    if (!text.empty()) CharLowerBuffW(text.data(), (DWORD)text.size());
+    return text;
+}
+
+// The folder removed with a theme: the last folder of its visual style,
+// taken as a direct sub-folder of the theme folder. Styles already under a
+// Resources\Themes folder are the system's own and are left alone; anything
+// that cannot name exactly one sub-folder gives no folder at all.
+std::wstring ThemeDirFor(const std::wstring& visualStylePath, const std::wstring& themesPath) {
+    std::wstring expanded = ExpandEnvironment(visualStylePath);
+    size_t slash = expanded.rfind(L'\\');
+    if (slash == std::wstring::npos) return {};
+    std::wstring folder = LowerCase(expanded.substr(0, slash));
+    if (folder.find(L"\\resources\\themes\\") != std::wstring::npos) return {};
+    std::wstring last = folder.substr(folder.rfind(L'\\') + 1); // whole text when no backslash
+    if (folder.rfind(L'\\') == std::wstring::npos || !IsPlainEntryName(last)) return {};
+    return themesPath + last;
+}
+
+void ReadTheme(TThemeBase& theme, const std::wstring& themesPath, const std::wstring& name) {
+    theme.FileName = name;
+    theme.Path = themesPath + name;
+    TThemeFile file = TThemeFile::Load(theme.Path);
+    theme.DisplayName = file.ReadString(L"Theme", L"DisplayName");
+    theme.Wallpaper = ExpandEnvironment(file.ReadString(L"Control Panel\\Desktop", L"Wallpaper"));
+    theme.ThemeDir = ThemeDirFor(file.ReadString(L"VisualStyles", L"Path"), themesPath);
+    if (file.SectionHasKeys(L"tavro123")) theme.Company = tcTavro123;
+}
+
+} // namespace
+
+TThemeBase& TItems::Add() {
+    items_.push_back(std::make_unique<TThemeBase>());
+    return *items_.back();
+}
+
+TThemeBase& TItems::GetItem(int index) const {
+    if (index < 0 || index >= Count())
+        throw EAssertionFailed("GetItem 索引值超出!", "Src\\ThemesInfo", 206);
+    return *items_[index];
+}
+
+void TItems::Clear() {
+    while (!items_.empty())
+        items_.pop_back();
+}
+
+void TItems::Exchange(int a, int b) {
+    GetItem(a);
+    GetItem(b);
+    std::swap(items_[a], items_[b]);
+}
+
+TThemesInfo::TThemesInfo() {
+    Refresh();
+}
+
+void TThemesInfo::Refresh() {
+    Items.Clear();
+    ThemesPath = EnvironmentValue(L"windir") + kThemesSuffix;
+    WallpaperPath = EnvironmentValue(L"SystemRoot") + kWallpaperSuffix;
+
+    WIN32_FIND_DATAW found;
+    HANDLE raw = FindFirstFileW((LongPathForm(ThemesPath) + L"*.theme").c_str(), &found);
+    if (raw == INVALID_HANDLE_VALUE) return;
+    UniqueFind search(raw);
+    do {
+        // A folder named like a theme is not a theme file and cannot be uninstalled.
+        if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) continue;
+        ReadTheme(Items.Add(), ThemesPath, found.cFileName);
+    } while (FindNextFileW(raw, &found));
+}
