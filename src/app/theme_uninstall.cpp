@@ -1,0 +1,131 @@
+#include "app/theme_uninstall.h"
+
+#include "app/theme_paths.h"
+
+#include <windows.h>
+
+#include <memory>
+
+namespace {
+
+struct FindCloser {
+    void operator()(HANDLE h) const { FindClose(h); }
+};
+using UniqueFind = std::unique_ptr<void, FindCloser>;
+
+// Short (8.3) spellings are resolved too so that two names of one file compare equal.
+std::wstring CanonicalFile(const std::wstring& path) {
+    std::wstring full = NormalisePath(path);
+    if (full.empty()) return {};
+    std::wstring longForm = LongPathForm(full);
+    DWORD size = GetLongPathNameW(longForm.c_str(), nullptr, 0);
+    if (size == 0) return full;
+    std::wstring out(size, L'\0');
+    DWORD got = GetLongPathNameW(longForm.c_str(), out.data(), size);
+    if (got == 0 || got >= size) return full;
+    out.resize(got);
+    if (out.rfind(L"\\\\?\\", 0) == 0) out.erase(0, 4);
+    return out;
+}
+
+bool IsSameRecord(const TThemeBase& a, const TThemeBase& b) {
+    return &a == &b || SameTextNoCase(a.Path, b.Path);
+}
+
+bool IsPlainFile(const std::wstring& path) {
+    DWORD attributes = GetFileAttributesW(LongPathForm(path).c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+void RemoveEntry(const std::wstring& path, DWORD attributes) {
+    if (attributes & FILE_ATTRIBUTE_READONLY)
+        SetFileAttributesW(path.c_str(), attributes & ~FILE_ATTRIBUTE_READONLY);
+    if (attributes & FILE_ATTRIBUTE_DIRECTORY)
+        RemoveDirectoryW(path.c_str());
+    else
+        DeleteFileW(path.c_str());
+}
+
+void RemoveContents(const std::wstring& folder) {
+    WIN32_FIND_DATAW found;
+    HANDLE raw = FindFirstFileW((folder + L"\\*").c_str(), &found);
+    if (raw == INVALID_HANDLE_VALUE) return;
+    UniqueFind search(raw);
+    do {
+        std::wstring name = found.cFileName;
+        if (name == L"." || name == L"..") continue;
+        std::wstring full = folder + L"\\" + name;
+        bool isLink = found.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT;
+        if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && !isLink) RemoveContents(full);
+        RemoveEntry(full, found.dwFileAttributes);
+    } while (FindNextFileW(raw, &found));
+}
+
+void ShowUninstallFailure() {
+    MessageBoxW(nullptr, L"主题可能正在使用,请切换到其\r\n它主题后再卸载本主题!", L"卸载失败",
+                MB_ICONERROR | MB_OK);
+}
+
+} // namespace
+
+bool IsRemovableWallpaper(const TThemeBase& theme, const TThemesInfo& catalogue) {
+    if (!HasImageExtension(theme.Wallpaper)) return false;
+    std::wstring wallpaper = CanonicalFile(theme.Wallpaper);
+    if (wallpaper.empty()) return false;
+    std::wstring windows = EnvironmentValue(L"windir");
+    if (windows.empty()) return false;
+    bool inThemes =
+        IsInsideFolder(wallpaper, CanonicalFile(windows + L"\\Resources\\Themes"), false);
+    bool inWallpapers =
+        IsInsideFolder(wallpaper, CanonicalFile(windows + L"\\Web\\Wallpaper"), true);
+    if (!inThemes && !inWallpapers) return false;
+    for (int i = 0; i < catalogue.Items.Count(); ++i) {
+        const TThemeBase& other = catalogue.Items.GetItem(i);
+        if (IsSameRecord(other, theme) || other.Wallpaper.empty()) continue;
+        if (SameTextNoCase(CanonicalFile(other.Wallpaper), wallpaper)) return false;
+    }
+    return true;
+}
+
+bool IsRemovableThemeDir(const TThemeBase& theme, const TThemesInfo& catalogue) {
+    const std::wstring& dir = theme.ThemeDir;
+    const std::wstring& themes = catalogue.ThemesPath;
+    if (dir.size() <= themes.size() || !SameTextNoCase(dir.substr(0, themes.size()), themes))
+        return false;
+    if (!IsPlainEntryName(dir.substr(themes.size()))) return false;
+    for (int i = 0; i < catalogue.Items.Count(); ++i) {
+        const TThemeBase& other = catalogue.Items.GetItem(i);
+        if (!IsSameRecord(other, theme) && SameTextNoCase(other.ThemeDir, dir)) return false;
+    }
+    return true;
+}
+
+std::wstring TavroShortcutPath(const TThemeBase& theme) {
+    if (!IsPlainEntryName(theme.DisplayName)) return {};
+    return EnvironmentValue(L"ALLUSERSPROFILE") + L"\\「开始」菜单\\程序\\Tavro主题\\" +
+           theme.DisplayName + L".lnk";
+}
+
+void RemoveFolderTree(const std::wstring& folder) {
+    std::wstring path = LongPathForm(folder);
+    DWORD attributes = GetFileAttributesW(path.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_DIRECTORY)) return;
+    // A link in place of the folder goes as itself; what it points at stays.
+    if (!(attributes & FILE_ATTRIBUTE_REPARSE_POINT)) RemoveContents(path);
+    RemoveEntry(path, attributes);
+}
+
+bool UninstallTheme(const TThemeBase& theme, const TThemesInfo& catalogue) {
+    if (theme.Path.empty() || !DeleteFileW(LongPathForm(theme.Path).c_str())) {
+        ShowUninstallFailure();
+        return false;
+    }
+    if (IsRemovableWallpaper(theme, catalogue) && IsPlainFile(theme.Wallpaper))
+        DeleteFileW(LongPathForm(theme.Wallpaper).c_str());
+    if (IsRemovableThemeDir(theme, catalogue)) RemoveFolderTree(theme.ThemeDir);
+    if (theme.Company == tcTavro123) {
+        std::wstring shortcut = TavroShortcutPath(theme);
+        if (!shortcut.empty()) DeleteFileW(LongPathForm(shortcut).c_str());
+    }
+    return true;
+}
