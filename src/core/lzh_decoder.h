@@ -2,6 +2,7 @@
 // adaptive Huffman coding of literals and lengths).
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <stdexcept>
@@ -12,6 +13,17 @@ class ElzhException : public std::runtime_error {
 public:
     explicit ElzhException(const std::string& message) : std::runtime_error(message) {}
 };
+
+// Upper 6 position bits and total code length (3..8 bits) for the first 8
+// bits of a coded match position; the encoder derives its codes from these.
+extern const std::array<std::uint8_t, 256> kLzhPositionCode;
+extern const std::array<std::uint8_t, 256> kLzhPositionLength;
+
+// Ring of the match window, its initial space fill and the match lengths.
+constexpr int kLzhWindowSize = 4096;
+constexpr int kLzhMaxMatch = 60;
+constexpr int kLzhMinMatch = 3;
+constexpr int kLzhRingStart = kLzhWindowSize - kLzhMaxMatch;
 
 extern const char* const kLzhNoMemoryMessage; // "LZH : Cannot get memory for dictionary tables"
 extern const char* const

@@ -1,0 +1,219 @@
+#include "core/lzh_decoder.h"
+
+#include "core/lzh_tree.h"
+
+#include <algorithm>
+#include <array>
+#include <memory>
+#include <cstring>
+#include <new>
+
+const char* const kLzhNoMemoryMessage = "LZH : Cannot get memory for dictionary tables";
+const char* const kLzhFreeFailedMessage = "LZH : Error freeing memory for dictionary tables";
+
+namespace {
+
+constexpr std::array<std::uint8_t, 256> MakePositionCodes() {
+    // Runs of (value count, repeat): 0 x32, 1..3 x16, 4..11 x8, 12..23 x4,
+    // 24..47 x2, 48..63 x1.
+    std::array<std::uint8_t, 256> table{};
+    const int runs[][3] = {{0, 0, 32},  {1, 3, 16},  {4, 11, 8},
+                           {12, 23, 4}, {24, 47, 2}, {48, 63, 1}};
+    int at = 0;
+    for (const auto& run : runs)
+        for (int value = run[0]; value <= run[1]; ++value)
+            for (int n = 0; n < run[2]; ++n)
+                table[at++] = static_cast<std::uint8_t>(value);
+    return table;
+}
+
+constexpr std::array<std::uint8_t, 256> MakePositionLengths() {
+    std::array<std::uint8_t, 256> table{};
+    const int runs[][2] = {{3, 32}, {4, 48}, {5, 64}, {6, 48}, {7, 48}, {8, 16}};
+    int at = 0;
+    for (const auto& run : runs)
+        for (int n = 0; n < run[1]; ++n)
+            table[at++] = static_cast<std::uint8_t>(run[0]);
+    return table;
+}
+
+constexpr auto kPositionCodes = MakePositionCodes();
+constexpr auto kPositionLengths = MakePositionLengths();
+
+// For each first byte: the upper position bits already shifted into place
+// and the total bit count of the coded position (length + 6).
+struct TPositionEntry {
+    std::uint16_t upper;
+    std::uint8_t bits;
+};
+constexpr std::array<TPositionEntry, 256> MakePositionEntries() {
+    std::array<TPositionEntry, 256> table{};
+    for (int v = 0; v < 256; ++v)
+        table[v] = {static_cast<std::uint16_t>(kPositionCodes[v] << 6),
+                    static_cast<std::uint8_t>(kPositionLengths[v] + 6)};
+    return table;
+}
+constexpr auto kPositionEntries = MakePositionEntries();
+
+inline std::uint64_t LoadBigEndian64(const std::uint8_t* p) {
+    std::uint64_t v = 0;
+    for (int i = 0; i < 8; ++i)
+        v = (v << 8) | p[i];
+    return v;
+}
+
+// MSB-first bit input over a borrowed buffer. Bits are kept left-aligned in a
+// 64-bit word; past the end of the input the stream continues with zeros.
+class TBitInput {
+public:
+    TBitInput(const std::uint8_t* data, std::size_t size) : next_(data), end_(data + size) {}
+
+    // Leaves at least 56 bits buffered.
+    void Refill() {
+        if (end_ - next_ >= 8) {
+            bits_ |= LoadBigEndian64(next_) >> count_;
+            next_ += (63 - count_) >> 3;
+            count_ |= 56;
+            return;
+        }
+        while (count_ <= 56) {
+            if (next_ != end_) bits_ |= static_cast<std::uint64_t>(*next_++) << (56 - count_);
+            count_ += 8;
+        }
+    }
+
+    unsigned TopBit() const { return static_cast<unsigned>(bits_ >> 63); }
+    std::uint32_t Peek(unsigned n) const { return static_cast<std::uint32_t>(bits_ >> (64 - n)); }
+    void Skip(unsigned n) {
+        bits_ <<= n;
+        count_ -= n;
+    }
+    unsigned Count() const { return count_; }
+
+private:
+    const std::uint8_t* next_;
+    const std::uint8_t* end_;
+    std::uint64_t bits_ = 0;
+    unsigned count_ = 0;
+};
+
+// The output grows as bytes are produced, never from the declared size, so a
+// lying header costs no memory until its bytes are actually decoded.
+class TOutput {
+public:
+    // Room for the longest match plus the 8-byte over-copy of CopyMatch.
+    static constexpr std::ptrdiff_t kSlack = kLzhMaxMatch + 8;
+
+    explicit TOutput(std::vector<std::uint8_t>& target) : target_(target), base_(target.size()) {
+        Grow();
+    }
+    ~TOutput() { target_.resize(base_ + Produced()); }
+    TOutput(const TOutput&) = delete;
+    TOutput& operator=(const TOutput&) = delete;
+
+    std::size_t Produced() const { return static_cast<std::size_t>(dst_ - start_); }
+
+    void Reserve() {
+        if (limit_ - dst_ < kSlack) Grow();
+    }
+
+    void Put(std::uint8_t byte) { *dst_++ = byte; }
+
+    // Copies `length` bytes from `distance` back (1..4096). Bytes before the
+    // start of this expansion are the ring's initial spaces.
+    void CopyMatch(std::size_t distance, int length) {
+        if (distance > Produced()) {
+            CopyFromInitialRing(distance, length);
+            return;
+        }
+        const std::uint8_t* src = dst_ - distance;
+        if (distance >= 8) {
+            // Chunks of 8 never read bytes they have not yet written.
+            for (int k = 0; k < length; k += 8)
+                std::memcpy(dst_ + k, src + k, 8);
+        } else {
+            for (int k = 0; k < length; ++k)
+                dst_[k] = src[k];
+        }
+        dst_ += length;
+    }
+
+private:
+    void CopyFromInitialRing(std::size_t distance, int length) {
+        for (int k = 0; k < length; ++k) {
+            const std::size_t produced = Produced();
+            *dst_++ = distance > produced ? 0x20 : dst_[-static_cast<std::ptrdiff_t>(distance)];
+        }
+    }
+
+    void Grow() {
+        const std::size_t produced = start_ ? Produced() : 0;
+        const std::size_t room = std::max<std::size_t>(64 * 1024, 2 * produced);
+        target_.resize(base_ + produced + room);
+        start_ = target_.data() + base_;
+        dst_ = start_ + produced;
+        limit_ = target_.data() + target_.size();
+    }
+
+    std::vector<std::uint8_t>& target_;
+    std::size_t base_;
+    std::uint8_t* start_ = nullptr;
+    std::uint8_t* dst_ = nullptr;
+    std::uint8_t* limit_ = nullptr;
+};
+
+void Expand(TLzhTree& tree, TBitInput& in, TOutput& out, std::size_t size) {
+    tree.Start();
+    while (out.Produced() < size) {
+        out.Reserve();
+        in.Refill();
+        // A sibling-ordered tree whose root count stays below 0x8000 is at
+        // most 21 levels deep, well inside the 56 buffered bits.
+        int node = tree.child[TLzhTree::kRoot];
+        while (node < TLzhTree::kNodes) {
+            node = tree.child[node + in.TopBit()];
+            in.Skip(1);
+        }
+        const int symbol = node - TLzhTree::kNodes;
+        tree.Update(symbol);
+        if (symbol < 256) {
+            out.Put(static_cast<std::uint8_t>(symbol));
+            continue;
+        }
+        if (in.Count() < 14) in.Refill();
+        const std::uint32_t coded = in.Peek(14);
+        const TPositionEntry entry = kPositionEntries[coded >> 6];
+        const std::uint32_t low = (coded >> (14 - entry.bits)) & 0x3F;
+        in.Skip(entry.bits);
+        const std::size_t distance = (entry.upper | low) + 1u;
+        out.CopyMatch(distance, symbol - 256 + kLzhMinMatch);
+    }
+}
+
+} // namespace
+
+const std::array<std::uint8_t, 256> kLzhPositionCode = kPositionCodes;
+const std::array<std::uint8_t, 256> kLzhPositionLength = kPositionLengths;
+
+void TLZH::Decode(std::int32_t size) {
+    if (size <= 0) return;
+    std::unique_ptr<TLzhTree> tree;
+    try {
+        tree = std::make_unique<TLzhTree>();
+    } catch (const std::bad_alloc&) {
+        throw ElzhException(kLzhNoMemoryMessage);
+    }
+    TBitInput in(input_, inputSize_);
+    TOutput out(output_);
+    Expand(*tree, in, out, static_cast<std::size_t>(size));
+}
+
+std::vector<std::uint8_t> LzhExpandImage(const std::uint8_t* image, std::size_t size) {
+    std::vector<std::uint8_t> output;
+    if (size < 4) return output;
+    const auto declared = static_cast<std::int32_t>(
+        static_cast<std::uint32_t>(image[0]) | static_cast<std::uint32_t>(image[1]) << 8 |
+        static_cast<std::uint32_t>(image[2]) << 16 | static_cast<std::uint32_t>(image[3]) << 24);
+    TLZH(image + 4, size - 4, output).Decode(declared);
+    return output;
+}
