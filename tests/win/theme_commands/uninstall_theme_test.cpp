@@ -1,0 +1,222 @@
+// Uninstalling removes exactly what belongs to the theme, and nothing that a
+// hostile .theme file points at outside it.
+#include "app/theme_uninstall.h"
+#include "app/themes_info.h"
+#include "support/message_box_answerer.h"
+#include "support/theme_fixture.h"
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const TThemeBase* Find(const TThemesInfo& info, const std::wstring& fileName) {
+    for (int i = 0; i < info.Items.Count(); ++i)
+        if (info.Items.GetItem(i).FileName == fileName) return &info.Items.GetItem(i);
+    return nullptr;
+}
+
+// Uninstalls under a watch that answers any message box, so that a test never
+// hangs on one; returns the boxes that were shown.
+std::vector<TAnsweredBox> Uninstall(const std::wstring& fileName, bool expectDeleted = true) {
+    TThemesInfo info;
+    const TThemeBase* theme = Find(info, fileName);
+    EXPECT_NE(theme, nullptr) << Narrow(fileName);
+    if (!theme) return {};
+    TMessageBoxAnswerer answerer(IDOK);
+    EXPECT_EQ(UninstallTheme(*theme, info), expectDeleted);
+    return answerer.Boxes();
+}
+
+// The system theme and its style folder, always present: nothing may remove them.
+void AddLuna(const TThemeFixture& fixture, TSurvivors& survivors) {
+    survivors.Add(fixture.AddTheme(
+        L"Luna.theme", Utf16Bytes(L"[Theme]\r\nDisplayName=@themeui.dll,-2017\r\n[VisualStyles]\r\n"
+                                  L"Path=%ResourceDir%\\Themes\\Luna\\Luna.msstyles\r\n")));
+    survivors.Add(fixture.AddTheme(L"Luna\\Luna.msstyles", "style"));
+}
+
+} // namespace
+
+TEST(UninstallTheme, RemovesThemeWallpaperStyleFolderAndShortcut) {
+    TThemeFixture fixture;
+    TSurvivors survivors;
+    AddLuna(fixture, survivors);
+    fixture.AddTheme(
+        L"tavro.theme",
+        Utf16Bytes(L"[Theme]\r\nDisplayName=蓝天\r\n[Control Panel\\Desktop]\r\n"
+                   L"Wallpaper=%windir%\\Web\\Wallpaper\\蓝天.bmp\r\n[VisualStyles]\r\n"
+                   L"Path=C:\\Program Files\\Tavro\\BlueSky\\BlueSky.msstyles\r\n"
+                   L"[tavro123]\r\nid=1\r\n"));
+    std::wstring wallpaper = fixture.AddFile(fixture.Wallpapers() + L"蓝天.bmp", "BM");
+    std::wstring style = fixture.AddTheme(L"BlueSky\\Shell\\shell.dll", "dll");
+    std::wstring shortcut = fixture.AddFile(fixture.StartMenu() + L"蓝天.lnk", "lnk");
+    fixture.AddTheme(L"other.theme",
+                     Gb2312Bytes(L"[Theme]\r\nDisplayName=蓝天\r\n[Control Panel\\Desktop]\r\n"
+                                 L"Wallpaper=%windir%\\Web\\Wallpaper\\other.bmp\r\n"));
+    survivors.Add(fixture.Themes() + L"other.theme");
+    survivors.Add(fixture.AddFile(fixture.Wallpapers() + L"other.bmp", "BM2"));
+    survivors.Add(fixture.AddFile(fixture.StartMenu() + L"其它.lnk", "lnk2"));
+
+    EXPECT_TRUE(Uninstall(L"tavro.theme").empty());
+    EXPECT_FALSE(FileExists(fixture.Themes() + L"tavro.theme"));
+    EXPECT_FALSE(FileExists(wallpaper));
+    EXPECT_FALSE(FileExists(style));
+    EXPECT_FALSE(FolderExists(fixture.Themes() + L"BlueSky"));
+    EXPECT_FALSE(FileExists(shortcut));
+    EXPECT_TRUE(survivors.Lost().empty());
+
+    // A theme that is not from Tavro never touches the start menu, even with
+    // the same display name.
+    fixture.AddFile(fixture.StartMenu() + L"蓝天.lnk", "lnk");
+    survivors.Add(fixture.StartMenu() + L"蓝天.lnk");
+    EXPECT_TRUE(Uninstall(L"other.theme").empty());
+    EXPECT_FALSE(FileExists(fixture.Themes() + L"other.theme"));
+    EXPECT_FALSE(FileExists(fixture.Wallpapers() + L"other.bmp"));
+}
+
+TEST(UninstallTheme, ThemeInUseShowsTheFailureAndKeepsEverything) {
+    TThemeFixture fixture;
+    TSurvivors survivors;
+    std::wstring path = fixture.AddTheme(
+        L"busy.theme", Utf16Bytes(L"[Theme]\r\nDisplayName=忙\r\n[Control Panel\\Desktop]\r\n"
+                                  L"Wallpaper=%windir%\\Web\\Wallpaper\\busy.bmp\r\n"
+                                  L"[VisualStyles]\r\nPath=C:\\S\\Busy\\Busy.msstyles\r\n"
+                                  L"[tavro123]\r\nid=2\r\n"));
+    survivors.Add(path);
+    survivors.Add(fixture.AddFile(fixture.Wallpapers() + L"busy.bmp", "BM"));
+    survivors.Add(fixture.AddTheme(L"Busy\\Busy.msstyles", "style"));
+    survivors.Add(fixture.AddFile(fixture.StartMenu() + L"忙.lnk", "lnk"));
+
+    HANDLE held = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                              0, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    std::vector<TAnsweredBox> boxes = Uninstall(L"busy.theme", false);
+    CloseHandle(held);
+
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].Caption, L"卸载失败");
+    EXPECT_EQ(boxes[0].Text, L"主题可能正在使用,请切换到其\r\n它主题后再卸载本主题!");
+    EXPECT_FALSE(boxes[0].HasOwner);
+    EXPECT_EQ(boxes[0].Buttons, std::vector<int>{IDOK});
+    EXPECT_TRUE(boxes[0].HasIcon);
+    EXPECT_TRUE(survivors.Lost().empty());
+}
+
+TEST(UninstallTheme, HostileThemesRemoveNothingOutsideTheirOwnFiles) {
+    struct Case {
+        const char* Name;
+        std::wstring Text;              // written as UTF-16; %ROOT% is the test folder
+        std::vector<std::wstring> Keep; // below the test folder, must survive
+        std::vector<std::wstring> Gone; // below the test folder, must be removed
+    };
+    const Case cases[] = {
+        {"dot-dot style folder and wallpaper",
+         L"[VisualStyles]\r\nPath=%ROOT%\\Styles\\..\\x.msstyles\r\n[Control Panel\\Desktop]\r\n"
+         L"Wallpaper=%windir%\\Web\\Wallpaper\\..\\..\\Secret\\s.bmp\r\n",
+         {L"Windows\\Resources\\Themes\\keep\\k.msstyles", L"Windows\\Secret\\s.bmp",
+          L"Styles\\x.msstyles"},
+         {}},
+        {"trailing dots in the style folder",
+         L"[VisualStyles]\r\nPath=%ROOT%\\Styles\\...\\x.msstyles\r\n",
+         {L"Windows\\Resources\\Themes\\keep\\k.msstyles"},
+         {}},
+        {"quotes in the style folder",
+         L"[VisualStyles]\r\nPath=C:\\x\\a\" & rd \"C:\\x.msstyles\r\n",
+         {L"Windows\\Resources\\Themes\\keep\\k.msstyles", L"keep.txt"},
+         {}},
+        {"command text in the style path",
+         L"[VisualStyles]\r\nPath=C:\\a\" & rd /s /q \"%ROOT%\\Outside\\x.msstyles\r\n",
+         {L"Outside\\o.txt", L"Windows\\Resources\\Themes\\keep\\k.msstyles"},
+         {}},
+        {"ampersand is a plain folder name",
+         L"[VisualStyles]\r\nPath=%ROOT%\\a&b\\x.msstyles\r\n",
+         {L"a&b\\keep.txt"},
+         {L"Windows\\Resources\\Themes\\a&b\\x.msstyles"}},
+        {"UNC wallpaper",
+         L"[Control Panel\\Desktop]\r\nWallpaper=\\\\localhost\\share\\x.bmp\r\n",
+         {},
+         {}},
+        {"wallpaper in the user's documents",
+         L"[Control Panel\\Desktop]\r\nWallpaper=%ROOT%\\Documents\\photo.jpg\r\n",
+         {L"Documents\\photo.jpg"},
+         {}},
+        {"another theme file as wallpaper",
+         L"[Control Panel\\Desktop]\r\nWallpaper=%windir%\\Resources\\Themes\\Luna.theme\r\n",
+         {},
+         {}},
+        {"system wallpaper below Web\\Wallpaper",
+         L"[Control Panel\\Desktop]\r\nWallpaper=%windir%\\Web\\Wallpaper\\Windows\\img0.jpg\r\n",
+         {L"Windows\\Web\\Wallpaper\\Windows\\img0.jpg"},
+         {}},
+        {"wallpaper inside the theme folder tree",
+         L"[Control Panel\\Desktop]\r\nWallpaper=%windir%\\Resources\\Themes\\Pics\\p.png\r\n",
+         {},
+         {L"Windows\\Resources\\Themes\\Pics\\p.png"}},
+        {"style folder of the system theme",
+         L"[VisualStyles]\r\nPath=%ResourceDir%\\Themes\\Luna\\Luna.msstyles\r\n",
+         {},
+         {}},
+        {"shortcut name climbing out of the start menu",
+         L"[Theme]\r\nDisplayName=..\\..\\victim\r\n[tavro123]\r\nid=1\r\n",
+         {L"AllUsers\\「开始」菜单\\victim.lnk", L"AllUsers\\「开始」菜单\\程序\\victim.lnk"},
+         {}},
+        {"shortcut name with a stream",
+         L"[Theme]\r\nDisplayName=x:y\r\n[tavro123]\r\nid=1\r\n",
+         {L"AllUsers\\「开始」菜单\\程序\\Tavro主题\\x"},
+         {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Name);
+        TThemeFixture fixture;
+        TEnvironmentOverride root(L"ROOT", fixture.Root().Path().c_str());
+        TSurvivors survivors;
+        AddLuna(fixture, survivors);
+        fixture.AddTheme(L"hostile.theme", Utf16Bytes(c.Text));
+        for (const auto& keep : c.Keep)
+            survivors.Add(fixture.Root().WriteFile(keep, "keep"));
+        for (const auto& gone : c.Gone)
+            fixture.Root().WriteFile(gone, "gone");
+
+        EXPECT_TRUE(Uninstall(L"hostile.theme").empty());
+        EXPECT_FALSE(FileExists(fixture.Themes() + L"hostile.theme"));
+        for (const auto& lost : survivors.Lost())
+            ADD_FAILURE() << "removed: " << Narrow(lost);
+        for (const auto& gone : c.Gone)
+            EXPECT_FALSE(FileExists(fixture.Root() / gone)) << Narrow(gone);
+    }
+}
+
+TEST(UninstallTheme, WallpaperSharedByTwoThemesGoesWithTheLastOne) {
+    TThemeFixture fixture;
+    const std::wstring text = L"[Control Panel\\Desktop]\r\nWallpaper=%windir%\\Web\\Wallpaper\\"
+                              L"SHARED.jpg\r\n";
+    fixture.AddTheme(L"first.theme", Utf16Bytes(text));
+    fixture.AddTheme(L"second.theme", Gb2312Bytes(text));
+    std::wstring wallpaper = fixture.AddFile(fixture.Wallpapers() + L"shared.jpg", "JPG");
+
+    EXPECT_TRUE(Uninstall(L"first.theme").empty());
+    EXPECT_EQ(ReadFileBytes(wallpaper), "JPG");
+    EXPECT_TRUE(Uninstall(L"second.theme").empty());
+    EXPECT_FALSE(FileExists(wallpaper));
+}
+
+TEST(UninstallTheme, LinksInsideTheStyleFolderAreRemovedNotFollowed) {
+    TThemeFixture fixture;
+    TSurvivors survivors;
+    survivors.Add(fixture.Root().WriteFile(L"Outside\\keep.txt", "keep"));
+    survivors.Add(fixture.Root().WriteFile(L"Outside\\Deep\\keep2.txt", "keep2"));
+    fixture.AddTheme(L"linked.theme",
+                     Utf16Bytes(L"[VisualStyles]\r\nPath=C:\\S\\Linked\\Linked.msstyles\r\n"));
+    fixture.AddTheme(L"Linked\\Linked.msstyles", "style");
+    std::wstring link = fixture.Themes() + L"Linked\\out";
+    if (!CreateSymbolicLinkW(link.c_str(), (fixture.Root() / L"Outside").c_str(),
+                             SYMBOLIC_LINK_FLAG_DIRECTORY))
+        GTEST_SKIP() << "this system refuses CreateSymbolicLinkW, error " << GetLastError();
+
+    EXPECT_TRUE(Uninstall(L"linked.theme").empty());
+    EXPECT_FALSE(FolderExists(fixture.Themes() + L"Linked"));
+    EXPECT_TRUE(FolderExists(fixture.Root() / L"Outside\\Deep"));
+    EXPECT_TRUE(survivors.Lost().empty());
+}
