@@ -30,7 +30,7 @@ void CheckTextOn(SkinOutput& out, const std::string& what, Rgb text, const Image
 
 // Frames: 1 normal, 2 pressed, 3 disabled, 4 hot, 5 focused or default.
 Image PushButtonStrip(const Palette& p, SkinOutput& out) {
-    const int w = 32, h = 24;
+    const int w = 24, h = 24;
     const double r = 3.5;
     Image focused = PlateFrame(w, h, r, {p.accent, p.buttonTop, p.buttonBottom}, p.face);
     Fill(focused, Outline(RoundRect(1, 1, w - 1, h - 1, r - 1), 1), p.accentSoft);
@@ -162,7 +162,7 @@ void AddToolBars(const Palette& p, SkinOutput& out) {
 
 // Frames: 1 normal, 2 hot, 3 pressed, 4 sorted.
 void AddHeaderBar(const Palette& p, SkinOutput& out) {
-    const int w = 40, h = 24;
+    const int w = 28, h = 24;
     const Rgb tops[] = {p.window, p.hotTop, p.pressedTop, p.window};
     const Rgb bottoms[] = {Mix(p.window, p.face, 0.8), p.hotBottom, p.pressedBottom, p.accentSoft};
     std::vector<Image> frames;
@@ -184,7 +184,7 @@ void AddHeaderBar(const Palette& p, SkinOutput& out) {
 
 // Frames: 1 ordinary, 2 selected, 3 hot, 4 disabled, 5 selected and hot.
 void AddTabs(const Palette& p, SkinOutput& out) {
-    const int w = 40, h = 24;
+    const int w = 28, h = 24;
     const Shape tab = TopRoundRect(0, 0, w, h + 1, 4);
     const Shape lowTab = TopRoundRect(0, 2, w, h + 1, 4);
     struct Look {

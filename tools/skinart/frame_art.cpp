@@ -10,7 +10,7 @@ namespace skinart {
 namespace {
 
 constexpr int kCornerRadius = 8;
-constexpr int kSampleWidth = 72; // width of the sample window the border pieces are cut from
+constexpr int kSampleWidth = 56; // width of the sample window the border pieces are cut from
 constexpr int kSampleHeight = kCaptionHeight + 12 + kBorderWidth;
 constexpr int kEndMargin = 12; // caption ends kept unstretched (they hold the corners)
 

@@ -47,7 +47,7 @@ void AddMenuBackground(const Palette& p, SkinOutput& out) {
 // Frames: 1 normal (the popup background shows through), 2 separator,
 // 3 selected while disabled, 4 selected, 5 as 4.
 void AddMenuItem(const Palette& p, SkinOutput& out) {
-    const int w = 40, h = 22;
+    const int w = 24, h = 22;
     const Shape plate = RoundRect(1, 1, w - 1, h - 1, 3);
     std::vector<Image> frames;
     frames.push_back(Image(w, h, kKey));
