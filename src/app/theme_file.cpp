@@ -76,10 +76,9 @@ bool IsCleanLine(const std::wstring& line) {
 }
 
 // 8-bit files are decoded line by line, so one damaged line costs only itself.
-std::wstring DecodeEightBitLine(const std::string& line) {
+std::wstring DecodeEightBitLine(UINT codePage, const std::string& line) {
     std::wstring text;
-    if (Decode(CP_UTF8, line, text) && IsCleanLine(text)) return text;
-    if (Decode(936, line, text) && IsCleanLine(text)) return text;
+    if (Decode(codePage, line, text) && IsCleanLine(text)) return text;
     return {};
 }
 
@@ -106,11 +105,15 @@ std::vector<std::wstring> DecodeLines(const std::string& bytes) {
         return lines;
     }
     size_t start = has("\xEF\xBB\xBF", 3) ? 3 : 0;
+    // One encoding for the whole file: short GB2312 texts can pass for
+    // UTF-8 line by line, much less so as a whole file.
+    std::wstring ignored;
+    UINT codePage = start == 3 || Decode(CP_UTF8, bytes, ignored) ? CP_UTF8 : 936;
     std::vector<std::wstring> lines;
     while (start <= bytes.size()) {
         size_t end = bytes.find_first_of("\r\n", start);
         if (end == std::string::npos) end = bytes.size();
-        lines.push_back(DecodeEightBitLine(bytes.substr(start, end - start)));
+        lines.push_back(DecodeEightBitLine(codePage, bytes.substr(start, end - start)));
         start = end + 1;
     }
     return lines;

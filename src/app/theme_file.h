@@ -3,7 +3,8 @@
 // without regard to case, first match wins, surrounding quotes dropped), but
 // decodes the text itself so that Chinese names read correctly whatever the
 // system code page: UTF-16 (with BOM, or without BOM but recognisable),
-// UTF-8 (with BOM, or valid UTF-8), otherwise code page 936 (GB2312/GBK).
+// UTF-8 (with BOM, or when the whole file is valid UTF-8), otherwise code
+// page 936 (GB2312/GBK).
 // Lines that decode to nothing sensible (binary junk, control characters)
 // are dropped, so a damaged file yields what can be read and no garbage.
 #include <string>
