@@ -87,3 +87,7 @@ struct TSkinModel {
     // The skin's caption buttons followed by the three MDI-child buttons.
     std::vector<std::unique_ptr<TDataSkinSysButton>> SysButtonRecords;
 };
+
+// Every element record the skin holds, for tools and diagnostics: the fixed
+// records, then the filled slots in reading order, then the caption buttons.
+std::vector<const TDataSkinObject*> SkinElements(const TSkinModel& model);

@@ -14,6 +14,8 @@ extern const TToolCommand kPackCommand;
 extern const TToolCommand kExpandCommand;
 extern const TToolCommand kListCommand;
 extern const TToolCommand kExtractCommand;
+extern const TToolCommand kInfoCommand;
+extern const TToolCommand kRenderCommand;
 
 namespace {
 
@@ -22,6 +24,8 @@ const TToolCommand* const kCommands[] = {
     &kExpandCommand,
     &kListCommand,
     &kExtractCommand,
+    &kInfoCommand,
+    &kRenderCommand,
 };
 
 int PrintUsage(std::FILE* to) {
