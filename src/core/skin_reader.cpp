@@ -107,36 +107,41 @@ bool TSkinReader::Load(const std::uint8_t* image, std::size_t size) {
 
     std::vector<std::uint8_t> archive;
     TLZH(image + 4, size - 4, archive).Decode(expandedSize);
+    return LoadArchive(archive.data(), archive.size());
+}
 
-    if (archive.size() < kHeaderSize) return Refuse(TSkinLoadResult::HeaderTruncated);
+bool TSkinReader::LoadArchive(const std::uint8_t* archive, std::size_t size) {
+    Refuse(TSkinLoadResult::Ok);
+    std::fill(std::begin(header_), std::end(header_), 0);
+    if (size < kHeaderSize) return Refuse(TSkinLoadResult::HeaderTruncated);
     for (int i = 0; i < 4; ++i)
-        header_[i] = ReadInt32(archive.data() + 4 * i);
+        header_[i] = ReadInt32(archive + 4 * i);
 
     const int blockLength = SkinVersionBlockLength(header_[0]);
     if (blockLength < 0) return Refuse(TSkinLoadResult::UnknownVersion);
     std::size_t at = kHeaderSize + static_cast<std::size_t>(blockLength);
-    if (at > archive.size()) return Refuse(TSkinLoadResult::HeaderTruncated);
+    if (at > size) return Refuse(TSkinLoadResult::HeaderTruncated);
 
     const std::int32_t nameListLength = header_[1];
-    if (nameListLength < 0 || static_cast<std::size_t>(nameListLength) > archive.size() - at)
+    if (nameListLength < 0 || static_cast<std::size_t>(nameListLength) > size - at)
         return Refuse(TSkinLoadResult::BadNameListLength);
-    names_ = SplitSkinNameList(archive.data() + at, static_cast<std::size_t>(nameListLength));
+    names_ = SplitSkinNameList(archive + at, static_cast<std::size_t>(nameListLength));
     at += static_cast<std::size_t>(nameListLength);
     if (names_.size() > static_cast<std::size_t>(kMaxSkinFiles))
         return Refuse(TSkinLoadResult::TooManyNames);
 
-    if (names_.size() * 4 > archive.size() - at) return Refuse(TSkinLoadResult::SizeTableTruncated);
+    if (names_.size() * 4 > size - at) return Refuse(TSkinLoadResult::SizeTableTruncated);
     std::uint64_t total = 0;
     for (std::size_t i = 0; i < names_.size(); ++i, at += 4) {
-        const std::int32_t fileSize = ReadInt32(archive.data() + at);
+        const std::int32_t fileSize = ReadInt32(archive + at);
         if (fileSize < 0) return Refuse(TSkinLoadResult::NegativeFileSize);
         sizes_.push_back(fileSize);
         offsets_.push_back(total);
         total += static_cast<std::uint64_t>(fileSize);
     }
-    if (total > archive.size() - at) return Refuse(TSkinLoadResult::FilesPastData);
+    if (total > size - at) return Refuse(TSkinLoadResult::FilesPastData);
 
-    data_.assign(archive.begin() + static_cast<std::ptrdiff_t>(at), archive.end());
+    data_.assign(archive + at, archive + size);
     return true;
 }
 

@@ -40,6 +40,9 @@ public:
     bool Load(const std::uint8_t* image, std::size_t size);
     bool Load(const std::vector<std::uint8_t>& image) { return Load(image.data(), image.size()); }
 
+    // Indexes an archive that is already expanded (the same checks as Load).
+    bool LoadArchive(const std::uint8_t* archive, std::size_t size);
+
     TSkinLoadResult LastResult() const { return result_; }
     // True when the refusal is the one the user is told about (kOlderSkinFileMessage).
     bool IsVersionRefusal() const { return result_ == TSkinLoadResult::UnknownVersion; }
