@@ -153,6 +153,7 @@ void AddProgress(const Palette& p, SkinOutput& out) {
     Fill(chunk, RoundRect(1, 1, cw - 1, ch / 2.0, 2), p.window, 0.22);
     KeyOutside(chunk, bar);
     AddElement(out, "Progress.Chunk", out.AddImage("progresschunk.bmp", chunk), 4, 1);
+    out.Set("Progress.Chunk", "Frame", 1);
 }
 
 void AddTrackBars(const Palette& p, SkinOutput& out) {
