@@ -1,0 +1,35 @@
+#include "toolkit/class_registry.h"
+
+#include "toolkit/button.h"
+#include "toolkit/edit.h"
+#include "toolkit/group_box.h"
+#include "toolkit/image.h"
+#include "toolkit/list_view.h"
+#include "toolkit/menus.h"
+#include "toolkit/web_browser.h"
+
+#include <vector>
+
+namespace {
+
+std::vector<const TClassInfo*>& Registry() {
+    static std::vector<const TClassInfo*> classes{
+        &TButton::StaticClass(),     &TBitBtn::StaticClass(),    &TEdit::StaticClass(),
+        &TGroupBox::StaticClass(),   &TPanel::StaticClass(),     &TImage::StaticClass(),
+        &TListView::StaticClass(),   &TPopupMenu::StaticClass(), &TMenuItem::StaticClass(),
+        &TWebBrowser::StaticClass(),
+    };
+    return classes;
+}
+
+} // namespace
+
+void RegisterComponentClass(const TClassInfo& info) {
+    if (!FindComponentClass(info.Name())) Registry().push_back(&info);
+}
+
+const TClassInfo* FindComponentClass(const std::wstring& name) {
+    for (const TClassInfo* c : Registry())
+        if (c->Name().size() == name.size() && c->InheritsFrom(name)) return c;
+    return nullptr;
+}

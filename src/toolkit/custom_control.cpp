@@ -1,0 +1,33 @@
+#include "toolkit/custom_control.h"
+
+#include "toolkit/canvas.h"
+
+const TClassInfo& TCustomControl::StaticClass() {
+    static const TClassInfo info(L"TCustomControl", &TWinControl::StaticClass());
+    return info;
+}
+
+void TCustomControl::WndProc(TMessage& m) {
+    switch (m.Msg) {
+    case WM_ERASEBKGND: {
+        RECT r;
+        GetClientRect(Handle(), &r);
+        TCanvas(reinterpret_cast<HDC>(m.WParam)).FillRect(r, color_);
+        m.Result = 1;
+        return;
+    }
+    case WM_PAINT:
+        if (m.WParam) {
+            HDC dc = reinterpret_cast<HDC>(m.WParam);
+            Paint(dc);
+            PaintControls(dc);
+        } else {
+            TPaintDC dc(Handle());
+            Paint(dc.Get());
+            PaintControls(dc.Get());
+        }
+        m.Result = 0;
+        return;
+    }
+    TWinControl::WndProc(m);
+}

@@ -1,0 +1,185 @@
+#include "toolkit/form.h"
+
+#include "toolkit/application.h"
+#include "toolkit/form_reader.h"
+#include "toolkit/screen.h"
+
+namespace {
+const TEnumInfo kBorderStyles{
+    {L"bsNone", L"bsSingle", L"bsSizeable", L"bsDialog", L"bsToolWindow", L"bsSizeToolWin"}};
+const TEnumInfo kBorderIcons{{L"biSystemMenu", L"biMinimize", L"biMaximize", L"biHelp"}};
+const TEnumInfo kPositions{
+    {L"poDesigned", L"poDefault", L"poDefaultPosOnly", L"poDefaultSizeOnly", L"poScreenCenter"}};
+} // namespace
+
+const TClassInfo& TForm::StaticClass() {
+    static const TClassInfo info(L"TForm", &TCustomControl::StaticClass(), [](TClassInfo& c) {
+        c.Enum<TForm>(L"BorderStyle", kBorderStyles, &TForm::BorderStyle, &TForm::SetBorderStyle);
+        c.Set<TForm>(L"BorderIcons", kBorderIcons, &TForm::BorderIcons, &TForm::SetBorderIcons);
+        c.Enum<TForm>(L"Position", kPositions, &TForm::Position, &TForm::SetPosition);
+        c.Int<TForm>(L"PixelsPerInch", &TForm::PixelsPerInch, &TForm::SetPixelsPerInch);
+        c.Event(L"OnCreate", &TForm::OnCreate);
+        c.Event(L"OnDestroy", &TForm::OnDestroy);
+    });
+    return info;
+}
+
+TForm::TForm(TComponent* owner) : TCustomControl(owner) {
+    visible_ = false;
+    Screen().AddForm(this);
+}
+
+TForm::~TForm() {
+    // OnDestroy belongs to the derived form, which is gone by now: the
+    // owner runs BeforeDestruction first (FreeForm, TApplication).
+    destroying_ = true;
+    DestroyHandle();
+    Screen().RemoveForm(this);
+}
+
+void FreeForm(TForm* form) {
+    if (!form) return;
+    form->BeforeDestruction();
+    delete form;
+}
+
+void TForm::ReadFromResource() {
+    std::wstring name = ClassName();
+    for (wchar_t& c : name)
+        c = static_cast<wchar_t>(towupper(c));
+    ReadComponentResource(*this, name);
+}
+
+void TForm::AfterConstruction() {
+    HandleNeeded();
+    if (OnCreate) OnCreate(this);
+}
+
+void TForm::BeforeDestruction() {
+    if (destroying_) return;
+    destroying_ = true;
+    if (OnDestroy) OnDestroy(this);
+    DestroyHandle();
+}
+
+static DWORD FormStyle(int borderStyle, int icons) {
+    DWORD style = WS_CLIPCHILDREN;
+    switch (borderStyle) {
+    case bsNone:
+        return style | WS_POPUP;
+    case bsSingle:
+    case bsToolWindow:
+        style |= WS_CAPTION;
+        break;
+    case bsDialog:
+        style |= WS_CAPTION | WS_SYSMENU;
+        return style;
+    default:
+        style |= WS_CAPTION | WS_THICKFRAME;
+    }
+    if (icons & biSystemMenu) {
+        style |= WS_SYSMENU;
+        if (icons & biMinimize) style |= WS_MINIMIZEBOX;
+        if (icons & biMaximize) style |= WS_MAXIMIZEBOX;
+    }
+    return style;
+}
+
+static DWORD FormExStyle(int borderStyle, int icons) {
+    DWORD ex = WS_EX_APPWINDOW;
+    if (borderStyle == bsDialog) ex |= WS_EX_DLGMODALFRAME;
+    if (borderStyle == bsToolWindow || borderStyle == bsSizeToolWin) ex |= WS_EX_TOOLWINDOW;
+    if ((icons & biHelp) && !(icons & (biMinimize | biMaximize))) ex |= WS_EX_CONTEXTHELP;
+    return ex;
+}
+
+RECT TForm::FrameFor(int clientWidth, int clientHeight) const {
+    RECT r{0, 0, clientWidth, clientHeight};
+    AdjustWindowRectEx(&r, FormStyle(borderStyle_, borderIcons_), FALSE,
+                       FormExStyle(borderStyle_, borderIcons_));
+    return r;
+}
+
+void TForm::CreateParams(TCreateParams& p) {
+    TCustomControl::CreateParams(p);
+    p.Style = FormStyle(borderStyle_, borderIcons_);
+    p.ExStyle = FormExStyle(borderStyle_, borderIcons_);
+    if (clientWidth_ > 0 || clientHeight_ > 0) {
+        RECT r =
+            FrameFor(clientWidth_ > 0 ? clientWidth_ : 0, clientHeight_ > 0 ? clientHeight_ : 0);
+        if (clientWidth_ > 0) width_ = r.right - r.left;
+        if (clientHeight_ > 0) height_ = r.bottom - r.top;
+    }
+    if (position_ == poScreenCenter) {
+        RECT work;
+        SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+        left_ = work.left + (work.right - work.left - width_) / 2;
+        top_ = work.top + (work.bottom - work.top - height_) / 2;
+    }
+    p.X = left_;
+    p.Y = top_;
+    p.Width = width_;
+    p.Height = height_;
+    p.WndParent = nullptr;
+}
+
+void TForm::CreateWnd() {
+    if (HICON icon = Application().Icon()) {
+        SendMessageW(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
+        SendMessageW(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
+    }
+}
+
+int TForm::ClientWidth() const {
+    if (!HandleAllocated()) return clientWidth_ > 0 ? clientWidth_ : width_;
+    RECT r;
+    GetClientRect(Handle(), &r);
+    return r.right;
+}
+
+int TForm::ClientHeight() const {
+    if (!HandleAllocated()) return clientHeight_ > 0 ? clientHeight_ : height_;
+    RECT r;
+    GetClientRect(Handle(), &r);
+    return r.bottom;
+}
+
+void TForm::SetClientWidth(int v) {
+    clientWidth_ = v;
+    if (HandleAllocated()) {
+        RECT r = FrameFor(v, ClientHeight());
+        SetWidth(r.right - r.left);
+    }
+}
+
+void TForm::SetClientHeight(int v) {
+    clientHeight_ = v;
+    if (HandleAllocated()) {
+        RECT r = FrameFor(ClientWidth(), v);
+        SetHeight(r.bottom - r.top);
+    }
+}
+
+void TForm::Show() {
+    HandleNeeded();
+    visible_ = true;
+    ShowWindow(Handle(), SW_SHOW);
+    UpdateWindow(Handle());
+}
+
+void TForm::Close() {
+    if (HandleAllocated()) SendMessageW(Handle(), WM_CLOSE, 0, 0);
+}
+
+void TForm::WndProc(TMessage& m) {
+    if (m.Msg == WM_CLOSE) {
+        // The main form ends the message loop; the application then frees
+        // the forms in order. Other forms only hide.
+        if (Application().MainForm() == this)
+            Application().Terminate();
+        else
+            SetVisible(false);
+        return;
+    }
+    TCustomControl::WndProc(m);
+}

@@ -1,0 +1,21 @@
+#pragma once
+// The list of the program's forms.
+#include <vector>
+
+class TForm;
+
+class TScreen {
+public:
+    int FormCount() const { return static_cast<int>(forms_.size()); }
+    TForm* Forms(int index) const { return forms_.at(index); }
+    // The form whose window is active, or nullptr.
+    TForm* ActiveForm() const;
+
+    void AddForm(TForm* form) { forms_.push_back(form); }
+    void RemoveForm(TForm* form);
+
+private:
+    std::vector<TForm*> forms_;
+};
+
+TScreen& Screen();
