@@ -221,7 +221,7 @@ void AddComboParts(const Palette& p, SkinOutput& out) {
                                          s == 2 ? p.disabledText : p.scrollGlyph, buttons[s]));
     }
     // Frame 5: the size grip of status bars.
-    extraFrames.push_back(GlyphFrame(13, 13, GripDots(12.5, 12.5), p.shadow, p.face));
+    extraFrames.push_back(GlyphFrame(13, 13, GripDots(12, 12), p.shadow, p.face));
 
     AddElement(out, "SunkEdge", out.AddImage("sunkedge.bmp", HorizontalStrip(edgeFrames)), 3, 1);
     AddElement(out, "ComboButton", out.AddImage("combobutton.bmp", HorizontalStrip(buttonFrames)),

@@ -92,11 +92,13 @@ Shape Arrowhead(double cx, double cy, double size, Direction direction) {
 }
 
 Shape GripDots(double right, double bottom) {
-    Shape dots = Circle(right - 1.5, bottom - 1.5, 1.0);
+    // 2 × 2 squares on a 4-pixel pitch, in the usual triangle.
+    Shape dots = [](double, double) { return 1e9; };
     for (int row = 0; row < 3; ++row)
-        for (int col = 0; col <= row; ++col)
-            dots =
-                Union(dots, Circle(right - 1.5 - col * 3.5, bottom - 1.5 - (row - col) * 3.5, 1.0));
+        for (int col = 0; col + row < 3; ++col) {
+            const double x = right - 2 - col * 4, y = bottom - 2 - row * 4;
+            dots = Union(dots, RoundRect(x, y, x + 2, y + 2, 0.3));
+        }
     return dots;
 }
 
