@@ -461,14 +461,15 @@ void TSkinParser::BuildComboImages() {
         // Each state starts from a clean key-coloured work image, so
         // transparent parts never show the previous state.
         TPixelBitmap work(kWidth, kHeight, kKeyColour);
-        const TPixelBitmap frame = BuildSkinBitmap(kWidth, kHeight, edge.Bitmap, edge.Margins(),
-                                                   false, edge.Tile == 1, n, k);
+        // Margins kept, centres stretched: the strip is stretched again when painted.
+        const TPixelBitmap frame =
+            BuildSkinBitmap(kWidth, kHeight, edge.Bitmap, edge.Margins(), false, false, n, k);
         if (edge.Trans)
             DrawTransparent(work, 0, 0, frame);
         else
             CopyBitmap(work, 0, 0, frame);
         const TPixelBitmap arrow = BuildSkinBitmap(a, kHeight, button.Bitmap, button.Margins(),
-                                                   false, button.Tile == 1, button.FrameCount, k);
+                                                   false, false, button.FrameCount, k);
         DrawTransparent(work, kWidth - a, 0, arrow);
         if (m.ExtraImages)
             CenterSkinFrame(work, {kWidth - a, 0, kWidth, kHeight}, m.ExtraImages->Bitmap, k,
