@@ -28,8 +28,12 @@ std::wstring CanonicalFile(const std::wstring& path) {
     return out;
 }
 
-bool IsSameRecord(const TThemeBase& a, const TThemeBase& b) {
-    return &a == &b || SameTextNoCase(a.Path, b.Path);
+// Another theme that still holds its files: a batch removes several themes
+// from one catalogue, and those already removed hold nothing any more.
+bool IsOtherInstalledTheme(const TThemeBase& other, const TThemeBase& theme) {
+    if (&other == &theme || SameTextNoCase(other.Path, theme.Path)) return false;
+    DWORD attributes = GetFileAttributesW(LongPathForm(other.Path).c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES;
 }
 
 bool IsPlainFile(const std::wstring& path) {
@@ -81,7 +85,7 @@ bool IsRemovableWallpaper(const TThemeBase& theme, const TThemesInfo& catalogue)
     if (!inThemes && !inWallpapers) return false;
     for (int i = 0; i < catalogue.Items.Count(); ++i) {
         const TThemeBase& other = catalogue.Items.GetItem(i);
-        if (IsSameRecord(other, theme) || other.Wallpaper.empty()) continue;
+        if (!IsOtherInstalledTheme(other, theme) || other.Wallpaper.empty()) continue;
         if (SameTextNoCase(CanonicalFile(other.Wallpaper), wallpaper)) return false;
     }
     return true;
@@ -95,7 +99,8 @@ bool IsRemovableThemeDir(const TThemeBase& theme, const TThemesInfo& catalogue) 
     if (!IsPlainEntryName(dir.substr(themes.size()))) return false;
     for (int i = 0; i < catalogue.Items.Count(); ++i) {
         const TThemeBase& other = catalogue.Items.GetItem(i);
-        if (!IsSameRecord(other, theme) && SameTextNoCase(other.ThemeDir, dir)) return false;
+        if (IsOtherInstalledTheme(other, theme) && SameTextNoCase(other.ThemeDir, dir))
+            return false;
     }
     return true;
 }

@@ -16,10 +16,10 @@ bool UninstallTheme(const TThemeBase& theme, const TThemesInfo& catalogue);
 
 // The wallpaper may go: a local image file in the Windows folder's
 // Resources\Themes tree or directly in its Web\Wallpaper folder, named by no
-// other theme of the catalogue.
+// other theme of the catalogue whose file is still there.
 bool IsRemovableWallpaper(const TThemeBase& theme, const TThemesInfo& catalogue);
 // The folder may go: exactly one sub-folder of the theme folder, used by no
-// other theme of the catalogue.
+// other theme of the catalogue whose file is still there.
 bool IsRemovableThemeDir(const TThemeBase& theme, const TThemesInfo& catalogue);
 // The start-menu shortcut of a Tavro theme, or empty when the display name
 // cannot be a plain file name.

@@ -2,6 +2,7 @@
 // hostile .theme file points at outside it.
 #include "app/theme_uninstall.h"
 #include "app/themes_info.h"
+#include "support/folder_link.h"
 #include "support/message_box_answerer.h"
 #include "support/theme_fixture.h"
 
@@ -188,10 +189,11 @@ TEST(UninstallTheme, HostileThemesRemoveNothingOutsideTheirOwnFiles) {
     }
 }
 
-TEST(UninstallTheme, WallpaperSharedByTwoThemesGoesWithTheLastOne) {
+TEST(UninstallTheme, SharedWallpaperAndStyleFolderGoWithTheLastTheme) {
     TThemeFixture fixture;
     const std::wstring text = L"[Control Panel\\Desktop]\r\nWallpaper=%windir%\\Web\\Wallpaper\\"
                               L"SHARED.jpg\r\n";
+    const std::wstring style = L"[VisualStyles]\r\nPath=C:\\S\\Shared\\s.msstyles\r\n";
     fixture.AddTheme(L"first.theme", Utf16Bytes(text));
     fixture.AddTheme(L"second.theme", Gb2312Bytes(text));
     std::wstring wallpaper = fixture.AddFile(fixture.Wallpapers() + L"shared.jpg", "JPG");
@@ -200,6 +202,22 @@ TEST(UninstallTheme, WallpaperSharedByTwoThemesGoesWithTheLastOne) {
     EXPECT_EQ(ReadFileBytes(wallpaper), "JPG");
     EXPECT_TRUE(Uninstall(L"second.theme").empty());
     EXPECT_FALSE(FileExists(wallpaper));
+
+    // A batch removes several themes from one catalogue without re-reading
+    // it: a theme already removed no longer holds its files.
+    fixture.AddTheme(L"third.theme", Utf16Bytes(text + style));
+    fixture.AddTheme(L"fourth.theme", Utf16Bytes(text + style));
+    fixture.AddFile(wallpaper, "JPG");
+    std::wstring styleFile = fixture.AddTheme(L"Shared\\s.msstyles", "style");
+    TThemesInfo info;
+    TMessageBoxAnswerer answerer(IDOK);
+    ASSERT_TRUE(UninstallTheme(*Find(info, L"third.theme"), info));
+    EXPECT_TRUE(FileExists(wallpaper));
+    EXPECT_TRUE(FileExists(styleFile));
+    ASSERT_TRUE(UninstallTheme(*Find(info, L"fourth.theme"), info));
+    EXPECT_FALSE(FileExists(wallpaper));
+    EXPECT_FALSE(FileExists(styleFile));
+    EXPECT_TRUE(answerer.Boxes().empty());
 }
 
 TEST(UninstallTheme, LinksInsideTheStyleFolderAreRemovedNotFollowed) {
@@ -211,9 +229,8 @@ TEST(UninstallTheme, LinksInsideTheStyleFolderAreRemovedNotFollowed) {
                      Utf16Bytes(L"[VisualStyles]\r\nPath=C:\\S\\Linked\\Linked.msstyles\r\n"));
     fixture.AddTheme(L"Linked\\Linked.msstyles", "style");
     std::wstring link = fixture.Themes() + L"Linked\\out";
-    if (!CreateSymbolicLinkW(link.c_str(), (fixture.Root() / L"Outside").c_str(),
-                             SYMBOLIC_LINK_FLAG_DIRECTORY))
-        GTEST_SKIP() << "this system refuses CreateSymbolicLinkW, error " << GetLastError();
+    std::string refused = MakeFolderLink(link, fixture.Root() / L"Outside");
+    if (!refused.empty()) GTEST_SKIP() << "no folder links on this system: " << refused;
 
     EXPECT_TRUE(Uninstall(L"linked.theme").empty());
     EXPECT_FALSE(FolderExists(fixture.Themes() + L"Linked"));
