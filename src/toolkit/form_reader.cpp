@@ -55,14 +55,19 @@ public:
     const TToken& Peek() const { return tok_; }
     TToken Take() {
         TToken t = tok_;
+        lastLine_ = t.Line;
         Advance();
         return t;
     }
+    // Errors are found right after the token they concern was taken.
     [[noreturn]] void Fail(const std::string& what) const {
-        throw EFormReadError("form description, line " + std::to_string(tok_.Line) + ": " + what);
+        throw EFormReadError("form description, line " + std::to_string(lastLine_) + ": " + what);
     }
 
 private:
+    [[noreturn]] void LexFail(const std::string& what) const {
+        throw EFormReadError("form description, line " + std::to_string(line_) + ": " + what);
+    }
     wchar_t Ch(size_t i = 0) const { return pos_ + i < s_.size() ? s_[pos_ + i] : 0; }
 
     void SkipSpace() {
@@ -117,10 +122,10 @@ private:
         while (std::iswxdigit(Ch()) && (base == 16 || std::iswdigit(Ch()))) {
             int d = std::iswdigit(Ch()) ? Ch() - L'0' : (std::towlower(Ch()) - L'a' + 10);
             v = v * base + d;
-            if (v > 0xFFFFFFFFull) Fail("number too large");
+            if (v > 0xFFFFFFFFull) LexFail("number too large");
             ++pos_;
         }
-        if (pos_ == start) Fail("number expected");
+        if (pos_ == start) LexFail("number expected");
         tok_.Kind = TTok::Integer;
         tok_.Number = negative ? -static_cast<long long>(v) : static_cast<long long>(v);
     }
@@ -132,7 +137,7 @@ private:
             if (Ch() == L'\'') {
                 ++pos_;
                 for (;;) {
-                    if (pos_ >= s_.size() || Ch() == L'\n') Fail("unterminated string");
+                    if (pos_ >= s_.size() || Ch() == L'\n') LexFail("unterminated string");
                     if (Ch() == L'\'') {
                         if (Ch(1) != L'\'') break;
                         ++pos_;
@@ -147,7 +152,7 @@ private:
                 size_t start = pos_;
                 while (std::iswdigit(Ch()) && v < 0x10000)
                     v = v * 10 + (Ch() - L'0'), ++pos_;
-                if (pos_ == start || v > 0xFFFF) Fail("bad character code");
+                if (pos_ == start || v > 0xFFFF) LexFail("bad character code");
                 tok_.Text += static_cast<wchar_t>(v);
             } else {
                 size_t save = pos_;
@@ -171,12 +176,12 @@ private:
         int high = -1;
         for (;;) {
             wchar_t c = Ch();
-            if (!c) Fail("unterminated binary value");
+            if (!c) LexFail("unterminated binary value");
             ++pos_;
             if (c == L'}') break;
             if (c == L'\n') ++line_;
             if (std::iswspace(c)) continue;
-            if (!std::iswxdigit(c)) Fail("bad hex digit");
+            if (!std::iswxdigit(c)) LexFail("bad hex digit");
             int d = std::iswdigit(c) ? c - L'0' : std::towlower(c) - L'a' + 10;
             if (high < 0) {
                 high = d;
@@ -185,12 +190,13 @@ private:
                 high = -1;
             }
         }
-        if (high >= 0) Fail("odd number of hex digits");
+        if (high >= 0) LexFail("odd number of hex digits");
     }
 
     std::wstring s_;
     size_t pos_ = 0;
     int line_ = 1;
+    int lastLine_ = 1;
     TToken tok_;
 };
 
