@@ -55,11 +55,11 @@ constexpr std::array<TPositionEntry, 256> MakePositionEntries() {
 }
 constexpr auto kPositionEntries = MakePositionEntries();
 
+// Written out so that compilers turn it into one load and a byte swap.
 inline std::uint64_t LoadBigEndian64(const std::uint8_t* p) {
-    std::uint64_t v = 0;
-    for (int i = 0; i < 8; ++i)
-        v = (v << 8) | p[i];
-    return v;
+    return std::uint64_t{p[0]} << 56 | std::uint64_t{p[1]} << 48 | std::uint64_t{p[2]} << 40 |
+           std::uint64_t{p[3]} << 32 | std::uint64_t{p[4]} << 24 | std::uint64_t{p[5]} << 16 |
+           std::uint64_t{p[6]} << 8 | std::uint64_t{p[7]};
 }
 
 // MSB-first bit input over a borrowed buffer. Bits are kept left-aligned in a
@@ -169,12 +169,12 @@ void Expand(TLzhTree& tree, TBitInput& in, TOutput& out, std::size_t size) {
         in.Refill();
         // A sibling-ordered tree whose root count stays below 0x8000 is at
         // most 21 levels deep, well inside the 56 buffered bits.
-        int node = tree.child[TLzhTree::kRoot];
+        std::size_t node = tree.child[TLzhTree::kRoot];
         while (node < TLzhTree::kNodes) {
             node = tree.child[node + in.TopBit()];
             in.Skip(1);
         }
-        const int symbol = node - TLzhTree::kNodes;
+        const auto symbol = static_cast<std::uint32_t>(node - TLzhTree::kNodes);
         tree.Update(symbol);
         if (symbol < 256) {
             out.Put(static_cast<std::uint8_t>(symbol));
@@ -186,7 +186,7 @@ void Expand(TLzhTree& tree, TBitInput& in, TOutput& out, std::size_t size) {
         const std::uint32_t low = (coded >> (14 - entry.bits)) & 0x3F;
         in.Skip(entry.bits);
         const std::size_t distance = (entry.upper | low) + 1u;
-        out.CopyMatch(distance, symbol - 256 + kLzhMinMatch);
+        out.CopyMatch(distance, static_cast<int>(symbol) - 256 + kLzhMinMatch);
     }
 }
 

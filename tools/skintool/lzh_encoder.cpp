@@ -69,14 +69,15 @@ public:
         // sibling pair's first node.
         std::uint64_t code = 0;
         unsigned length = 0;
-        for (int node = tree_->parent[symbol + TLzhTree::kNodes]; node != TLzhTree::kRoot;) {
-            const int up = tree_->parent[node];
+        for (std::uint32_t node = tree_->parent[symbol + TLzhTree::kNodes];
+             node != TLzhTree::kRoot;) {
+            const std::uint32_t up = tree_->parent[node];
             code |= static_cast<std::uint64_t>(node - tree_->child[up]) << length;
             ++length;
             node = up;
         }
         out_.Put(code, length);
-        tree_->Update(symbol);
+        tree_->Update(static_cast<std::uint32_t>(symbol));
     }
 
     void PutPosition(unsigned position) {
