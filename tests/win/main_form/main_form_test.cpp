@@ -1,0 +1,256 @@
+// The main window driven in-process: rows from a fixture theme folder,
+// sorting, check-box toggles and the prepared context menu.
+#include "app/main_form.h"
+#include "toolkit/application.h"
+
+#include <gtest/gtest.h>
+
+#include "support/temp_folder.h"
+
+#include <vector>
+
+namespace {
+
+// Points "windir" at a folder for the lifetime of the object.
+class TWindirOverride {
+public:
+    explicit TWindirOverride(const std::wstring& value) {
+        wchar_t buffer[1024];
+        DWORD n = GetEnvironmentVariableW(L"windir", buffer, 1024);
+        had_ = n > 0 && n < 1024;
+        if (had_) old_ = buffer;
+        SetEnvironmentVariableW(L"windir", value.c_str());
+    }
+    ~TWindirOverride() { SetEnvironmentVariableW(L"windir", had_ ? old_.c_str() : nullptr); }
+
+private:
+    bool had_ = false;
+    std::wstring old_;
+};
+
+std::string ThemeFile(const std::string& displayName) {
+    return "[Theme]\r\nDisplayName=" + displayName + "\r\n";
+}
+
+struct TMenuSnapshot {
+    std::vector<std::wstring> Captions;
+    std::vector<bool> Enabled;
+    POINT At{};
+    int Shown = 0;
+};
+
+// The real main window over a fixture theme folder; the context menu is
+// read instead of shown.
+class MainFormTest : public testing::Test {
+protected:
+    void SetUpThemes(const std::vector<std::pair<std::wstring, std::string>>& themes) {
+        for (const auto& [file, name] : themes)
+            folder_.WriteFile(L"Resources\\Themes\\" + file, ThemeFile(name));
+        windir_ = std::make_unique<TWindirOverride>(folder_.Path());
+        SortAscending = true;
+        FrmMain = Application().CreateForm<TFrmMain>();
+        FrmMain->PopMenu->Track = [this](HMENU menu, int x, int y) -> UINT {
+            ++menu_.Shown;
+            menu_.At = POINT{x, y};
+            menu_.Captions.clear();
+            menu_.Enabled.clear();
+            for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+                wchar_t text[256] = {};
+                GetMenuStringW(menu, i, text, 256, MF_BYPOSITION);
+                menu_.Captions.push_back(L"");
+                UINT state = GetMenuState(menu, i, MF_BYPOSITION);
+                if (state & MF_SEPARATOR) text[0] = L'-'; // separators count as enabled
+                menu_.Captions.back() = text;
+                menu_.Enabled.push_back((state & MF_SEPARATOR) || !(state & MF_GRAYED));
+            }
+            return 0;
+        };
+    }
+    void TearDown() override {
+        Application().DestroyForms();
+        FrmMain = nullptr;
+    }
+
+    std::vector<std::wstring> Column(int column) const {
+        std::vector<std::wstring> out;
+        TListItems& items = FrmMain->LstThemes->Items();
+        for (int i = 0; i < items.Count(); ++i)
+            out.push_back(column == 0 ? items[i]->Caption() : items[i]->SubItems()[column - 1]);
+        return out;
+    }
+    // The texts the list control itself shows in a column, top to bottom.
+    std::vector<std::wstring> Shown(int column) const {
+        std::vector<std::wstring> out;
+        HWND list = FrmMain->LstThemes->Handle();
+        for (int i = 0; i < ListView_GetItemCount(list); ++i) {
+            wchar_t text[256] = {};
+            ListView_GetItemText(list, i, column, text, 256);
+            out.push_back(text);
+        }
+        return out;
+    }
+    int RowOf(const std::wstring& fileName) const {
+        TListItems& items = FrmMain->LstThemes->Items();
+        for (int i = 0; i < items.Count(); ++i)
+            if (static_cast<TThemeBase*>(items[i]->Data())->FileName == fileName) return i;
+        return -1;
+    }
+    void RightClickRow(int row) {
+        FrmMain->LstThemes->Items()[row]->SetSelected(true);
+        FrmMain->LstThemesMouseDown(FrmMain->LstThemes, TMouseButton::Right, 0, 5, 5);
+    }
+
+    TempFolder folder_;
+    std::unique_ptr<TWindirOverride> windir_;
+    TMenuSnapshot menu_;
+};
+
+std::vector<std::pair<std::wstring, std::string>> TwelveThemes() {
+    std::vector<std::pair<std::wstring, std::string>> themes;
+    for (int i = 0; i < 12; ++i) {
+        wchar_t file[32];
+        swprintf(file, 32, L"t%02d.theme", i);
+        themes.push_back({file, "Name " + std::string(1, char('a' + (i * 5) % 12))});
+    }
+    return themes;
+}
+
+} // namespace
+
+TEST_F(MainFormTest, RowsShowTheCatalogueInOrderWithReadableNames) {
+    SetUpThemes({{L"Luna.theme", "@THEMEUI.DLL,-2017"},
+                 {L"Windows Classic.theme", "@themeui.dll,-2016"},
+                 {L"秋天.theme", "秋日红叶"},
+                 {L"Empty.theme", ""}});
+    ASSERT_EQ(FrmMain->LstThemes->Items().Count(), ThemesInfoObj->Items.Count());
+    ASSERT_EQ(ThemesInfoObj->Items.Count(), 4);
+    std::vector<std::wstring> captions = Column(0);
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(captions[i], std::to_wstring(i));
+        TListItem* item = FrmMain->LstThemes->Items()[i];
+        EXPECT_EQ(item->Data(), &ThemesInfoObj->Items.GetItem(i));
+        EXPECT_FALSE(item->Checked());
+    }
+    EXPECT_EQ(Shown(1)[RowOf(L"Luna.theme")], L"Windows XP");
+    EXPECT_EQ(Shown(1)[RowOf(L"Windows Classic.theme")], L"Windows 经典");
+    EXPECT_EQ(Shown(1)[RowOf(L"秋天.theme")], L"秋日红叶");
+    EXPECT_EQ(Shown(1)[RowOf(L"Empty.theme")], L"");
+    EXPECT_EQ(FrmMain->Web->LastUrl(), L"http://www.tavro123.com/gg/uninstall.html");
+    RECT client;
+    GetClientRect(FrmMain->Handle(), &client);
+    EXPECT_EQ(client.right, 429);
+    EXPECT_EQ(client.bottom, 408);
+    EXPECT_EQ(ListView_GetColumnWidth(FrmMain->LstThemes->Handle(), 0), 42);
+}
+
+TEST_F(MainFormTest, SortsAsTextAlternatingDirectionAcrossColumns) {
+    SetUpThemes(TwelveThemes());
+    const std::vector<std::wstring> byNumber = {L"0", L"1", L"10", L"11", L"2", L"3",
+                                                L"4", L"5", L"6",  L"7",  L"8", L"9"};
+    FrmMain->LstThemesColumnClick(FrmMain->LstThemes, 0);
+    EXPECT_EQ(Shown(0), byNumber);
+    EXPECT_EQ(Column(0), byNumber); // the toolkit's items follow the control
+    EXPECT_FALSE(SortAscending);
+
+    FrmMain->LstThemesColumnClick(FrmMain->LstThemes, 0);
+    EXPECT_EQ(Shown(0), std::vector<std::wstring>(byNumber.rbegin(), byNumber.rend()));
+
+    FrmMain->LstThemesColumnClick(FrmMain->LstThemes, 1); // ascending again, by name
+    std::vector<std::wstring> names = Shown(1);
+    EXPECT_TRUE(std::is_sorted(names.begin(), names.end())) << "names ascending";
+    FrmMain->LstThemesColumnClick(FrmMain->LstThemes, 0); // then by number, descending
+    EXPECT_EQ(Shown(0), std::vector<std::wstring>(byNumber.rbegin(), byNumber.rend()));
+
+    FrmMain->LoadThemeList(); // a fill returns to catalogue order, keeps the direction
+    EXPECT_EQ(Column(0)[10], L"10");
+    EXPECT_TRUE(SortAscending);
+}
+
+TEST(CompareThemeItems, TextComparisonIgnoringAsciiCaseAndMissingSubItems) {
+    TComponent root(nullptr);
+    TForm* form = new TForm(&root);
+    auto* list = new TListView(&root);
+    list->SetParent(form);
+    list->SetViewStyle(vsReport);
+    form->HandleNeeded();
+    TListItem* a = list->Items().Add();
+    TListItem* b = list->Items().Add();
+    a->SetCaption(L"abc");
+    b->SetCaption(L"ABD");
+    a->SubItems().Add(L"same");
+    SortAscending = true;
+    EXPECT_LT(CompareThemeItems(a, b, 0), 0);
+    EXPECT_GT(CompareThemeItems(b, a, 0), 0);
+    EXPECT_EQ(CompareThemeItems(a, b, 1), -1); // b has no sub-item
+    SortAscending = false;
+    EXPECT_GT(CompareThemeItems(a, b, 0), 0);
+    EXPECT_EQ(CompareThemeItems(a, b, 1), 1);
+    SortAscending = true;
+    FreeForm(form);
+}
+
+TEST_F(MainFormTest, SelectAllAndInvertTouchOnlyCheckMarks) {
+    SetUpThemes({{L"a.theme", "A"}, {L"b.theme", "B"}, {L"c.theme", "C"}});
+    TListItems& items = FrmMain->LstThemes->Items();
+    items[1]->SetSelected(true);
+    items[0]->SetChecked(true);
+    FrmMain->BtnReverseSelectionClick(nullptr);
+    EXPECT_EQ((std::vector<bool>{items[0]->Checked(), items[1]->Checked(), items[2]->Checked()}),
+              (std::vector<bool>{false, true, true}));
+    FrmMain->BtnAllSelectionClick(nullptr);
+    for (int i = 0; i < 3; ++i)
+        EXPECT_TRUE(items[i]->Checked());
+    FrmMain->BtnReverseSelectionClick(nullptr);
+    for (int i = 0; i < 3; ++i)
+        EXPECT_FALSE(items[i]->Checked());
+    EXPECT_EQ(FrmMain->LstThemes->Selected(), items[1]);
+}
+
+TEST_F(MainFormTest, ContextMenuNamesTheThemeAndProtectsSystemThemes) {
+    SetUpThemes({{L"Luna.theme", "@themeui.dll,-2017"},
+                 {L"windows classic.THEME", "@themeui.dll,-2016"},
+                 {L"夏天.theme", "夏天"}});
+    const struct {
+        std::wstring file, name;
+        bool removable;
+    } rows[] = {
+        {L"夏天.theme", L"夏天", true},
+        {L"Luna.theme", L"Windows XP", false},
+        {L"windows classic.THEME", L"Windows 经典", false},
+    };
+    for (const auto& r : rows) {
+        int row = RowOf(r.file);
+        ASSERT_GE(row, 0);
+        RightClickRow(row);
+        ASSERT_EQ(menu_.Captions.size(), 5u);
+        EXPECT_EQ(menu_.Captions[0], L"卸载: " + r.name);
+        EXPECT_EQ(menu_.Captions[1], L"使用: " + r.name);
+        EXPECT_EQ(menu_.Captions[2], L"查看: " + r.name + L" 壁纸");
+        EXPECT_EQ(menu_.Captions[3], L"-");
+        EXPECT_EQ(menu_.Captions[4], L"发给朋友炫一下!");
+        EXPECT_EQ(menu_.Enabled, (std::vector<bool>{r.removable, true, r.removable, true, true}));
+        POINT p = FrmMain->LstThemes->Items()[row]->Position();
+        ClientToScreen(FrmMain->Handle(), &p);
+        EXPECT_EQ(menu_.At.x, p.x + 42);
+        EXPECT_EQ(menu_.At.y, p.y + 41);
+    }
+    EXPECT_EQ(FrmMain->MnUses->Caption(), L"使用: Windows 经典"); // kept after closing
+}
+
+TEST_F(MainFormTest, NoMenuWithoutRightButtonOrSelection) {
+    SetUpThemes({{L"a.theme", "A"}});
+    FrmMain->LstThemesMouseDown(FrmMain->LstThemes, TMouseButton::Right, 0, 5, 5);
+    EXPECT_EQ(menu_.Shown, 0); // nothing selected
+    FrmMain->LstThemes->Items()[0]->SetSelected(true);
+    FrmMain->LstThemesMouseDown(FrmMain->LstThemes, TMouseButton::Left, 0, 5, 5);
+    EXPECT_EQ(menu_.Shown, 0);
+    EXPECT_EQ(FrmMain->MnUses->Caption(), L"使用主题"); // stored captions until then
+    FrmMain->LstThemesMouseDown(FrmMain->LstThemes, TMouseButton::Right, 0, 5, 5);
+    EXPECT_EQ(menu_.Shown, 1);
+}
+
+TEST_F(MainFormTest, EmptyThemeFolderGivesAnEmptyList) {
+    SetUpThemes({});
+    EXPECT_EQ(FrmMain->LstThemes->Items().Count(), 0);
+    EXPECT_EQ(ListView_GetItemCount(FrmMain->LstThemes->Handle()), 0);
+}
