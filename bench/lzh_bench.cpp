@@ -48,7 +48,7 @@ Bytes MakeSkinBitmap(int width, int height, std::mt19937& rng) {
                 px[0] = static_cast<std::uint8_t>(hue == 0 ? 255 : shade);
                 px[1] = static_cast<std::uint8_t>(shade);
                 px[2] = static_cast<std::uint8_t>(hue == 2 ? 255 : shade - 40);
-                if (rng() % 16 == 0) px[1] = static_cast<std::uint8_t>(px[1] ^ (rng() & 7));
+                if (rng() % 4 == 0) px[1] = static_cast<std::uint8_t>(px[1] ^ (rng() & 7));
             }
             bmp.insert(bmp.end(), px, px + 3);
         }
@@ -73,7 +73,7 @@ Bytes MakeSkinArchive() {
     const std::string ini = MakeSkinIni(34);
     entries.push_back({"skin.ini", Bytes(ini.begin(), ini.end())});
     for (int i = 0; i < 34; ++i) {
-        const int width = 16 + static_cast<int>(rng() % 90);
+        const int width = 16 + static_cast<int>(rng() % 70);
         const int height = 8 + static_cast<int>(rng() % 24);
         entries.push_back(
             {"element" + std::to_string(i) + ".bmp", MakeSkinBitmap(width * 2, height, rng)});

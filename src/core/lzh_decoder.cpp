@@ -142,7 +142,9 @@ private:
     void CopyFromInitialRing(std::size_t distance, int length) {
         for (int k = 0; k < length; ++k) {
             const std::size_t produced = Produced();
-            *dst_++ = distance > produced ? 0x20 : dst_[-static_cast<std::ptrdiff_t>(distance)];
+            const std::uint8_t byte =
+                distance > produced ? 0x20 : dst_[-static_cast<std::ptrdiff_t>(distance)];
+            *dst_++ = byte;
         }
     }
 
