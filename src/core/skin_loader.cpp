@@ -88,6 +88,7 @@ private:
     std::unique_ptr<TDataSkinBoxLabel> ReadBoxLabel(const std::string& section);
     std::unique_ptr<TDataSkinObject> ReadMenuBar();
     std::unique_ptr<TDataSkinObject> ReadTrack(const std::string& section,
+                                               const std::string& builtinName,
                                                TPixelBitmap (*builtin)());
 
     void ReadBorders();
@@ -202,10 +203,12 @@ std::unique_ptr<TDataSkinObject> TSkinParser::ReadMenuBar() {
 }
 
 std::unique_ptr<TDataSkinObject> TSkinParser::ReadTrack(const std::string& section,
+                                                        const std::string& builtinName,
                                                         TPixelBitmap (*builtin)()) {
     auto record = ReadElement<TDataSkinObject>(section);
+    // An image that is named but missing or unreadable counts as none.
     if (record && !record->Bitmap.Empty()) return record;
-    record = std::make_unique<TDataSkinObject>(section);
+    record = std::make_unique<TDataSkinObject>(builtinName);
     record->Bitmap = builtin();
     record->SetMargins({3, 3, 3, 3});
     record->FrameCount = 1;
@@ -402,8 +405,8 @@ void TSkinParser::ReadSlots() {
     m.TrackbarThumbDown = ReadElement<TDataSkinObject>("Trackbar.ThumbDown");
     m.UpDownHorz = ReadBorderElement("UpDown.Horz", "GlyphImage");
     m.UpDownVert = ReadBorderElement("UpDown.Vert", "GlyphImage");
-    m.Track = ReadTrack("Track", BuiltinTrackImage);
-    m.TrackVert = ReadTrack("TRACKVERT", BuiltinTrackVertImage);
+    m.Track = ReadTrack("Track", "TRACK", BuiltinTrackImage);
+    m.TrackVert = ReadTrack("TRACKVERT", "TRACKVERT", BuiltinTrackVertImage);
 }
 
 void TSkinParser::SetFrameCounts() {

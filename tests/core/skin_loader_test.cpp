@@ -227,6 +227,7 @@ TEST(SkinLoader, MissingTrackImagesUseTheBuiltInOnes) {
         EXPECT_EQ(track->Tile, 0);
         EXPECT_EQ(track->FrameCount, 1);
     }
+    EXPECT_EQ(m->Track->Name, "TRACK");
     EXPECT_EQ(m->Track->Bitmap.Width(), 16);
     EXPECT_EQ(m->Track->Bitmap.Height(), 4);
     EXPECT_EQ(m->TrackVert->Bitmap.Width(), 4);
@@ -235,6 +236,8 @@ TEST(SkinLoader, MissingTrackImagesUseTheBuiltInOnes) {
     const auto given = Parse("[Track]\nImage=t.bmp\nFrame=2\n", {{"t.bmp", Bmp(8, 2)}});
     EXPECT_EQ(given->Track->Bitmap.Width(), 8);
     EXPECT_EQ(given->Track->FrameCount, 2);
+    const auto missing = Parse("[Track]\nImage=gone.bmp\n");
+    EXPECT_EQ(missing->Track->Bitmap.Width(), 16);
 }
 
 TEST(SkinLoader, BordersButtonsAndTitleFillTheFixedRecords) {
