@@ -5,8 +5,6 @@ class TPlatform {
 public:
     TPlatform();
     bool IsWine() const { return wine_; }
-    // Wine here has no browser engine: asking for one would only stall.
-    bool CanHostBrowser() const { return !wine_; }
 
 private:
     bool wine_ = false;

@@ -1,7 +1,5 @@
 #include "toolkit/web_browser.h"
 
-#include "toolkit/platform.h"
-
 #include <exdisp.h>
 #include <oleauto.h>
 
@@ -43,7 +41,6 @@ void TWebBrowser::CreateWnd() {
 // The browser comes through ATL's control host window; any missing piece
 // (no atl.dll, no browser engine, a refused interface) leaves the plain panel.
 void TWebBrowser::CreateBrowser() {
-    if (!Platform().CanHostBrowser()) return;
     HMODULE atl = LoadLibraryW(L"atl.dll");
     if (!atl) return;
     auto init = reinterpret_cast<TAtlAxWinInit>(GetProcAddress(atl, "AtlAxWinInit"));
