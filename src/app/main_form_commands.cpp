@@ -1,14 +1,65 @@
 // The commands of the main window: theme commands (uninstall, use, view
 // wallpaper, batch uninstall, open folders) and search, sharing and skin
-// switching. Not wired to any behaviour yet.
+// switching.
 #include "app/main_form.h"
+#include "app/theme_commands_shell.h"
+#include "app/theme_uninstall.h"
 
-void TFrmMain::MnUninstallClick(TObject*) {}
-void TFrmMain::MnUsesClick(TObject*) {}
-void TFrmMain::MnLookPaperClick(TObject*) {}
-void TFrmMain::BitBtn1Click(TObject*) {}
-void TFrmMain::BtnPaperPathClick(TObject*) {}
-void TFrmMain::BtnThemesPathClick(TObject*) {}
+namespace {
+
+// The record behind the row the context menu was opened for.
+TThemeBase* SelectedTheme(TListView& list) {
+    TListItem* selected = list.Selected();
+    return selected ? static_cast<TThemeBase*>(selected->Data()) : nullptr;
+}
+
+} // namespace
+
+void TFrmMain::MnUninstallClick(TObject*) {
+    TListItem* selected = LstThemes->Selected();
+    TThemeBase* theme = SelectedTheme(*LstThemes);
+    // The menu item is disabled for the system themes; a click that gets
+    // through anyway still removes nothing of theirs.
+    if (!theme || IsSystemThemeFile(theme->FileName)) return;
+    std::wstring name = selected->SubItems().Count() > 0 ? selected->SubItems()[0] : L"";
+    if (MessageBoxW(Handle(), (L"你要卸载主题: " + name + L" 吗?").c_str(), L"提示",
+                    MB_YESNO | MB_ICONQUESTION) != IDYES)
+        return;
+    UninstallTheme(*theme, *ThemesInfoObj);
+    LoadThemeList();
+}
+
+void TFrmMain::MnUsesClick(TObject*) {
+    if (TThemeBase* theme = SelectedTheme(*LstThemes))
+        UseTheme(Handle(), theme->Path, ThemesInfoObj->ThemesPath);
+}
+
+void TFrmMain::MnLookPaperClick(TObject*) {
+    if (TThemeBase* theme = SelectedTheme(*LstThemes)) ViewWallpaper(Handle(), theme->Wallpaper);
+}
+
+void TFrmMain::BitBtn1Click(TObject*) {
+    int answer = MessageBoxW(Handle(), L"你真的要批量卸载打\"√\"的主题么?", L"警告",
+                             MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2);
+    if (answer == IDYES) {
+        // Last row first; each failure shows its own message and the walk goes on.
+        for (int i = LstThemes->Items().Count() - 1; i >= 0; --i) {
+            TListItem* item = LstThemes->Items()[i];
+            auto* theme = static_cast<TThemeBase*>(item->Data());
+            if (item->Checked() && theme && !IsSystemThemeFile(theme->FileName))
+                UninstallTheme(*theme, *ThemesInfoObj);
+        }
+    }
+    LoadThemeList();
+}
+
+void TFrmMain::BtnPaperPathClick(TObject*) {
+    OpenFolder(Handle(), ThemesInfoObj->WallpaperPath);
+}
+
+void TFrmMain::BtnThemesPathClick(TObject*) {
+    OpenFolder(Handle(), ThemesInfoObj->ThemesPath);
+}
 
 void TFrmMain::TxtSearchNameKeyDown(TObject*, WORD&, TShiftState) {}
 void TFrmMain::BtnSearchClick(TObject*) {}

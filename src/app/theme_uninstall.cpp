@@ -72,6 +72,11 @@ void ShowUninstallFailure() {
 
 } // namespace
 
+bool IsSystemThemeFile(const std::wstring& fileName) {
+    return SameTextNoCase(fileName, L"Luna.theme") ||
+           SameTextNoCase(fileName, L"Windows Classic.theme");
+}
+
 bool IsRemovableWallpaper(const TThemeBase& theme, const TThemesInfo& catalogue) {
     if (!HasImageExtension(theme.Wallpaper)) return false;
     std::wstring wallpaper = CanonicalFile(theme.Wallpaper);

@@ -12,6 +12,10 @@
 // file was deleted. The catalogue's list is not touched; refresh afterwards.
 bool UninstallTheme(const TThemeBase& theme, const TThemesInfo& catalogue);
 
+// "Luna.theme" and "Windows Classic.theme", in any letter case: never
+// uninstalled by the commands.
+bool IsSystemThemeFile(const std::wstring& fileName);
+
 // The checks, exposed for tests.
 
 // The wallpaper may go: a local image file in the Windows folder's

@@ -99,7 +99,11 @@ bool TMessageBoxAnswerer::AnswerOne() {
         boxes_.push_back(box);
     }
     answered_.push_back(dialog);
-    PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(button_, BN_CLICKED),
-                 reinterpret_cast<LPARAM>(GetDlgItem(dialog, button_)));
+    // A box without the chosen button gets its OK (or only) button pressed.
+    int press = button_;
+    if (!GetDlgItem(dialog, press))
+        press = GetDlgItem(dialog, IDOK) || box.Buttons.empty() ? IDOK : box.Buttons[0];
+    PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(press, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(dialog, press)));
     return true;
 }

@@ -21,7 +21,8 @@ struct TAnsweredBox {
 
 class TMessageBoxAnswerer {
 public:
-    // button: the id to press (IDOK, IDYES, IDNO, ...).
+    // button: the id to press (IDOK, IDYES, IDNO, ...); a box without it
+    // gets its OK button (or its only button) pressed instead.
     explicit TMessageBoxAnswerer(int button);
     ~TMessageBoxAnswerer();
     TMessageBoxAnswerer(const TMessageBoxAnswerer&) = delete;
