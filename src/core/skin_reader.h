@@ -58,7 +58,8 @@ public:
 
     // Clears `out`; fills it with the first file whose name contains `part`
     // (case-sensitive, `part` not lower-cased) and sets `foundName`; when none
-    // matches, `foundName` is left unchanged. Returns whether found.
+    // matches (an empty part matches nothing), `foundName` is left unchanged.
+    // Returns whether found.
     bool FindFileByNamePart(const std::string& part, std::vector<std::uint8_t>& out,
                             std::string& foundName) const;
 
