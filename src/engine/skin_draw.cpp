@@ -1,0 +1,164 @@
+#include "engine/skin_draw.h"
+
+#include "core/skin_bars.h"
+#include "toolkit/canvas.h"
+
+#include <algorithm>
+#include <cstring>
+#include <vector>
+
+namespace {
+
+bool Inverted(const RECT& r) {
+    return r.right < r.left || r.bottom < r.top;
+}
+
+TPixelRect ToPixelRect(const RECT& r) {
+    return {r.left, r.top, r.right, r.bottom};
+}
+
+// A monochrome bitmap with 1 (white) where `bitmap` holds exactly `key`.
+TBitmapHandle KeyMask(const TBitmap& bitmap, int width, int height, COLORREF key) {
+    const int stride = ((width + 15) / 16) * 2; // monochrome rows are word-aligned
+    std::vector<std::uint8_t> bits(static_cast<size_t>(stride) * height, 0);
+    const std::uint8_t blue = GetBValue(key), green = GetGValue(key), red = GetRValue(key);
+    GdiFlush();
+    for (int y = 0; y < height; ++y) {
+        const std::uint8_t* row =
+            bitmap.Bits() + static_cast<size_t>(bitmap.Height() - 1 - y) * bitmap.Stride();
+        std::uint8_t* out = bits.data() + static_cast<size_t>(y) * stride;
+        for (int x = 0; x < width; ++x) {
+            const std::uint8_t* p = row + x * 3;
+            if (p[0] == blue && p[1] == green && p[2] == red) out[x / 8] |= 0x80 >> (x % 8);
+        }
+    }
+    return TBitmapHandle(CreateBitmap(width, height, 1, 1, bits.data()));
+}
+
+void XorAndXor(HDC dc, int x, int y, int width, int height, HDC source, HBITMAP mask) {
+    TMemoryDC maskDC(CreateCompatibleDC(dc));
+    if (!maskDC) return;
+    TSelectObject selected(maskDC.Get(), mask);
+    // Mask bits become the target's background (1) and text (0) colours.
+    const COLORREF oldBack = SetBkColor(dc, RGB(255, 255, 255));
+    const COLORREF oldText = SetTextColor(dc, RGB(0, 0, 0));
+    BitBlt(dc, x, y, width, height, source, 0, 0, SRCINVERT);
+    BitBlt(dc, x, y, width, height, maskDC.Get(), 0, 0, SRCAND);
+    BitBlt(dc, x, y, width, height, source, 0, 0, SRCINVERT);
+    SetTextColor(dc, oldText);
+    SetBkColor(dc, oldBack);
+}
+
+// The one blit that puts a finished composite on the target.
+void PutComposite(HDC dc, int x, int y, const TPixelBitmap& composite, bool trans) {
+    const auto bitmap = ToBitmap(composite);
+    if (!bitmap) return;
+    const RECT dest{x, y, x + composite.Width(), y + composite.Height()};
+    if (trans)
+        DrawTransparent(dc, dest, *bitmap);
+    else
+        BitBlt(dc, x, y, composite.Width(), composite.Height(), bitmap->DC(), 0, 0, SRCCOPY);
+}
+
+} // namespace
+
+std::unique_ptr<TBitmap> ToBitmap(const TPixelBitmap& pixels) {
+    if (pixels.Empty()) return nullptr;
+    auto bitmap = std::make_unique<TBitmap>();
+    if (!bitmap->SetSize(pixels.Width(), pixels.Height()) || !bitmap->DC()) return nullptr;
+    GdiFlush();
+    const size_t rowBytes = static_cast<size_t>(pixels.Width()) * 3;
+    for (int y = 0; y < pixels.Height(); ++y)
+        std::memcpy(bitmap->Bits() +
+                        static_cast<size_t>(pixels.Height() - 1 - y) * bitmap->Stride(),
+                    pixels.Row(y), rowBytes);
+    SetStretchBltMode(bitmap->DC(), COLORONCOLOR);
+    return bitmap;
+}
+
+void DrawTransparent(HDC dc, const RECT& dest, const TBitmap& bitmap, COLORREF key,
+                     TTransparentBlit how) {
+    if (Inverted(dest) || bitmap.Empty()) return;
+    const int width = std::min<int>(dest.right - dest.left, bitmap.Width());
+    const int height = std::min<int>(dest.bottom - dest.top, bitmap.Height());
+    if (width <= 0 || height <= 0) return;
+    const TBitmapHandle mask = KeyMask(bitmap, width, height, key);
+    if (!mask || !bitmap.DC()) return;
+    if (how == TTransparentBlit::MaskBlt)
+        MaskBlt(dc, dest.left, dest.top, width, height, bitmap.DC(), 0, 0, mask.Get(), 0, 0,
+                MAKEROP4(0x00AA0029, SRCCOPY)); // mask 1 keeps the target, 0 copies
+    else
+        XorAndXor(dc, dest.left, dest.top, width, height, bitmap.DC(), mask.Get());
+}
+
+void DrawTransparent(HDC dc, const RECT& dest, const TPixelBitmap& bitmap, COLORREF key,
+                     TTransparentBlit how) {
+    if (Inverted(dest)) return;
+    if (const auto copy = ToBitmap(bitmap)) DrawTransparent(dc, dest, *copy, key, how);
+}
+
+std::unique_ptr<TBitmap> BuildSkinBitmap(const RECT& dest, const TPixelBitmap& bitmap,
+                                         const TSkinMargins& margins, bool vertical, bool tile,
+                                         int frameCount, int frameIndex) {
+    if (Inverted(dest)) return nullptr;
+    return ToBitmap(BuildSkinBitmap(dest.right - dest.left, dest.bottom - dest.top, bitmap, margins,
+                                    vertical, tile, frameCount, frameIndex));
+}
+
+void DrawSkinRect(HDC dc, const RECT& dest, const TPixelBitmap& bitmap, const TSkinMargins& margins,
+                  int frameIndex, int frameCount, bool trans, bool tile, bool vertical) {
+    if (Inverted(dest)) return;
+    PutComposite(dc, dest.left, dest.top,
+                 BuildSkinBitmap(dest.right - dest.left, dest.bottom - dest.top, bitmap, margins,
+                                 vertical, tile, frameCount, frameIndex),
+                 trans);
+}
+
+void TileBitmap(TCanvas& canvas, const RECT& dest, const TPixelBitmap& bitmap, const RECT& source) {
+    const int w = source.right - source.left, h = source.bottom - source.top;
+    if (w <= 0 || h <= 0) return;
+    const auto tile = ToBitmap(CropBitmap(bitmap, ToPixelRect(source)));
+    if (!tile) return;
+    for (int x = dest.left; x < dest.right; x += w)
+        for (int y = dest.top; y < dest.bottom; y += h)
+            BitBlt(canvas.Handle(), x, y, w, h, tile->DC(), 0, 0, SRCCOPY);
+}
+
+void DrawSkinBar(TCanvas& canvas, const RECT& dest, const TPixelBitmap& bitmap,
+                 const TSkinMargins& margins, int frameIndex, int frameCount, bool trans,
+                 bool vertical) {
+    if (Inverted(dest)) return;
+    PutComposite(canvas.Handle(), dest.left, dest.top,
+                 BuildSkinBar(dest.right - dest.left, dest.bottom - dest.top, bitmap, margins.Left,
+                              margins.Right, frameIndex, frameCount, vertical),
+                 trans);
+}
+
+void StretchSkinBar(HDC dc, const RECT& dest, const TPixelBitmap& bitmap,
+                    const TSkinMargins& margins, int frameIndex, int frameCount, bool vertical) {
+    if (Inverted(dest)) return;
+    PutComposite(dc, dest.left, dest.top,
+                 BuildStretchedSkinBar(dest.right - dest.left, dest.bottom - dest.top, bitmap,
+                                       margins.Left, margins.Right, frameIndex, frameCount,
+                                       vertical),
+                 false);
+}
+
+void StretchSkinFrame(HDC dc, const RECT& dest, const TPixelBitmap& bitmap, int frameIndex,
+                      int frameCount, bool trans) {
+    if (Inverted(dest)) return;
+    PutComposite(dc, dest.left, dest.top,
+                 BuildStretchedFrame(dest.right - dest.left, dest.bottom - dest.top, bitmap,
+                                     frameIndex, frameCount),
+                 trans);
+}
+
+void CenterSkinFrame(HDC dc, const RECT& rect, const TPixelBitmap& bitmap, int frameIndex,
+                     int frameCount, bool trans) {
+    if (Inverted(rect)) return;
+    const TPixelBitmap frame = CropBitmap(bitmap, FrameRect(bitmap, frameCount, frameIndex, false));
+    // Halvings round toward zero, as C++ division does.
+    const int left = rect.left + (rect.right - rect.left - frame.Width()) / 2;
+    const int top = rect.top + (rect.bottom - rect.top - frame.Height()) / 2;
+    PutComposite(dc, left, top, frame, trans);
+}

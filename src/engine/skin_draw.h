@@ -1,0 +1,66 @@
+#pragma once
+// Putting skin images on a device context. Every routine composes its result
+// off-screen with the core's pixel routines and reaches the target with one
+// blit, so a visible surface is never drawn piece by piece. Frame indexes are
+// 1-based; a destination with Right < Left or Bottom < Top draws nothing.
+#include "core/nine_slice.h"
+#include "core/pixel_bitmap.h"
+#include "toolkit/bitmap.h"
+
+#include <memory>
+
+// The key colour of every skin image: pixels of exactly this colour are never
+// drawn by the transparent routines.
+constexpr COLORREF kSkinKeyColour = RGB(255, 0, 255);
+
+// How DrawTransparent combines bitmap and mask. Windows NT and later take
+// MaskBlt; the three-blit XOR/AND form is the one Windows 9x understands.
+enum class TTransparentBlit { MaskBlt, XorAndXor };
+
+// A DIB-section copy of `pixels` (empty when a side is zero or GDI refuses),
+// with COLORONCOLOR set on its DC.
+std::unique_ptr<TBitmap> ToBitmap(const TPixelBitmap& pixels);
+
+// Copies `bitmap` to the top-left of `dest` (clipped to the smaller of the two
+// sizes), leaving the target unchanged under pixels of exactly `key`.
+void DrawTransparent(HDC dc, const RECT& dest, const TBitmap& bitmap, COLORREF key = kSkinKeyColour,
+                     TTransparentBlit how = TTransparentBlit::MaskBlt);
+void DrawTransparent(HDC dc, const RECT& dest, const TPixelBitmap& bitmap,
+                     COLORREF key = kSkinKeyColour,
+                     TTransparentBlit how = TTransparentBlit::MaskBlt);
+
+// A new bitmap of the destination's size holding frame `frameIndex` of
+// `bitmap` nine-sliced with `margins`; nullptr for an inverted or empty
+// destination.
+std::unique_ptr<TBitmap> BuildSkinBitmap(const RECT& dest, const TPixelBitmap& bitmap,
+                                         const TSkinMargins& margins, bool vertical, bool tile,
+                                         int frameCount, int frameIndex);
+
+// One frame nine-sliced into `dest`, transparent for the key colour when
+// `trans`.
+void DrawSkinRect(HDC dc, const RECT& dest, const TPixelBitmap& bitmap, const TSkinMargins& margins,
+                  int frameIndex, int frameCount, bool trans, bool tile, bool vertical);
+
+// Repeats the `source` piece of `bitmap` over `dest` from its top-left; the
+// last tiles are not clipped to `dest` (only by the canvas), so a caller
+// drawing edges afterwards covers the overrun.
+void TileBitmap(TCanvas& canvas, const RECT& dest, const TPixelBitmap& bitmap, const RECT& source);
+
+// A three-part bar: left and right caps (margins.Left and margins.Right
+// wide) and a tiled middle, all stretched to the destination's height.
+void DrawSkinBar(TCanvas& canvas, const RECT& dest, const TPixelBitmap& bitmap,
+                 const TSkinMargins& margins, int frameIndex, int frameCount, bool trans,
+                 bool vertical);
+
+// A three-part bar with a stretched middle, opaque. A destination narrower
+// than one frame gets the whole frame stretched into it.
+void StretchSkinBar(HDC dc, const RECT& dest, const TPixelBitmap& bitmap,
+                    const TSkinMargins& margins, int frameIndex, int frameCount, bool vertical);
+
+// Frame `frameIndex` of a horizontal strip stretched to `dest`.
+void StretchSkinFrame(HDC dc, const RECT& dest, const TPixelBitmap& bitmap, int frameIndex,
+                      int frameCount, bool trans);
+
+// Frame `frameIndex` of a horizontal strip, unscaled, centred in `rect`.
+void CenterSkinFrame(HDC dc, const RECT& rect, const TPixelBitmap& bitmap, int frameIndex,
+                     int frameCount, bool trans);
