@@ -19,6 +19,7 @@ extern const TToolCommand kRenderCommand;
 
 namespace {
 
+// clang-format off: one line per command
 const TToolCommand* const kCommands[] = {
     &kPackCommand,
     &kExpandCommand,
@@ -27,6 +28,7 @@ const TToolCommand* const kCommands[] = {
     &kInfoCommand,
     &kRenderCommand,
 };
+// clang-format on
 
 int PrintUsage(std::FILE* to) {
     std::fprintf(to, "usage: skintool COMMAND [ARGS]   (skintool COMMAND --help for details)\n\n");
