@@ -19,7 +19,8 @@ extern const TToolCommand kRenderCommand;
 
 namespace {
 
-// clang-format off: one line per command
+// One line per command.
+// clang-format off
 const TToolCommand* const kCommands[] = {
     &kPackCommand,
     &kExpandCommand,
