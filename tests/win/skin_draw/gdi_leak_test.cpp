@@ -1,0 +1,66 @@
+// Every primitive frees what it makes: with the GDI
+// handle table nearly full, many calls still leave the same room.
+#include "draw_fixture.h"
+#include "engine/region_from_bitmap.h"
+#include "engine/scratch_bitmap.h"
+#include "engine/skin_draw.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace {
+
+// Takes every GDI handle the process can still get but `spare`, so that a
+// routine losing objects runs out quickly (the system keeps no count
+// under Wine).
+class THandleFiller {
+public:
+    explicit THandleFiller(size_t spare) {
+        while (TBrushHandle brush{CreateSolidBrush(RGB(1, 2, 3))})
+            held_.push_back(std::move(brush));
+        held_.resize(held_.size() > spare ? held_.size() - spare : 0);
+    }
+
+private:
+    std::vector<TBrushHandle> held_;
+};
+
+// Can the process still get `count` more handles?
+bool RoomFor(size_t count) {
+    std::vector<TBrushHandle> more;
+    for (size_t i = 0; i < count; ++i) {
+        more.emplace_back(CreateSolidBrush(RGB(1, 2, 3)));
+        if (!more.back()) return false;
+    }
+    return true;
+}
+
+} // namespace
+
+TEST(SkinDrawing, LeavesNoGdiObjectsBehind) {
+    const TPixelBitmap strip = Picture({"MrgbMrgbMy", "rrggbbMMyy", "MrgbMrgbMy"});
+    TTarget t(40, 30);
+    const auto drawAll = [&] {
+        DrawSkinRect(t.DC(), {1, 1, 30, 20}, strip, {1, 1, 1, 1}, 2, 2, true, true, false);
+        DrawSkinRect(t.DC(), {1, 1, 30, 20}, strip, {1, 1, 1, 1}, 1, 2, false, false, true);
+        DrawSkinBar(t.bitmap.Canvas(), {0, 0, 33, 5}, strip, {1, 0, 1, 0}, 1, 2, true, false);
+        StretchSkinBar(t.DC(), {0, 0, 33, 5}, strip, {1, 0, 1, 0}, 1, 2, false);
+        StretchSkinFrame(t.DC(), {0, 0, 9, 9}, strip, 2, 2, true);
+        CenterSkinFrame(t.DC(), {0, 0, 9, 9}, strip, 2, 2, true);
+        TileBitmap(t.bitmap.Canvas(), {0, 0, 20, 20}, strip, {0, 0, 3, 2});
+        DrawTransparent(t.DC(), {0, 0, 10, 3}, strip, kSkinKeyColour, TTransparentBlit::XorAndXor);
+        (void)BuildSkinBitmap({0, 0, 12, 12}, strip, {2, 1, 2, 1}, false, false, 2, 1);
+        (void)CreateRegionFromBitmap(strip, 0, 0, 0, 0, 0);
+        TScratchBitmapUse scratch;
+    };
+    drawAll(); // first calls may set up lasting system state
+    THandleFiller filler(100);
+    ASSERT_TRUE(RoomFor(50));
+    for (int i = 0; i < 200; ++i)
+        drawAll();
+    EXPECT_TRUE(RoomFor(50));
+    TTarget still(4, 4);
+    DrawSkinRect(still.DC(), {0, 0, 4, 4}, strip, {}, 1, 2, false, false, false);
+    EXPECT_EQ(still.Row(0), "Mrgb");
+}
