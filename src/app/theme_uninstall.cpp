@@ -50,7 +50,36 @@ void RemoveEntry(const std::wstring& path, DWORD attributes) {
         DeleteFileW(path.c_str());
 }
 
-void RemoveContents(const std::wstring& folder) {
+struct HandleCloser {
+    void operator()(HANDLE h) const { CloseHandle(h); }
+};
+using UniqueHandle = std::unique_ptr<void, HandleCloser>;
+
+// Where a folder really is, links resolved; empty when that cannot be told.
+std::wstring ResolvedFolder(const std::wstring& path) {
+    HANDLE raw = CreateFileW(path.c_str(), FILE_READ_ATTRIBUTES,
+                             FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                             OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (raw == INVALID_HANDLE_VALUE) return {};
+    UniqueHandle handle(raw);
+    wchar_t buffer[1024];
+    DWORD got = GetFinalPathNameByHandleW(raw, buffer, 1024, FILE_NAME_NORMALIZED);
+    if (got == 0 || got >= 1024) return {};
+    std::wstring resolved(buffer, got);
+    if (resolved.back() != L'\\') resolved += L'\\';
+    return resolved;
+}
+
+// A folder is entered only when it really lies inside the tree being
+// removed. Links that the system does not mark as reparse points (Wine shows
+// Unix symbolic links as plain folders) are caught this way.
+bool ResolvesInside(const std::wstring& path, const std::wstring& resolvedTop) {
+    std::wstring resolved = ResolvedFolder(path);
+    return !resolved.empty() && !resolvedTop.empty() && resolved.size() > resolvedTop.size() &&
+           SameTextNoCase(resolved.substr(0, resolvedTop.size()), resolvedTop);
+}
+
+void RemoveContents(const std::wstring& folder, const std::wstring& resolvedTop) {
     WIN32_FIND_DATAW found;
     HANDLE raw = FindFirstFileW((folder + L"\\*").c_str(), &found);
     if (raw == INVALID_HANDLE_VALUE) return;
@@ -60,7 +89,9 @@ void RemoveContents(const std::wstring& folder) {
         if (name == L"." || name == L"..") continue;
         std::wstring full = folder + L"\\" + name;
         bool isLink = found.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT;
-        if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && !isLink) RemoveContents(full);
+        if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && !isLink &&
+            ResolvesInside(full, resolvedTop))
+            RemoveContents(full, resolvedTop);
         RemoveEntry(full, found.dwFileAttributes);
     } while (FindNextFileW(raw, &found));
 }
@@ -121,7 +152,15 @@ void RemoveFolderTree(const std::wstring& folder) {
     DWORD attributes = GetFileAttributesW(path.c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_DIRECTORY)) return;
     // A link in place of the folder goes as itself; what it points at stays.
-    if (!(attributes & FILE_ATTRIBUTE_REPARSE_POINT)) RemoveContents(path);
+    if (!(attributes & FILE_ATTRIBUTE_REPARSE_POINT)) {
+        // The folder must really be where its name says, not a link in disguise.
+        size_t slash = path.find_last_of(L'\\');
+        if (slash == std::wstring::npos ||
+            !ResolvesInside(path, ResolvedFolder(path.substr(0, slash + 1))))
+            return;
+        std::wstring resolvedTop = ResolvedFolder(path);
+        RemoveContents(path, resolvedTop);
+    }
     RemoveEntry(path, attributes);
 }
 

@@ -49,11 +49,72 @@ std::string MakeJunction(const std::wstring& link, const std::wstring& target) {
     return "junctions are refused too, error " + std::to_string(ok ? 0 : error);
 }
 
+// Runs a Unix program under Wine with the given Unix path arguments.
+std::string RunUnix(const wchar_t* program, const std::string& commandLine) {
+    std::wstring wide(commandLine.begin(), commandLine.end());
+    STARTUPINFOW si{sizeof(si)};
+    PROCESS_INFORMATION pi{};
+    if (!CreateProcessW(program, wide.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si,
+                        &pi))
+        return "cannot run a Unix program, error " + std::to_string(GetLastError());
+    WaitForSingleObject(pi.hProcess, 10000);
+    CloseHandle(pi.hThread);
+    CloseHandle(pi.hProcess);
+    return {};
+}
+
+std::string UnixName(const std::wstring& path) {
+    using Converter = char*(CDECL*)(LPCWSTR);
+    auto convert = reinterpret_cast<Converter>(
+        GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "wine_get_unix_file_name"));
+    if (!convert) return {};
+    char* name = convert(path.c_str());
+    if (!name) return {};
+    std::string out = name;
+    HeapFree(GetProcessHeap(), 0, name);
+    return out;
+}
+
+bool Exists(const std::wstring& path) {
+    return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+// Wine may report a Unix child finished before it has run.
+bool WaitFor(const std::wstring& path, bool present) {
+    for (int i = 0; i < 100 && Exists(path) != present; ++i)
+        Sleep(20);
+    return Exists(path) == present;
+}
+
+// Under Wine: a Unix symbolic link made by /bin/ln, which Wine shows as a
+// plain folder (no reparse point) - the hardest case for a tree removal.
+std::string MakeUnixLink(const std::wstring& link, const std::wstring& target) {
+    std::string unixLink = UnixName(link), unixTarget = UnixName(target);
+    if (unixLink.empty() || unixTarget.empty()) return "not Wine";
+    std::string error =
+        RunUnix(L"Z:\\bin\\ln", "/bin/ln -s \"" + unixTarget + "\" \"" + unixLink + "\"");
+    if (!error.empty()) return error;
+    return WaitFor(link, true) ? "" : "ln made nothing";
+}
+
 } // namespace
 
 std::string MakeFolderLink(const std::wstring& link, const std::wstring& target) {
     if (CreateSymbolicLinkW(link.c_str(), target.c_str(), SYMBOLIC_LINK_FLAG_DIRECTORY) &&
         IsLinkOnDisk(link))
         return {};
-    return MakeJunction(link, target);
+    std::string junction = MakeJunction(link, target);
+    if (junction.empty()) return {};
+    std::string unixLink = MakeUnixLink(link, target);
+    return unixLink.empty() ? std::string() : junction + "; " + unixLink;
+}
+
+void RemoveFolderLink(const std::wstring& link) {
+    if (!Exists(link)) return;
+    RemoveDirectoryW(link.c_str());
+    std::string unixLink = UnixName(link);
+    if (Exists(link) && !unixLink.empty()) {
+        RunUnix(L"Z:\\bin\\rm", "/bin/rm -f \"" + unixLink + "\"");
+        WaitFor(link, false);
+    }
 }

@@ -1,8 +1,13 @@
 #pragma once
 // Makes `link` a link to the folder `target`: a symbolic link if the system
-// allows it, otherwise a junction. Returns an empty text on success, else
-// what went wrong (Wine 8 reports success for symbolic links but makes
-// nothing, so the result is checked on disk).
+// allows it, otherwise a junction, otherwise (under Wine) a Unix symbolic
+// link. Returns an empty text on success, else what went wrong (Wine 8
+// reports success for symbolic links but makes nothing, and refuses
+// junctions, so each result is checked on disk).
 #include <string>
 
 std::string MakeFolderLink(const std::wstring& link, const std::wstring& target);
+
+// Removes a link made by MakeFolderLink (if still there) without touching its
+// target, so that a test's clean-up never walks through it.
+void RemoveFolderLink(const std::wstring& link);
