@@ -107,7 +107,7 @@ LRESULT TControl::Perform(UINT msg, WPARAM w, LPARAM l) {
     return m.Result;
 }
 
-POINT TControl::ClientToScreen(POINT p) const {
+POINT TControl::MapToScreen(POINT p) const {
     for (const TControl* c = this; c; c = c->parent_) {
         if (auto* w = dynamic_cast<const TWinControl*>(c); w && w->HandleAllocated()) {
             ::ClientToScreen(w->Handle(), &p);

@@ -66,8 +66,9 @@ public:
     // What happens to a message nobody handled.
     virtual void DefaultHandler(TMessage& message) {}
 
-    // Point conversion from this control's client area to the screen.
-    POINT ClientToScreen(POINT p) const;
+    // A point of this control's client area in screen coordinates (named
+    // apart from the Win32 function so that members can still call it).
+    POINT MapToScreen(POINT p) const;
     virtual void Invalidate();
     virtual void Click();
 
