@@ -1,5 +1,6 @@
 #include "engine/scratch_bitmap.h"
 
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -8,12 +9,19 @@ namespace {
 std::unique_ptr<TBitmap> scratch;
 int users = 0;
 
+// Resizing makes a new DC, which starts with the default stretch mode.
+bool Resize(int width, int height) {
+    if (!scratch->SetSize(width, height)) return false;
+    HDC dc = scratch->DC();
+    return dc && SetStretchBltMode(dc, COLORONCOLOR) != 0;
+}
+
 } // namespace
 
 TScratchBitmapUse::TScratchBitmapUse() {
     if (users++ == 0) {
-        scratch = std::make_unique<TBitmap>(1, 1);
-        if (HDC dc = scratch->DC()) SetStretchBltMode(dc, COLORONCOLOR);
+        scratch = std::make_unique<TBitmap>();
+        Resize(1, 1);
     }
 }
 
@@ -23,6 +31,14 @@ TScratchBitmapUse::~TScratchBitmapUse() {
 
 TBitmap* ScratchBitmap() {
     return scratch.get();
+}
+
+TBitmap* ScratchBitmapAtLeast(int width, int height) {
+    if (!scratch) return nullptr;
+    if (scratch->Width() >= width && scratch->Height() >= height && !scratch->Empty())
+        return scratch.get();
+    const int w = std::max(width, scratch->Width()), h = std::max(height, scratch->Height());
+    return Resize(std::max(w, 1), std::max(h, 1)) ? scratch.get() : nullptr;
 }
 
 int ScratchBitmapUsers() {

@@ -15,5 +15,9 @@ public:
 // The shared bitmap (COLORONCOLOR on its DC), or nullptr while nobody uses
 // it.
 TBitmap* ScratchBitmap();
+// The shared bitmap grown to at least width x height (its pixels are
+// undefined after growing), still with COLORONCOLOR; nullptr while nobody
+// uses it or when GDI refuses the size.
+TBitmap* ScratchBitmapAtLeast(int width, int height);
 // How many users hold it.
 int ScratchBitmapUsers();

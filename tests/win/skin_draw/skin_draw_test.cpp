@@ -217,7 +217,14 @@ TEST(ScratchBitmap, LivesWhileItHasUsers) {
             EXPECT_EQ(ScratchBitmapUsers(), 2);
         }
         EXPECT_EQ(ScratchBitmap(), shared);
+        // Growing keeps the stretch mode; asking for less keeps the size.
+        ASSERT_EQ(ScratchBitmapAtLeast(40, 10), shared);
+        EXPECT_EQ(GetStretchBltMode(shared->DC()), COLORONCOLOR);
+        ASSERT_EQ(ScratchBitmapAtLeast(5, 30), shared);
+        EXPECT_EQ(shared->Width(), 40);
+        EXPECT_EQ(shared->Height(), 30);
     }
     EXPECT_EQ(ScratchBitmap(), nullptr);
+    EXPECT_EQ(ScratchBitmapAtLeast(4, 4), nullptr);
     EXPECT_EQ(ScratchBitmapUsers(), 0);
 }
