@@ -60,11 +60,3 @@ void TFrmMain::BtnPaperPathClick(TObject*) {
 void TFrmMain::BtnThemesPathClick(TObject*) {
     OpenFolder(Handle(), ThemesInfoObj->ThemesPath);
 }
-
-void TFrmMain::TxtSearchNameKeyDown(TObject*, WORD&, TShiftState) {}
-void TFrmMain::BtnSearchClick(TObject*) {}
-void TFrmMain::N2Click(TObject*) {}
-void TFrmMain::Image1Click(TObject*) {}
-void TFrmMain::N3Click(TObject*) {}
-void TFrmMain::N4Click(TObject*) {}
-void TFrmMain::N5Click(TObject*) {}

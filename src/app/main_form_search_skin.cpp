@@ -1,0 +1,58 @@
+// The main window's search box, share command and skin menu.
+#include "app/main_form.h"
+#include "app/search_share.h"
+#include "engine/skin_data.h"
+#include "engine/skin_store_component.h"
+
+namespace {
+
+// The main form's description holds the skin components, so the reader must
+// know them before the first form is made; this file is always linked with
+// the main form.
+[[maybe_unused]] const bool kSkinComponentsKnown = (RegisterSkinComponents(), true);
+
+// Puts stored skin `index` on and switches skinning on.
+void SwitchToStoredSkin(TFrmMain& form, int index) {
+    auto* skinData = form.Find<TSkinData>(L"SkinData");
+    auto* store = form.Find<TSkinStore>(L"SkinStore");
+    if (!skinData || !store) return;
+    skinData->SelectStoredSkin(store->Items(), index);
+    skinData->SetActive(true);
+}
+
+} // namespace
+
+void TFrmMain::TxtSearchNameKeyDown(TObject*, WORD& key, TShiftState) {
+    if (key == VK_RETURN) BtnSearch->Click();
+}
+
+void TFrmMain::BtnSearchClick(TObject*) {
+    OpenSearchPage(Handle(), TxtSearchName->Text());
+}
+
+void TFrmMain::N2Click(TObject*) {
+    TListItem* selected = LstThemes->Selected();
+    if (!selected) return;
+    std::wstring name = selected->SubItems().Count() > 0 ? selected->SubItems()[0] : L"";
+    PutTextOnClipboard(Handle(), SearchUrl(StripBrandMark(name)));
+    MessageBoxW(Handle(), L"好啦,你现在可以按Ctrl+V发送给你的朋友了!", L"(^o^)", MB_OK);
+}
+
+void TFrmMain::Image1Click(TObject*) {
+    // The image's place inside its group box, so the menu opens above it.
+    POINT at{Image1->Left() + 8, Image1->Top() - 57};
+    ClientToScreen(Handle(), &at);
+    PopupMenu1->Popup(at.x, at.y);
+}
+
+void TFrmMain::N3Click(TObject*) {
+    SwitchToStoredSkin(*this, 0);
+}
+
+void TFrmMain::N4Click(TObject*) {
+    SwitchToStoredSkin(*this, 1);
+}
+
+void TFrmMain::N5Click(TObject*) {
+    if (auto* skinData = Find<TSkinData>(L"SkinData")) skinData->SetActive(false);
+}

@@ -1,0 +1,20 @@
+#pragma once
+// The one door to the platform's optional parts: user32 entry points that
+// older systems lack (looked up at run time) and the system colours and
+// metrics that the portable core asks for.
+#include <windows.h>
+
+// True when user32 offers GetScrollBarInfo.
+bool HasScrollBarInfo();
+// GetScrollBarInfo when present; false when it is missing or fails.
+bool QueryScrollBarInfo(HWND window, LONG objectId, SCROLLBARINFO& info);
+// Asks for WM_MOUSELEAVE on `window`; does nothing without TrackMouseEvent.
+void RequestMouseLeave(HWND window);
+
+using TGetComboBoxInfo = BOOL(WINAPI*)(HWND, PCOMBOBOXINFO);
+// The looked-up GetComboBoxInfo, or nullptr.
+TGetComboBoxInfo ComboBoxInfoEntry();
+
+// Answers the core's system-colour and metric questions with GetSysColor and
+// GetSystemMetrics from now on. Safe to call more than once.
+void InstallPlatformFacts();

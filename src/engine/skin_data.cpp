@@ -1,0 +1,287 @@
+#include "engine/skin_data.h"
+
+#include "core/lzh_decoder.h"
+#include "core/skin_loader.h"
+#include "core/skin_reader.h"
+#include "engine/platform_api.h"
+#include "engine/skin_class_map.h"
+#include "engine/skin_manager.h"
+#include "toolkit/application.h"
+#include "toolkit/form.h"
+
+#include <cstddef>
+#include <fstream>
+#include <iterator>
+#include <new>
+
+namespace {
+
+const TEnumInfo& ControlTypeInfo() {
+    static const TEnumInfo info{{L"xcMainMenu",   L"xcPopupMenu",   L"xcMenuItem", L"xcToolbar",
+                                 L"xcControlbar", L"xcCombo",       L"xcCheckBox", L"xcRadioButton",
+                                 L"xcProgress",   L"xcScrollbar",   L"xcEdit",     L"xcButton",
+                                 L"xcBitBtn",     L"xcSpeedButton", L"xcSpin",     L"xcPanel",
+                                 L"xcGroupBox",   L"xcStatusBar",   L"xcTab",      L"xcTrackBar",
+                                 L"xcSystemMenu", L"xcFastReport"}};
+    return info;
+}
+
+const TEnumInfo& OptionInfo() {
+    static const TEnumInfo info{{L"xoMDIScrollbar", L"xoMenuMerge", L"xoTransparent", L"xoPreview",
+                                 L"xoParentBackGround", L"xoNoFocusRect", L"xoToolbarBK",
+                                 L"xoToolbarButton", L"xoMDIChildBorder", L"xoMenuBG",
+                                 L"xoFormScrollbar"}};
+    return info;
+}
+
+const TEnumInfo& FormTypeInfo() {
+    static const TEnumInfo info{{L"sfMainform", L"sfOnlyThisForm", L"sfDialog", L"sfDLL"}};
+    return info;
+}
+
+// The system's caption font; an empty owner when the platform cannot say.
+TFontHandle CaptionFont() {
+    NONCLIENTMETRICSW metrics{};
+    // The size without iPaddedBorderWidth is understood by every version.
+    metrics.cbSize = offsetof(NONCLIENTMETRICSW, iPaddedBorderWidth);
+    if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, metrics.cbSize, &metrics, 0)) return {};
+    return TFontHandle(CreateFontIndirectW(&metrics.lfCaptionFont));
+}
+
+// The reader's message is ASCII with a CR between its two lines.
+std::wstring OlderSkinMessage() {
+    std::string text = kOlderSkinFileMessage;
+    return std::wstring(text.begin(), text.end());
+}
+
+bool ReadWholeFile(const std::wstring& name, TSkinBytes& bytes) {
+    HANDLE file = CreateFileW(name.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return false;
+    TUniqueHandle<HANDLE, CloseHandle> owner(file);
+    LARGE_INTEGER size{};
+    if (!GetFileSizeEx(file, &size) || size.QuadPart > 0x7FFFFFFF) return false;
+    bytes.resize(static_cast<std::size_t>(size.QuadPart));
+    DWORD read = 0;
+    return bytes.empty() || (ReadFile(file, bytes.data(), DWORD(bytes.size()), &read, nullptr) &&
+                             read == bytes.size());
+}
+
+} // namespace
+
+const TClassInfo& TSkinData::StaticClass() {
+    static const TClassInfo info(
+        L"TSkinData", &TComponent::StaticClass(),
+        [](TClassInfo& c) {
+            using T = TSkinData;
+            c.Bool(L"Active", &T::Active, &T::SetActive);
+            c.Int(L"DisableTag", &T::DisableTag, &T::SetDisableTag);
+            c.Set(L"SkinControls", ControlTypeInfo(), &T::SkinControls, &T::SetSkinControls);
+            c.Set(L"Options", OptionInfo(), &T::Options, &T::SetOptions);
+            c.Str(L"Skin3rd", &T::Skin3rdText, &T::SetSkin3rdText);
+            c.Str(L"SkinFile", &T::SkinFile, &T::SetSkinFile);
+            c.Str(L"SkinStore", &T::SkinStore, &T::SetSkinStore);
+            c.Enum(L"SkinFormtype", FormTypeInfo(), &T::SkinFormtype, &T::SetSkinFormtype);
+            c.Str(L"Version", &T::Version, &T::SetVersion);
+            c.Bool(L"MenuUpdate", &T::MenuUpdate, &T::SetMenuUpdate);
+            c.Bool(L"MenuMerge", &T::MenuMerge, &T::SetMenuMerge);
+            c.Event(L"OnFormSkin", &T::OnFormSkin);
+            c.Event(L"OnSkinChanged", &T::OnSkinChanged);
+            c.Event(L"OnSkinControl", &T::OnSkinControl);
+            c.Event(L"OnBeforeSkinForm", &T::OnBeforeSkinForm);
+            c.Event(L"OnAfterSkinForm", &T::OnAfterSkinForm);
+            c.Binary(L"SkinStream", &T::SkinStreamValue, &T::SetSkinStreamValue);
+        },
+        [](TComponent* owner) -> TComponent* { return new TSkinData(owner); });
+    return info;
+}
+
+TSkinData::TSkinData(TComponent* owner)
+    : TComponent(owner), skin3rd_(DefaultSkinClassMap()), skin_(std::make_unique<TSkinModel>()) {
+    // Skins parsed from now on see the real system colours.
+    InstallPlatformFacts();
+    menuGlyphs_.Reset(ImageList_LoadImageW(GetModuleHandleW(nullptr), L"ORVANEMENU", 16, 0,
+                                           RGB(255, 255, 255), IMAGE_BITMAP, 0));
+    maxWidth_ = GetSystemMetrics(SM_CXMAXIMIZED);
+    maxHeight_ = GetSystemMetrics(SM_CYMAXIMIZED);
+}
+
+TSkinData::~TSkinData() {
+    if (TSkinManage* manager = SkinManager()) manager->UnregisterSkinData(this);
+}
+
+std::wstring TSkinData::Skin3rdText() const {
+    std::wstring text;
+    for (const std::wstring& line : skin3rd_)
+        text += line + L"\r\n";
+    return text;
+}
+
+void TSkinData::SetSkin3rdText(const std::wstring& text) {
+    std::vector<std::wstring> lines;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        std::size_t end = text.find_first_of(L"\r\n", start);
+        if (end == std::wstring::npos) end = text.size();
+        lines.push_back(text.substr(start, end - start));
+        start = end;
+        if (start < text.size() && text[start] == L'\r') ++start;
+        if (start < text.size() && text[start] == L'\n') ++start;
+    }
+    skin3rd_ = std::move(lines);
+}
+
+std::vector<std::uint8_t> TSkinData::SkinStreamValue() const {
+    return WriteSkinStream(image_);
+}
+
+void TSkinData::SetSkinStreamValue(const std::vector<std::uint8_t>& value) {
+    TSkinBytes image;
+    if (ReadSkinStream(value.data(), value.size(), image) != TSkinStreamRead::Loaded) return;
+    TryLoadSkin(std::move(image));
+}
+
+bool TSkinData::TryLoadSkin(TSkinBytes image) {
+    auto fresh = std::make_unique<TSkinModel>();
+    TSkinLoadResult result = TSkinLoadResult::Ok;
+    bool loaded = false;
+    try {
+        loaded = LoadSkin(*fresh, image, &result) && !fresh->SkinNotLoaded;
+    } catch (const ElzhException&) {
+        loaded = false;
+    } catch (const std::bad_alloc&) {
+        loaded = false;
+    }
+    if (!loaded) {
+        if (result == TSkinLoadResult::UnknownVersion)
+            Application().MessageBox(OlderSkinMessage(), Application().Title(), MB_OK);
+        // The skin that was working stays; a half-parsed one is never shown.
+        return false;
+    }
+    image_ = std::move(image);
+    skin_ = std::move(fresh);
+    return true;
+}
+
+void TSkinData::SetActive(bool value) {
+    if (value == active_) return;
+    active_ = value;
+    if (Loading()) return;
+    TSkinManage* manager = SkinManager();
+    if (!manager) return;
+    switch (skinFormtype_) {
+    case sfMainform:
+        if (value) {
+            if (SkinNotLoaded()) return;
+            manager->SetPendingSkinData(this);
+            manager->Schedule(ActionSkinAll, 250);
+            manager->ActivityState = ActivityStarted;
+        } else {
+            manager->SetPendingSkinData(this);
+            manager->Schedule(ActionUnskinAll, 250);
+        }
+        return;
+    case sfOnlyThisForm:
+        manager->SetPendingSkinData(this);
+        if (value && SkinNotLoaded()) return;
+        manager->Schedule(value ? ActionSkinAll : ActionUnskinAll, 250);
+        return;
+    default:
+        return;
+    }
+}
+
+void TSkinData::SetSkinFile(const std::wstring& name) {
+    skinFile_ = name;
+    if (Loading()) return;
+    TSkinBytes bytes;
+    if (name.empty() || !ReadWholeFile(name, bytes)) return;
+    if (TryLoadSkin(std::move(bytes))) ApplyNewSkin();
+}
+
+void TSkinData::SelectStoredSkin(const TSkinCollection& store, int index) {
+    const TSkinCollectionItem* item = store.Find(index);
+    if (!item) return;
+    if (TryLoadSkin(item->Data())) ApplyNewSkin();
+}
+
+void TSkinData::ApplyNewSkin() {
+    if (Loading()) return;
+    if (!SkinManager()) Loaded();
+    TSkinManage* manager = SkinManager();
+    manager->SetPendingSkinData(this);
+    // Form skin objects rebuild their frame metrics when the reapply runs.
+    if (manager->ActivityState == ActivityStarted) manager->Schedule(ActionReapply, 250);
+}
+
+void TSkinData::Loaded() {
+    TComponent::Loaded();
+    if (!HasScrollBarInfo()) skinControls_ &= ~SetOf({xcScrollbar});
+    TSkinManage& manager = CreateSkinManager();
+    manager.RegisterSkinData(this);
+    captionFont_ = CaptionFont();
+    if (skinFormtype_ != sfMainform) {
+        manager.SkinningOn = true;
+        manager.ActivityState += 1;
+        auto* form = dynamic_cast<TForm*>(Owner());
+        if (form && active_ && !SkinNotLoaded()) {
+            manager.SetPendingSkinData(this);
+            manager.Schedule(ActionSkinAll, 250);
+        }
+        return;
+    }
+    manager.InstallHook();
+    if (active_) {
+        if (SkinNotLoaded())
+            active_ = false; // no skin, nothing to show
+        else {
+            manager.SetPendingSkinData(this);
+            manager.Schedule(ActionSkinAll, 250);
+        }
+    }
+    if (InSet(skinControls_, xcMainMenu))
+        skinControls_ &= ~SetOf({xcMenuItem});
+    else
+        skinControls_ &= ~SetOf({xcSystemMenu});
+    BuildAppIconBitmap();
+}
+
+void TSkinData::BuildAppIconBitmap() {
+    HWND owner = nullptr;
+    if (auto* form = dynamic_cast<TForm*>(Owner())) owner = form->Handle();
+    HICON icon = nullptr;
+    if (owner) {
+        icon = reinterpret_cast<HICON>(SendMessageW(owner, WM_GETICON, ICON_SMALL, 0));
+        if (!icon) icon = reinterpret_cast<HICON>(SendMessageW(owner, WM_GETICON, ICON_BIG, 0));
+    }
+    if (!icon) return;
+    const int cx = GetSystemMetrics(SM_CXSMICON), cy = GetSystemMetrics(SM_CYSMICON);
+    TIconHandle small(static_cast<HICON>(CopyImage(icon, IMAGE_ICON, cx, cy, LR_COPYFROMRESOURCE)));
+    TWindowDC screen(nullptr);
+    TMemoryDC dc(CreateCompatibleDC(screen.Get()));
+    TBitmapHandle bitmap(CreateCompatibleBitmap(screen.Get(), cx, cy));
+    if (!dc || !bitmap) return;
+    {
+        TSelectObject selected(dc.Get(), bitmap.Get());
+        TBrushHandle magenta(CreateSolidBrush(RGB(255, 0, 255)));
+        RECT all{0, 0, cx, cy};
+        FillRect(dc.Get(), &all, magenta.Get());
+        DrawIconEx(dc.Get(), 0, 0, small ? small.Get() : icon, cx, cy, 0, nullptr, DI_NORMAL);
+    }
+    appIcon_ = std::move(bitmap);
+}
+
+void TSkinData::FireSkinChanged() {
+    if (OnSkinChanged) OnSkinChanged(this);
+}
+
+bool TSkinData::FilterForm(HWND window, const std::wstring& className, bool answer) {
+    LastAskedWindow = window;
+    if (OnFormSkin) {
+        OnFormSkin(this, className, answer);
+        return answer;
+    }
+    if (className == L"SysMonthCal32") return false;
+    if (InSet(skinControls_, xcFastReport) && className.rfind(L"Tfr", 0) == 0) return false;
+    return answer;
+}
