@@ -49,6 +49,53 @@ void ReadTheme(TThemeBase& theme, const std::wstring& themesPath, const std::wst
 
 } // namespace
 
+const TEnumInfo ThemesCompanyInfo{{L"tcNone", L"tcTavro123", L"tcNubrix"}};
+
+namespace {
+
+void PublishString(TClassInfo& info, const wchar_t* name, std::wstring TThemeBase::*field) {
+    TPropInfo p;
+    p.Name = name;
+    p.Kind = TPropKind::String;
+    p.GetStr = [field](const TPersistent& o) { return static_cast<const TThemeBase&>(o).*field; };
+    p.SetStr = [field](TPersistent& o, const std::wstring& v) {
+        static_cast<TThemeBase&>(o).*field = v;
+    };
+    info.Add(std::move(p));
+}
+
+void DescribeThemeBase(TClassInfo& info) {
+    PublishString(info, L"DisplayName", &TThemeBase::DisplayName);
+    PublishString(info, L"Wallpaper", &TThemeBase::Wallpaper);
+    PublishString(info, L"FileName", &TThemeBase::FileName);
+    PublishString(info, L"Path", &TThemeBase::Path);
+    PublishString(info, L"ThemeDir", &TThemeBase::ThemeDir);
+    TPropInfo company;
+    company.Name = L"Company";
+    company.Kind = TPropKind::Enumeration;
+    company.Enum = &ThemesCompanyInfo;
+    company.GetOrd = [](const TPersistent& o) {
+        return static_cast<long long>(static_cast<const TThemeBase&>(o).Company);
+    };
+    company.SetOrd = [](TPersistent& o, long long v) {
+        if (v >= tcNone && v <= tcNubrix)
+            static_cast<TThemeBase&>(o).Company = static_cast<TThemesCompany>(v);
+    };
+    info.Add(std::move(company));
+}
+
+} // namespace
+
+const TClassInfo& TThemeBase::StaticClass() {
+    static const TClassInfo info(L"TThemeBase", &TPersistent::StaticClass(), DescribeThemeBase);
+    return info;
+}
+
+const TClassInfo& TItems::StaticClass() {
+    static const TClassInfo info(L"TItems", &TPersistent::StaticClass());
+    return info;
+}
+
 TThemeBase& TItems::Add() {
     items_.push_back(std::make_unique<TThemeBase>());
     return *items_.back();

@@ -3,6 +3,7 @@
 // the system theme folder ("windir" + \Resources\Themes\).
 #include "app/assertion_failed.h"
 #include "app/url_encode.h"
+#include "toolkit/persistent.h"
 
 #include <cstdint>
 #include <memory>
@@ -16,8 +17,12 @@ enum TThemesCompany : std::uint8_t {
     tcNubrix = 2,
 };
 
-// One installed theme.
-struct TThemeBase {
+extern const TEnumInfo ThemesCompanyInfo; // tcNone, tcTavro123, tcNubrix
+
+// One installed theme; its fields are published under their own names.
+class TThemeBase : public TPersistent {
+    VELMORA_CLASS()
+public:
     std::wstring DisplayName; // [Theme] DisplayName as stored, may be "@themeui.dll,-2017"
     std::wstring Wallpaper;   // expanded [Control Panel\Desktop] Wallpaper, or empty
     std::wstring FileName;    // e.g. "Luna.theme"
@@ -27,7 +32,8 @@ struct TThemeBase {
 };
 
 // The records of the catalogue, in file-search order; owns them.
-class TItems {
+class TItems : public TPersistent {
+    VELMORA_CLASS()
 public:
     TItems() = default;
     TItems(const TItems&) = delete;

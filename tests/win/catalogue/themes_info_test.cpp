@@ -4,6 +4,7 @@
 #include "app/theme_paths.h"
 #include "app/theme_uninstall.h"
 #include "support/theme_fixture.h"
+#include "toolkit/published_properties.h"
 
 #include <windows.h>
 
@@ -196,4 +197,19 @@ TEST(ThemesInfo, ItemsOwnTheirRecordsAndCheckIndexes) {
     items.Clear();
     EXPECT_EQ(items.Count(), 0);
     EXPECT_THROW(items.GetItem(0), EAssertionFailed);
+}
+
+TEST(ThemesInfo, RecordFieldsArePublishedByName) {
+    TThemeBase theme;
+    SetStrProp(theme, L"ThemeDir", L"C:\\x");
+    SetEnumProp(theme, L"Company", L"tcTavro123");
+    theme.DisplayName = L"蓝天";
+    EXPECT_EQ(theme.ThemeDir, L"C:\\x");
+    EXPECT_EQ(theme.Company, tcTavro123);
+    EXPECT_EQ(GetStrProp(theme, L"DisplayName"), L"蓝天");
+    std::vector<std::wstring> names;
+    for (const TPropInfo* p : theme.ClassInfo().AllProps())
+        names.push_back(p->Name);
+    EXPECT_EQ(names, (std::vector<std::wstring>{L"DisplayName", L"Wallpaper", L"FileName", L"Path",
+                                                L"ThemeDir", L"Company"}));
 }
