@@ -4,6 +4,7 @@
 #include "toolkit/canvas.h"
 
 #include <algorithm>
+#include <climits>
 #include <cstring>
 #include <vector>
 
@@ -11,6 +12,18 @@ namespace {
 
 bool Inverted(const RECT& r) {
     return r.right < r.left || r.bottom < r.top;
+}
+
+// Composites are made whole off-screen; a destination beyond any real window
+// (a bad size from elsewhere) is refused rather than allocated.
+constexpr long long kMaxSide = 16384;
+constexpr long long kMaxArea = 1LL << 25;
+
+bool Drawable(const RECT& r) {
+    if (Inverted(r)) return false;
+    const long long w = static_cast<long long>(r.right) - r.left;
+    const long long h = static_cast<long long>(r.bottom) - r.top;
+    return w <= kMaxSide && h <= kMaxSide && w * h <= kMaxArea;
 }
 
 TPixelRect ToPixelRect(const RECT& r) {
@@ -100,14 +113,14 @@ void DrawTransparent(HDC dc, const RECT& dest, const TPixelBitmap& bitmap, COLOR
 std::unique_ptr<TBitmap> BuildSkinBitmap(const RECT& dest, const TPixelBitmap& bitmap,
                                          const TSkinMargins& margins, bool vertical, bool tile,
                                          int frameCount, int frameIndex) {
-    if (Inverted(dest)) return nullptr;
+    if (!Drawable(dest)) return nullptr;
     return ToBitmap(BuildSkinBitmap(dest.right - dest.left, dest.bottom - dest.top, bitmap, margins,
                                     vertical, tile, frameCount, frameIndex));
 }
 
 void DrawSkinRect(HDC dc, const RECT& dest, const TPixelBitmap& bitmap, const TSkinMargins& margins,
                   int frameIndex, int frameCount, bool trans, bool tile, bool vertical) {
-    if (Inverted(dest)) return;
+    if (!Drawable(dest)) return;
     PutComposite(dc, dest.left, dest.top,
                  BuildSkinBitmap(dest.right - dest.left, dest.bottom - dest.top, bitmap, margins,
                                  vertical, tile, frameCount, frameIndex),
@@ -119,15 +132,27 @@ void TileBitmap(TCanvas& canvas, const RECT& dest, const TPixelBitmap& bitmap, c
     if (w <= 0 || h <= 0) return;
     const auto tile = ToBitmap(CropBitmap(bitmap, ToPixelRect(source)));
     if (!tile) return;
-    for (int x = dest.left; x < dest.right; x += w)
-        for (int y = dest.top; y < dest.bottom; y += h)
-            BitBlt(canvas.Handle(), x, y, w, h, tile->DC(), 0, 0, SRCCOPY);
+    // Tiles wholly outside the DC's clip box would change nothing; skipping
+    // them keeps a huge destination from costing a blit per tile.
+    RECT box{LONG_MIN, LONG_MIN, LONG_MAX, LONG_MAX};
+    if (GetClipBox(canvas.Handle(), &box) == NULLREGION) return;
+    // First tiles that reach into the box, on the tile grid of `dest`.
+    const auto first = [](long long from, long long boxFrom, int step) {
+        return from >= boxFrom ? from : from + (boxFrom - from) / step * step;
+    };
+    const long long right = std::min<long long>(dest.right, box.right);
+    const long long bottom = std::min<long long>(dest.bottom, box.bottom);
+    const long long top = first(dest.top, box.top, h);
+    for (long long x = first(dest.left, box.left, w); x < right; x += w)
+        for (long long y = top; y < bottom; y += h)
+            BitBlt(canvas.Handle(), static_cast<int>(x), static_cast<int>(y), w, h, tile->DC(), 0,
+                   0, SRCCOPY);
 }
 
 void DrawSkinBar(TCanvas& canvas, const RECT& dest, const TPixelBitmap& bitmap,
                  const TSkinMargins& margins, int frameIndex, int frameCount, bool trans,
                  bool vertical) {
-    if (Inverted(dest)) return;
+    if (!Drawable(dest)) return;
     PutComposite(canvas.Handle(), dest.left, dest.top,
                  BuildSkinBar(dest.right - dest.left, dest.bottom - dest.top, bitmap, margins.Left,
                               margins.Right, frameIndex, frameCount, vertical),
@@ -136,7 +161,7 @@ void DrawSkinBar(TCanvas& canvas, const RECT& dest, const TPixelBitmap& bitmap,
 
 void StretchSkinBar(HDC dc, const RECT& dest, const TPixelBitmap& bitmap,
                     const TSkinMargins& margins, int frameIndex, int frameCount, bool vertical) {
-    if (Inverted(dest)) return;
+    if (!Drawable(dest)) return;
     PutComposite(dc, dest.left, dest.top,
                  BuildStretchedSkinBar(dest.right - dest.left, dest.bottom - dest.top, bitmap,
                                        margins.Left, margins.Right, frameIndex, frameCount,
@@ -146,7 +171,7 @@ void StretchSkinBar(HDC dc, const RECT& dest, const TPixelBitmap& bitmap,
 
 void StretchSkinFrame(HDC dc, const RECT& dest, const TPixelBitmap& bitmap, int frameIndex,
                       int frameCount, bool trans) {
-    if (Inverted(dest)) return;
+    if (!Drawable(dest)) return;
     PutComposite(dc, dest.left, dest.top,
                  BuildStretchedFrame(dest.right - dest.left, dest.bottom - dest.top, bitmap,
                                      frameIndex, frameCount),
@@ -158,7 +183,10 @@ void CenterSkinFrame(HDC dc, const RECT& rect, const TPixelBitmap& bitmap, int f
     if (Inverted(rect)) return;
     const TPixelBitmap frame = CropBitmap(bitmap, FrameRect(bitmap, frameCount, frameIndex, false));
     // Halvings round toward zero, as C++ division does.
-    const int left = rect.left + (rect.right - rect.left - frame.Width()) / 2;
-    const int top = rect.top + (rect.bottom - rect.top - frame.Height()) / 2;
+    const auto centred = [](LONG from, LONG to, int size) {
+        return static_cast<int>(from + (static_cast<long long>(to) - from - size) / 2);
+    };
+    const int left = centred(rect.left, rect.right, frame.Width());
+    const int top = centred(rect.top, rect.bottom, frame.Height());
     PutComposite(dc, left, top, frame, trans);
 }

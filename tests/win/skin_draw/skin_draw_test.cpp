@@ -161,6 +161,25 @@ TEST(SkinDrawing, InvertedRectanglesDrawNothing) {
     }
 }
 
+TEST(SkinDrawing, SizesBeyondAnyWindowAreRefusedAndHugeTilesCostOnlyWhatShows) {
+    const TPixelBitmap strip = Picture({"rrgg", "rrgg"});
+    const RECT huge{0, 0, 100000, 100000};
+    TTarget t(6, 2);
+    DrawSkinRect(t.DC(), huge, strip, {}, 1, 2, false, false, false);
+    StretchSkinBar(t.DC(), huge, strip, {1, 0, 1, 0}, 1, 2, false);
+    StretchSkinFrame(t.DC(), huge, strip, 1, 2, false);
+    DrawSkinBar(t.bitmap.Canvas(), huge, strip, {1, 0, 1, 0}, 1, 2, false, false);
+    EXPECT_EQ(BuildSkinBitmap(huge, strip, {}, false, false, 2, 1), nullptr);
+    EXPECT_EQ(t.Row(0), "......");
+    // A billion tiles a side: only those on the target are drawn, still on
+    // the grid that starts at the destination's odd left edge.
+    const TPixelBitmap pair = Picture({"rg"});
+    TileBitmap(t.bitmap.Canvas(), {-1000000001, -1000000000, 1000000000, 1000000000}, pair,
+               {0, 0, 2, 1});
+    EXPECT_EQ(t.Row(0), "grgrgr");
+    EXPECT_EQ(t.Row(1), "grgrgr");
+}
+
 TEST(BuildSkinBitmap, HoldsTheNineSlicedFrameAtTheDestinationSize) {
     const TPixelBitmap frame = Picture({"rgb", "gyg", "bgr"});
     const auto built = BuildSkinBitmap({10, 20, 15, 24}, frame, {1, 1, 1, 1}, false, false, 1, 1);
