@@ -82,7 +82,12 @@ public:
         }
     }
 
-    unsigned TopBit() const { return static_cast<unsigned>(bits_ >> 63); }
+    std::uint64_t Bits() const { return bits_; }
+    // `rest` is Bits() shifted left by the n bits used.
+    void Consumed(std::uint64_t rest, unsigned n) {
+        bits_ = rest;
+        count_ -= n;
+    }
     std::uint32_t Peek(unsigned n) const { return static_cast<std::uint32_t>(bits_ >> (64 - n)); }
     void Skip(unsigned n) {
         bits_ <<= n;
@@ -164,6 +169,25 @@ private:
     std::uint8_t* limit_ = nullptr;
 };
 
+// Walks from the root to a leaf, one bit per level, on a local copy of the
+// buffered bits so that they stay in a register for the whole walk.
+inline std::uint32_t DecodeSymbol(const TLzhTree& tree, TBitInput& in) {
+    std::uint64_t bits = in.Bits();
+    std::size_t node = tree.child[TLzhTree::kRoot];
+    unsigned used = 0;
+    while (node < TLzhTree::kNodes) {
+        // The carry out of bits + bits is the top bit, which picks the child.
+        std::uint64_t shifted;
+        const bool bit = __builtin_add_overflow(bits, bits, &shifted);
+        bits = shifted;
+        node = tree.child[node + bit];
+        VELMORA_LZH_WIDE(node);
+        ++used;
+    }
+    in.Consumed(bits, used);
+    return static_cast<std::uint32_t>(node - TLzhTree::kNodes);
+}
+
 void Expand(TLzhTree& tree, TBitInput& in, TOutput& out, std::size_t size) {
     tree.Start();
     while (out.Produced() < size) {
@@ -171,12 +195,7 @@ void Expand(TLzhTree& tree, TBitInput& in, TOutput& out, std::size_t size) {
         in.Refill();
         // A sibling-ordered tree whose root count stays below 0x8000 is at
         // most 21 levels deep, well inside the 56 buffered bits.
-        std::size_t node = tree.child[TLzhTree::kRoot];
-        while (node < TLzhTree::kNodes) {
-            node = tree.child[node + in.TopBit()];
-            in.Skip(1);
-        }
-        const auto symbol = static_cast<std::uint32_t>(node - TLzhTree::kNodes);
+        const auto symbol = DecodeSymbol(tree, in);
         tree.Update(symbol);
         if (symbol < 256) {
             out.Put(static_cast<std::uint8_t>(symbol));

@@ -15,32 +15,51 @@
 #define VELMORA_LZH_RARELY(condition) (condition)
 #endif
 
+// Keeps a node index as a full register-width value: left alone, compilers
+// narrow the loop variable to 16 bits and widen it again on every level.
+#if defined(__GNUC__)
+#define VELMORA_LZH_WIDE(index) __asm__("" : "+r"(index))
+#else
+#define VELMORA_LZH_WIDE(index) static_cast<void>(index)
+#endif
+
 struct TLzhTree {
     static constexpr std::uint32_t kSymbols = 314;
     static constexpr std::uint32_t kNodes = 2 * kSymbols - 1; // T
     static constexpr std::uint32_t kRoot = kNodes - 1;        // R
     static constexpr std::uint32_t kRebuildFrequency = 0x8000;
+    // The root's parent: a pseudo-node past the sentinel whose right
+    // neighbour counts 0, so the update walk leaves through its rare
+    // "out of order" branch instead of testing for the root on every level.
+    static constexpr std::uint32_t kAboveRoot = kNodes + 1;
 
     // Node order keeps frequencies non-decreasing; freq[kNodes] is a sentinel
     // that stops the swap search. A child entry >= kNodes is a leaf holding
-    // symbol (entry - kNodes); parent[kNodes + s] is the node of leaf s. The
-    // root's parent entry is 0, which no other node has as parent.
-    std::uint32_t freq[kNodes + 1];
-    std::uint32_t parent[kNodes + kSymbols];
-    std::uint32_t child[kNodes];
+    // symbol (entry - kNodes); parent[kNodes + s] is the node of leaf s.
+    // 16-bit entries: counts stay at or below 0x8000 and indexes below 941.
+    std::uint16_t freq[kAboveRoot + 2];
+    std::uint16_t parent[kNodes + kSymbols];
+    std::uint16_t child[kNodes];
 
     void Start();
     void Rebuild();
 
     void Update(std::uint32_t symbol) {
         if (VELMORA_LZH_RARELY(freq[kRoot] == kRebuildFrequency)) Rebuild();
-        // Indexes are size_t so that c + 1 folds into the addressing.
+        // Indexes are size_t so that c + 1 folds into the addressing. k is
+        // counted unwrapped: the pseudo-node's count may wrap in its 16 bits,
+        // yet k still exceeds its neighbour's 0.
         std::size_t c = parent[symbol + kNodes];
-        do {
-            const std::uint32_t k = ++freq[c];
-            if (VELMORA_LZH_RARELY(k > freq[c + 1])) c = MoveUp(c, k);
+        for (;;) {
+            const std::uint32_t k = freq[c] + 1u;
+            freq[c] = static_cast<std::uint16_t>(k);
+            if (VELMORA_LZH_RARELY(k > freq[c + 1])) {
+                if (c == kAboveRoot) return;
+                c = MoveUp(c, k);
+            }
             c = parent[c];
-        } while (c != 0);
+            VELMORA_LZH_WIDE(c);
+        }
     }
 
 private:
@@ -48,21 +67,21 @@ private:
     // with the last node still counting below k (the end of the run of
     // k - 1 counts) so the order holds again. Returns c's new position.
     std::size_t MoveUp(std::size_t c, std::uint32_t k) {
-        const std::uint32_t* run = &freq[c + 1];
+        const std::uint16_t* run = &freq[c + 1];
         while (k > run[1])
             ++run;
         const std::size_t l = static_cast<std::size_t>(run - freq);
         freq[c] = freq[l];
-        freq[l] = k;
+        freq[l] = static_cast<std::uint16_t>(k);
 
         const std::size_t i = child[c];
-        parent[i] = static_cast<std::uint32_t>(l);
-        if (i < kNodes) parent[i + 1] = static_cast<std::uint32_t>(l);
+        parent[i] = static_cast<std::uint16_t>(l);
+        if (i < kNodes) parent[i + 1] = static_cast<std::uint16_t>(l);
         const std::size_t j = child[l];
-        child[l] = static_cast<std::uint32_t>(i);
-        parent[j] = static_cast<std::uint32_t>(c);
-        if (j < kNodes) parent[j + 1] = static_cast<std::uint32_t>(c);
-        child[c] = static_cast<std::uint32_t>(j);
+        child[l] = static_cast<std::uint16_t>(i);
+        parent[j] = static_cast<std::uint16_t>(c);
+        if (j < kNodes) parent[j + 1] = static_cast<std::uint16_t>(c);
+        child[c] = static_cast<std::uint16_t>(j);
         return l;
     }
 };
