@@ -61,6 +61,8 @@ void TApplication::Run() {
     while (!terminated_) {
         BOOL got = GetMessageW(&msg, nullptr, 0, 0);
         if (got <= 0) break;
+        TForm* active = Screen().ActiveForm();
+        if (active && active->DialogKey(msg)) continue;
         TranslateMessage(&msg);
         DispatchMessageW(&msg);
     }

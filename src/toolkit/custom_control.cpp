@@ -7,6 +7,12 @@ const TClassInfo& TCustomControl::StaticClass() {
     return info;
 }
 
+// Tab-key navigation looks into containers for their tab stops.
+void TCustomControl::CreateParams(TCreateParams& p) {
+    TWinControl::CreateParams(p);
+    p.ExStyle |= WS_EX_CONTROLPARENT;
+}
+
 void TCustomControl::WndProc(TMessage& m) {
     switch (m.Msg) {
     case WM_ERASEBKGND: {

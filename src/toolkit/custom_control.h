@@ -10,6 +10,7 @@ public:
     void WndProc(TMessage& m) override;
 
 protected:
+    void CreateParams(TCreateParams& p) override;
     // Draws the control's face into dc (client coordinates).
     virtual void Paint(HDC dc) {}
 };

@@ -1,6 +1,7 @@
 #include "toolkit/form.h"
 
 #include "toolkit/application.h"
+#include "toolkit/button.h"
 #include "toolkit/form_reader.h"
 #include "toolkit/screen.h"
 
@@ -165,6 +166,51 @@ void TForm::Show() {
     visible_ = true;
     ShowWindow(Handle(), SW_SHOW);
     UpdateWindow(Handle());
+}
+
+namespace {
+
+bool HasMnemonic(const std::wstring& caption, wchar_t key) {
+    for (size_t i = 0; i + 1 < caption.size(); ++i) {
+        if (caption[i] != L'&') continue;
+        if (caption[i + 1] == L'&') {
+            ++i;
+            continue;
+        }
+        return CharUpperW(reinterpret_cast<LPWSTR>(static_cast<ULONG_PTR>(caption[i + 1]))) ==
+               CharUpperW(reinterpret_cast<LPWSTR>(static_cast<ULONG_PTR>(key)));
+    }
+    return false;
+}
+
+TButton* ButtonWithMnemonic(const TWinControl& parent, wchar_t key) {
+    for (int i = 0; i < parent.ControlCount(); ++i) {
+        auto* child = dynamic_cast<TWinControl*>(parent.Controls(i));
+        if (!child || !child->Visible() || !child->Enabled()) continue;
+        auto* button = dynamic_cast<TButton*>(child);
+        if (button && HasMnemonic(button->Caption(), key)) return button;
+        if (TButton* inner = ButtonWithMnemonic(*child, key)) return inner;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+bool TForm::DialogKey(const MSG& msg) {
+    if (!HandleAllocated() || (msg.hwnd != Handle() && !IsChild(Handle(), msg.hwnd))) return false;
+    if (msg.message == WM_KEYDOWN && msg.wParam == VK_TAB && GetKeyState(VK_CONTROL) >= 0) {
+        HWND next = GetNextDlgTabItem(Handle(), GetFocus(), GetKeyState(VK_SHIFT) < 0);
+        if (next) ::SetFocus(next);
+        return true;
+    }
+    if (msg.message == WM_SYSCHAR) {
+        if (TButton* button = ButtonWithMnemonic(*this, static_cast<wchar_t>(msg.wParam))) {
+            button->SetFocus();
+            button->Click();
+            return true;
+        }
+    }
+    return false;
 }
 
 void TForm::Close() {

@@ -31,6 +31,11 @@ public:
     void Show();
     void Close();
 
+    // Keyboard navigation that a dialog box would do: Tab and Shift+Tab move
+    // between tab stops, Alt+letter clicks the button whose caption marks
+    // that letter with '&'. True when the message was used up.
+    bool DialogKey(const MSG& msg);
+
     // Reads the form's stored description, resource type RCDATA named after
     // the class in upper case ("TFRMMAIN"), then Loaded on every component.
     void ReadFromResource();
