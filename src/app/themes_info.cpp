@@ -32,9 +32,10 @@ std::wstring ThemeDirFor(const std::wstring& visualStylePath, const std::wstring
     if (slash == std::wstring::npos) return {};
     std::wstring folder = LowerCase(expanded.substr(0, slash));
     if (folder.find(L"\\resources\\themes\\") != std::wstring::npos) return {};
-    std::wstring last = folder.substr(folder.rfind(L'\\') + 1); // whole text when no backslash
-    if (folder.rfind(L'\\') == std::wstring::npos || !IsPlainEntryName(last)) return {};
-    return themesPath + last;
+    size_t lastSlash = folder.rfind(L'\\');
+    if (lastSlash == std::wstring::npos) return {};
+    std::wstring last = folder.substr(lastSlash + 1);
+    return IsPlainEntryName(last) ? themesPath + last : std::wstring();
 }
 
 void ReadTheme(TThemeBase& theme, const std::wstring& themesPath, const std::wstring& name) {
