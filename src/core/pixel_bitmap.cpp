@@ -4,6 +4,10 @@
 
 TPixelBitmap::TPixelBitmap(int width, int height, TColour fill) {
     if (width <= 0 || height <= 0) return;
+    // The byte count is worked out in 64 bits: on i686 a huge size would wrap
+    // size_t and leave a buffer smaller than the pixels written into it.
+    const std::uint64_t bytes = std::uint64_t(width) * std::uint64_t(height) * 3;
+    if (bytes > kMaxPixelBytes) return;
     width_ = width;
     height_ = height;
     pixels_.resize(static_cast<std::size_t>(width) * static_cast<std::size_t>(height) * 3);

@@ -25,8 +25,9 @@ struct TPixelRect {
 class TPixelBitmap {
 public:
     TPixelBitmap() = default;
-    // A width x height image filled with `fill`; a non-positive side gives
-    // an empty image.
+    // A width x height image filled with `fill`; a non-positive side, or a
+    // size beyond kMaxPixelBytes, gives an empty image.
+    static constexpr std::uint64_t kMaxPixelBytes = std::uint64_t(1) << 30;
     TPixelBitmap(int width, int height, TColour fill = kBlack);
 
     int Width() const { return width_; }

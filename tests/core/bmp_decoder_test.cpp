@@ -158,3 +158,18 @@ TEST(BmpDecoder, TruncatedFilesAreRefusedOrKeepTheirSize) {
 }
 
 } // namespace
+
+// A size whose byte count overflows 32 bits must not give a short buffer
+// that later writes run past (the Windows build is 32-bit).
+TEST(PixelBitmap, SizesBeyondTheLimitGiveAnEmptyImage) {
+    struct Case {
+        int width, height;
+    };
+    for (Case c : {Case{65536, 65536}, Case{0x7FFFFFFF, 2}, Case{40000, 40000}}) {
+        TPixelBitmap b(c.width, c.height);
+        EXPECT_EQ(b.Width(), 0) << c.width << "x" << c.height;
+        EXPECT_EQ(b.Height(), 0);
+    }
+    TPixelBitmap ok(3, 2);
+    EXPECT_EQ(ok.Width(), 3);
+}
