@@ -2,6 +2,8 @@
 
 #include "toolkit/application.h"
 #include "toolkit/button.h"
+
+#include <commctrl.h>
 #include "toolkit/form_reader.h"
 #include "toolkit/screen.h"
 
@@ -53,7 +55,34 @@ void TForm::ReadFromResource() {
 
 void TForm::AfterConstruction() {
     HandleNeeded();
+    CreateHints();
     if (OnCreate) OnCreate(this);
+}
+
+void TForm::CreateHints() {
+    if (!showHint_ || hintWindow_) return;
+    hintWindow_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_NOPREFIX,
+                                  CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
+                                  Handle(), nullptr, GetModuleHandleW(nullptr), nullptr);
+    if (hintWindow_) AddHints(*this);
+}
+
+void TForm::AddHints(const TWinControl& parent) {
+    for (int i = 0; i < parent.ControlCount(); ++i) {
+        auto* child = dynamic_cast<TWinControl*>(parent.Controls(i));
+        if (!child || !child->HandleAllocated()) continue;
+        std::wstring hint = child->Hint();
+        if (!hint.empty()) {
+            TTTOOLINFOW tool{};
+            tool.cbSize = sizeof(tool);
+            tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+            tool.hwnd = Handle();
+            tool.uId = reinterpret_cast<UINT_PTR>(child->Handle());
+            tool.lpszText = hint.data();
+            SendMessageW(hintWindow_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+        }
+        AddHints(*child);
+    }
 }
 
 void TForm::BeforeDestruction() {

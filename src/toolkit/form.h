@@ -36,6 +36,9 @@ public:
     // that letter with '&'. True when the message was used up.
     bool DialogKey(const MSG& msg);
 
+    // The tooltip window that shows the controls' hints (ShowHint forms only).
+    HWND HintWindow() const { return hintWindow_; }
+
     // Reads the form's stored description, resource type RCDATA named after
     // the class in upper case ("TFRMMAIN"), then Loaded on every component.
     void ReadFromResource();
@@ -55,12 +58,15 @@ protected:
 
 private:
     RECT FrameFor(int clientWidth, int clientHeight) const;
+    void CreateHints();
+    void AddHints(const TWinControl& parent);
 
     int borderStyle_ = bsSizeable;
     int borderIcons_ = biSystemMenu | biMinimize | biMaximize;
     int position_ = poDesigned;
     int clientWidth_ = 0, clientHeight_ = 0; // wanted until the window exists
     bool destroying_ = false;
+    HWND hintWindow_ = nullptr; // owned by the form's window, destroyed with it
 };
 
 // Runs the form's OnDestroy, then deletes it.

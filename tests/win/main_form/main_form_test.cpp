@@ -249,6 +249,25 @@ TEST_F(MainFormTest, NoMenuWithoutRightButtonOrSelection) {
     EXPECT_EQ(menu_.Shown, 1);
 }
 
+TEST_F(MainFormTest, HintsOfTheListAndTheSearchBox) {
+    SetUpThemes({});
+    HWND tips = FrmMain->HintWindow();
+    ASSERT_NE(tips, nullptr);
+    std::vector<std::pair<HWND, std::wstring>> tools;
+    for (int i = 0; i < SendMessageW(tips, TTM_GETTOOLCOUNT, 0, 0); ++i) {
+        wchar_t text[256] = {};
+        TTTOOLINFOW tool{};
+        tool.cbSize = sizeof(tool);
+        tool.lpszText = text;
+        SendMessageW(tips, TTM_ENUMTOOLSW, i, reinterpret_cast<LPARAM>(&tool));
+        tools.push_back({reinterpret_cast<HWND>(tool.uId), text});
+    }
+    EXPECT_EQ(tools, (std::vector<std::pair<HWND, std::wstring>>{
+                         {FrmMain->LstThemes->Handle(), L"还有右键菜单别忘了哦!"},
+                         {FrmMain->TxtSearchName->Handle(),
+                          L"输入主题名称,点搜索按钮就可以找到精美主题了!"}}));
+}
+
 TEST_F(MainFormTest, EmptyThemeFolderGivesAnEmptyList) {
     SetUpThemes({});
     EXPECT_EQ(FrmMain->LstThemes->Items().Count(), 0);
