@@ -19,7 +19,9 @@
 // narrow the loop variable to 16 bits and widen it again on every level.
 #if defined(__GNUC__)
 #define VELMORA_LZH_WIDE(index) __asm__("" : "+r"(index))
+#define VELMORA_LZH_OUT_OF_LINE __attribute__((noinline))
 #else
+#define VELMORA_LZH_OUT_OF_LINE
 #define VELMORA_LZH_WIDE(index) static_cast<void>(index)
 #endif
 
@@ -46,19 +48,18 @@ struct TLzhTree {
 
     void Update(std::uint32_t symbol) {
         if (VELMORA_LZH_RARELY(freq[kRoot] == kRebuildFrequency)) Rebuild();
-        // Indexes are size_t so that c + 1 folds into the addressing. k is
-        // counted unwrapped: the pseudo-node's count may wrap in its 16 bits,
-        // yet k still exceeds its neighbour's 0.
+        // Indexes are size_t so that c + 1 folds into the addressing.
         std::size_t c = parent[symbol + kNodes];
         for (;;) {
-            const std::uint32_t k = freq[c] + 1u;
-            freq[c] = static_cast<std::uint16_t>(k);
+            const std::uint16_t k = ++freq[c];
             if (VELMORA_LZH_RARELY(k > freq[c + 1])) {
-                if (c == kAboveRoot) return;
+                if (c == kAboveRoot) {
+                    freq[kAboveRoot] = 0;
+                    return;
+                }
                 c = MoveUp(c, k);
             }
             c = parent[c];
-            VELMORA_LZH_WIDE(c);
         }
     }
 
@@ -66,7 +67,8 @@ private:
     // Node c's count just became k, above its right neighbour's: swap it
     // with the last node still counting below k (the end of the run of
     // k - 1 counts) so the order holds again. Returns c's new position.
-    std::size_t MoveUp(std::size_t c, std::uint32_t k) {
+    // Out of line so that the increment loop keeps its registers to itself.
+    VELMORA_LZH_OUT_OF_LINE std::size_t MoveUp(std::size_t c, std::uint32_t k) {
         const std::uint16_t* run = &freq[c + 1];
         while (k > run[1])
             ++run;
