@@ -192,9 +192,10 @@ void Expand(TLzhTree& tree, TBitInput& in, TOutput& out, std::size_t size) {
     tree.Start();
     while (out.Produced() < size) {
         out.Reserve();
-        in.Refill();
-        // A sibling-ordered tree whose root count stays below 0x8000 is at
-        // most 21 levels deep, well inside the 56 buffered bits.
+        // A sibling-ordered tree whose root count stays at or below 0x8000
+        // is at most 22 levels deep (its weights grow at least like the
+        // Fibonacci numbers), so 32 buffered bits always cover one code.
+        if (in.Count() < 32) in.Refill();
         const auto symbol = DecodeSymbol(tree, in);
         tree.Update(symbol);
         if (symbol < 256) {
