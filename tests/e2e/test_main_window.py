@@ -64,14 +64,15 @@ class MainWindowTest(unittest.TestCase):
         text = "[Theme]\r\nDisplayName=%s\r\n" % FIXTURE_NAME
         with open(self.fixture, "wb") as f:
             f.write(b"\xff\xfe" + text.encode("utf-16-le"))
+        self.addCleanup(os.remove, self.fixture)
         self.app = subprocess.Popen(["wine", self.exe], stdout=subprocess.DEVNULL,
                                     stderr=subprocess.DEVNULL)
+        self.addCleanup(self.stop_app)
 
-    def tearDown(self):
+    def stop_app(self):
         subprocess.run(["xdotool", "key", "Escape"], capture_output=True)
         self.app.kill()
         self.app.wait(timeout=30)
-        os.remove(self.fixture)
 
     def shot(self, name, window="root"):
         path = os.path.join(self.shots, name)
