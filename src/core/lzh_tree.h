@@ -7,6 +7,9 @@
 
 #include <cstddef>
 #include <cstdint>
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 // Most tree updates only increment counts; a reorder is the exception.
 #if defined(__GNUC__)
@@ -64,15 +67,33 @@ struct TLzhTree {
     }
 
 private:
+    // The first node from `from` on counting at least k; the sentinel
+    // guarantees one.
+    std::size_t EndOfRun(std::size_t from, std::uint32_t k) const {
+#if defined(__SSE2__)
+        // Eight counts a step: k - count saturates to 0 exactly where
+        // count >= k. Reading past the sentinel stays inside the object.
+        const __m128i wanted = _mm_set1_epi16(static_cast<short>(k));
+        for (;; from += 8) {
+            const __m128i counts = _mm_loadu_si128(reinterpret_cast<const __m128i*>(&freq[from]));
+            const __m128i reached =
+                _mm_cmpeq_epi16(_mm_subs_epu16(wanted, counts), _mm_setzero_si128());
+            const unsigned mask = static_cast<unsigned>(_mm_movemask_epi8(reached));
+            if (mask != 0) return from + (static_cast<unsigned>(__builtin_ctz(mask)) >> 1);
+        }
+#else
+        while (k > freq[from])
+            ++from;
+        return from;
+#endif
+    }
+
     // Node c's count just became k, above its right neighbour's: swap it
     // with the last node still counting below k (the end of the run of
     // k - 1 counts) so the order holds again. Returns c's new position.
     // Out of line so that the increment loop keeps its registers to itself.
     VELMORA_LZH_OUT_OF_LINE std::size_t MoveUp(std::size_t c, std::uint32_t k) {
-        const std::uint16_t* run = &freq[c + 1];
-        while (k > run[1])
-            ++run;
-        const std::size_t l = static_cast<std::size_t>(run - freq);
+        const std::size_t l = EndOfRun(c + 2, k) - 1;
         freq[c] = freq[l];
         freq[l] = static_cast<std::uint16_t>(k);
 
