@@ -4,8 +4,10 @@
 #include "toolkit/edit.h"
 #include "toolkit/group_box.h"
 #include "toolkit/image.h"
+#include "toolkit/label.h"
 #include "toolkit/list_view.h"
 #include "toolkit/menus.h"
+#include "toolkit/speed_button.h"
 #include "toolkit/web_browser.h"
 
 #include <vector>
@@ -17,7 +19,7 @@ std::vector<const TClassInfo*>& Registry() {
         &TButton::StaticClass(),     &TBitBtn::StaticClass(),    &TEdit::StaticClass(),
         &TGroupBox::StaticClass(),   &TPanel::StaticClass(),     &TImage::StaticClass(),
         &TListView::StaticClass(),   &TPopupMenu::StaticClass(), &TMenuItem::StaticClass(),
-        &TWebBrowser::StaticClass(),
+        &TWebBrowser::StaticClass(), &TLabel::StaticClass(),     &TSpeedButton::StaticClass(),
     };
     return classes;
 }

@@ -3,6 +3,8 @@
 #include "toolkit/button.h"
 #include "toolkit/form.h"
 #include "toolkit/image.h"
+#include "toolkit/label.h"
+#include "toolkit/speed_button.h"
 
 #include <gtest/gtest.h>
 
@@ -137,6 +139,37 @@ TEST(GraphicControls, ParentPaintsThemIntoAnyDcAndForwardsClicks) {
     image->SetVisible(false);
     SendMessageW(wnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(22, 32));
     SendMessageW(wnd, WM_LBUTTONUP, 0, MAKELPARAM(22, 32));
+    EXPECT_EQ(clicks, 1);
+}
+
+TEST(GraphicControls, LabelAndSpeedButtonDrawAndClickThroughTheirParent) {
+    TFormOwner f;
+    auto* label = new TLabel(&f.root);
+    label->SetParent(f.form);
+    label->SetBounds(0, 0, 60, 20);
+    label->SetColor(clWhite);
+    label->SetCaption(L"主题");
+    auto* speed = new TSpeedButton(&f.root);
+    speed->SetParent(f.form);
+    speed->SetBounds(100, 0, 30, 30);
+    int clicks = 0;
+    speed->OnClick = [&](TPersistent*) { ++clicks; };
+    f.form->HandleNeeded();
+
+    TBitmap target(140, 40);
+    f.form->PaintControls(target.DC());
+    GdiFlush();
+    int dark = 0;
+    for (int y = 0; y < 20; ++y)
+        for (int x = 0; x < 60; ++x)
+            dark += GetRValue(target.Pixel(x, y)) < 128;
+    EXPECT_GT(dark, 10) << "the caption was drawn";
+    EXPECT_EQ(target.Pixel(59, 19), RGB(255, 255, 255));
+
+    SendMessageW(f.form->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(110, 10));
+    EXPECT_TRUE(speed->Down());
+    SendMessageW(f.form->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(110, 10));
+    EXPECT_FALSE(speed->Down());
     EXPECT_EQ(clicks, 1);
 }
 
