@@ -102,15 +102,19 @@ private:
     unsigned count_ = 0;
 };
 
-// The output grows as bytes are produced, never from the declared size, so a
-// lying header costs no memory until its bytes are actually decoded.
+// The output starts with room for the declared size, but never for more than
+// the input can code before it runs out: each code is at least one bit, a
+// match of at most 60 bytes takes at least 10 bits. So a lying header costs
+// no memory beyond that; past it the output grows as bytes are produced.
 class TOutput {
 public:
     // Room for the longest match plus the 8-byte over-copy of CopyMatch.
     static constexpr std::ptrdiff_t kSlack = kLzhMaxMatch + 8;
 
-    explicit TOutput(std::vector<std::uint8_t>& target) : target_(target), base_(target.size()) {
-        Grow();
+    TOutput(std::vector<std::uint8_t>& target, std::size_t declared, std::size_t inputSize)
+        : target_(target), base_(target.size()) {
+        const std::size_t codable = inputSize / 10 * 8 * kLzhMaxMatch + 8 * kLzhMaxMatch;
+        Grow(std::min(declared, codable) + kSlack);
     }
     ~TOutput() { target_.resize(base_ + Produced()); }
     TOutput(const TOutput&) = delete;
@@ -119,7 +123,7 @@ public:
     std::size_t Produced() const { return static_cast<std::size_t>(dst_ - start_); }
 
     void Reserve() {
-        if (limit_ - dst_ < kSlack) Grow();
+        if (limit_ - dst_ < kSlack) Grow(std::max<std::size_t>(64 * 1024, 2 * Produced()));
     }
 
     void Put(std::uint8_t byte) { *dst_++ = byte; }
@@ -153,9 +157,8 @@ private:
         }
     }
 
-    void Grow() {
+    void Grow(std::size_t room) {
         const std::size_t produced = start_ ? Produced() : 0;
-        const std::size_t room = std::max<std::size_t>(64 * 1024, 2 * produced);
         target_.resize(base_ + produced + room);
         start_ = target_.data() + base_;
         dst_ = start_ + produced;
@@ -226,7 +229,7 @@ void TLZH::Decode(std::int32_t size) {
         throw ElzhException(kLzhNoMemoryMessage);
     }
     TBitInput in(input_, inputSize_);
-    TOutput out(output_);
+    TOutput out(output_, static_cast<std::size_t>(size), inputSize_);
     Expand(*tree, in, out, static_cast<std::size_t>(size));
 }
 
