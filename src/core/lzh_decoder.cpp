@@ -122,41 +122,22 @@ public:
 
     std::size_t Produced() const { return static_cast<std::size_t>(dst_ - start_); }
 
-    void Reserve() {
+    // Makes room for one more code and returns how many bytes may be
+    // produced before the next call: up to `size` in all, and never so close
+    // to the end of the room that the next code could overrun it.
+    std::size_t Prepare(std::size_t size) {
         if (limit_ - dst_ < kSlack) Grow(std::max<std::size_t>(64 * 1024, 2 * Produced()));
+        const auto room = static_cast<std::size_t>(limit_ - dst_ - kSlack + 1);
+        return std::min(size - Produced(), room);
     }
 
-    void Put(std::uint8_t byte) { *dst_++ = byte; }
-
-    // Copies `length` bytes from `distance` back (1..4096). Bytes before the
-    // start of this expansion are the ring's initial spaces.
-    void CopyMatch(std::size_t distance, int length) {
-        if (distance > Produced()) {
-            CopyFromInitialRing(distance, length);
-            return;
-        }
-        const std::uint8_t* src = dst_ - distance;
-        if (distance >= 8) {
-            // Chunks of 8 never read bytes they have not yet written.
-            for (int k = 0; k < length; k += 8)
-                std::memcpy(dst_ + k, src + k, 8);
-        } else {
-            for (int k = 0; k < length; ++k)
-                dst_[k] = src[k];
-        }
-        dst_ += length;
-    }
+    // The hot loop writes through a local copy of the cursor: stores through
+    // a byte pointer could otherwise alias every member.
+    std::uint8_t* Cursor() const { return dst_; }
+    const std::uint8_t* Start() const { return start_; }
+    void MovedTo(std::uint8_t* dst) { dst_ = dst; }
 
 private:
-    void CopyFromInitialRing(std::size_t distance, int length) {
-        for (int k = 0; k < length; ++k) {
-            const std::size_t produced = Produced();
-            const std::uint8_t byte =
-                distance > produced ? 0x20 : dst_[-static_cast<std::ptrdiff_t>(distance)];
-            *dst_++ = byte;
-        }
-    }
-
     void Grow(std::size_t room) {
         const std::size_t produced = start_ ? Produced() : 0;
         target_.resize(base_ + produced + room);
@@ -171,6 +152,30 @@ private:
     std::uint8_t* dst_ = nullptr;
     std::uint8_t* limit_ = nullptr;
 };
+
+// Copies `length` bytes from `distance` back (1..4096) to dst and returns the
+// new end. Bytes before `start`, the start of this expansion, are the ring's
+// initial spaces. May write up to 7 bytes past the end (TOutput::kSlack).
+inline std::uint8_t* CopyMatch(std::uint8_t* dst, const std::uint8_t* start, std::size_t distance,
+                               int length) {
+    if (distance > static_cast<std::size_t>(dst - start)) {
+        for (int k = 0; k < length; ++k, ++dst)
+            *dst = distance > static_cast<std::size_t>(dst - start)
+                       ? 0x20
+                       : dst[-static_cast<std::ptrdiff_t>(distance)];
+        return dst;
+    }
+    const std::uint8_t* src = dst - distance;
+    if (distance >= 8) {
+        // Chunks of 8 never read bytes they have not yet written.
+        for (int k = 0; k < length; k += 8)
+            std::memcpy(dst + k, src + k, 8);
+    } else {
+        for (int k = 0; k < length; ++k)
+            dst[k] = src[k];
+    }
+    return dst + length;
+}
 
 // Walks from the root to a leaf, one bit per level, on a local copy of the
 // buffered bits so that they stay in a register for the whole walk.
@@ -191,27 +196,36 @@ inline std::uint32_t DecodeSymbol(const TLzhTree& tree, TBitInput& in) {
     return static_cast<std::uint32_t>(node - TLzhTree::kNodes);
 }
 
-void Expand(TLzhTree& tree, TBitInput& in, TOutput& out, std::size_t size) {
+void Expand(TLzhTree& tree, TBitInput& input, TOutput& output, std::size_t size) {
     tree.Start();
-    while (out.Produced() < size) {
-        out.Reserve();
-        // A sibling-ordered tree whose root count stays at or below 0x8000
-        // is at most 22 levels deep (its weights grow at least like the
-        // Fibonacci numbers), so 32 buffered bits always cover one code.
-        if (in.Count() < 32) in.Refill();
-        const auto symbol = DecodeSymbol(tree, in);
-        tree.Update(symbol);
-        if (symbol < 256) {
-            out.Put(static_cast<std::uint8_t>(symbol));
-            continue;
+    while (output.Produced() < size) {
+        const std::size_t room = output.Prepare(size);
+        // Locals, so that they live in registers across the byte stores.
+        TBitInput in = input;
+        const std::uint8_t* const start = output.Start();
+        std::uint8_t* dst = output.Cursor();
+        std::uint8_t* const stop = dst + room;
+        while (dst < stop) {
+            // A sibling-ordered tree whose root count stays at or below 0x8000
+            // is at most 22 levels deep (its weights grow at least like the
+            // Fibonacci numbers), so 32 buffered bits always cover one code.
+            if (in.Count() < 32) in.Refill();
+            const auto symbol = DecodeSymbol(tree, in);
+            tree.Update(symbol);
+            if (symbol < 256) {
+                *dst++ = static_cast<std::uint8_t>(symbol);
+                continue;
+            }
+            if (in.Count() < 14) in.Refill();
+            const std::uint32_t coded = in.Peek(14);
+            const TPositionEntry entry = kPositionEntries[coded >> 6];
+            const std::uint32_t low = (coded >> (14 - entry.bits)) & 0x3F;
+            in.Skip(entry.bits);
+            const std::size_t distance = (entry.upper | low) + 1u;
+            dst = CopyMatch(dst, start, distance, static_cast<int>(symbol) - 256 + kLzhMinMatch);
         }
-        if (in.Count() < 14) in.Refill();
-        const std::uint32_t coded = in.Peek(14);
-        const TPositionEntry entry = kPositionEntries[coded >> 6];
-        const std::uint32_t low = (coded >> (14 - entry.bits)) & 0x3F;
-        in.Skip(entry.bits);
-        const std::size_t distance = (entry.upper | low) + 1u;
-        out.CopyMatch(distance, static_cast<int>(symbol) - 256 + kLzhMinMatch);
+        output.MovedTo(dst);
+        input = in;
     }
 }
 

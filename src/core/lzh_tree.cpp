@@ -1,4 +1,5 @@
 #include "core/lzh_tree.h"
+
 void TLzhTree::Start() {
     for (std::uint32_t i = 0; i < kSymbols; ++i) {
         freq[i] = 1;
