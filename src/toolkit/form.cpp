@@ -61,7 +61,8 @@ void TForm::AfterConstruction() {
 
 void TForm::CreateHints() {
     if (!showHint_ || hintWindow_) return;
-    hintWindow_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_NOPREFIX,
+    hintWindow_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+                                  WS_POPUP | TTS_NOPREFIX | TTS_NOANIMATE | TTS_NOFADE,
                                   CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
                                   Handle(), nullptr, GetModuleHandleW(nullptr), nullptr);
     if (hintWindow_) AddHints(*this);

@@ -5,6 +5,7 @@
 #include <windowsx.h>
 
 #include <algorithm>
+#include <climits>
 #include <stdexcept>
 
 namespace {
@@ -121,6 +122,25 @@ void TWinControl::CreateHandle() {
     CreateWnd();
     for (TControl* c : std::vector<TControl*>(controls_))
         if (auto* w = dynamic_cast<TWinControl*>(c)) w->HandleNeeded();
+    ApplyTabOrder();
+}
+
+// Tab navigation follows the windows' z-order: stack the children by their
+// TabOrder (stored order where none is given).
+void TWinControl::ApplyTabOrder() {
+    std::vector<TWinControl*> children;
+    for (TControl* c : controls_)
+        if (auto* w = dynamic_cast<TWinControl*>(c); w && w->HandleAllocated())
+            children.push_back(w);
+    std::stable_sort(children.begin(), children.end(), [](TWinControl* a, TWinControl* b) {
+        auto key = [](TWinControl* w) { return w->tabOrder_ < 0 ? INT_MAX : w->tabOrder_; };
+        return key(a) < key(b);
+    });
+    HWND after = HWND_TOP;
+    for (TWinControl* w : children) {
+        SetWindowPos(w->handle_, after, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        after = w->handle_;
+    }
 }
 
 void TWinControl::DestroyHandle() {

@@ -69,6 +69,7 @@ private:
     void InsertControl(TControl* c);
     void RemoveControl(TControl* c);
     void CreateHandle();
+    void ApplyTabOrder();
     bool ReflectToChild(TMessage& m);
     void PaintWithControls(TMessage& m);
     bool ForwardMouseToGraphic(TMessage& m);

@@ -82,6 +82,9 @@ class MainWindowTest(unittest.TestCase):
     def test_right_click_opens_the_menu_of_the_theme(self):
         window = find_window("^Velmora$")
         self.assertIsNotNone(window, "the main window did not appear")
+        # Rest the pointer on the caption: over the list it would raise the
+        # list's hint, which covers part of the window in the screenshot.
+        run("xdotool", "mousemove", "--window", window, "200", "8")
         time.sleep(1.5)
         main_png = self.shot("main-window.png", window)
         g = geometry(window)

@@ -249,6 +249,64 @@ TEST_F(MainFormTest, NoMenuWithoutRightButtonOrSelection) {
     EXPECT_EQ(menu_.Shown, 1);
 }
 
+TEST_F(MainFormTest, StoredLayoutTextsAndTabOrder) {
+    SetUpThemes({});
+    const struct {
+        const wchar_t* name;
+        const wchar_t* parent;
+        RECT bounds; // left, top, right, bottom in the parent's client area
+        const wchar_t* text;
+    } controls[] = {
+        {L"GroupBox1", L"FrmMain", {7, 7, 243, 401}, L"我系统中的主题"},
+        {L"BtnAllSelection", L"GroupBox1", {11, 362, 94, 386}, L"全选(&A)"},
+        {L"BtnReverseSelection", L"GroupBox1", {101, 362, 184, 386}, L"反选(&R)"},
+        {L"LstThemes", L"GroupBox1", {10, 17, 225, 357}, L""},
+        {L"BtnSearch", L"FrmMain", {389, 12, 421, 39}, L""},
+        {L"TxtSearchName", L"FrmMain", {251, 12, 389, 40}, L"找精美主题尽在Tavro!"},
+        {L"GroupBox2", L"FrmMain", {251, 44, 422, 401}, L"功能"},
+        {L"BitBtn1", L"GroupBox2", {10, 21, 160, 52}, L"批量卸载主题  "},
+        {L"BtnPaperPath", L"GroupBox2", {10, 62, 160, 93}, L"打开壁纸文件夹"},
+        {L"BtnThemesPath", L"GroupBox2", {10, 103, 160, 134}, L"打开主题文件夹"},
+        {L"Web", L"GroupBox2", {10, 145, 160, 345}, L""},
+    };
+    for (const auto& c : controls) {
+        auto* control = FrmMain->Find<TWinControl>(c.name);
+        ASSERT_NE(control, nullptr) << Narrow(c.name);
+        HWND parent = GetParent(control->Handle());
+        TWinControl* expected = std::wstring(c.parent) == L"FrmMain"
+                                    ? static_cast<TWinControl*>(FrmMain)
+                                    : FrmMain->Find<TWinControl>(c.parent);
+        EXPECT_EQ(TWinControl::FindControl(parent), expected) << Narrow(c.name);
+        RECT r;
+        GetWindowRect(control->Handle(), &r);
+        MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
+        EXPECT_EQ((std::vector<LONG>{r.left, r.top, r.right, r.bottom}),
+                  (std::vector<LONG>{c.bounds.left, c.bounds.top, c.bounds.right, c.bounds.bottom}))
+            << Narrow(c.name);
+        EXPECT_EQ(control->GetText(), c.text) << Narrow(c.name);
+    }
+    auto* image = FrmMain->Image1;
+    EXPECT_EQ((std::vector<int>{image->Left(), image->Top(), image->Width(), image->Height()}),
+              (std::vector<int>{196, 363, 26, 24}));
+    EXPECT_EQ(image->Parent(), FrmMain->GroupBox1);
+    EXPECT_EQ(image->Picture()->Width(), 24);
+    EXPECT_EQ(image->Picture()->Height(), 21);
+    EXPECT_EQ(FrmMain->BtnSearch->Glyph()->Width(), 16);
+    EXPECT_EQ(FrmMain->GetText(), L"Velmora");
+    EXPECT_EQ(FrmMain->GetFont().Name(), L"宋体");
+    EXPECT_EQ(FrmMain->TxtSearchName->GetFont().Name(), L"微软雅黑");
+    LONG_PTR style = GetWindowLongPtrW(FrmMain->Handle(), GWL_STYLE);
+    EXPECT_TRUE(style & WS_MINIMIZEBOX);
+    EXPECT_FALSE(style & (WS_MAXIMIZEBOX | WS_THICKFRAME));
+    // The two columns fill the list: "序号" 42, "名称" the rest.
+    RECT list;
+    GetClientRect(FrmMain->LstThemes->Handle(), &list);
+    EXPECT_EQ(ListView_GetColumnWidth(FrmMain->LstThemes->Handle(), 1), list.right - 42);
+    // Tab order: the search box first, then the search button.
+    EXPECT_EQ(GetNextDlgTabItem(FrmMain->Handle(), FrmMain->TxtSearchName->Handle(), FALSE),
+              FrmMain->BtnSearch->Handle());
+}
+
 TEST_F(MainFormTest, HintsOfTheListAndTheSearchBox) {
     SetUpThemes({});
     HWND tips = FrmMain->HintWindow();
