@@ -12,9 +12,10 @@ void TLzhTree::Start() {
         parent[i] = parent[i + 1] = static_cast<std::uint16_t>(j);
     }
     freq[kNodes] = 0xFFFF;
-    freq[kAboveRoot] = 0;
-    freq[kAboveRoot + 1] = 0;
+    for (std::uint32_t i = kNodes + 1; i < kAboveRoot + 2; ++i)
+        freq[i] = 0;
     parent[kRoot] = kAboveRoot;
+    parent[kAboveRoot] = kAboveRoot;
 }
 
 void TLzhTree::Rebuild() {

@@ -33,17 +33,19 @@ struct TLzhTree {
     static constexpr std::uint32_t kNodes = 2 * kSymbols - 1; // T
     static constexpr std::uint32_t kRoot = kNodes - 1;        // R
     static constexpr std::uint32_t kRebuildFrequency = 0x8000;
-    // The root's parent: a pseudo-node past the sentinel whose right
+    // The root's parent: a pseudo-node past every real index whose right
     // neighbour counts 0, so the update walk leaves through its rare
     // "out of order" branch instead of testing for the root on every level.
-    static constexpr std::uint32_t kAboveRoot = kNodes + 1;
+    // Its own 16-bit count wraps to 0 every 65,536 symbols; then the walk
+    // does not leave yet but goes on to its parent, itself, and leaves there.
+    static constexpr std::uint32_t kAboveRoot = kNodes + kSymbols;
 
     // Node order keeps frequencies non-decreasing; freq[kNodes] is a sentinel
     // that stops the swap search. A child entry >= kNodes is a leaf holding
     // symbol (entry - kNodes); parent[kNodes + s] is the node of leaf s.
-    // 16-bit entries: counts stay at or below 0x8000 and indexes below 941.
+    // 16-bit entries: counts stay at or below 0x8000 and indexes below 942.
     std::uint16_t freq[kAboveRoot + 2];
-    std::uint16_t parent[kNodes + kSymbols];
+    std::uint16_t parent[kAboveRoot + 1];
     std::uint16_t child[kNodes];
 
     void Start();
@@ -56,10 +58,7 @@ struct TLzhTree {
         for (;;) {
             const std::uint16_t k = ++freq[c];
             if (VELMORA_LZH_RARELY(k > freq[c + 1])) {
-                if (c == kAboveRoot) {
-                    freq[kAboveRoot] = 0;
-                    return;
-                }
+                if (c == kAboveRoot) return;
                 c = MoveUp(c, k);
             }
             c = parent[c];
@@ -72,7 +71,7 @@ private:
     std::size_t EndOfRun(std::size_t from, std::uint32_t k) const {
 #if defined(__SSE2__)
         // Eight counts a step: k - count saturates to 0 exactly where
-        // count >= k. Reading past the sentinel stays inside the object.
+        // count >= k. Reads past the sentinel stay inside freq.
         const __m128i wanted = _mm_set1_epi16(static_cast<short>(k));
         for (;; from += 8) {
             const __m128i counts = _mm_loadu_si128(reinterpret_cast<const __m128i*>(&freq[from]));
