@@ -70,36 +70,37 @@ public:
 
     // Leaves at least 56 bits buffered.
     void Refill() {
+        const auto count = static_cast<unsigned>(63 - __builtin_ctzll(bits_));
+        std::uint64_t bits = bits_ & (bits_ - 1); // without the end mark
+        unsigned filled = count;
         if (end_ - next_ >= 8) {
-            bits_ |= LoadBigEndian64(next_) >> count_;
-            next_ += (63 - count_) >> 3;
-            count_ |= 56;
-            return;
+            bits |= LoadBigEndian64(next_) >> count;
+            next_ += (63 - count) >> 3;
+            filled |= 56;
+        } else {
+            while (filled < 56) {
+                if (next_ != end_) bits |= static_cast<std::uint64_t>(*next_++) << (56 - filled);
+                filled += 8;
+            }
         }
-        while (count_ <= 56) {
-            if (next_ != end_) bits_ |= static_cast<std::uint64_t>(*next_++) << (56 - count_);
-            count_ += 8;
-        }
+        // The fast path loaded part of the next byte too: cut it at the mark.
+        const std::uint64_t mark = std::uint64_t{1} << (63 - filled);
+        bits_ = (bits & ~(mark - 1)) | mark;
     }
 
+    bool HasFewerThan(unsigned n) const { return (bits_ << n) == 0; }
+
+    // Using bits is shifting them out, the end mark along with them.
     std::uint64_t Bits() const { return bits_; }
-    // `rest` is Bits() shifted left by the n bits used.
-    void Consumed(std::uint64_t rest, unsigned n) {
-        bits_ = rest;
-        count_ -= n;
-    }
+    void Consumed(std::uint64_t rest) { bits_ = rest; }
     std::uint32_t Peek(unsigned n) const { return static_cast<std::uint32_t>(bits_ >> (64 - n)); }
-    void Skip(unsigned n) {
-        bits_ <<= n;
-        count_ -= n;
-    }
-    unsigned Count() const { return count_; }
+    void Skip(unsigned n) { bits_ <<= n; }
 
 private:
     const std::uint8_t* next_;
     const std::uint8_t* end_;
-    std::uint64_t bits_ = 0;
-    unsigned count_ = 0;
+    // The buffered bits, left-aligned, then a single 1 bit marking their end.
+    std::uint64_t bits_ = std::uint64_t{1} << 63;
 };
 
 // The output starts with room for the declared size, but never for more than
@@ -182,7 +183,6 @@ inline std::uint8_t* CopyMatch(std::uint8_t* dst, const std::uint8_t* start, std
 inline std::uint32_t DecodeSymbol(const TLzhTree& tree, TBitInput& in) {
     std::uint64_t bits = in.Bits();
     std::size_t node = tree.child[TLzhTree::kRoot];
-    unsigned used = 0;
     while (node < TLzhTree::kNodes) {
         // The carry out of bits + bits is the top bit, which picks the child.
         std::uint64_t shifted;
@@ -190,9 +190,8 @@ inline std::uint32_t DecodeSymbol(const TLzhTree& tree, TBitInput& in) {
         bits = shifted;
         node = tree.child[node + bit];
         VELMORA_LZH_WIDE(node);
-        ++used;
     }
-    in.Consumed(bits, used);
+    in.Consumed(bits);
     return static_cast<std::uint32_t>(node - TLzhTree::kNodes);
 }
 
@@ -209,14 +208,14 @@ void Expand(TLzhTree& tree, TBitInput& input, TOutput& output, std::size_t size)
             // A sibling-ordered tree whose root count stays at or below 0x8000
             // is at most 22 levels deep (its weights grow at least like the
             // Fibonacci numbers), so 32 buffered bits always cover one code.
-            if (in.Count() < 32) in.Refill();
+            if (in.HasFewerThan(32)) in.Refill();
             const auto symbol = DecodeSymbol(tree, in);
             tree.Update(symbol);
             if (symbol < 256) {
                 *dst++ = static_cast<std::uint8_t>(symbol);
                 continue;
             }
-            if (in.Count() < 14) in.Refill();
+            if (in.HasFewerThan(14)) in.Refill();
             const std::uint32_t coded = in.Peek(14);
             const TPositionEntry entry = kPositionEntries[coded >> 6];
             const std::uint32_t low = (coded >> (14 - entry.bits)) & 0x3F;
