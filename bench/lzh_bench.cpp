@@ -2,6 +2,13 @@
 // with the skin tool's encoder: a skin-sized archive (bitmaps and an INI,
 // about 215 KB expanded) and a 4 MB mix of text, bitmap rows, binary records
 // and incompressible blocks.
+//
+// Instructions per expanded byte, the figure the decoder is tuned by: build
+// with clang -O2 -gdwarf-4, run
+//   valgrind --tool=callgrind --toggle-collect='TLZH::Decode(int)' core_bench
+//     --benchmark_filter=BM_LzhExpandMixed4MB --benchmark_min_time=0.01
+// (one iteration under valgrind) and divide the total Ir by the expanded
+// size (4,194,304 bytes mixed, 215,458 skin-sized).
 #include "core/lzh_decoder.h"
 #include "core/skin_reader.h"
 
