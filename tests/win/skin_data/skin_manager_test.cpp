@@ -1,0 +1,132 @@
+// The skin manager's single pending action, its start-up rule and its hook.
+#include "engine/skin_data.h"
+#include "engine/skin_manager.h"
+#include "engine/skin_store_component.h"
+#include "app/main_form.h"
+#include "toolkit/form_reader.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+// Records what the manager asked of the window painter.
+class TRecordingSkinner : public TWindowSkinner {
+public:
+    void SkinAll(TSkinData&) override { Calls.push_back("SkinAll"); }
+    void UnskinAll(TSkinData&) override { Calls.push_back("UnskinAll"); }
+    void Reapply(TSkinData&) override { Calls.push_back("Reapply"); }
+    void WindowActivated(HWND window) override { Activated.push_back(window); }
+    std::vector<std::string> Calls;
+    std::vector<HWND> Activated;
+};
+
+void PumpFor(DWORD milliseconds) {
+    const DWORD start = GetTickCount();
+    while (GetTickCount() - start < milliseconds) {
+        MSG msg;
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&msg);
+            DispatchMessageW(&msg);
+        }
+        Sleep(10);
+    }
+}
+
+class SkinManagerTest : public testing::Test {
+protected:
+    void SetUp() override {
+        form_ = std::make_unique<TFrmMain>(nullptr);
+        ReadComponentResource(*form_, L"TFRMMAIN");
+        data_ = form_->Find<TSkinData>(L"SkinData");
+        store_ = form_->Find<TSkinStore>(L"SkinStore");
+        manager_ = SkinManager();
+        manager_->SetWindowSkinner(&skinner_);
+        data_->OnSkinChanged = [this](TObject*) { ++changed_; };
+    }
+    void TearDown() override {
+        form_.reset();
+        FreeSkinManager();
+    }
+
+    std::unique_ptr<TFrmMain> form_;
+    TSkinData* data_ = nullptr;
+    TSkinStore* store_ = nullptr;
+    TSkinManage* manager_ = nullptr;
+    TRecordingSkinner skinner_;
+    int changed_ = 0;
+};
+
+TEST_F(SkinManagerTest, LaterRequestReplacesThePendingOne) {
+    manager_->ActivityState = ActivityStarted;
+    // Off, another stored skin, on again: only the last request runs, and
+    // it shows the newly selected skin.
+    data_->SetActive(false);
+    EXPECT_EQ(manager_->PendingAction(), ActionUnskinAll);
+    data_->SelectStoredSkin(store_->Items(), 0);
+    EXPECT_EQ(manager_->PendingAction(), ActionReapply);
+    data_->SetActive(true);
+    EXPECT_EQ(manager_->PendingAction(), ActionSkinAll);
+    EXPECT_TRUE(manager_->TimerEnabled());
+    EXPECT_EQ(manager_->TimerInterval(), 250u);
+
+    PumpFor(700);
+    EXPECT_EQ(skinner_.Calls, std::vector<std::string>{"SkinAll"});
+    EXPECT_EQ(changed_, 1);
+    EXPECT_TRUE(manager_->SkinningOn);
+    EXPECT_FALSE(manager_->TimerEnabled());
+    EXPECT_EQ(manager_->PendingSkinData(), nullptr);
+    EXPECT_EQ(data_->SkinImage(), store_->Items().Item(0).Data());
+}
+
+TEST_F(SkinManagerTest, SwitchingOffRunsTheUnskinAction) {
+    manager_->ActivityState = ActivityStarted;
+    data_->SetActive(false);
+    PumpFor(600);
+    EXPECT_EQ(skinner_.Calls, std::vector<std::string>{"UnskinAll"});
+    EXPECT_FALSE(manager_->SkinningOn);
+    EXPECT_EQ(changed_, 1);
+}
+
+TEST_F(SkinManagerTest, BeforeAnyActivationOnlyTheSwitchMoves) {
+    ASSERT_EQ(manager_->ActivityState, ActivityIdle);
+    manager_->SetPendingSkinData(data_);
+    manager_->Schedule(ActionUnskinAll, 250);
+    EXPECT_FALSE(manager_->SkinningOn);
+    EXPECT_FALSE(manager_->TimerEnabled());
+    manager_->Schedule(ActionSkinAll, 250);
+    EXPECT_TRUE(manager_->SkinningOn);
+    PumpFor(400);
+    EXPECT_TRUE(skinner_.Calls.empty());
+}
+
+TEST_F(SkinManagerTest, FirstActivationStartsActivityThroughTheHook) {
+    ASSERT_EQ(manager_->ActivityState, ActivityIdle);
+    HWND window = CreateWindowExW(0, L"STATIC", L"probe", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0,
+                                  100, 100, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+    ASSERT_NE(window, nullptr);
+    SetActiveWindow(window);
+    PumpFor(100);
+    EXPECT_EQ(manager_->ActivityState, ActivityStarted);
+    EXPECT_NE(std::find(skinner_.Activated.begin(), skinner_.Activated.end(), window),
+              skinner_.Activated.end());
+    DestroyWindow(window);
+}
+
+TEST_F(SkinManagerTest, FreedManagerLeavesTheHookInert) {
+    form_.reset();
+    FreeSkinManager();
+    HWND window = CreateWindowExW(0, L"STATIC", L"probe", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0,
+                                  100, 100, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+    ASSERT_NE(window, nullptr);
+    SetActiveWindow(window);
+    PumpFor(50);
+    EXPECT_TRUE(skinner_.Activated.empty());
+    DestroyWindow(window);
+}
+
+} // namespace
