@@ -8,10 +8,13 @@
 
 namespace {
 
-std::unique_ptr<TSkinManage>& ManagerSlot() {
-    static std::unique_ptr<TSkinManage> manager;
-    return manager;
-}
+// A plain pointer, so that components freed during the program's exit
+// still see "no manager" after the exit clean-up below has run.
+TSkinManage* TheManager = nullptr;
+
+struct TManagerExit {
+    ~TManagerExit() { FreeSkinManager(); }
+} ManagerExit;
 
 // True once the manager is gone: a hook call that still arrives only
 // passes the message on.
@@ -25,19 +28,19 @@ TWindowSkinner& NoSkinner() {
 } // namespace
 
 TSkinManage* SkinManager() {
-    return ManagerSlot().get();
+    return TheManager;
 }
 
 TSkinManage& CreateSkinManager() {
-    if (!ManagerSlot()) {
-        ManagerSlot() = std::make_unique<TSkinManage>();
+    if (!TheManager) {
+        TheManager = new TSkinManage();
         HookInert = false;
     }
-    return *ManagerSlot();
+    return *TheManager;
 }
 
 void FreeSkinManager() {
-    ManagerSlot().reset();
+    delete std::exchange(TheManager, nullptr);
 }
 
 TSkinManage::TSkinManage(bool) : skinner_(&NoSkinner()) {}
