@@ -1,7 +1,7 @@
 #pragma once
 // The catalogue of installed desktop themes: one record per *.theme file of
 // the system theme folder ("windir" + \Resources\Themes\).
-#include "app/assertion_failed.h"
+#include "core/assertion_failed.h"
 #include "app/url_encode.h"
 #include "toolkit/persistent.h"
 
