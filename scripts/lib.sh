@@ -17,7 +17,7 @@ log() { printf '%s\n' "$*" >&2; }
 # Creates the Wine prefix once: frame drawn inside the window like on
 # Windows, and Chinese-capable fonts behind the names the program asks for.
 prepare_prefix() {
-  [ -f "$WINEPREFIX/.velmora-ready" ] && return 0
+  [ -f "$WINEPREFIX/.velmora-ready-2" ] && return 0
   log "Preparing Wine prefix $WINEPREFIX (once)"
   mkdir -p "$WINEPREFIX"
   DISPLAY= wineboot -i >/dev/null 2>&1 || true
@@ -27,13 +27,13 @@ prepare_prefix() {
     printf '[HKEY_CURRENT_USER\\Software\\Wine\\X11 Driver]\r\n"Decorated"="N"\r\n\r\n'
     printf '[HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows NT\\CurrentVersion\\FontSubstitutes]\r\n'
     for face in 宋体 新宋体 SimSun NSimSun 微软雅黑 "Microsoft YaHei" "MS Shell Dlg" "MS Shell Dlg 2"; do
-      printf '"%s"="WenQuanYi Zen Hei"\r\n' "$face"
+      printf '"%s"="WenQuanYi Micro Hei"\r\n' "$face"
     done
     printf '\r\n'
   } | iconv -f UTF-8 -t UTF-16 > "$reg"
   DISPLAY= wine regedit /S "$reg" >/dev/null 2>&1
   wineserver -w
-  touch "$WINEPREFIX/.velmora-ready"
+  touch "$WINEPREFIX/.velmora-ready-2"
 }
 
 # Starts a private Xvfb unless DISPLAY is already usable; sets DISPLAY and
