@@ -1,0 +1,84 @@
+// The shell hand-offs observed for real: the "open" command of each class
+// the program may reach is pointed at a recorder, the real command runs, and
+// the path the recorder received is checked — or that nothing arrived.
+#include "app/search_share.h"
+#include "app/theme_commands_shell.h"
+#include "support/shell_recorder.h"
+#include "support/theme_fixture.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr DWORD kArrivalMs = 10000; // Wine starts cmd.exe slowly
+constexpr DWORD kSilenceMs = 1500;  // how long "nothing arrived" is watched
+
+class ShellHandoff : public testing::Test {
+protected:
+    void SetUp() override {
+        for (const wchar_t* name : {L".bmp", L".jpg", L".theme", L".bat", L"http", L"https"})
+            ASSERT_TRUE(recorder_.Catch(name)) << Narrow(name);
+    }
+
+    TThemeFixture fixture_;
+    TempFolder records_;
+    TShellRecorder recorder_{records_.Path()};
+};
+
+// Paths compared as Windows compares them: any case, trailing backslash
+// optional.
+std::string Comparable(std::wstring path) {
+    while (path.size() > 3 && path.back() == L'\\')
+        path.pop_back();
+    CharLowerBuffW(path.data(), DWORD(path.size()));
+    return Narrow(path);
+}
+
+} // namespace
+
+TEST_F(ShellHandoff, WallpapersAndThemesReachTheirOpenCommand) {
+    const std::wstring bmp = fixture_.AddFile(fixture_.Wallpapers() + L"blue.bmp", "BM");
+    const std::wstring jpg = fixture_.AddFile(fixture_.Wallpapers() + L"My Pictures\\sky.jpg", "x");
+    const std::wstring theme = fixture_.AddTheme(L"Blue.theme", "[Theme]\r\n");
+
+    ASSERT_TRUE(ViewWallpaper(nullptr, bmp));
+    EXPECT_EQ(Comparable(recorder_.Received(kArrivalMs)), Comparable(bmp));
+    ASSERT_TRUE(ViewWallpaper(nullptr, jpg));
+    EXPECT_EQ(Comparable(recorder_.Received(kArrivalMs)), Comparable(jpg));
+    ASSERT_TRUE(UseTheme(nullptr, theme, fixture_.Themes()));
+    EXPECT_EQ(Comparable(recorder_.Received(kArrivalMs)), Comparable(theme));
+}
+
+TEST_F(ShellHandoff, SearchOpensTheSearchAddressOnly) {
+    for (const wchar_t* keyword : {L"blue", L"蓝天"}) {
+        OpenSearchPage(nullptr, keyword);
+        EXPECT_EQ(Narrow(recorder_.Received(kArrivalMs)), Narrow(SearchUrl(keyword)));
+    }
+}
+
+TEST_F(ShellHandoff, RefusedPathsReachNothing) {
+    const std::wstring themes = fixture_.Themes();
+    const std::wstring outside = fixture_.AddFile(fixture_.Root() / L"Elsewhere\\Blue.theme", "x");
+    const std::wstring script = fixture_.AddFile(fixture_.Wallpapers() + L"blue.bat", "@echo x");
+    const std::wstring program = fixture_.AddFile(fixture_.Wallpapers() + L"blue.exe", "MZ");
+    const std::wstring nested = fixture_.AddTheme(L"Sub\\Blue.theme", "x");
+
+    struct Case {
+        const char* what;
+        bool handed;
+    } cases[] = {
+        {"UNC wallpaper", ViewWallpaper(nullptr, L"\\\\localhost\\share\\blue.bmp")},
+        {"program as wallpaper", ViewWallpaper(nullptr, program)},
+        {"script as wallpaper", ViewWallpaper(nullptr, script)},
+        {"missing wallpaper", ViewWallpaper(nullptr, fixture_.Wallpapers() + L"gone.bmp")},
+        {"theme outside the theme folder", UseTheme(nullptr, outside, themes)},
+        {"theme in a sub-folder", UseTheme(nullptr, nested, themes)},
+        {"theme climbing out",
+         UseTheme(nullptr, themes + L"..\\..\\..\\Elsewhere\\Blue.theme", themes)},
+        {"UNC folder", OpenFolder(nullptr, L"\\\\localhost\\share\\")},
+        {"file as folder", OpenFolder(nullptr, script)},
+    };
+    for (const Case& c : cases)
+        EXPECT_FALSE(c.handed) << c.what;
+    EXPECT_EQ(Narrow(recorder_.Received(kSilenceMs)), "");
+}
