@@ -16,7 +16,8 @@ constexpr DWORD kSilenceMs = 1500;  // how long "nothing arrived" is watched
 class ShellHandoff : public testing::Test {
 protected:
     void SetUp() override {
-        for (const wchar_t* name : {L".bmp", L".jpg", L".theme", L".bat", L"http", L"https"})
+        for (const wchar_t* name :
+             {L".bmp", L".jpg", L".theme", L".bat", L"Folder", L"Directory", L"http", L"https"})
             ASSERT_TRUE(recorder_.Catch(name)) << Narrow(name);
     }
 
@@ -36,7 +37,7 @@ std::string Comparable(std::wstring path) {
 
 } // namespace
 
-TEST_F(ShellHandoff, WallpapersAndThemesReachTheirOpenCommand) {
+TEST_F(ShellHandoff, WallpapersThemesAndFoldersReachTheirOpenCommand) {
     const std::wstring bmp = fixture_.AddFile(fixture_.Wallpapers() + L"blue.bmp", "BM");
     const std::wstring jpg = fixture_.AddFile(fixture_.Wallpapers() + L"My Pictures\\sky.jpg", "x");
     const std::wstring theme = fixture_.AddTheme(L"Blue.theme", "[Theme]\r\n");
@@ -47,6 +48,8 @@ TEST_F(ShellHandoff, WallpapersAndThemesReachTheirOpenCommand) {
     EXPECT_EQ(Comparable(recorder_.Received(kArrivalMs)), Comparable(jpg));
     ASSERT_TRUE(UseTheme(nullptr, theme, fixture_.Themes()));
     EXPECT_EQ(Comparable(recorder_.Received(kArrivalMs)), Comparable(theme));
+    ASSERT_TRUE(OpenFolder(nullptr, fixture_.Wallpapers()));
+    EXPECT_EQ(Comparable(recorder_.Received(kArrivalMs)), Comparable(fixture_.Wallpapers()));
 }
 
 TEST_F(ShellHandoff, SearchOpensTheSearchAddressOnly) {
