@@ -52,6 +52,11 @@ bool UseTheme(HWND owner, const std::wstring& path, const std::wstring& themesPa
 
 bool OpenFolder(HWND owner, const std::wstring& folder) {
     if (!IsOpenableFolderPath(folder) || !Exists(folder, true)) return false;
-    ShellOpen(owner, folder);
+    // The folders end with a backslash; handed on quoted, "C:\x\" would
+    // escape its own closing quote in the file manager's command line.
+    std::wstring target = folder;
+    while (target.size() > 3 && target.back() == L'\\')
+        target.pop_back();
+    ShellOpen(owner, target);
     return true;
 }

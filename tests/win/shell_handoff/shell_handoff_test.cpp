@@ -49,7 +49,11 @@ TEST_F(ShellHandoff, WallpapersThemesAndFoldersReachTheirOpenCommand) {
     ASSERT_TRUE(UseTheme(nullptr, theme, fixture_.Themes()));
     EXPECT_EQ(Comparable(recorder_.Received(kArrivalMs)), Comparable(theme));
     ASSERT_TRUE(OpenFolder(nullptr, fixture_.Wallpapers()));
-    EXPECT_EQ(Comparable(recorder_.Received(kArrivalMs)), Comparable(fixture_.Wallpapers()));
+    const std::wstring folder = recorder_.Received(kArrivalMs);
+    EXPECT_EQ(Comparable(folder), Comparable(fixture_.Wallpapers()));
+    // Quoted with its trailing backslash, the folder would escape its own
+    // closing quote in the file manager's command line.
+    EXPECT_NE(folder.empty() ? L'\\' : folder.back(), L'\\');
 }
 
 TEST_F(ShellHandoff, SearchOpensTheSearchAddressOnly) {
