@@ -2,26 +2,21 @@
 
 #include "app/theme_paths.h"
 
-#include <windows.h>
+#include "toolkit/unique_handle.h"
 
-#include <memory>
+#include <windows.h>
 
 namespace {
 
 // Theme files are a few kilobytes; anything past this is not a theme.
 constexpr DWORD kMaxThemeFileBytes = 1 << 20;
 
-struct HandleCloser {
-    void operator()(HANDLE h) const { CloseHandle(h); }
-};
-using UniqueFile = std::unique_ptr<void, HandleCloser>;
-
 std::string ReadBytes(const std::wstring& path) {
     HANDLE raw = CreateFileW(LongPathForm(path).c_str(), GENERIC_READ,
                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (raw == INVALID_HANDLE_VALUE) return {};
-    UniqueFile file(raw);
+    TFileHandle file(ValidHandle(raw));
+    if (!file) return {};
     std::string bytes;
     char buffer[8192];
     DWORD got = 0;

@@ -2,16 +2,11 @@
 
 #include "app/theme_paths.h"
 
+#include "toolkit/unique_handle.h"
+
 #include <windows.h>
 
-#include <memory>
-
 namespace {
-
-struct FindCloser {
-    void operator()(HANDLE h) const { FindClose(h); }
-};
-using UniqueFind = std::unique_ptr<void, FindCloser>;
 
 // Short (8.3) spellings are resolved too so that two names of one file compare equal.
 std::wstring CanonicalFile(const std::wstring& path) {
@@ -50,18 +45,13 @@ void RemoveEntry(const std::wstring& path, DWORD attributes) {
         DeleteFileW(path.c_str());
 }
 
-struct HandleCloser {
-    void operator()(HANDLE h) const { CloseHandle(h); }
-};
-using UniqueHandle = std::unique_ptr<void, HandleCloser>;
-
 // Where a folder really is, links resolved; empty when that cannot be told.
 std::wstring ResolvedFolder(const std::wstring& path) {
     HANDLE raw = CreateFileW(path.c_str(), FILE_READ_ATTRIBUTES,
                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                              OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
-    if (raw == INVALID_HANDLE_VALUE) return {};
-    UniqueHandle handle(raw);
+    TFileHandle handle(ValidHandle(raw));
+    if (!handle) return {};
     wchar_t buffer[1024];
     DWORD got = GetFinalPathNameByHandleW(raw, buffer, 1024, FILE_NAME_NORMALIZED);
     if (got == 0 || got >= 1024) return {};
@@ -82,8 +72,8 @@ bool ResolvesInside(const std::wstring& path, const std::wstring& resolvedTop) {
 void RemoveContents(const std::wstring& folder, const std::wstring& resolvedTop) {
     WIN32_FIND_DATAW found;
     HANDLE raw = FindFirstFileW((folder + L"\\*").c_str(), &found);
-    if (raw == INVALID_HANDLE_VALUE) return;
-    UniqueFind search(raw);
+    TFindHandle search(ValidHandle(raw));
+    if (!search) return;
     do {
         std::wstring name = found.cFileName;
         if (name == L"." || name == L"..") continue;

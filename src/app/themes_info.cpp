@@ -3,6 +3,8 @@
 #include "app/theme_file.h"
 #include "app/theme_paths.h"
 
+#include "toolkit/unique_handle.h"
+
 #include <windows.h>
 
 #include <utility>
@@ -11,11 +13,6 @@ namespace {
 
 const wchar_t kThemesSuffix[] = L"\\Resources\\Themes\\";
 const wchar_t kWallpaperSuffix[] = L"\\Web\\Wallpaper\\";
-
-struct FindCloser {
-    void operator()(HANDLE h) const { FindClose(h); }
-};
-using UniqueFind = std::unique_ptr<void, FindCloser>;
 
 std::wstring LowerCase(std::wstring text) {
     if (!text.empty()) CharLowerBuffW(text.data(), (DWORD)text.size());
@@ -130,8 +127,8 @@ void TThemesInfo::Refresh() {
 
     WIN32_FIND_DATAW found;
     HANDLE raw = FindFirstFileW((LongPathForm(ThemesPath) + L"*.theme").c_str(), &found);
-    if (raw == INVALID_HANDLE_VALUE) return;
-    UniqueFind search(raw);
+    TFindHandle search(ValidHandle(raw));
+    if (!search) return;
     do {
         // A folder named like a theme is not a theme file and cannot be uninstalled.
         if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) continue;

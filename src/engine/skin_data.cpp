@@ -57,8 +57,8 @@ std::wstring OlderSkinMessage() {
 bool ReadWholeFile(const std::wstring& name, TSkinBytes& bytes) {
     HANDLE file = CreateFileW(name.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return false;
-    TUniqueHandle<HANDLE, CloseHandle> owner(file);
+    TFileHandle owner(ValidHandle(file));
+    if (!owner) return false;
     LARGE_INTEGER size{};
     if (!GetFileSizeEx(file, &size) || size.QuadPart > 0x7FFFFFFF) return false;
     bytes.resize(static_cast<std::size_t>(size.QuadPart));

@@ -5,34 +5,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include <utility>
-
-template <class H, BOOL(WINAPI* Free)(H)> class TUniqueHandle {
-public:
-    TUniqueHandle() = default;
-    explicit TUniqueHandle(H h) : h_(h) {}
-    ~TUniqueHandle() { Reset(); }
-    TUniqueHandle(const TUniqueHandle&) = delete;
-    TUniqueHandle& operator=(const TUniqueHandle&) = delete;
-    TUniqueHandle(TUniqueHandle&& o) noexcept : h_(std::exchange(o.h_, nullptr)) {}
-    TUniqueHandle& operator=(TUniqueHandle&& o) noexcept {
-        if (this != &o) {
-            Reset();
-            h_ = std::exchange(o.h_, nullptr);
-        }
-        return *this;
-    }
-    H Get() const { return h_; }
-    explicit operator bool() const { return h_ != nullptr; }
-    H Release() { return std::exchange(h_, nullptr); }
-    void Reset(H h = nullptr) {
-        if (h_) Free(h_);
-        h_ = h;
-    }
-
-private:
-    H h_ = nullptr;
-};
+#include "toolkit/unique_handle.h"
 
 namespace gdi_detail {
 inline BOOL WINAPI DeleteGdi(HGDIOBJ h) {
