@@ -4,6 +4,7 @@
 // registered skin data component, and carries out skin switches a short,
 // fixed delay after they are asked for, through one timer whose single
 // pending slot a later request overwrites.
+#include "engine/engine_messages.h"
 #include "toolkit/gdi_objects.h"
 
 #include <memory>
@@ -23,9 +24,6 @@ enum TSkinAction {
     ActionReskinWindow = 7,
 };
 
-// Private messages shared with the form skin objects.
-constexpr UINT SKINMSG_START = 0x3503;
-constexpr UINT SKINMSG_QUERY = 0x3523;
 
 enum TActivityState { ActivityIdle = 0, ActivityStarted = 1, ActivityClosing = 4 };
 

@@ -37,6 +37,7 @@ constexpr UINT CM_ACTIVATE = CM_BASE + 0;
 constexpr UINT CM_DEACTIVATE = CM_BASE + 1;
 constexpr UINT CM_GOTFOCUS = CM_BASE + 2;
 constexpr UINT CM_LOSTFOCUS = CM_BASE + 3;
+constexpr UINT CM_DIALOGCHAR = CM_BASE + 6;
 constexpr UINT CM_HITTEST = CM_BASE + 10;
 constexpr UINT CM_VISIBLECHANGED = CM_BASE + 11;
 constexpr UINT CM_ENABLEDCHANGED = CM_BASE + 12;
@@ -47,6 +48,7 @@ constexpr UINT CM_TEXTCHANGED = CM_BASE + 18;
 constexpr UINT CM_MOUSEENTER = CM_BASE + 19;
 constexpr UINT CM_MOUSELEAVE = CM_BASE + 20;
 constexpr UINT CM_SHOWINGCHANGED = CM_BASE + 34;
+constexpr UINT CM_MENUCHANGED = CM_BASE + 49;
 
 // Notifications a parent reflects back to the child control they concern.
 constexpr UINT CN_BASE = 0xBC00;

@@ -1,0 +1,49 @@
+#pragma once
+// Clickable elements of a skinned window's non-client area: the caption
+// buttons here, the menu-bar buttons elsewhere. Each moves between normal
+// (1), pressed (2) and hot (3); the state is also the frame index drawn, and
+// every change of state repaints the object.
+#include <windows.h>
+
+class TWinSkinForm;
+class TDataSkinSysButton;
+class TPixelBitmap;
+
+enum TNCState { ncNormal = 1, ncPressed = 2, ncHot = 3, ncDisabled = 4 };
+
+class TNCObject {
+public:
+    explicit TNCObject(TWinSkinForm* form) : Form(form) {}
+    virtual ~TNCObject() = default;
+    TNCObject(const TNCObject&) = delete;
+    TNCObject& operator=(const TNCObject&) = delete;
+
+    virtual void MouseDown();
+    virtual void MouseUp();
+    virtual void MouseEnter();
+    virtual void MouseLeave();
+    virtual void Paint() {}
+    void SetState(int state);
+
+    TWinSkinForm* Form;
+    RECT Rect{}; // window coordinates
+    bool Visible = false;
+    int State = ncNormal;
+    bool Enabled = true;
+};
+
+// One caption button, showing one caption-button record of the skin.
+class TWinSysButton : public TNCObject {
+public:
+    TWinSysButton(TWinSkinForm* form, const TDataSkinSysButton& element)
+        : TNCObject(form), Element(&element) {}
+    void Paint() override;
+    // The strip drawn: the record's, or the window icon for an icon button
+    // whose record has no image.
+    const TPixelBitmap& Image() const;
+    int FrameCount() const;
+
+    const TDataSkinSysButton* Element; // not owned
+    // Set for an icon button (action 3 or 11) whose record has no image.
+    const TPixelBitmap* IconImage = nullptr;
+};

@@ -1,0 +1,218 @@
+#pragma once
+// TWinSkinForm: the skin object of one top-level window. It takes over the
+// window's message stream, sizes, paints and shapes a non-client frame of its
+// own from the active skin, owns the caption buttons, and puts everything
+// back when the skin is switched off or the window dies.
+//
+// The class is large because the window is; its work is spread over files by
+// subject:
+//   win_skin_form.cpp           creation, attach, start, detach, skin change
+//   win_skin_form_dispatch.cpp  the window procedure and the form hook
+//   frame_geometry.cpp          frame widths, WM_NCCALCSIZE, fitting the window
+//   frame_paint.cpp             borders, caption strip and caption text
+//   frame_region.cpp            the window region from the border images
+//   caption_buttons.cpp         caption buttons: visibility, layout, drawing
+//   window_icon.cpp             the small window icon
+//   nc_mouse.cpp                hit testing, non-client mouse, hover, actions
+//   system_menu.cpp             the skinned system menu and keyboard access
+#include "engine/nc_object.h"
+#include "engine/skin_control.h"
+#include "engine/window_subclass.h"
+#include "toolkit/bitmap.h"
+#include "toolkit/component.h"
+#include "toolkit/gdi_objects.h"
+#include "toolkit/messages.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+class TForm;
+class TSkinData;
+class TPopupMenu;
+class TDataSkinBorder;
+
+enum TFormKind : unsigned char { fkPlain = 0, fkMDIFrame = 1, fkMDIChild = 2 };
+enum TBorderKind : unsigned char { bkSizeable = 0, bkSingle = 1, bkNone = 2, bkDialog = 3 };
+// Bits of BorderIcons.
+enum TBorderIconBit : unsigned char {
+    biMaximizeBit = 1 << 0,
+    biMinimizeBit = 1 << 1,
+    biHelpBit = 1 << 2,
+    biSystemMenuBit = 1 << 3,
+    // The window's WS_SYSMENU bit is never toggled (Windows 2000 top-levels).
+    biKeepSysMenuBit = 1 << 4,
+};
+enum TWindowState : unsigned char { wsNormal = 0, wsMaximized = 1, wsMinimized = 2 };
+enum TSkinState : int {
+    ssAttached = 0,   // attached, skinning not started
+    ssSkinned = 1,    // steady state
+    ssReapplying = 3, // a skin change is being applied
+    ssDetaching = 4,  // the window is being destroyed
+    ssFitting = 5,    // FitWindow is resizing the window
+    ssDestroyed = 6,  // the window is gone; the manager frees the object
+};
+// Border parts as PaintBorderPart numbers them.
+enum TBorderPart { bpLeft = 1, bpRight = 2, bpTop = 3, bpBottom = 4 };
+
+class TWinSkinForm : public TComponent {
+    VELMORA_CLASS()
+public:
+    explicit TWinSkinForm(TComponent* owner);
+    ~TWinSkinForm() override;
+
+    // --- attach and detach (win_skin_form.cpp) ---
+    void AttachForm(TSkinData* skinData, TForm* form);
+    void AttachWindow(TSkinData* skinData);
+    void Attach(TSkinData* skinData);
+    // Full restore when the skin is switched off.
+    void Detach();
+    // The window is dying: unhook and free, restore nothing else.
+    void DetachOnDestroy();
+    void DetachControls();
+    void ApplySkinChange();
+    // SKINMSG_START: skins the controls and fits the window to the frame.
+    void Start();
+    bool RegisterControl(TSkinControl* control);
+    void UnregisterControl(TSkinControl* control);
+    void FreeSkinnedControls();
+    bool Attached() const { return WndProcThunk != nullptr; }
+    // True while a message of the window is being handled by this object;
+    // the object must not be freed then.
+    bool InDispatch() const { return DispatchDepth > 0; }
+
+    // --- the window procedure (win_skin_form_dispatch.cpp) ---
+    // Passes the message to the next procedure; m.Result gets its answer.
+    void Default(TMessage& m);
+    void SkinFormWndProc(TMessage& m);
+    void FormWindowProc(TMessage& m);
+    void MDIClientWndProc(TMessage& m);
+
+    // --- frame geometry (frame_geometry.cpp) ---
+    void ReloadFrameMetrics();
+    void HandleNCCalcSize(TMessage& m);
+    void FitWindow(bool keepClient);
+    void SetSysMenuStyle(bool remove);
+    // A frame-changed SetWindowPos: no move, size, z-order or activation.
+    void RefreshFrame();
+
+    // --- frame painting (frame_paint.cpp) ---
+    void HandleNCPaint(TMessage& m);
+    // Into `dc`, or into the window DC when it is null.
+    void PaintFrame(HDC dc);
+    void PaintTitle(HDC dc);
+    void PaintBorderPart(int part, const RECT& rect, HDC dc);
+    void PaintCaptionText(TCanvas& canvas, const RECT& p);
+    const TDataSkinBorder& BorderRecord(int part) const;
+
+    // --- window region (frame_region.cpp) ---
+    void UpdateRegion();
+    void RemoveRegion();
+
+    // --- caption buttons (caption_buttons.cpp, window_icon.cpp) ---
+    void CreateSysButtons();
+    bool IsButtonVisible(int index);
+    void LayoutSysButtons();
+    void PaintSysButtons(TCanvas& canvas);
+    void DrawSysButton(TWinSysButton& button, int state);
+    void BuildIconBitmap();
+    void DrawWindowIcon(HDC dc, int x, int y);
+
+    // --- non-client mouse and commands (nc_mouse.cpp) ---
+    POINT ScreenToWindow(int x, int y) const;
+    TNCObject* ButtonAt(POINT windowPoint);
+    void HandleNCHitTest(TMessage& m);
+    void HandleNCMouseMove(TMessage& m);
+    void HandleNCLButtonDown(TMessage& m);
+    void HandleNCLButtonUp(TMessage& m);
+    void HandleNCLButtonDblClk(TMessage& m);
+    void HandleNCRButtonDown(TMessage& m);
+    void HoverTick();
+    void SetHoverTimer(bool enabled);
+    void ExecuteButton(int x, int y);
+    void ToggleMaximize();
+    void RestoreWindow();
+    void ToggleMinimize();
+    void SendToActiveChild(UINT command);
+
+    // --- system menu and keyboard (system_menu.cpp) ---
+    void HandleSysCommand(TMessage& m);
+    void HandleMenuAt(TMessage& m);
+    void HandleDialogChar(TMessage& m);
+    void ShowSystemMenu(POINT screenPoint);
+    void BuildSystemMenu();
+    bool CloseAllowed() const;
+
+    // --- state; names follow the engine's vocabulary ---
+    TWndMethod SavedWindowProc;
+    // Non-null exactly while the window is subclassed.
+    std::unique_ptr<TWindowSubclass> WndProcThunk;
+    std::unique_ptr<TWindowSubclass> MDIClientThunk;
+    TFontHandle CaptionFont;
+    UINT_PTR HoverTimer = 0; // the window timer's id while it runs
+    bool HoverTimerEnabled = false;
+    std::wstring CaptionSuffix = L"  ";
+    std::wstring CaptionPrefix = L" ";
+    std::wstring WindowClass;
+    bool MenuUpdate = false;
+    bool SkinFrame = false;
+    RECT ClientRect{};
+    int CaptionTextWidth = 0;
+    DWORD LastRightClick = 0;
+    DWORD DoubleClickTime = 0;
+    HWND OwnerWindow = nullptr;
+    HICON IconHandle = nullptr;
+    int IconSize = 0;
+    std::wstring WindowText;
+    int BorderLeft = 0, BorderTop = 0, BorderRight = 0, BorderBottom = 0;
+    RECT WindowRect{};
+    RECT CaptionTextRect{};
+    RECT StdFrameSize{};
+    int MenuHeight = 0;
+    int ButtonCount = 0;
+    bool MenuTracking = false;
+    bool RightToLeft = false;
+    bool Sizeable = false;
+    bool Unicode = false;
+    bool SystemDialog = false;
+    bool ChildWindow = false;
+    std::unique_ptr<TPopupMenu> SystemMenuPopup;
+    HWND MDIClientHandle = nullptr;
+    HMENU MenuHandle = nullptr;
+    HMENU SystemMenuHandle = nullptr;
+    HMENU TrackedMenu = nullptr;
+    int SavedColor = 0;
+    DWORD Style = 0;
+    int ButtonReserve = 0;
+    TNCObject* HotObject = nullptr;
+    bool HasRegion = false;
+    // The region last given to the window; the window owns it.
+    HRGN Region = nullptr;
+    TForm* Form = nullptr;
+    HWND Handle = nullptr;
+    TSkinData* SkinData = nullptr;
+    std::vector<std::unique_ptr<TWinSysButton>> SysButtons;
+    TBitmap IconBitmap;
+    TBitmap TitleBuffer;
+    std::vector<std::unique_ptr<TSkinControl>> ControlList;
+    int WindowWidth = 0, WindowHeight = 0;
+    int RegionWidth = 0, RegionHeight = 0;
+    bool Active = true;
+    TFormKind FormKind = fkPlain;
+    TBorderKind BorderKind = bkSizeable;
+    unsigned char BorderIcons = 0;
+    TWindowState WindowState = wsNormal;
+    int SkinState = ssAttached;
+    TSkinControl* HoverControl = nullptr;
+    int ManagerId = 0;
+    std::wstring ManagerClassName;
+    int DispatchDepth = 0;
+
+private:
+    static LRESULT WindowHandler(void* object, HWND window, UINT msg, WPARAM wParam,
+                                 LPARAM lParam);
+    static LRESULT MDIClientHandler(void* object, HWND window, UINT msg, WPARAM wParam,
+                                    LPARAM lParam);
+    // Which subclass Default() passes a message to.
+    TWindowSubclass* current_ = nullptr;
+};

@@ -1,0 +1,9 @@
+#include "engine/win_skin_form.h"
+
+// Placeholder bodies; the window procedure is being built.
+void TWinSkinForm::Default(TMessage&) {}
+void TWinSkinForm::SkinFormWndProc(TMessage&) {}
+void TWinSkinForm::FormWindowProc(TMessage&) {}
+void TWinSkinForm::MDIClientWndProc(TMessage&) {}
+LRESULT TWinSkinForm::WindowHandler(void*, HWND, UINT, WPARAM, LPARAM) { return 0; }
+LRESULT TWinSkinForm::MDIClientHandler(void*, HWND, UINT, WPARAM, LPARAM) { return 0; }
