@@ -16,6 +16,7 @@
 //   nc_mouse.cpp                hit testing, non-client mouse, hover, actions
 //   system_menu.cpp             the skinned system menu and keyboard access
 #include "engine/nc_object.h"
+#include "engine/scratch_bitmap.h"
 #include "engine/skin_control.h"
 #include "engine/window_subclass.h"
 #include "toolkit/bitmap.h"
@@ -52,6 +53,9 @@ enum TSkinState : int {
     ssFitting = 5,    // FitWindow is resizing the window
     ssDestroyed = 6,  // the window is gone; the manager frees the object
 };
+// The id of the hover timer, a window timer of the skinned window whose
+// WM_TIMER the window procedure routes to HoverTick.
+constexpr UINT_PTR kHoverTimerId = 0x3519;
 // Border parts as PaintBorderPart numbers them.
 enum TBorderPart { bpLeft = 1, bpRight = 2, bpTop = 3, bpBottom = 4 };
 
@@ -207,6 +211,8 @@ public:
     int ManagerId = 0;
     std::wstring ManagerClassName;
     int DispatchDepth = 0;
+    // Keeps the painters' shared scratch bitmap alive while this object lives.
+    TScratchBitmapUse ScratchUse;
 
 private:
     static LRESULT WindowHandler(void* object, HWND window, UINT msg, WPARAM wParam,
