@@ -29,3 +29,26 @@ function(velmora_subdirs out dir)
   list(SORT result)
   set(${out} ${result} PARENT_SCOPE)
 endfunction()
+
+# velmora_form_with_skins(TARGET FORM OUT): a custom target TARGET that writes
+# OUT, the stored form description FORM with both stored skins packed into it
+# (a skin store and a skin data component starting with the yellow skin).
+# The native skintool packs them: a Windows build cannot run its own tools.
+function(velmora_form_with_skins target form out)
+  set(resources ${PROJECT_SOURCE_DIR}/src/app/resources)
+  get_filename_component(dir ${out} DIRECTORY)
+  file(GLOB skin_sources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/skins/blue/*
+       ${PROJECT_SOURCE_DIR}/skins/yellow/*)
+  add_custom_command(
+    OUTPUT ${out}
+    COMMAND ${VELMORA_SKINTOOL} pack ${PROJECT_SOURCE_DIR}/skins/blue ${dir}/blue.skn
+    COMMAND ${VELMORA_SKINTOOL} pack ${PROJECT_SOURCE_DIR}/skins/yellow ${dir}/yellow.skn
+    COMMAND ${CMAKE_COMMAND} -DFORM=${form} -DTEMPLATE=${resources}/skin_components.dfm.in
+            -DBLUE=${dir}/blue.skn -DYELLOW=${dir}/yellow.skn -DOUT=${out}
+            -P ${resources}/embed_skins.cmake
+    DEPENDS ${skin_sources} ${form} ${resources}/skin_components.dfm.in
+            ${resources}/embed_skins.cmake
+    COMMENT "Packing the stored skins into ${form}"
+    VERBATIM)
+  add_custom_target(${target} DEPENDS ${out})
+endfunction()

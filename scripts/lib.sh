@@ -14,10 +14,18 @@ export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
 
 log() { printf '%s\n' "$*" >&2; }
 
-# Creates the Wine prefix once: frame drawn inside the window like on
-# Windows, and Chinese-capable fonts behind the names the program asks for.
+# The private Wine prefix, made once, with Wine's own fonts in it.
 prepare_prefix() {
-  [ -f "$WINEPREFIX/.velmora-ready-2" ] && return 0
+  [ -f "$WINEPREFIX/.velmora-ready-2" ] || create_prefix
+  # Wine does not find Debian's fonts-wine by itself; without Marlett the
+  # system frame's caption buttons draw as the letters "0 1 r".
+  local fonts="$WINEPREFIX/drive_c/windows/Fonts"
+  [ -f "$fonts/marlett.ttf" ] || cp /usr/share/wine/fonts/*.ttf "$fonts/"
+}
+
+# Frame drawn inside the window like on Windows, and Chinese-capable fonts
+# behind the names the program asks for.
+create_prefix() {
   log "Preparing Wine prefix $WINEPREFIX (once)"
   mkdir -p "$WINEPREFIX"
   DISPLAY= wineboot -i >/dev/null 2>&1 || true

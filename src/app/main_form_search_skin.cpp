@@ -11,15 +11,6 @@ namespace {
 // the main form.
 [[maybe_unused]] const bool kSkinComponentsKnown = (RegisterSkinComponents(), true);
 
-// Puts stored skin `index` on and switches skinning on.
-void SwitchToStoredSkin(TFrmMain& form, int index) {
-    auto* skinData = form.Find<TSkinData>(L"SkinData");
-    auto* store = form.Find<TSkinStore>(L"SkinStore");
-    if (!skinData || !store) return;
-    skinData->SelectStoredSkin(store->Items(), index);
-    skinData->SetActive(true);
-}
-
 } // namespace
 
 void TFrmMain::TxtSearchNameKeyDown(TObject*, WORD& key, TShiftState) {
@@ -54,5 +45,5 @@ void TFrmMain::N4Click(TObject*) {
 }
 
 void TFrmMain::N5Click(TObject*) {
-    if (auto* skinData = Find<TSkinData>(L"SkinData")) skinData->SetActive(false);
+    SwitchSkinOff(*this);
 }

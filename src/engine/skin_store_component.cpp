@@ -89,3 +89,15 @@ void RegisterSkinComponents() {
     RegisterComponentClass(TSkinStore::StaticClass());
     RegisterComponentClass(TSkinData::StaticClass());
 }
+
+void SwitchToStoredSkin(TComponent& owner, int index) {
+    auto* skinData = owner.Find<TSkinData>(L"SkinData");
+    auto* store = owner.Find<TSkinStore>(L"SkinStore");
+    if (!skinData || !store) return;
+    skinData->SelectStoredSkin(store->Items(), index);
+    skinData->SetActive(true);
+}
+
+void SwitchSkinOff(TComponent& owner) {
+    if (auto* skinData = owner.Find<TSkinData>(L"SkinData")) skinData->SetActive(false);
+}

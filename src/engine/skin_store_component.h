@@ -60,3 +60,9 @@ private:
 
 // Makes TSkinStore and TSkinData known to the form reader.
 void RegisterSkinComponents();
+
+// Puts stored skin `index` of the owner's "SkinStore" into its "SkinData" and
+// switches skinning on; nothing happens when either component is missing.
+void SwitchToStoredSkin(TComponent& owner, int index);
+// Switches the owner's "SkinData" off: the windows get their own look back.
+void SwitchSkinOff(TComponent& owner);

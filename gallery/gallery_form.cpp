@@ -1,0 +1,39 @@
+#include "gallery_form.h"
+
+#include "engine/skin_store_component.h"
+
+#include <utility>
+
+namespace {
+// The stored form names the skin components.
+[[maybe_unused]] const bool kSkinComponentsKnown = (RegisterSkinComponents(), true);
+} // namespace
+
+const TClassInfo& TGalleryForm::StaticClass() {
+    static const TClassInfo info(L"TGalleryForm", &TForm::StaticClass());
+    return info;
+}
+
+void TGalleryForm::BtnYellowClick(TObject*) {
+    SwitchToStoredSkin(*this, 1);
+}
+
+void TGalleryForm::BtnBlueClick(TObject*) {
+    SwitchToStoredSkin(*this, 0);
+}
+
+void TGalleryForm::BtnSystemClick(TObject*) {
+    SwitchSkinOff(*this);
+}
+
+std::any TGalleryForm::MethodAddress(const std::wstring& name) {
+    using TNotify = void (TGalleryForm::*)(TObject*);
+    static const std::pair<const wchar_t*, TNotify> handlers[] = {
+        {L"BtnYellowClick", &TGalleryForm::BtnYellowClick},
+        {L"BtnBlueClick", &TGalleryForm::BtnBlueClick},
+        {L"BtnSystemClick", &TGalleryForm::BtnSystemClick},
+    };
+    for (const auto& [n, method] : handlers)
+        if (name == n) return TNotifyEvent([this, m = method](TObject* s) { (this->*m)(s); });
+    return {};
+}

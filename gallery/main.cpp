@@ -1,0 +1,19 @@
+// The gallery's entry: the window from its stored description, then the
+// message loop.
+#include "gallery_form.h"
+#include "toolkit/application.h"
+
+#include <windows.h>
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+    try {
+        Application().Initialize();
+        Application().SetTitle(L"Velmora Gallery");
+        Application().CreateForm<TGalleryForm>();
+        Application().Run();
+    } catch (const std::exception& e) {
+        MessageBoxA(nullptr, e.what(), "Velmora Gallery", MB_ICONERROR | MB_OK);
+        return 1;
+    }
+    return 0;
+}
