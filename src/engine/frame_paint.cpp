@@ -174,6 +174,8 @@ void TWinSkinForm::PaintCaptionText(TCanvas& canvas, const RECT& p) {
 
     HDC dc = canvas.Handle();
     HFONT font = CaptionFont ? CaptionFont.Get() : SkinData->SystemCaptionFont();
+    // A DC's own default is a bitmap font without Chinese glyphs.
+    if (!font) font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
     TSelectObject keepFont(dc, font);
     const int oldMode = SetBkMode(dc, TRANSPARENT);
     const COLORREF oldColour =

@@ -2,6 +2,8 @@
 
 #include "engine/skin_manager.h"
 
+#include <cstddef>
+
 TPixelBitmap SolidStrip(int frameWidth, int frameHeight, int frames, bool vertical) {
     TPixelBitmap strip(vertical ? frameWidth : frameWidth * frames,
                        vertical ? frameHeight * frames : frameHeight);
@@ -83,6 +85,11 @@ void TFrameWindow::Skin(TSkinData& data) {
     f.Unicode = true;
     f.SkinFrame = true;
     f.BorderIcons = biSystemMenuBit | biMinimizeBit | biMaximizeBit;
+    // What attaching gives the object: the system's caption font.
+    NONCLIENTMETRICSW metrics{};
+    metrics.cbSize = offsetof(NONCLIENTMETRICSW, iPaddedBorderWidth);
+    if (SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, metrics.cbSize, &metrics, 0))
+        f.CaptionFont.Reset(CreateFontIndirectW(&metrics.lfCaptionFont));
     f.ReloadFrameMetrics();
     f.SkinState = ssSkinned;
     SetWindowLongPtrW(handle_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&f));
