@@ -1,8 +1,128 @@
 #include "engine/win_skin_form.h"
 
-// Placeholder bodies; the frame geometry is being built.
-void TWinSkinForm::ReloadFrameMetrics() {}
-void TWinSkinForm::HandleNCCalcSize(TMessage& m) { Default(m); }
-void TWinSkinForm::FitWindow(bool) {}
-void TWinSkinForm::SetSysMenuStyle(bool) {}
-void TWinSkinForm::RefreshFrame() {}
+#include "engine/skin_data.h"
+#include "toolkit/form.h"
+
+#include <algorithm>
+#include <string>
+
+namespace {
+
+// A record that claims no frames still holds one image.
+int Frames(const TDataSkinBorder& record) {
+    return std::max(1, record.FrameCount);
+}
+
+int Width(const RECT& r) {
+    return r.right - r.left;
+}
+int Height(const RECT& r) {
+    return r.bottom - r.top;
+}
+
+} // namespace
+
+void TWinSkinForm::ReloadFrameMetrics() {
+    if (!SkinData || SkinData->SkinNotLoaded()) return;
+    DropBorderCache();
+    RegionWidth = RegionHeight = 0;
+    if (BorderKind == bkNone) {
+        BorderLeft = BorderTop = BorderRight = BorderBottom = 0;
+        MenuHeight = 0;
+    } else {
+        const TSkinModel& skin = SkinData->Skin();
+        BorderTop = skin.Top.Bitmap.Height() / Frames(skin.Top);
+        BorderLeft = skin.Left.Bitmap.Width() / Frames(skin.Left);
+        BorderRight = skin.Right.Bitmap.Width() / Frames(skin.Right);
+        BorderBottom = skin.Bottom.Bitmap.Height() / Frames(skin.Bottom);
+    }
+    SysButtons.clear();
+    CreateSysButtons();
+}
+
+void TWinSkinForm::HandleNCCalcSize(TMessage& m) {
+    Default(m);
+    if (m.WParam == 0) {
+        m.Result = 0;
+        return;
+    }
+    auto* params = reinterpret_cast<NCCALCSIZE_PARAMS*>(m.LParam);
+    if (!params) return;
+    const bool mdiChildNotNormal = FormKind == fkMDIChild && WindowState != wsNormal;
+    if (mdiChildNotNormal || BorderKind == bkNone) {
+        params->rgrc[1] = params->rgrc[0];
+    } else if (const WINDOWPOS* pos = params->lppos) {
+        const RECT client{pos->x + BorderLeft, pos->y + BorderTop + MenuHeight,
+                          pos->x + pos->cx - BorderRight, pos->y + pos->cy - BorderBottom};
+        params->rgrc[0] = client;
+        params->rgrc[1] = client;
+    }
+    m.Result = WVR_VALIDRECTS;
+}
+
+void TWinSkinForm::RefreshFrame() {
+    SetWindowPos(Handle, nullptr, 0, 0, 0, 0,
+                 SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void TWinSkinForm::FitWindow(bool keepClient) {
+    if (!Handle) return;
+    if (WindowState == wsMaximized || IsZoomed(Handle)) {
+        RefreshFrame();
+        return;
+    }
+    RECT window{};
+    GetWindowRect(Handle, &window);
+    if (SystemDialog || SkinState == ssReapplying) GetClientRect(Handle, &ClientRect);
+    int width = Width(ClientRect) + BorderLeft + BorderRight;
+    int clientHeight = Height(ClientRect);
+    if (keepClient) {
+        GetClientRect(Handle, &ClientRect);
+        clientHeight = Height(ClientRect);
+    } else if (Form) {
+        width = Form->ClientWidth() + BorderLeft + BorderRight;
+        clientHeight = Form->ClientHeight() - (FormKind == fkMDIChild ? 0 : MenuHeight);
+    }
+    const int height = clientHeight + BorderTop + BorderBottom + MenuHeight;
+    if (SystemDialog && !keepClient && SkinData) {
+        const int len = GetWindowTextLengthW(Handle);
+        std::wstring text(static_cast<size_t>(std::max(len, 0)) + 1, L'\0');
+        text.resize(static_cast<size_t>(GetWindowTextW(Handle, text.data(), len + 1)));
+        TWindowDC dc(Handle, true);
+        HFONT font = CaptionFont ? CaptionFont.Get() : SkinData->SystemCaptionFont();
+        SIZE size{};
+        if (dc) {
+            TSelectObject keep(dc.Get(), font);
+            GetTextExtentPoint32W(dc.Get(), text.c_str(), static_cast<int>(text.size()), &size);
+        }
+        CaptionTextWidth = size.cx;
+        const TDataSkinTitle& title = SkinData->Skin().Title;
+        const int needed = title.LeftWidth + CaptionTextWidth + title.RightWidth;
+        if (width < needed) {
+            const int shift = (needed - width) / 2;
+            for (HWND child = GetWindow(Handle, GW_CHILD); child;
+                 child = GetWindow(child, GW_HWNDNEXT)) {
+                RECT r{};
+                GetWindowRect(child, &r);
+                POINT origin{r.left, r.top};
+                ScreenToClient(Handle, &origin);
+                SetWindowPos(child, nullptr, origin.x + shift, origin.y, 0, 0,
+                             SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOSENDCHANGING |
+                                 SWP_NOOWNERZORDER);
+            }
+            width = needed;
+        }
+    }
+    SetWindowPos(Handle, nullptr, window.left, window.top, width, height,
+                 SWP_FRAMECHANGED | SWP_NOACTIVATE | SWP_NOZORDER | SWP_NOMOVE);
+}
+
+void TWinSkinForm::SetSysMenuStyle(bool remove) {
+    if ((BorderIcons & biKeepSysMenuBit) || !Handle) return;
+    LONG style = GetWindowLongW(Handle, GWL_STYLE);
+    if (remove)
+        style &= ~WS_SYSMENU;
+    else if (BorderIcons & biSystemMenuBit)
+        style |= WS_SYSMENU;
+    SetWindowLongW(Handle, GWL_STYLE, style);
+}

@@ -1,19 +1,246 @@
 #include "engine/win_skin_form.h"
 
+#include "engine/platform_api.h"
+#include "engine/scratch_bitmap.h"
 #include "engine/skin_data.h"
+#include "engine/skin_draw.h"
 
-// Placeholder bodies; frame painting is being built.
-void TWinSkinForm::HandleNCPaint(TMessage& m) { Default(m); }
-void TWinSkinForm::PaintFrame(HDC) {}
-void TWinSkinForm::PaintTitle(HDC) {}
-void TWinSkinForm::PaintBorderPart(int, const RECT&, HDC) {}
-void TWinSkinForm::PaintCaptionText(TCanvas&, const RECT&) {}
+#include <algorithm>
+#include <string>
+
+namespace {
+
+int Frames(const TDataSkinBorder& record) {
+    return std::max(1, record.FrameCount);
+}
+
+COLORREF SkinColour(const TSkinModel& skin, int index) {
+    return static_cast<COLORREF>(skin.Colours[static_cast<size_t>(index)]) & 0xFFFFFF;
+}
+
+void FillSolid(HDC dc, const RECT& r, COLORREF colour) {
+    TBrushHandle brush(CreateSolidBrush(colour));
+    if (brush) FillRect(dc, &r, brush.Get());
+}
+
+std::wstring ReadWindowText(HWND window, bool unicode) {
+    if (unicode) {
+        const int len = GetWindowTextLengthW(window);
+        if (len <= 0) return {};
+        std::wstring text(static_cast<size_t>(len) + 1, L'\0');
+        text.resize(static_cast<size_t>(GetWindowTextW(window, text.data(), len + 1)));
+        return text;
+    }
+    char buffer[1001] = {};
+    SendMessageA(window, WM_GETTEXT, sizeof buffer - 1, reinterpret_cast<LPARAM>(buffer));
+    const int len = MultiByteToWideChar(CP_ACP, 0, buffer, -1, nullptr, 0);
+    if (len <= 1) return {};
+    std::wstring text(static_cast<size_t>(len), L'\0');
+    MultiByteToWideChar(CP_ACP, 0, buffer, -1, text.data(), len);
+    text.resize(static_cast<size_t>(len) - 1);
+    return text;
+}
+
+} // namespace
+
 const TDataSkinBorder& TWinSkinForm::BorderRecord(int part) const {
     const TSkinModel& skin = SkinData->Skin();
     switch (part) {
-    case bpLeft: return skin.Left;
-    case bpRight: return skin.Right;
-    case bpTop: return skin.Top;
-    default: return skin.Bottom;
+    case bpLeft:
+        return skin.Left;
+    case bpRight:
+        return skin.Right;
+    case bpTop:
+        return skin.Top;
+    default:
+        return skin.Bottom;
     }
+}
+
+void TWinSkinForm::DropBorderCache() {
+    for (auto& entry : borderCache_)
+        entry = TBorderCache{};
+}
+
+const TBitmap* TWinSkinForm::ComposedBorder(int part, int width, int height) {
+    const TDataSkinBorder& record = BorderRecord(part);
+    const int frame = (Active || Frames(record) == 1) ? 1 : 2;
+    TBorderCache& entry = borderCache_[std::clamp(part, 1, 4) - 1];
+    if (entry.Bitmap && entry.Width == width && entry.Height == height && entry.Frame == frame &&
+        entry.Record == &record)
+        return entry.Bitmap.get();
+    const bool vertical = part == bpTop || part == bpBottom;
+    entry.Bitmap = BuildSkinBitmap(RECT{0, 0, width, height}, record.Bitmap, record.Margins(),
+                                   vertical, record.Tile != 1, Frames(record), frame);
+    entry.Width = width;
+    entry.Height = height;
+    entry.Frame = frame;
+    entry.Record = &record;
+    return entry.Bitmap.get();
+}
+
+void TWinSkinForm::PaintBorderPart(int part, const RECT& rect, HDC dc) {
+    const int width = rect.right - rect.left, height = rect.bottom - rect.top;
+    if (width < 0 || height < 0 || !dc || !SkinData) return;
+    const TBitmap* image = ComposedBorder(part, width, height);
+    if (!image || image->Empty()) return;
+    BitBlt(dc, rect.left, rect.top, width, height, image->DC(), 0, 0, SRCCOPY);
+}
+
+void TWinSkinForm::HandleNCPaint(TMessage& m) {
+    SetSysMenuStyle(true);
+    if (SkinData && SkinData->FrameFlag) {
+        if ((FormKind == fkMDIChild && WindowState == wsMaximized) || BorderKind == bkNone) {
+            Default(m);
+            return;
+        }
+        PaintFrame(nullptr);
+    }
+    m.Result = 0;
+}
+
+void TWinSkinForm::PaintFrame(HDC dc) {
+    if (!ScratchBitmap() || !SkinData || !Handle) return;
+    if (SkinState != ssSkinned && SkinState != ssReapplying) return;
+    if (BorderKind == bkNone || (FormKind == fkMDIChild && WindowState == wsMaximized)) return;
+    TWindowDC own(Handle, true);
+    HDC target = dc ? dc : own.Get();
+    if (!target) return;
+    try {
+        GetWindowRect(Handle, &WindowRect);
+        const int w = WindowRect.right - WindowRect.left, h = WindowRect.bottom - WindowRect.top;
+        WindowWidth = w;
+        WindowHeight = h;
+        if (WindowState == wsMinimized || IsIconic(Handle)) {
+            PaintTitle(target);
+        } else {
+            PaintBorderPart(bpLeft, RECT{0, 0, BorderLeft, h}, target);
+            PaintBorderPart(bpRight, RECT{w - BorderRight, 0, w, h}, target);
+            PaintBorderPart(bpBottom, RECT{BorderLeft, h - BorderBottom, w - BorderRight, h},
+                            target);
+            PaintTitle(target);
+            if (MenuHeight > 0)
+                FillSolid(target,
+                          RECT{BorderLeft, BorderTop, w - BorderRight, BorderTop + MenuHeight},
+                          SkinColour(SkinData->Skin(), sciButtonFace));
+        }
+    } catch (...) {
+        // A frame that cannot be painted stays as it was; the window goes on.
+    }
+    HotObject = nullptr;
+}
+
+void TWinSkinForm::PaintTitle(HDC dc) {
+    const int w = WindowWidth, h = WindowHeight;
+    const bool minimized = WindowState == wsMinimized || IsIconic(Handle);
+    const int bufferHeight = minimized ? h : BorderTop;
+    if (w <= 0 || bufferHeight <= 0) return;
+    if (TitleBuffer.Width() != w || TitleBuffer.Height() != bufferHeight)
+        if (!TitleBuffer.SetSize(w, bufferHeight)) return;
+    HDC buffer = TitleBuffer.DC();
+    RECT p{};
+    if (minimized) {
+        FillSolid(buffer, RECT{0, 0, w, h}, SkinColour(SkinData->Skin(), sciButtonFace));
+        p = RECT{0, 0, w, BorderTop};
+    } else {
+        // Seeding with the screen keeps the tops of the side borders, painted
+        // just before, when the whole strip goes back in one blit.
+        BitBlt(buffer, 0, 0, w, bufferHeight, dc, 0, 0, SRCCOPY);
+        p = RECT{BorderLeft, 0, w - BorderRight, BorderTop};
+    }
+    PaintBorderPart(bpTop, p, buffer);
+    PaintCaptionText(TitleBuffer.Canvas(), p);
+    LayoutSysButtons();
+    PaintSysButtons(TitleBuffer.Canvas());
+    BitBlt(dc, 0, 0, w, bufferHeight, buffer, 0, 0, SRCCOPY);
+    SetBkMode(dc, OPAQUE);
+}
+
+void TWinSkinForm::PaintCaptionText(TCanvas& canvas, const RECT& p) {
+    if (!SkinData) return;
+    const TSkinModel& skin = SkinData->Skin();
+    const TDataSkinTitle& title = skin.Title;
+    const std::wstring text =
+        CaptionPrefix + ReadWindowText(Handle, Unicode || IsWindowUnicode(Handle)) + CaptionSuffix;
+
+    ButtonReserve = 0;
+    for (size_t i = 0; i < SysButtons.size(); ++i) {
+        TWinSysButton& button = *SysButtons[i];
+        IsButtonVisible(static_cast<int>(i));
+        if (button.Visible && button.Element && button.Element->Align == 1 &&
+            !button.Image().Empty())
+            ButtonReserve = std::max(ButtonReserve, static_cast<int>(button.Element->XCoord));
+    }
+
+    HDC dc = canvas.Handle();
+    HFONT font = CaptionFont ? CaptionFont.Get() : SkinData->SystemCaptionFont();
+    // A DC's own default is a bitmap font without Chinese glyphs.
+    if (!font) font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+    TSelectObject keepFont(dc, font);
+    const int oldMode = SetBkMode(dc, TRANSPARENT);
+    const COLORREF oldColour =
+        SetTextColor(dc, SkinColour(skin, Active ? sciTitleTextActive : sciTitleTextNoActive));
+
+    RECT r = p;
+    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r,
+              DT_CALCRECT | DT_NOPREFIX | DT_NOCLIP);
+    r.right += title.TextBackLeft + title.TextBackRight;
+    const int tw = r.right - r.left, th = r.bottom - r.top;
+    const int pw = p.right - p.left, ph = p.bottom - p.top;
+    int x = 0;
+    switch (title.TextAlignment) {
+    case 0:
+        x = title.LeftWidth;
+        break;
+    case 1:
+        x = (pw - tw) / 2;
+        break;
+    case 2:
+        x = pw - title.RightWidth - tw;
+        break;
+    default:
+        x = 0;
+        break;
+    }
+    if (RightToLeft) {
+        switch (title.TextAlignment) {
+        case 0:
+            x = pw - ButtonReserve - tw;
+            break;
+        case 1:
+            x = (pw - tw - ButtonReserve) / 2;
+            break;
+        case 2:
+            x = title.LeftWidth;
+            break;
+        default:
+            break;
+        }
+    }
+    const int y = (ph - th) / 2 + title.TopHeight / 2;
+    OffsetRect(&r, x, y);
+    if (RightToLeft && x <= 0) r.left = title.LeftWidth;
+    if (RightToLeft) {
+        OffsetRect(&r, 10, 0);
+    } else if (GetWindowLongW(Handle, GWL_STYLE) & WS_POPUP) {
+        if (p.right - ButtonReserve - 5 < r.right && ButtonReserve > 5)
+            r.right = p.right - ButtonReserve - 5;
+    } else if (p.right - title.RightWidth < r.right) {
+        r.right = p.right - title.RightWidth;
+    }
+    if (BorderKind == bkDialog && title.TextAlignment == 0) r.left -= 16;
+    CaptionTextRect = r;
+
+    if (!title.Bitmap.Empty())
+        DrawSkinBar(canvas, RECT{r.left, p.top, r.right, p.bottom}, title.Bitmap,
+                    TSkinMargins{title.TextBackLeft, 0, title.TextBackRight, 0}, Active ? 1 : 2, 2,
+                    true, true);
+    r.left += title.TextBackLeft;
+    r.right -= title.TextBackRight;
+    UINT flags = DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS;
+    if (RightToLeft) flags |= DT_RIGHT | DT_RTLREADING;
+    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r, flags);
+
+    SetTextColor(dc, oldColour);
+    SetBkMode(dc, oldMode);
 }

@@ -1,5 +1,87 @@
 #include "engine/win_skin_form.h"
 
-// Placeholder bodies; the window region is being built.
-void TWinSkinForm::UpdateRegion() {}
-void TWinSkinForm::RemoveRegion() {}
+#include "engine/region_from_bitmap.h"
+#include "engine/skin_data.h"
+
+#include <algorithm>
+
+namespace {
+
+int Frames(const TDataSkinBorder& record) {
+    return std::max(1, record.FrameCount);
+}
+
+TRegionHandle RectRegion(const RECT& r) {
+    return TRegionHandle(CreateRectRgn(r.left, r.top, r.right, r.bottom));
+}
+
+} // namespace
+
+// The part's image at `rect` with its key-colour pixels cut out. Built from
+// the same pixels the painter blits, so the outline matches what is shown.
+static TRegionHandle PartRegion(const TDataSkinBorder& record, const RECT& rect, bool vertical,
+                                bool active) {
+    const int width = rect.right - rect.left, height = rect.bottom - rect.top;
+    if (width <= 0 || height <= 0) return RectRegion(rect);
+    const int frame = (active || Frames(record) == 1) ? 1 : 2;
+    const TPixelBitmap pixels = BuildSkinBitmap(width, height, record.Bitmap, record.Margins(),
+                                                vertical, record.Tile != 1, Frames(record), frame);
+    return CreateRegionFromBitmap(pixels, rect.left, rect.top, 1, 1, 1, RGB(255, 0, 255));
+}
+
+void TWinSkinForm::UpdateRegion() {
+    if (SkinState == ssDestroyed || !SkinFrame || !Handle || !SkinData) return;
+    RECT window{};
+    GetWindowRect(Handle, &window);
+    const int w = window.right - window.left, h = window.bottom - window.top;
+    if (w <= 0 || h <= 0) return;
+    const bool mdiChild = FormKind == fkMDIChild;
+    if (mdiChild && WindowState != wsNormal) return;
+    if (w == RegionWidth && h == RegionHeight && !mdiChild && SkinState != ssReapplying) return;
+
+    const TSkinModel& skin = SkinData->Skin();
+    TRegionHandle region;
+    if (!skin.Left.Trans && !skin.Right.Trans && !skin.Top.Trans && !skin.Bottom.Trans) {
+        region = RectRegion(RECT{0, 0, w, h});
+    } else {
+        RegionWidth = w;
+        RegionHeight = h;
+        region = RectRegion(RECT{BorderLeft, BorderTop, w - BorderRight, h - BorderBottom});
+        if (BorderKind != bkNone) {
+            struct Part {
+                const TDataSkinBorder& record;
+                RECT rect;
+                bool vertical;
+                bool fromImage;
+            };
+            const Part parts[] = {
+                {skin.Top, RECT{BorderLeft, 0, w - BorderRight, BorderTop}, true,
+                 BorderTop > 1 && !skin.Top.Bitmap.Empty()},
+                {skin.Bottom, RECT{BorderLeft, h - BorderBottom, w - BorderRight, h}, true,
+                 BorderBottom >= 2},
+                {skin.Left, RECT{0, 0, BorderLeft, h}, false, h > 1},
+                {skin.Right, RECT{w - BorderRight, 0, w, h}, false, h > 1},
+            };
+            for (const Part& part : parts) {
+                TRegionHandle piece =
+                    part.record.Trans == 1 && part.fromImage
+                        ? PartRegion(part.record, part.rect, part.vertical, Active)
+                        : RectRegion(part.rect);
+                if (piece && region) CombineRgn(region.Get(), region.Get(), piece.Get(), RGN_OR);
+            }
+        }
+    }
+    if (!region) return;
+    // The window owns the region from here on.
+    if (SetWindowRgn(Handle, region.Get(), TRUE)) {
+        Region = region.Release();
+        HasRegion = true;
+    }
+}
+
+void TWinSkinForm::RemoveRegion() {
+    if (!HasRegion) return;
+    SetWindowRgn(Handle, nullptr, FormKind == fkMDIChild);
+    Region = nullptr;
+    HasRegion = false;
+}

@@ -215,10 +215,20 @@ public:
     TScratchBitmapUse ScratchUse;
 
 private:
-    static LRESULT WindowHandler(void* object, HWND window, UINT msg, WPARAM wParam,
-                                 LPARAM lParam);
+    static LRESULT WindowHandler(void* object, HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
     static LRESULT MDIClientHandler(void* object, HWND window, UINT msg, WPARAM wParam,
                                     LPARAM lParam);
     // Which subclass Default() passes a message to.
     TWindowSubclass* current_ = nullptr;
+
+    // The composed image of one border part, reused while the part's size,
+    // frame and record stay the same; cleared on every skin change.
+    struct TBorderCache {
+        std::unique_ptr<TBitmap> Bitmap;
+        int Width = 0, Height = 0, Frame = 0;
+        const TDataSkinBorder* Record = nullptr;
+    };
+    TBorderCache borderCache_[4];
+    const TBitmap* ComposedBorder(int part, int width, int height);
+    void DropBorderCache();
 };

@@ -1,0 +1,45 @@
+#pragma once
+// A real top-level window carrying a form skin object set up by hand, and
+// small synthetic skins whose border frames are solid colours.
+#include "engine/skin_data.h"
+#include "engine/win_skin_form.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+// Frame colours of the synthetic skins: frame 1 (active), frame 2 (inactive).
+constexpr TColour kActive = MakeColour(200, 0, 0);
+constexpr TColour kInactive = MakeColour(0, 160, 0);
+constexpr TColour kKey = MakeColour(255, 0, 255);
+
+// Stacked (vertical) or side-by-side (horizontal) solid frames.
+TPixelBitmap SolidStrip(int frameWidth, int frameHeight, int frames, bool vertical);
+
+class TFrameWindow {
+public:
+    TFrameWindow(int width, int height, DWORD style = WS_OVERLAPPEDWINDOW,
+                 const wchar_t* text = L"Frame test");
+    ~TFrameWindow();
+    TFrameWindow(const TFrameWindow&) = delete;
+    TFrameWindow& operator=(const TFrameWindow&) = delete;
+    // Skins the window with `data` without attaching: fields set by hand and
+    // the non-client messages routed to the object.
+    void Skin(TSkinData& data);
+    HWND Handle() const { return handle_; }
+    TWinSkinForm& Form() { return *form_; }
+    // The frame painted into an off-screen copy of the window, as 0x00BBGGRR
+    // pixels (row-major, window size), seeded with `seed`.
+    std::vector<COLORREF> PaintOffscreen(COLORREF seed = RGB(1, 2, 3));
+    int Width() const;
+    int Height() const;
+
+private:
+    static LRESULT CALLBACK Proc(HWND, UINT, WPARAM, LPARAM);
+    HWND handle_ = nullptr;
+    std::unique_ptr<TWinSkinForm> form_;
+};
+
+// A loaded skin data component whose model the tests rewrite.
+TSkinModel& EditableModel(TSkinData& data);
+void PumpMessages();

@@ -1,0 +1,321 @@
+// The skinned frame on a real window: widths, client rectangle, active and
+// inactive borders, caption text, region and fitting, read back as pixels.
+#include "frame_fixture.h"
+
+#include "engine/skin_manager.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+namespace {
+
+COLORREF Rgb(TColour c) {
+    return static_cast<COLORREF>(c) & 0xFFFFFF;
+}
+
+// Borders of solid colour: top 30, sides 4, bottom 4 per frame.
+void UseSyntheticSkin(TSkinModel& skin, int frames, int trans = 0) {
+    struct TPart {
+        TDataSkinBorder& Record;
+        TPixelBitmap Bitmap;
+    };
+    TPart parts[] = {{skin.Top, SolidStrip(20, 30, frames, true)},
+                     {skin.Bottom, SolidStrip(20, 4, frames, true)},
+                     {skin.Left, SolidStrip(4, 20, frames, false)},
+                     {skin.Right, SolidStrip(4, 20, frames, false)}};
+    for (TPart& part : parts) {
+        part.Record.Bitmap = part.Bitmap;
+        part.Record.FrameCount = frames;
+        part.Record.Tile = 1;
+        part.Record.Trans = trans;
+        part.Record.SetMargins({0, 0, 0, 0});
+    }
+    skin.Title.Bitmap = TPixelBitmap();
+    skin.Title.SetMargins({12, 0, 40, 0}); // text shift 12, right clip 40
+    skin.Title.TextAlignment = 0;
+    skin.Colours[sciTitleTextActive] = MakeColour(255, 255, 255);
+    skin.Colours[sciTitleTextNoActive] = MakeColour(255, 255, 0);
+    skin.Colours[sciButtonFace] = MakeColour(192, 192, 192);
+}
+
+class FrameTest : public testing::Test {
+protected:
+    void SetUp() override {
+        data_ = std::make_unique<TSkinData>(nullptr);
+        UseSyntheticSkin(EditableModel(*data_), 2);
+    }
+    void TearDown() override {
+        data_.reset();
+        FreeSkinManager();
+    }
+    TSkinModel& Model() { return EditableModel(*data_); }
+    std::unique_ptr<TSkinData> data_;
+};
+
+TEST_F(FrameTest, WidthsComeFromOneFrameOfEachBorderImage) {
+    struct TCase {
+        int Frames;
+        TBorderKind Kind;
+        int Top, Left, Bottom;
+    } cases[] = {
+        {2, bkSizeable, 30, 4, 4},
+        {1, bkSingle, 30, 4, 4},
+        {0, bkSizeable, 30, 4, 4}, // a record claiming no frames holds one
+        {2, bkNone, 0, 0, 0},
+    };
+    for (const TCase& c : cases) {
+        UseSyntheticSkin(Model(), c.Frames == 0 ? 1 : c.Frames);
+        if (c.Frames == 0)
+            for (TDataSkinBorder* r :
+                 {&Model().Top, &Model().Left, &Model().Right, &Model().Bottom})
+                r->FrameCount = 0;
+        TFrameWindow window(300, 200);
+        window.Form().BorderKind = c.Kind;
+        window.Form().MenuHeight = 7;
+        window.Skin(*data_);
+        const TWinSkinForm& f = window.Form();
+        EXPECT_EQ(f.BorderTop, c.Top) << c.Frames << " " << c.Kind;
+        EXPECT_EQ(f.BorderLeft, c.Left) << c.Frames;
+        EXPECT_EQ(f.BorderRight, c.Left) << c.Frames;
+        EXPECT_EQ(f.BorderBottom, c.Bottom) << c.Frames;
+        if (c.Kind == bkNone) EXPECT_EQ(f.MenuHeight, 0);
+    }
+}
+
+TEST_F(FrameTest, CalcSizePlacesTheClientInsideTheSkinFrame) {
+    TFrameWindow window(300, 200);
+    window.Skin(*data_);
+    TWinSkinForm& f = window.Form();
+    f.MenuHeight = 5;
+
+    WINDOWPOS pos{window.Handle(), nullptr, 10, 20, 300, 200, 0};
+    NCCALCSIZE_PARAMS params{};
+    params.rgrc[0] = RECT{10, 20, 310, 220};
+    params.lppos = &pos;
+    TMessage m{WM_NCCALCSIZE, TRUE, reinterpret_cast<LPARAM>(&params), 0};
+    f.HandleNCCalcSize(m);
+    EXPECT_EQ(m.Result, WVR_VALIDRECTS);
+    const RECT expected{14, 20 + 30 + 5, 306, 216};
+    EXPECT_TRUE(EqualRect(&params.rgrc[0], &expected));
+    EXPECT_TRUE(EqualRect(&params.rgrc[1], &expected));
+
+    // wParam FALSE: the default procedure's rectangle stays and the answer is 0.
+    RECT plain{10, 20, 310, 220};
+    RECT byDefault = plain;
+    DefWindowProcW(window.Handle(), WM_NCCALCSIZE, FALSE, reinterpret_cast<LPARAM>(&byDefault));
+    TMessage m2{WM_NCCALCSIZE, FALSE, reinterpret_cast<LPARAM>(&plain), 0};
+    f.HandleNCCalcSize(m2);
+    EXPECT_EQ(m2.Result, 0);
+    EXPECT_TRUE(EqualRect(&plain, &byDefault));
+
+    // No caption: the default client rectangle is kept.
+    f.BorderKind = bkNone;
+    params.rgrc[0] = RECT{10, 20, 310, 220};
+    TMessage m3{WM_NCCALCSIZE, TRUE, reinterpret_cast<LPARAM>(&params), 0};
+    f.HandleNCCalcSize(m3);
+    EXPECT_EQ(m3.Result, WVR_VALIDRECTS);
+    EXPECT_TRUE(EqualRect(&params.rgrc[0], &params.rgrc[1]));
+
+    // The real window's client area follows.
+    f.BorderKind = bkSizeable;
+    f.MenuHeight = 0;
+    f.RefreshFrame();
+    RECT client{};
+    GetClientRect(window.Handle(), &client);
+    EXPECT_EQ(client.right, window.Width() - 8);
+    EXPECT_EQ(client.bottom, window.Height() - 34);
+}
+
+TEST_F(FrameTest, InactiveWindowShowsTheSecondFrameOfMultiFrameRecords) {
+    struct TCase {
+        int Frames;
+        bool Active;
+        TColour Expected;
+    } cases[] = {{2, true, kActive}, {2, false, kInactive}, {1, false, kActive}};
+    for (const TCase& c : cases) {
+        UseSyntheticSkin(Model(), c.Frames);
+        TFrameWindow window(200, 120);
+        window.Skin(*data_);
+        window.Form().Active = c.Active;
+        const auto px = window.PaintOffscreen();
+        const int w = window.Width(), h = window.Height();
+        const auto at = [&](int x, int y) { return px[static_cast<size_t>(y) * w + x]; };
+        const COLORREF want = Rgb(c.Expected);
+        EXPECT_EQ(at(1, h / 2), want) << "left " << c.Frames << c.Active;
+        EXPECT_EQ(at(w - 2, h / 2), want) << "right";
+        EXPECT_EQ(at(w / 2, h - 2), want) << "bottom";
+        EXPECT_EQ(at(w - 10, 2), want) << "top";
+        EXPECT_EQ(at(w / 2, h / 2), RGB(1, 2, 3)) << "the client area is not painted";
+    }
+}
+
+TEST_F(FrameTest, PaintingIsSkippedWhereItMustBe) {
+    TFrameWindow window(200, 120);
+    window.Skin(*data_);
+    TWinSkinForm& f = window.Form();
+    const int w = window.Width();
+    struct TCase {
+        int State;
+        TBorderKind Kind;
+        bool Painted;
+    } cases[] = {{ssAttached, bkSizeable, false},
+                 {ssSkinned, bkNone, false},
+                 {ssReapplying, bkSizeable, true},
+                 {ssSkinned, bkSizeable, true}};
+    for (const TCase& c : cases) {
+        f.SkinState = c.State;
+        f.BorderKind = c.Kind;
+        const auto px = window.PaintOffscreen();
+        EXPECT_EQ(px[static_cast<size_t>(w) * 60 + 1] == Rgb(kActive), c.Painted) << c.State;
+        f.SkinState = ssSkinned;
+    }
+    // Minimized: the whole buffer is the caption over a ButtonFace ground,
+    // no side borders.
+    f.BorderKind = bkSizeable;
+    f.WindowState = wsMinimized;
+    const auto px = window.PaintOffscreen();
+    EXPECT_EQ(px[static_cast<size_t>(w) * 2 + 1], Rgb(kActive)) << "caption from the left edge";
+    EXPECT_EQ(px[static_cast<size_t>(w) * 60 + 1], RGB(192, 192, 192));
+    f.WindowState = wsNormal;
+}
+
+TEST_F(FrameTest, CaptionTextIsPlacedAndCutBeforeTheRightClip) {
+    struct TCase {
+        const wchar_t* Text;
+        int Alignment;
+        DWORD Style;
+    } cases[] = {
+        {L"Short", 0, WS_OVERLAPPEDWINDOW},
+        {L"Short", 2, WS_OVERLAPPEDWINDOW},
+        {L"A caption far too long for the window it names, so it ends in an ellipsis", 0,
+         WS_OVERLAPPEDWINDOW},
+        {L"主题管理器 中文标题", 0, WS_OVERLAPPEDWINDOW},
+    };
+    for (const TCase& c : cases) {
+        Model().Title.TextAlignment = c.Alignment;
+        TFrameWindow window(260, 120, c.Style, c.Text);
+        window.Skin(*data_);
+        const auto px = window.PaintOffscreen();
+        const TWinSkinForm& f = window.Form();
+        const int w = window.Width();
+        const RECT r = f.CaptionTextRect;
+        const int pRight = w - 4;
+        if (c.Alignment == 0) EXPECT_EQ(r.left, 4 + 12) << c.Text;
+        if (c.Alignment == 2) EXPECT_EQ(r.right - 4, pRight - 4 - 40) << "right aligned";
+        EXPECT_LE(r.right, pRight - 40) << "clipped before TextRightClip";
+        // White text pixels inside the rectangle, none right of the clip.
+        int inside = 0, beyond = 0;
+        for (int y = 0; y < 30; ++y)
+            for (int x = 0; x < w; ++x) {
+                if (px[static_cast<size_t>(y) * w + x] != RGB(255, 255, 255)) continue;
+                if (x >= r.left && x < r.right)
+                    ++inside;
+                else
+                    ++beyond;
+            }
+        EXPECT_GT(inside, 10) << "text drawn";
+        EXPECT_EQ(beyond, 0) << "nothing drawn outside the text rectangle";
+    }
+}
+
+TEST_F(FrameTest, FitWindowKeepsTheClientSizeUnderTheSkinFrame) {
+    // The client size saved before the skin frame replaced the standard one
+    // comes back under the skin frame; with keepClient the height is the
+    // client's current one.
+    for (const bool keepClient : {false, true}) {
+        TFrameWindow window(300, 200);
+        RECT saved{};
+        GetClientRect(window.Handle(), &saved);
+        window.Form().ClientRect = saved;
+        window.Skin(*data_);
+        RECT current{};
+        GetClientRect(window.Handle(), &current);
+        window.Form().FitWindow(keepClient);
+        const int wantHeight = keepClient ? current.bottom : saved.bottom;
+        RECT after{};
+        GetClientRect(window.Handle(), &after);
+        EXPECT_EQ(window.Width(), saved.right + 8) << keepClient;
+        EXPECT_EQ(window.Height(), wantHeight + 34) << keepClient;
+        EXPECT_EQ(after.right, saved.right) << keepClient;
+        EXPECT_EQ(after.bottom, wantHeight) << keepClient;
+    }
+}
+
+TEST_F(FrameTest, SystemDialogIsWidenedToItsCaptionAndItsControlsMovedByHalf) {
+    TFrameWindow window(120, 120, WS_POPUP | WS_CAPTION | WS_SYSMENU,
+                        L"A dialog caption much wider than the dialog itself");
+    HWND button = CreateWindowExW(0, L"BUTTON", L"OK", WS_CHILD | WS_VISIBLE, 10, 10, 40, 20,
+                                  window.Handle(), nullptr, nullptr, nullptr);
+    TWinSkinForm& f = window.Form();
+    f.SystemDialog = true;
+    window.Skin(*data_);
+    f.FitWindow(false);
+    const int needed = 12 + f.CaptionTextWidth + 40;
+    EXPECT_GT(f.CaptionTextWidth, 120);
+    EXPECT_EQ(window.Width(), needed);
+    RECT r{};
+    GetWindowRect(button, &r);
+    POINT p{r.left, r.top};
+    ScreenToClient(window.Handle(), &p);
+    // The fitted width was the 112-pixel client plus the side borders.
+    EXPECT_EQ(p.x, 10 + (needed - 120) / 2);
+}
+
+TEST_F(FrameTest, RegionFollowsTheKeyColourOfTransparentBorders) {
+    // Trans 0 everywhere: the plain window rectangle.
+    {
+        TFrameWindow window(200, 120);
+        window.Skin(*data_);
+        window.Form().UpdateRegion();
+        TRegionHandle rgn(CreateRectRgn(0, 0, 0, 0));
+        ASSERT_EQ(GetWindowRgn(window.Handle(), rgn.Get()), SIMPLEREGION);
+        RECT box{};
+        GetRgnBox(rgn.Get(), &box);
+        const RECT whole{0, 0, window.Width(), window.Height()};
+        EXPECT_TRUE(EqualRect(&box, &whole));
+    }
+    // Trans 1 with key-colour corners on the top and left images.
+    UseSyntheticSkin(Model(), 1, 1);
+    Model().Left.Bitmap.FillRect(0, 0, 2, 2, kKey);
+    Model().Top.Bitmap.FillRect(0, 0, 20, 1, kKey); // top row transparent
+    Model().Left.Tile = 0;                          // tiled: the key repeats down the side
+    TFrameWindow window(200, 120);
+    window.Skin(*data_);
+    TWinSkinForm& f = window.Form();
+    f.UpdateRegion();
+    ASSERT_TRUE(f.HasRegion);
+    TRegionHandle rgn(CreateRectRgn(0, 0, 0, 0));
+    GetWindowRgn(window.Handle(), rgn.Get());
+    EXPECT_FALSE(PtInRegion(rgn.Get(), 0, 0)) << "key pixel of the left border";
+    EXPECT_FALSE(PtInRegion(rgn.Get(), 50, 0)) << "key row of the top border";
+    EXPECT_TRUE(PtInRegion(rgn.Get(), 50, 1));
+    EXPECT_TRUE(PtInRegion(rgn.Get(), 3, 0));
+    EXPECT_TRUE(PtInRegion(rgn.Get(), 100, 60)) << "inside of the frame";
+    // Cached by size: same size keeps the region, a new size rebuilds it.
+    const HRGN first = f.Region;
+    f.UpdateRegion();
+    EXPECT_EQ(f.Region, first);
+    SetWindowPos(window.Handle(), nullptr, 0, 0, 220, 130, SWP_NOMOVE | SWP_NOZORDER);
+    f.UpdateRegion();
+    EXPECT_NE(f.Region, first);
+    EXPECT_EQ(f.RegionWidth, 220);
+}
+
+TEST_F(FrameTest, RepaintOfAnUnchangedFrameCreatesNoGdiObjects) {
+    TFrameWindow window(300, 200);
+    window.Skin(*data_);
+    window.PaintOffscreen();
+    const DWORD before = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
+    for (int i = 0; i < 20; ++i) {
+        window.Form().Active = i % 2 == 0;
+        window.PaintOffscreen();
+    }
+    window.Form().Active = true;
+    window.PaintOffscreen();
+    const DWORD after = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
+    EXPECT_LE(after, before + 2); // the two cached frames at most
+}
+
+} // namespace
