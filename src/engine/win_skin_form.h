@@ -23,6 +23,7 @@
 #include "toolkit/component.h"
 #include "toolkit/gdi_objects.h"
 #include "toolkit/messages.h"
+#include "core/pixel_bitmap.h"
 
 #include <memory>
 #include <string>
@@ -215,10 +216,30 @@ public:
     TScratchBitmapUse ScratchUse;
 
 private:
-    static LRESULT WindowHandler(void* object, HWND window, UINT msg, WPARAM wParam,
-                                 LPARAM lParam);
+    static LRESULT WindowHandler(void* object, HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
     static LRESULT MDIClientHandler(void* object, HWND window, UINT msg, WPARAM wParam,
                                     LPARAM lParam);
     // Which subclass Default() passes a message to.
     TWindowSubclass* current_ = nullptr;
+
+    // Caption buttons and the non-client mouse.
+    bool VisibilityHolds(int value, bool second, int action);
+    bool ActiveChildMaximized() const;
+    TWinSysButton* CaptionButton(TNCObject* object) const;
+    void ConsumeMessage(TMessage& m);
+    bool SkinnedMenuAllowed() const;
+    // Menu-bar access; the bar plugs in here, until then there is no button.
+    TNCObject* FindAccelButton(wchar_t character);
+    TNCObject* FirstMenuButton();
+    bool IsMenuButton(TNCObject* object) const;
+    void OpenMenuButton(TNCObject* button);
+    void PressMenuButton(TNCObject* button);
+    // The window icon as a skin strip for icon buttons without an image of
+    // their own; the skin's records stay untouched.
+    TPixelBitmap IconPixels;
+
+public:
+    // Image index of each item of SystemMenuPopup in MenuGlyphs(), -1 for none,
+    // for the owner-drawn look of the popup.
+    std::vector<int> SystemMenuImages;
 };
