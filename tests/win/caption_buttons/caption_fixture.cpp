@@ -7,7 +7,9 @@ LPARAM gButtonVisibleAction = -1;
 
 namespace {
 
-std::vector<TPostedMessage>* gPosted = nullptr;
+// Everything recorded since the last Pump: posted messages and the ones the
+// default procedure sends (WM_CLOSE from SC_CLOSE).
+std::vector<TPostedMessage> gPosted;
 
 bool Recorded(UINT msg) {
     return msg == WM_SYSCOMMAND || msg == WM_CLOSE || msg == SKINMSG_ACTION;
@@ -15,7 +17,7 @@ bool Recorded(UINT msg) {
 
 LRESULT CALLBACK TestWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
     if (Recorded(msg)) {
-        if (gPosted) gPosted->push_back({msg, wParam});
+        gPosted.push_back({msg, wParam});
         return 0; // nothing really closes or maximizes
     }
     if (msg == SKINMSG_BUTTONVISIBLE) {
@@ -95,14 +97,13 @@ TWinSysButton& CaptionFixture::AddButton(int action, int align, int x, int y, in
 }
 
 std::vector<TPostedMessage> CaptionFixture::Pump() {
-    std::vector<TPostedMessage> posted;
-    gPosted = &posted;
     MSG msg;
     while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
         TranslateMessage(&msg);
         DispatchMessageW(&msg);
     }
-    gPosted = nullptr;
+    std::vector<TPostedMessage> posted;
+    posted.swap(gPosted);
     return posted;
 }
 

@@ -123,4 +123,17 @@ TEST_F(CaptionFixture, AltSpaceOpensTheSkinnedMenuAndOtherKeysKeepTheirDefault) 
     }
 }
 
+TEST_F(CaptionFixture, AltF4KeepsItsDefaultClose) {
+    MakeWindow(WS_OVERLAPPEDWINDOW);
+    // Alt+F4 arrives as SC_CLOSE; the default turns it into WM_CLOSE.
+    TMessage m;
+    m.Msg = WM_SYSCOMMAND;
+    m.WParam = SC_CLOSE;
+    form_->HandleSysCommand(m);
+    const auto seen = Pump();
+    ASSERT_EQ(seen.size(), 1u);
+    EXPECT_EQ(seen[0].Msg, static_cast<UINT>(WM_CLOSE));
+    EXPECT_FALSE(form_->SystemMenuPopup);
+}
+
 } // namespace
