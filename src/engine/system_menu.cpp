@@ -79,7 +79,7 @@ void TWinSkinForm::HandleMenuAt(TMessage& m) {
     const POINT p = ScreenToWindow(GET_X_LPARAM(m.LParam), GET_Y_LPARAM(m.LParam));
     TNCObject* button = ButtonAt(p);
     if (IsMenuButton(button)) OpenMenuButton(button);
-    m.Result = 0;
+    ConsumeMessage(m);
 }
 
 void TWinSkinForm::HandleDialogChar(TMessage& m) {
