@@ -1,9 +1,194 @@
+#include "engine/skin_data.h"
+#include "engine/skin_manager.h"
 #include "engine/win_skin_form.h"
+#include "toolkit/menus.h"
 
-// Placeholder bodies; the system menu is being built.
-void TWinSkinForm::HandleSysCommand(TMessage& m) { Default(m); }
-void TWinSkinForm::HandleMenuAt(TMessage& m) { m.Result = 0; }
-void TWinSkinForm::HandleDialogChar(TMessage& m) {}
-void TWinSkinForm::ShowSystemMenu(POINT) {}
-void TWinSkinForm::BuildSystemMenu() {}
-bool TWinSkinForm::CloseAllowed() const { return true; }
+#include <windowsx.h>
+
+namespace {
+
+constexpr int kSystemMenuTag = 33333;
+constexpr UINT kMaxItemText = 80;
+
+// Image in the menu glyphs for a system command: 0 restore, 1 maximize,
+// 2 minimize, 3 close.
+int GlyphForCommand(UINT command) {
+    switch (command) {
+    case SC_RESTORE:
+        return 0;
+    case SC_MAXIMIZE:
+        return 1;
+    case SC_MINIMIZE:
+        return 2;
+    case SC_CLOSE:
+        return 3;
+    default:
+        return -1;
+    }
+}
+
+} // namespace
+
+bool TWinSkinForm::SkinnedMenuAllowed() const {
+    const TSkinManage* manager = SkinManager();
+    return !manager || manager->ManagerId == 0;
+}
+
+void TWinSkinForm::HandleSysCommand(TMessage& m) {
+    const UINT command = static_cast<UINT>(m.WParam & 0xFFF0);
+    if (!MenuTracking && command == SC_KEYMENU) {
+        const wchar_t character = static_cast<wchar_t>(LOWORD(m.LParam));
+        if (character == L' ') {
+            if (SkinnedMenuAllowed()) {
+                POINT origin{0, 0};
+                ClientToScreen(Handle, &origin);
+                ShowSystemMenu(origin);
+                // The skinned menu replaces the system one; letting the
+                // default run as well would open a second menu.
+                m.Result = 0;
+                return;
+            }
+        } else if (character != L'-' && !GetCapture()) {
+            TNCObject* button = character ? FindAccelButton(character) : FirstMenuButton();
+            if (character == 0 || button) {
+                OpenMenuButton(button);
+                m.Result = 1;
+                return;
+            }
+        }
+    }
+    switch (command) {
+    case SC_MINIMIZE:
+        WindowState = wsMinimized;
+        break;
+    case SC_MAXIMIZE:
+        WindowState = wsMaximized;
+        break;
+    case SC_RESTORE:
+        WindowState = wsNormal;
+        if (FormKind == fkMDIChild)
+            if (TSkinManage* manager = SkinManager()) manager->MDIChildMaximized = false;
+        break;
+    default:
+        break;
+    }
+    Default(m);
+}
+
+void TWinSkinForm::HandleMenuAt(TMessage& m) {
+    const POINT p = ScreenToWindow(GET_X_LPARAM(m.LParam), GET_Y_LPARAM(m.LParam));
+    TNCObject* button = ButtonAt(p);
+    if (IsMenuButton(button)) OpenMenuButton(button);
+    ConsumeMessage(m);
+}
+
+void TWinSkinForm::HandleDialogChar(TMessage& m) {
+    m.Result = 0;
+    TNCObject* button = FindAccelButton(static_cast<wchar_t>(m.WParam));
+    const bool altOnly = (GetKeyState(VK_MENU) < 0) && (GetKeyState(VK_SHIFT) >= 0) &&
+                         (GetKeyState(VK_CONTROL) >= 0);
+    if (button && altOnly) {
+        PressMenuButton(button);
+        m.Result = 1;
+    }
+}
+
+void TWinSkinForm::ShowSystemMenu(POINT screenPoint) {
+    if (!SkinnedMenuAllowed() || !Handle) return;
+    const DWORD now = GetTickCount();
+    const DWORD doubleClick = DoubleClickTime ? DoubleClickTime : GetDoubleClickTime();
+    if (LastRightClick == 0 || now - LastRightClick > doubleClick) {
+        if (TSkinManage* manager = SkinManager()) manager->NextMenuKind = 2;
+        LastRightClick = now ? now : 1;
+        BuildSystemMenu();
+        SystemMenuPopup->Popup(screenPoint.x, screenPoint.y);
+    } else if (HotObject) {
+        // The icon button clicked twice closes the window.
+        SetHoverTimer(false);
+        PostMessageW(Handle, WM_CLOSE, 0, 0);
+    }
+}
+
+void TWinSkinForm::BuildSystemMenu() {
+    SystemMenuPopup = std::make_unique<TPopupMenu>(nullptr);
+    SystemMenuPopup->SetTag(kSystemMenuTag);
+    SystemMenuImages.clear();
+    if (Handle) SystemMenuHandle = GetSystemMenu(Handle, FALSE);
+    if (!SystemMenuHandle) return;
+    const bool maximized = WindowState == wsMaximized;
+    const bool minimized = WindowState == wsMinimized;
+    const int count = GetMenuItemCount(SystemMenuHandle);
+    for (int i = 0; i < count; ++i) {
+        wchar_t text[kMaxItemText + 1] = {};
+        MENUITEMINFOW info{};
+        info.cbSize = sizeof(info);
+        info.fMask = MIIM_STATE | MIIM_ID | MIIM_TYPE;
+        info.dwTypeData = text;
+        info.cch = kMaxItemText;
+        if (!GetMenuItemInfoW(SystemMenuHandle, static_cast<UINT>(i), TRUE, &info)) continue;
+        auto* item = new TMenuItem(SystemMenuPopup.get());
+        const bool separator = (info.fType & MFT_SEPARATOR) || text[0] == 0;
+        item->SetCaption(separator ? std::wstring(L"-") : std::wstring(text));
+        item->SetTag(static_cast<int>(info.wID));
+        bool enabled = (info.fState & (MFS_GRAYED | MFS_DISABLED)) != (MFS_GRAYED | MFS_DISABLED);
+        // The system keeps these states up to date only while its own menu
+        // opens, so the window's state decides them here.
+        switch (info.wID) {
+        case SC_SIZE:
+        case SC_MOVE:
+            enabled = !maximized;
+            break;
+        case SC_MINIMIZE:
+            enabled = !minimized && (BorderIcons & biMinimizeBit);
+            break;
+        case SC_MAXIMIZE:
+            enabled = !maximized && (BorderIcons & biMaximizeBit);
+            break;
+        case SC_RESTORE:
+            enabled = WindowState != wsNormal;
+            break;
+        default:
+            break;
+        }
+        item->SetEnabled(enabled);
+        item->SetChecked((info.fState & MFS_CHECKED) != 0);
+        HWND window = Handle;
+        item->OnClick = [window](TPersistent* sender) {
+            auto* clicked = static_cast<TMenuItem*>(sender);
+            PostMessageW(window, WM_SYSCOMMAND, static_cast<WPARAM>(clicked->Tag()), 0);
+        };
+        SystemMenuPopup->Items()->Add(item);
+        SystemMenuImages.push_back(GlyphForCommand(info.wID));
+    }
+}
+
+bool TWinSkinForm::CloseAllowed() const {
+    HMENU menu = Handle ? GetSystemMenu(Handle, FALSE) : SystemMenuHandle;
+    if (!menu) return false;
+    MENUITEMINFOW info{};
+    info.cbSize = sizeof(info);
+    info.fMask = MIIM_ID;
+    return GetMenuItemInfoW(menu, SC_CLOSE, FALSE, &info) != FALSE;
+}
+
+// --- menu-bar access; the bar is not built yet, so there is no button ---
+
+TNCObject* TWinSkinForm::FindAccelButton(wchar_t) {
+    return nullptr;
+}
+TNCObject* TWinSkinForm::FirstMenuButton() {
+    return nullptr;
+}
+bool TWinSkinForm::IsMenuButton(TNCObject*) const {
+    return false;
+}
+void TWinSkinForm::OpenMenuButton(TNCObject*) {}
+
+void TWinSkinForm::PressMenuButton(TNCObject* button) {
+    if (!button || !Handle) return;
+    RECT window{};
+    GetWindowRect(Handle, &window);
+    const int x = button->Rect.left + window.left + 1;
+    const int y = button->Rect.top + window.top + 1;
+    PostMessageW(Handle, WM_NCLBUTTONDOWN, HTCLIENT, MAKELPARAM(x, y));
+}

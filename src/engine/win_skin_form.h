@@ -23,6 +23,7 @@
 #include "toolkit/component.h"
 #include "toolkit/gdi_objects.h"
 #include "toolkit/messages.h"
+#include "core/pixel_bitmap.h"
 
 #include <memory>
 #include <string>
@@ -231,4 +232,24 @@ private:
     TBorderCache borderCache_[4];
     const TBitmap* ComposedBorder(int part, int width, int height);
     void DropBorderCache();
+    // Caption buttons and the non-client mouse.
+    bool VisibilityHolds(int value, bool second, int action);
+    bool ActiveChildMaximized() const;
+    TWinSysButton* CaptionButton(TNCObject* object) const;
+    void ConsumeMessage(TMessage& m);
+    bool SkinnedMenuAllowed() const;
+    // Menu-bar access; the bar plugs in here, until then there is no button.
+    TNCObject* FindAccelButton(wchar_t character);
+    TNCObject* FirstMenuButton();
+    bool IsMenuButton(TNCObject* object) const;
+    void OpenMenuButton(TNCObject* button);
+    void PressMenuButton(TNCObject* button);
+    // The window icon as a skin strip for icon buttons without an image of
+    // their own; the skin's records stay untouched.
+    TPixelBitmap IconPixels;
+
+public:
+    // Image index of each item of SystemMenuPopup in MenuGlyphs(), -1 for none,
+    // for the owner-drawn look of the popup.
+    std::vector<int> SystemMenuImages;
 };
