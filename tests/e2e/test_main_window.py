@@ -3,82 +3,17 @@
 sorts by name on a header click, and a right click on the theme's row opens
 the context menu sized for that theme's name. Screenshots are kept."""
 import os
-import subprocess
 import sys
-import tempfile
 import time
 import unittest
 
+from e2e_support import (ProgramTest, SkinFrame, colour_count, find_window, geometry, run,
+                         visible_windows, wait_for_new_window)
+
 CLIENT_W, CLIENT_H = 429, 408
-FIXTURE = "velmora-e2e-fixture.theme"
-# Sorts first by name ("!" comes before letters and CJK) and makes the
-# menu's captions long.
-FIXTURE_NAME = "!! Velmora 端到端测试主题 with a rather long name"
 
 
-def run(*args):
-    return subprocess.run(args, check=True, capture_output=True, text=True).stdout
-
-
-def find_window(name, timeout=40.0):
-    deadline = time.time() + timeout
-    while time.time() < deadline:
-        out = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", name],
-                             capture_output=True, text=True).stdout.split()
-        if out:
-            return out[0]
-        time.sleep(0.2)
-    return None
-
-
-def geometry(window):
-    values = {}
-    for line in run("xdotool", "getwindowgeometry", "--shell", window).splitlines():
-        key, _, value = line.partition("=")
-        values[key] = int(value) if value.lstrip("-").isdigit() else value
-    return values
-
-
-def visible_windows():
-    out = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", ""],
-                         capture_output=True, text=True).stdout.split()
-    return set(out)
-
-
-def colour_count(png, crop=None):
-    args = ["convert", png]
-    if crop:
-        args += ["-crop", crop, "+repage"]
-    return int(run(*args, "-format", "%k", "info:"))
-
-
-class MainWindowTest(unittest.TestCase):
-    def setUp(self):
-        self.exe = os.environ["VELMORA_EXE"]
-        self.shots = os.environ.get("VELMORA_SCREENSHOTS") or tempfile.mkdtemp()
-        os.makedirs(self.shots, exist_ok=True)
-        prefix = os.environ["WINEPREFIX"]
-        self.themes = os.path.join(prefix, "drive_c", "windows", "Resources", "Themes")
-        os.makedirs(self.themes, exist_ok=True)
-        self.fixture = os.path.join(self.themes, FIXTURE)
-        text = "[Theme]\r\nDisplayName=%s\r\n" % FIXTURE_NAME
-        with open(self.fixture, "wb") as f:
-            f.write(b"\xff\xfe" + text.encode("utf-16-le"))
-        self.addCleanup(os.remove, self.fixture)
-        self.app = subprocess.Popen(["wine", self.exe], stdout=subprocess.DEVNULL,
-                                    stderr=subprocess.DEVNULL)
-        self.addCleanup(self.stop_app)
-
-    def stop_app(self):
-        subprocess.run(["xdotool", "key", "Escape"], capture_output=True)
-        self.app.kill()
-        self.app.wait(timeout=30)
-
-    def shot(self, name, window="root"):
-        path = os.path.join(self.shots, name)
-        run("import", "-window", window, path)
-        return path
-
+class MainWindowTest(ProgramTest):
     def test_right_click_opens_the_menu_of_the_theme(self):
         window = find_window("^Velmora$")
         self.assertIsNotNone(window, "the main window did not appear")
@@ -88,11 +23,13 @@ class MainWindowTest(unittest.TestCase):
         time.sleep(1.5)
         main_png = self.shot("main-window.png", window)
         g = geometry(window)
-        # Client size fixed by the stored form; the frame lies around it.
-        border = (g["WIDTH"] - CLIENT_W) // 2
-        self.assertGreaterEqual(border, 0)
-        top = g["HEIGHT"] - CLIENT_H - border
-        self.assertGreater(top, border, "no caption above the client area")
+        # The program starts in the yellow skin: its frame lies around the
+        # client size fixed by the stored form.
+        frame = SkinFrame("yellow")
+        self.assertEqual((g["WIDTH"], g["HEIGHT"]),
+                         (CLIENT_W + frame.left + frame.right,
+                          CLIENT_H + frame.top + frame.bottom))
+        border, top = frame.left, frame.top
         self.assertGreater(colour_count(main_png), 20, "the window looks blank")
 
         def client_point(x, y):
@@ -104,13 +41,7 @@ class MainWindowTest(unittest.TestCase):
         time.sleep(0.8)
         before = visible_windows()
         run("xdotool", "mousemove", "--window", window, *client_point(120, 55), "click", "3")
-        menu = None
-        for _ in range(40):
-            new = visible_windows() - before
-            if new:
-                menu = sorted(new)[0]
-                break
-            time.sleep(0.1)
+        menu = wait_for_new_window(before)
         self.assertIsNotNone(menu, "no context menu appeared")
         time.sleep(0.5)
         root_png = self.shot("main-window-menu.png")

@@ -1,0 +1,172 @@
+"""Shared pieces of the end-to-end tests: the X tools that drive the real
+programs under Wine, screenshots, and what the stored skins say about the
+frame they draw."""
+import configparser
+import os
+import struct
+import subprocess
+import tempfile
+import time
+import unittest
+
+SOURCE_DIR = os.environ.get("VELMORA_SOURCE_DIR",
+                            os.path.join(os.path.dirname(__file__), "..", ".."))
+
+
+def run(*args):
+    return subprocess.run(args, check=True, capture_output=True, text=True).stdout
+
+
+def find_window(name, timeout=40.0):
+    deadline = time.time() + timeout
+    while time.time() < deadline:
+        out = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", name],
+                             capture_output=True, text=True).stdout.split()
+        if out:
+            return out[0]
+        time.sleep(0.2)
+    return None
+
+
+def geometry(window):
+    values = {}
+    for line in run("xdotool", "getwindowgeometry", "--shell", window).splitlines():
+        key, _, value = line.partition("=")
+        values[key] = int(value) if value.lstrip("-").isdigit() else value
+    return values
+
+
+def visible_windows():
+    out = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", ""],
+                         capture_output=True, text=True).stdout.split()
+    return set(out)
+
+
+def wait_for_new_window(before, timeout=4.0):
+    deadline = time.time() + timeout
+    while time.time() < deadline:
+        new = visible_windows() - before
+        if new:
+            return sorted(new)[0]
+        time.sleep(0.1)
+    return None
+
+
+def colour_count(png, crop=None):
+    args = ["convert", png]
+    if crop:
+        args += ["-crop", crop, "+repage"]
+    return int(run(*args, "-format", "%k", "info:"))
+
+
+def pixel(png, x, y):
+    """(r, g, b) of one pixel of a screenshot."""
+    data = subprocess.run(["convert", png, "-crop", "1x1+%d+%d" % (x, y), "+repage",
+                           "-depth", "8", "rgb:-"], check=True, capture_output=True).stdout
+    return tuple(data[:3])
+
+
+def crop(png, rect, out):
+    x, y, w, h = rect
+    run("convert", png, "-crop", "%dx%d+%d+%d" % (w, h, x, y), "+repage", out)
+    return out
+
+
+def same_image(a, b):
+    """True when two images of one size have identical pixels."""
+    result = subprocess.run(["compare", "-metric", "AE", a, b, "null:"],
+                            capture_output=True, text=True)
+    return result.stderr.strip().split()[0] == "0"
+
+
+def screenshot(directory, name, window="root"):
+    path = os.path.join(directory, name)
+    run("import", "-window", window, path)
+    return path
+
+
+def bmp_size(path):
+    with open(path, "rb") as f:
+        header = f.read(26)
+    width, height = struct.unpack("<ii", header[18:26])
+    return width, abs(height)
+
+
+class SkinFrame:
+    """The frame a stored skin draws: border widths (image size divided by
+    its frame count) and the caption buttons by action."""
+
+    def __init__(self, name):
+        self.folder = os.path.join(SOURCE_DIR, "skins", name)
+        ini = configparser.ConfigParser(strict=False, interpolation=None)
+        ini.optionxform = str.lower
+        ini.read(os.path.join(self.folder, "skin.ini"), encoding="utf-8")
+        self.ini = ini
+        p = ini["Personality"]
+
+        def part(key, axis):
+            size = bmp_size(os.path.join(self.folder, p[key.lower()]))
+            return size[axis] // max(1, int(p.get(key.lower() + "frame", "1")))
+
+        self.left = part("Left", 0)
+        self.right = part("Right", 0)
+        self.top = part("Top", 1)
+        self.bottom = part("Bottom", 1)
+
+    def button(self, action):
+        """(align, x, y, width, height) of the first button with `action`."""
+        for section in self.ini.sections():
+            s = self.ini[section]
+            if section.lower().startswith("button") and int(s.get("action", "-99")) == action:
+                image = s.get("buttonimage")
+                if not image:
+                    continue
+                w, h = bmp_size(os.path.join(self.folder, image))
+                frames = max(1, int(s.get("frame", "1")))
+                return (int(s.get("align", "0")), int(s.get("xcoord", "0")),
+                        int(s.get("ycoord", "0")), w // frames, h)
+        return None
+
+    def button_rect(self, action, window_width):
+        """The button's rectangle in window coordinates (right-aligned or
+        absolute placements only)."""
+        align, x, y, w, h = self.button(action)
+        left = window_width - x if align == 1 else x
+        return left, y, w, h
+
+
+class ProgramTest(unittest.TestCase):
+    """Starts one Windows program of the build under Wine for each test, with
+    a fixture theme in the prefix's theme folder; screenshots go to
+    VELMORA_SCREENSHOTS."""
+
+    program_variable = "VELMORA_EXE"
+    fixture_file = "velmora-e2e-fixture.theme"
+    # Sorts first by name ("!" comes before letters and CJK) and makes menu
+    # captions long.
+    fixture_name = "!! Velmora 端到端测试主题 with a rather long name"
+
+    def setUp(self):
+        self.exe = os.environ[self.program_variable]
+        self.shots = os.environ.get("VELMORA_SCREENSHOTS") or tempfile.mkdtemp()
+        os.makedirs(self.shots, exist_ok=True)
+        themes = os.path.join(os.environ["WINEPREFIX"], "drive_c", "windows", "Resources",
+                              "Themes")
+        os.makedirs(themes, exist_ok=True)
+        self.fixture = os.path.join(themes, self.fixture_file)
+        text = "[Theme]\r\nDisplayName=%s\r\n" % self.fixture_name
+        with open(self.fixture, "wb") as f:
+            f.write(b"\xff\xfe" + text.encode("utf-16-le"))
+        self.addCleanup(os.remove, self.fixture)
+        self.app = subprocess.Popen(["wine", self.exe], stdout=subprocess.DEVNULL,
+                                    stderr=subprocess.DEVNULL)
+        self.addCleanup(self.stop_app)
+
+    def stop_app(self):
+        subprocess.run(["xdotool", "key", "Escape"], capture_output=True)
+        if self.app.poll() is None:
+            self.app.kill()
+        self.app.wait(timeout=30)
+
+    def shot(self, name, window="root"):
+        return screenshot(self.shots, name, window)

@@ -1,0 +1,87 @@
+#!/usr/bin/env python3
+"""A sizeable skinned window (the gallery) under Wine: dragging its skinned
+border resizes it, the frame follows to the new edges and nothing of the old
+frame is left behind; a double click on the caption maximizes and restores.
+Screenshots are kept."""
+import os
+import sys
+import time
+import unittest
+
+from e2e_support import ProgramTest, SkinFrame, crop, find_window, geometry, pixel, run
+
+CLIENT_W, CLIENT_H = 420, 300
+
+
+class GalleryResizeTest(ProgramTest):
+    program_variable = "VELMORA_GALLERY"
+
+    def setUp(self):
+        super().setUp()
+        self.window = find_window("皮肤样例")
+        self.assertIsNotNone(self.window, "the gallery did not appear")
+        self.frame = SkinFrame("yellow")
+        self.size = (CLIENT_W + self.frame.left + self.frame.right,
+                     CLIENT_H + self.frame.top + self.frame.bottom)
+        self.wait_for(lambda g: (g["WIDTH"], g["HEIGHT"]) == self.size)
+
+    def wait_for(self, condition, timeout=5.0):
+        deadline = time.time() + timeout
+        g = geometry(self.window)
+        while time.time() < deadline and not condition(g):
+            time.sleep(0.1)
+            g = geometry(self.window)
+        time.sleep(0.4)
+        return geometry(self.window)
+
+    def drag(self, x, y, dx, dy):
+        run("xdotool", "mousemove", "--window", self.window, str(x), str(y), "mousedown", "1")
+        for _ in range(4):
+            run("xdotool", "mousemove_relative", "--sync", "--", str(dx // 4), str(dy // 4))
+            time.sleep(0.05)
+        run("xdotool", "mouseup", "1")
+
+    def edges(self, png, g):
+        """Colours of the bottom border and the right border half-way."""
+        return (pixel(png, g["X"] + g["WIDTH"] // 2, g["Y"] + g["HEIGHT"] - 2),
+                pixel(png, g["X"] + g["WIDTH"] - 2, g["Y"] + g["HEIGHT"] // 2))
+
+    def test_border_drag_resizes_and_the_frame_follows(self):
+        g = geometry(self.window)
+        before = self.shot("gallery-before.png")
+        edges = self.edges(before, g)
+
+        # Grow by the bottom-right corner.
+        self.drag(g["WIDTH"] - 2, g["HEIGHT"] - 2, 80, 60)
+        grown = self.wait_for(lambda n: n["WIDTH"] == g["WIDTH"] + 80)
+        self.assertEqual((grown["WIDTH"], grown["HEIGHT"]), (g["WIDTH"] + 80, g["HEIGHT"] + 60))
+        png = self.shot("gallery-grown.png")
+        crop(png, (grown["X"], grown["Y"], grown["WIDTH"], grown["HEIGHT"]),
+             os.path.join(self.shots, "gallery-yellow-grown.png"))
+        self.assertEqual(self.edges(png, grown), edges, "the frame did not follow")
+
+        # Shrink well below the first size: the old frame leaves nothing.
+        self.drag(grown["WIDTH"] - 2, grown["HEIGHT"] - 2, -160, -120)
+        small = self.wait_for(lambda n: n["WIDTH"] == grown["WIDTH"] - 160)
+        self.assertEqual((small["WIDTH"], small["HEIGHT"]),
+                         (grown["WIDTH"] - 160, grown["HEIGHT"] - 120))
+        png = self.shot("gallery-shrunk.png")
+        self.assertEqual(self.edges(png, small), edges)
+        old_corner = (grown["X"] + grown["WIDTH"] - 3, grown["Y"] + grown["HEIGHT"] - 3)
+        self.assertEqual(pixel(png, *old_corner), (0, 0, 0), "the old frame was left behind")
+
+    def test_double_click_on_the_caption_maximizes_and_restores(self):
+        g = geometry(self.window)
+        run("xdotool", "mousemove", "--window", self.window, "200", "12", "click",
+            "--repeat", "2", "--delay", "80", "1")
+        big = self.wait_for(lambda n: n["WIDTH"] > g["WIDTH"] + 200)
+        self.assertGreater(big["WIDTH"], 1000, "not maximized")
+        self.shot("gallery-maximized.png")
+        run("xdotool", "mousemove", "--window", self.window, "200", "12", "click",
+            "--repeat", "2", "--delay", "80", "1")
+        back = self.wait_for(lambda n: n["WIDTH"] == g["WIDTH"])
+        self.assertEqual((back["WIDTH"], back["HEIGHT"]), (g["WIDTH"], g["HEIGHT"]))
+
+
+if __name__ == "__main__":
+    unittest.main(argv=sys.argv[:1], verbosity=2)
