@@ -212,6 +212,8 @@ void TWinSkinForm::Start() {
     }
     // The window may have been destroyed by what ran above.
     if (!IsWindow(Handle) || SkinState == ssDestroyed) return;
+    // Frame painting was held back until now; paint it once in full.
+    RedrawWindow(Handle, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_NOCHILDREN);
     SendMessageW(Handle, SKINMSG_SKINNED, 0, kSkinMagic);
     if (SkinData && SkinData->OnAfterSkinForm)
         SkinData->OnAfterSkinForm(Form, Handle, ManagerClassName);

@@ -141,7 +141,10 @@ void TWinSkinForm::SkinFormWndProc(TMessage& m) {
         return;
     case WM_NCACTIVATE:
         if (SkinState == ssAttached && FormKind != fkMDIChild) {
-            m.Result = 0;
+            // Nothing painted before skinning starts, but the change of
+            // activation is allowed: answering FALSE would keep the window
+            // from being deactivated.
+            m.Result = TRUE;
             return;
         }
         break;
