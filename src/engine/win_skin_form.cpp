@@ -48,6 +48,7 @@ TWinSkinForm::TWinSkinForm(TComponent* owner) : TComponent(owner) {
 }
 
 TWinSkinForm::~TWinSkinForm() {
+    *Alive = false;
     // Freed while still attached (a toolkit form freeing its components
     // with the window alive, or the manager shutting down): unhook first so
     // the window never calls into a dead object.

@@ -218,6 +218,9 @@ public:
     // Set when the manager let go of the object while a message of its window
     // was being handled; the handler frees it on the way out.
     bool FreePending = false;
+    // False once the object is gone: a handler still on the stack (the owner
+    // form freed inside one of its own messages) then touches nothing more.
+    std::shared_ptr<bool> Alive = std::make_shared<bool>(true);
     // The skin's ButtonFace as a brush, for the backgrounds of raw windows.
     TBrushHandle BackgroundBrush;
     // Keeps the painters' shared scratch bitmap alive while this object lives.

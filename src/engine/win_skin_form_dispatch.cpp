@@ -5,19 +5,37 @@
 
 #include <commctrl.h>
 
+#include <memory>
+#include <utility>
+
 namespace {
 
 // Counts a message as being handled by the object for as long as it runs,
 // so that nobody frees the object under it.
 class TDispatchScope {
 public:
-    explicit TDispatchScope(TWinSkinForm& form) : form_(form) { ++form_.DispatchDepth; }
-    ~TDispatchScope() { --form_.DispatchDepth; }
+    explicit TDispatchScope(TWinSkinForm& form) : form_(form), alive_(form.Alive) {
+        ++form_.DispatchDepth;
+    }
+    ~TDispatchScope() {
+        if (*alive_) --form_.DispatchDepth;
+    }
     TDispatchScope(const TDispatchScope&) = delete;
     TDispatchScope& operator=(const TDispatchScope&) = delete;
+    bool Alive() const { return *alive_; }
+    // The manager let go of the object during the message, and no other
+    // message of it is still running: free it now.
+    void FreeIfReleased() {
+        if (*alive_ && form_.DispatchDepth == 1 && form_.FreePending) {
+            *alive_ = false;
+            --form_.DispatchDepth;
+            delete &form_;
+        }
+    }
 
 private:
     TWinSkinForm& form_;
+    std::shared_ptr<bool> alive_;
 };
 
 // The undocumented message with which themed windows draw their caption.
@@ -63,19 +81,17 @@ LRESULT TWinSkinForm::WindowHandler(void* object, HWND window, UINT msg, WPARAM 
                                     LPARAM lParam) {
     auto* self = static_cast<TWinSkinForm*>(object);
     TMessage m{msg, wParam, lParam, 0};
-    {
-        TDispatchScope scope(*self);
-        HWND outer = std::exchange(self->current_, window);
-        try {
-            self->SkinFormWndProc(m);
-        } catch (...) {
-            // Nothing crosses the window procedure: the platform answers.
-            m.Result = DefSubclassProc(window, msg, wParam, lParam);
-        }
-        self->current_ = outer;
+    TDispatchScope scope(*self);
+    HWND outer = std::exchange(self->current_, window);
+    try {
+        self->SkinFormWndProc(m);
+    } catch (...) {
+        // Nothing crosses the window procedure: the platform answers.
+        m.Result = DefSubclassProc(window, msg, wParam, lParam);
     }
-    // The manager let go of the object while this message ran.
-    if (self->DispatchDepth == 0 && self->FreePending) delete self;
+    if (!scope.Alive()) return m.Result;
+    self->current_ = outer;
+    scope.FreeIfReleased();
     return m.Result;
 }
 
@@ -83,17 +99,16 @@ LRESULT TWinSkinForm::MDIClientHandler(void* object, HWND window, UINT msg, WPAR
                                        LPARAM lParam) {
     auto* self = static_cast<TWinSkinForm*>(object);
     TMessage m{msg, wParam, lParam, 0};
-    {
-        TDispatchScope scope(*self);
-        HWND outer = std::exchange(self->current_, window);
-        try {
-            self->MDIClientWndProc(m);
-        } catch (...) {
-            m.Result = DefSubclassProc(window, msg, wParam, lParam);
-        }
-        self->current_ = outer;
+    TDispatchScope scope(*self);
+    HWND outer = std::exchange(self->current_, window);
+    try {
+        self->MDIClientWndProc(m);
+    } catch (...) {
+        m.Result = DefSubclassProc(window, msg, wParam, lParam);
     }
-    if (self->DispatchDepth == 0 && self->FreePending) delete self;
+    if (!scope.Alive()) return m.Result;
+    self->current_ = outer;
+    scope.FreeIfReleased();
     return m.Result;
 }
 
@@ -312,11 +327,9 @@ void TWinSkinForm::StageThree(TMessage& m) {
 void TWinSkinForm::FormWindowProc(TMessage& m) {
     // Messages may reach the toolkit form without passing the window (a
     // Perform), so they count as dispatch here as well.
-    {
-        TDispatchScope scope(*this);
-        HandleFormMessage(m);
-    }
-    if (DispatchDepth == 0 && FreePending) delete this;
+    TDispatchScope scope(*this);
+    HandleFormMessage(m);
+    scope.FreeIfReleased();
 }
 
 void TWinSkinForm::HandleFormMessage(TMessage& m) {

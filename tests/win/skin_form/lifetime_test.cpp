@@ -2,9 +2,12 @@
 // with their windows without double frees or dangling list entries.
 #include "skin_form_fixture.h"
 
+#include "engine/skin_helpers.h"
 #include "toolkit/form.h"
 
 #include <commctrl.h>
+
+#include <memory>
 
 namespace {
 
@@ -125,4 +128,46 @@ TEST_F(SkinFormTest, ActivationArrivingWhileASkinnedDialogIsDestroyed) {
     EXPECT_TRUE(Skinned(next.Handle()));
     manager_->Purge();
     EXPECT_EQ(manager_->SkinForms().size(), 2u);
+}
+
+namespace {
+
+// Frees the form handed in `data` when the window gets WM_APP.
+LRESULT CALLBACK FreeingSubclass(HWND w, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR data) {
+    if (msg == WM_APP) {
+        reinterpret_cast<std::unique_ptr<TForm>*>(data)->reset();
+        return 7;
+    }
+    return DefSubclassProc(w, msg, wp, lp);
+}
+
+} // namespace
+
+TEST_F(SkinFormTest, ToolkitFormFreedInsideItsOwnMessage) {
+    SkinOn();
+    auto other = std::make_unique<TForm>(nullptr);
+    other->SetBounds(100, 100, 300, 200);
+    other->AfterConstruction();
+    HWND w = other->Handle();
+    // Installed before the engine's, so it runs after it, inside its handler.
+    ASSERT_TRUE(SetWindowSubclass(w, &FreeingSubclass, 9, reinterpret_cast<DWORD_PTR>(&other)));
+    other->Show();
+    Pump();
+    ASSERT_TRUE(Skinned(w));
+    EXPECT_EQ(SendMessageW(w, WM_APP, 0, 0), 7);
+    EXPECT_EQ(other, nullptr);
+    EXPECT_FALSE(IsWindow(w));
+    EXPECT_EQ(manager_->SkinForms().size(), 1u);
+    SkinOff();
+    SkinOn();
+    EXPECT_TRUE(Skinned(main_));
+}
+
+TEST_F(SkinFormTest, ControlOfFindsTheToolkitControlBehindAWindow) {
+    EXPECT_EQ(ControlOf(main_), form_.get());
+    EXPECT_EQ(ControlOf(nullptr), nullptr);
+    TRawWindow raw;
+    EXPECT_EQ(ControlOf(raw.Handle()), nullptr);
+    EXPECT_EQ(ControlAtomName().rfind(L"ControlOfs", 0), 0u);
+    EXPECT_EQ(ControlAtomName().size(), 10u + 16u);
 }
