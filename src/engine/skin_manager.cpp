@@ -1,6 +1,10 @@
 #include "engine/skin_manager.h"
 
 #include "engine/skin_data.h"
+#include "engine/skin_popup_menu.h"
+#include "engine/win_skin_form.h"
+#include "toolkit/screen.h"
+#include "toolkit/form.h"
 
 #include <algorithm>
 #include <memory>
@@ -20,11 +24,6 @@ struct TManagerExit {
 // passes the message on.
 bool HookInert = false;
 
-TWindowSkinner& NoSkinner() {
-    static TWindowSkinner none;
-    return none;
-}
-
 } // namespace
 
 TSkinManage* SkinManager() {
@@ -43,12 +42,14 @@ void FreeSkinManager() {
     delete std::exchange(TheManager, nullptr);
 }
 
-TSkinManage::TSkinManage(bool) : skinner_(&NoSkinner()) {}
+TSkinManage::TSkinManage(bool) {}
 
 TSkinManage::~TSkinManage() {
     ActivityState = ActivityClosing;
     SkinningOn = false;
     StopTimer();
+    if (!skinForms_.empty()) Shutdown();
+    popupMenus_.clear();
     hook_.Reset();
     HookInert = true;
 }
@@ -77,10 +78,6 @@ void TSkinManage::UnregisterSkinData(TSkinData* skinData) {
                                  [](TSkinData* sd) { return sd->SkinFormtype() == sfMainform; });
         mainSkinData_ = next == skinDataList_.end() ? nullptr : *next;
     }
-}
-
-void TSkinManage::SetWindowSkinner(TWindowSkinner* skinner) {
-    skinner_ = skinner ? skinner : &NoSkinner();
 }
 
 void TSkinManage::Schedule(int action, UINT milliseconds) {
@@ -120,8 +117,12 @@ void TSkinManage::TimerTick() {
     TSkinData* sd = pendingSkinData_;
     if (!sd) return;
     const int action = std::exchange(pendingAction_, ActionNone);
-    CarryOut(action, *sd);
-    if (action == ActionReskinWindow) return;
+    if (sd->SkinFormtype() == sfOnlyThisForm) {
+        CarryOutForOneForm(action, *sd);
+    } else {
+        CarryOut(action, *sd);
+        if (action == ActionReskinWindow) return;
+    }
     pendingSkinData_ = nullptr;
     sd->FireSkinChanged();
 }
@@ -132,24 +133,75 @@ void TSkinManage::CarryOut(int action, TSkinData& sd) {
         SkinningOn = true;
         HideWhileSkinning = false;
         SkinAllMode = true;
-        skinner_->Purge();
-        skinner_->SkinAll(sd);
+        Purge();
+        for (int i = Screen().FormCount() - 1; i >= 0; --i)
+            if (i < Screen().FormCount()) SkinForm(Screen().Forms(i));
         SkinAllMode = false;
         break;
     case ActionUnskinAll:
         SkinningOn = false;
-        skinner_->Purge();
-        skinner_->UnskinAll(sd);
+        Purge();
+        while (!skinForms_.empty())
+            UnskinAndFree(skinForms_.front());
         break;
-    case ActionReapply:
-        skinner_->Purge();
-        skinner_->Reapply(sd);
+    case ActionReapply: {
+        Purge();
+        // A copy: applying a skin runs window code that may add or drop entries.
+        const std::vector<TWinSkinForm*> forms = skinForms_;
+        for (TWinSkinForm* f : forms)
+            if (FindSkinForm(f->Handle) == f && f->SkinData == &sd) f->ReloadFrameMetrics();
+        for (TWinSkinForm* f : forms)
+            if (FindSkinForm(f->Handle) == f && f->SkinData == &sd) f->ApplySkinChange();
         break;
+    }
     case ActionPurge:
-        skinner_->Purge();
+        FreeDestroyed();
         break;
     case ActionReskinWindow:
-        skinner_->ReskinWindow(ReskinTarget);
+        if (TWinSkinForm* f = FindSkinForm(ReskinTarget)) {
+            f->Detach();
+            f->SkinState = ssDestroyed;
+            Purge();
+        }
+        SkinWindow(ReskinTarget);
+        break;
+    }
+}
+
+void TSkinManage::CarryOutForOneForm(int action, TSkinData& sd) {
+    TForm* owner = dynamic_cast<TForm*>(sd.Owner());
+    switch (action) {
+    case ActionSkinAll:
+        SkinningOn = true;
+        SkinAllMode = true;
+        for (int i = Screen().FormCount() - 1; i >= 0; --i)
+            if (Screen().Forms(i) == owner) {
+                SkinForm(owner);
+                break;
+            }
+        SkinAllMode = false;
+        break;
+    case ActionUnskinAll: {
+        SkinningOn = false;
+        Purge();
+        auto it = std::find_if(skinForms_.rbegin(), skinForms_.rend(),
+                               [&](TWinSkinForm* f) { return f->SkinData == &sd; });
+        if (it != skinForms_.rend()) UnskinAndFree(*it);
+        break;
+    }
+    case ActionReapply: {
+        Purge();
+        auto it = std::find_if(skinForms_.begin(), skinForms_.end(),
+                               [&](TWinSkinForm* f) { return f->SkinData == &sd; });
+        if (it != skinForms_.end()) {
+            TWinSkinForm* f = *it;
+            f->ReloadFrameMetrics();
+            if (FindSkinForm(f->Handle) == f) f->ApplySkinChange();
+        }
+        break;
+    }
+    case ActionPurge:
+        FreeDestroyed();
         break;
     }
 }
@@ -170,10 +222,19 @@ void TSkinManage::OnHook(int code, WPARAM wParam, LPARAM lParam) {
     HWND window = reinterpret_cast<HWND>(wParam);
     if (code == HCBT_ACTIVATE) {
         if (ActivityState == ActivityIdle) ActivityState = ActivityStarted;
-        if (SkinningOn) skinner_->WindowActivated(window);
+        SkinWindow(window);
     } else if (code == HCBT_CREATEWND) {
         const auto* create = reinterpret_cast<const CBT_CREATEWNDW*>(lParam);
-        if (SkinningOn && create && create->lpcs && (create->lpcs->dwExStyle & WS_EX_MDICHILD))
-            skinner_->WindowActivated(window);
+        if (!create || !create->lpcs) return;
+        const CREATESTRUCTW& cs = *create->lpcs;
+        wchar_t cls[64] = L"";
+        GetClassNameW(window, cls, 64);
+        if (lstrcmpiW(cls, L"ScrollBar") == 0 && (cs.style & SBS_SIZEGRIP)) {
+            if (TWinSkinForm* parent = FindSkinForm(cs.hwndParent)) parent->SkinSizeGrip(window);
+        }
+        if (!(cs.style & WS_CHILD) && lstrcmpW(cls, L"#32768") == 0) SkinMenuWindow(window);
+        if (cs.dwExStyle & WS_EX_MDICHILD) SkinWindow(window);
+    } else if (code == HCBT_DESTROYWND) {
+        ReleaseMenuWindow(window);
     }
 }

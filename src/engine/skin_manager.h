@@ -8,7 +8,7 @@
 #include "toolkit/gdi_objects.h"
 
 #include <memory>
-
+#include <string>
 #include <vector>
 
 class TSkinData;
@@ -24,23 +24,11 @@ enum TSkinAction {
     ActionReskinWindow = 7,
 };
 
-
 enum TActivityState { ActivityIdle = 0, ActivityStarted = 1, ActivityClosing = 4 };
 
-// Where the skinning of windows plugs in. The manager decides when and for
-// which component; a window painter does the work. Until one is installed
-// every call is a no-op.
-class TWindowSkinner {
-public:
-    virtual ~TWindowSkinner() = default;
-    virtual void SkinAll(TSkinData& skinData) {}
-    virtual void UnskinAll(TSkinData& skinData) {}
-    virtual void Reapply(TSkinData& skinData) {}
-    virtual void Purge() {}
-    virtual void ReskinWindow(HWND window) {}
-    // A window of this thread was activated (or an MDI child created).
-    virtual void WindowActivated(HWND window) {}
-};
+class TWinSkinForm;
+class TWinSkinPopMenu;
+class TForm;
 
 class TSkinManage {
 public:
@@ -80,9 +68,30 @@ public:
     HWND ReskinTarget = nullptr;
     const int ManagerId = 0;
 
-    // The window painter; the manager does not own it. nullptr restores the
-    // no-op one.
-    void SetWindowSkinner(TWindowSkinner* skinner);
+    HWND MDIClient = nullptr;
+    TForm* MDIFrame = nullptr;
+
+    // --- the windows (skin_manager_windows.cpp) ---
+    bool SkinWindow(HWND window);
+    bool SkinForm(TForm* form);
+    bool ShouldSkin(HWND window, const std::wstring& className);
+    TSkinData* ChooseSkinData(HWND window) const;
+    TWinSkinForm* FindSkinForm(HWND window) const;
+    // Drops the entry without freeing it (the object's destructor calls this).
+    void RemoveSkinForm(TWinSkinForm* form);
+    void ReloadFramesOf(TSkinData* skinData);
+    void Purge();
+    void FreeDestroyed();
+    void Shutdown();
+    void SetMDIChildMaximized(bool value);
+    const std::vector<TWinSkinForm*>& SkinForms() const { return skinForms_; }
+
+    // --- popup-menu windows (skin_manager_menus.cpp) ---
+    void SkinMenuWindow(HWND window);
+    bool ReleaseMenuWindow(HWND window);
+    bool IsMenuWindow(HWND window) const;
+    void ClaimMenuHandle(HMENU menu);
+    HBITMAP MenuBackgroundFor(HMENU menu) const;
 
 private:
     static LRESULT CALLBACK CbtHookProc(int code, WPARAM wParam, LPARAM lParam);
@@ -91,6 +100,11 @@ private:
     void StopTimer();
     void OnHook(int code, WPARAM wParam, LPARAM lParam);
     void CarryOut(int action, TSkinData& skinData);
+    void CarryOutForOneForm(int action, TSkinData& skinData);
+    // Detaches, repaints and frees (or defers freeing while in dispatch).
+    void UnskinAndFree(TWinSkinForm* form);
+    // Frees now, or once the window's current message is done.
+    void Release(TWinSkinForm* form);
 
     THookHandle hook_;
     UINT_PTR timerId_ = 0;
@@ -99,7 +113,10 @@ private:
     TSkinData* pendingSkinData_ = nullptr;
     TSkinData* mainSkinData_ = nullptr;
     std::vector<TSkinData*> skinDataList_;
-    TWindowSkinner* skinner_;
+    // Not owned by the list: a toolkit form owns its object; the list only
+    // frees the objects of raw windows and those it removes itself.
+    std::vector<TWinSkinForm*> skinForms_;
+    std::vector<std::unique_ptr<TWinSkinPopMenu>> popupMenus_;
 };
 
 // The program's one manager, or nullptr before the first skin component

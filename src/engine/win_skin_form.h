@@ -85,6 +85,8 @@ public:
     // True while a message of the window is being handled by this object;
     // the object must not be freed then.
     bool InDispatch() const { return DispatchDepth > 0; }
+    // A size grip created on this window; the control skins take it over.
+    void SkinSizeGrip(HWND grip) {}
 
     // --- the window procedure (win_skin_form_dispatch.cpp) ---
     // Passes the message to the next procedure; m.Result gets its answer.
@@ -173,6 +175,8 @@ public:
     RECT WindowRect{};
     RECT CaptionTextRect{};
     RECT StdFrameSize{};
+    // Where the client area sat inside the standard frame (before skinning).
+    POINT StdClientOffset{};
     int MenuHeight = 0;
     int ButtonCount = 0;
     bool MenuTracking = false;
@@ -212,6 +216,14 @@ public:
     int ManagerId = 0;
     std::wstring ManagerClassName;
     int DispatchDepth = 0;
+    // Set when the manager let go of the object while a message of its window
+    // was being handled; the handler frees it on the way out.
+    bool FreePending = false;
+    // False once the object is gone: a handler still on the stack (the owner
+    // form freed inside one of its own messages) then touches nothing more.
+    std::shared_ptr<bool> Alive = std::make_shared<bool>(true);
+    // The skin's ButtonFace as a brush, for the backgrounds of raw windows.
+    TBrushHandle BackgroundBrush;
     // Keeps the painters' shared scratch bitmap alive while this object lives.
     TScratchBitmapUse ScratchUse;
 
@@ -219,8 +231,15 @@ private:
     static LRESULT WindowHandler(void* object, HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
     static LRESULT MDIClientHandler(void* object, HWND window, UINT msg, WPARAM wParam,
                                     LPARAM lParam);
-    // Which subclass Default() passes a message to.
-    TWindowSubclass* current_ = nullptr;
+    // The window whose message Default() passes on (the MDI client's or ours).
+    HWND current_ = nullptr;
+    void Unsubclass();
+    void RestoreStandardFrame();
+    void StageTwo(TMessage& m);
+    void StageThree(TMessage& m);
+    void HandleFormMessage(TMessage& m);
+    // Messages answered by the engine itself; true if handled.
+    bool AnswerEngineMessage(TMessage& m);
 
     // The composed image of one border part, reused while the part's size,
     // frame and record stay the same; cleared on every skin change.

@@ -1,13 +1,415 @@
+#include "engine/skin_data.h"
+#include "engine/skin_manager.h"
 #include "engine/win_skin_form.h"
+#include "toolkit/form.h"
 
-// Placeholder bodies; the window procedure is being built.
+#include <commctrl.h>
+
+#include <memory>
+#include <utility>
+
+namespace {
+
+// Counts a message as being handled by the object for as long as it runs,
+// so that nobody frees the object under it.
+class TDispatchScope {
+public:
+    explicit TDispatchScope(TWinSkinForm& form) : form_(form), alive_(form.Alive) {
+        ++form_.DispatchDepth;
+    }
+    ~TDispatchScope() {
+        if (*alive_) --form_.DispatchDepth;
+    }
+    TDispatchScope(const TDispatchScope&) = delete;
+    TDispatchScope& operator=(const TDispatchScope&) = delete;
+    bool Alive() const { return *alive_; }
+    // The manager let go of the object during the message, and no other
+    // message of it is still running: free it now.
+    void FreeIfReleased() {
+        if (*alive_ && form_.DispatchDepth == 1 && form_.FreePending) {
+            *alive_ = false;
+            --form_.DispatchDepth;
+            delete &form_;
+        }
+    }
+
+private:
+    TWinSkinForm& form_;
+    std::shared_ptr<bool> alive_;
+};
+
+// The undocumented message with which themed windows draw their caption.
+constexpr UINT WM_THEMED_CAPTION = 0x00AE;
+
+bool IsSysMenuCommand(WORD id) {
+    switch (id & 0xFFF0) {
+    case SC_SIZE:
+    case SC_MOVE:
+    case SC_MINIMIZE:
+    case SC_MAXIMIZE:
+    case SC_NEXTWINDOW:
+    case SC_PREVWINDOW:
+    case SC_CLOSE:
+    case SC_RESTORE:
+        return (id & 0x000F) == 0;
+    default:
+        return false;
+    }
+}
+
+TWindowState StateOfPlacement(HWND window) {
+    WINDOWPLACEMENT p{};
+    p.length = sizeof(p);
+    GetWindowPlacement(window, &p);
+    if (p.showCmd == SW_SHOWMINIMIZED || p.showCmd == SW_MINIMIZE ||
+        p.showCmd == SW_SHOWMINNOACTIVE)
+        return wsMinimized;
+    return p.showCmd == SW_SHOWMAXIMIZED ? wsMaximized : wsNormal;
+}
+
+} // namespace
+
 void TWinSkinForm::Default(TMessage& m) {
-    // Outside our subclass (not attached) the platform's default stands in.
-    m.Result = current_ ? current_->CallNext(m.Msg, m.WParam, m.LParam)
+    // Inside our subclass handler the next procedure of the window's chain
+    // answers (DefSubclassProc stays valid even when ours was removed during
+    // this very message); outside, the platform's default stands in.
+    m.Result = current_ ? DefSubclassProc(current_, m.Msg, m.WParam, m.LParam)
                         : DefWindowProcW(Handle, m.Msg, m.WParam, m.LParam);
 }
-void TWinSkinForm::SkinFormWndProc(TMessage&) {}
-void TWinSkinForm::FormWindowProc(TMessage&) {}
-void TWinSkinForm::MDIClientWndProc(TMessage&) {}
-LRESULT TWinSkinForm::WindowHandler(void*, HWND, UINT, WPARAM, LPARAM) { return 0; }
-LRESULT TWinSkinForm::MDIClientHandler(void*, HWND, UINT, WPARAM, LPARAM) { return 0; }
+
+LRESULT TWinSkinForm::WindowHandler(void* object, HWND window, UINT msg, WPARAM wParam,
+                                    LPARAM lParam) {
+    auto* self = static_cast<TWinSkinForm*>(object);
+    TMessage m{msg, wParam, lParam, 0};
+    TDispatchScope scope(*self);
+    HWND outer = std::exchange(self->current_, window);
+    try {
+        self->SkinFormWndProc(m);
+    } catch (...) {
+        // Nothing crosses the window procedure: the platform answers.
+        m.Result = DefSubclassProc(window, msg, wParam, lParam);
+    }
+    if (!scope.Alive()) return m.Result;
+    self->current_ = outer;
+    scope.FreeIfReleased();
+    return m.Result;
+}
+
+LRESULT TWinSkinForm::MDIClientHandler(void* object, HWND window, UINT msg, WPARAM wParam,
+                                       LPARAM lParam) {
+    auto* self = static_cast<TWinSkinForm*>(object);
+    TMessage m{msg, wParam, lParam, 0};
+    TDispatchScope scope(*self);
+    HWND outer = std::exchange(self->current_, window);
+    try {
+        self->MDIClientWndProc(m);
+    } catch (...) {
+        m.Result = DefSubclassProc(window, msg, wParam, lParam);
+    }
+    if (!scope.Alive()) return m.Result;
+    self->current_ = outer;
+    scope.FreeIfReleased();
+    return m.Result;
+}
+
+bool TWinSkinForm::AnswerEngineMessage(TMessage& m) {
+    switch (m.Msg) {
+    case SKINMSG_QUERY:
+        m.Result = 1;
+        PostMessageW(Handle, SKINMSG_SKINNED, 0, kSkinMagic);
+        return true;
+    case SKINMSG_PING:
+        m.Result = m.LParam == kSkinMagic ? kSkinMagic : 1;
+        return true;
+    case SKINMSG_PAINTNC:
+        if (m.LParam != kSkinMagic) return false;
+        if (m.WParam) PaintFrame(reinterpret_cast<HDC>(m.WParam));
+        m.Result = kSkinMagic;
+        return true;
+    case SKINMSG_SKINNED:
+        m.Result = 0;
+        return true;
+    default:
+        return false;
+    }
+}
+
+void TWinSkinForm::SkinFormWndProc(TMessage& m) {
+    const bool raw = Form == nullptr;
+    switch (m.Msg) {
+    case WM_NCPAINT:
+        if (SkinState == ssAttached) {
+            m.Result = 0; // no standard frame flashes before skinning starts
+            return;
+        }
+        break;
+    case WM_CTLCOLORBTN:
+        Default(m);
+        if (raw) SetBkMode(reinterpret_cast<HDC>(m.WParam), TRANSPARENT);
+        return;
+    case WM_CTLCOLORSTATIC:
+        Default(m);
+        if (raw && BackgroundBrush) {
+            SetBkMode(reinterpret_cast<HDC>(m.WParam), TRANSPARENT);
+            m.Result = reinterpret_cast<LRESULT>(BackgroundBrush.Get());
+        }
+        return;
+    case WM_NCACTIVATE:
+        if (SkinState == ssAttached && FormKind != fkMDIChild) {
+            // Nothing painted before skinning starts, but the change of
+            // activation is allowed: answering FALSE would keep the window
+            // from being deactivated.
+            m.Result = TRUE;
+            return;
+        }
+        break;
+    case WM_ERASEBKGND:
+        if (raw && BackgroundBrush) {
+            RECT r{};
+            GetClientRect(Handle, &r);
+            FillRect(reinterpret_cast<HDC>(m.WParam), &r, BackgroundBrush.Get());
+            m.Result = 1;
+        } else {
+            Default(m);
+        }
+        return;
+    case WM_NCDESTROY:
+        SkinState = ssDetaching;
+        DetachOnDestroy();
+        Default(m);
+        SkinState = ssDestroyed;
+        return;
+    case WM_THEMED_CAPTION:
+        m.Result = 0;
+        return;
+    case WM_INITMENUPOPUP:
+        if (TSkinManage* manager = SkinManager())
+            manager->NextMenuKind = reinterpret_cast<HMENU>(m.WParam) == SystemMenuHandle ? 2 : 1;
+        Default(m);
+        return;
+    case WM_TIMER:
+        if (m.WParam == kHoverTimerId) {
+            HoverTick();
+            m.Result = 0;
+            return;
+        }
+        break;
+    case SKINMSG_START:
+        Start();
+        return;
+    case SKINMSG_RESKINSCROLL:
+        // The scrollbar skins arrive with the control skins.
+        return;
+    default:
+        if (AnswerEngineMessage(m)) return;
+        break;
+    }
+    if (!SkinFrame) {
+        Default(m);
+        return;
+    }
+    StageTwo(m);
+}
+
+void TWinSkinForm::StageTwo(TMessage& m) {
+    if (ChildWindow && FormKind != fkMDIChild) {
+        Default(m);
+        return;
+    }
+    switch (m.Msg) {
+    case WM_COMMAND:
+        if (HIWORD(m.WParam) == 0 && IsSysMenuCommand(LOWORD(m.WParam))) {
+            PostMessageW(Handle, WM_SYSCOMMAND, LOWORD(m.WParam), 0);
+            return;
+        }
+        Default(m);
+        return;
+    case WM_WINDOWPOSCHANGED:
+        WindowState = StateOfPlacement(Handle);
+        Default(m);
+        return;
+    case WM_SIZE: {
+        Default(m);
+        WindowState = m.WParam == SIZE_MINIMIZED   ? wsMinimized
+                      : m.WParam == SIZE_MAXIMIZED ? wsMaximized
+                                                   : wsNormal;
+        TSkinManage* manager = SkinManager();
+        const bool mdiSkip = FormKind == fkMDIChild &&
+                             ((manager && manager->MDIChildMaximized) || WindowState != wsNormal);
+        if (WindowState != wsMinimized && !mdiSkip &&
+            (SkinState == ssSkinned || SkinState == ssReapplying))
+            UpdateRegion();
+        return;
+    }
+    case WM_ACTIVATE:
+        Active = LOBYTE(m.WParam) != 0;
+        break;
+    case WM_NCACTIVATE:
+        Active = LOBYTE(m.WParam) != 0;
+        break;
+    case WM_GETMINMAXINFO:
+        Default(m);
+        WindowState = StateOfPlacement(Handle);
+        return;
+    case WM_SETICON:
+        Default(m);
+        BuildIconBitmap();
+        return;
+    case WM_SYSCOMMAND:
+        HandleSysCommand(m);
+        return;
+    case SKINMSG_MENUAT:
+        HandleMenuAt(m);
+        return;
+    case CM_MENUCHANGED:
+        // The menu bar skin takes the new menu over once it exists; until
+        // then the window keeps its own menu.
+        Default(m);
+        return;
+    default:
+        break;
+    }
+    StageThree(m);
+}
+
+void TWinSkinForm::StageThree(TMessage& m) {
+    TSkinManage* manager = SkinManager();
+    const bool maximizedChild = FormKind == fkMDIChild && WindowState == wsMaximized;
+    if (SkinState == ssAttached || maximizedChild) {
+        Default(m);
+        return;
+    }
+    switch (m.Msg) {
+    case WM_NCACTIVATE:
+        Active = m.WParam != 0;
+        SetHoverTimer(Active);
+        if (FormKind == fkMDIFrame && MDIClientHandle)
+            SendMessageW(MDIClientHandle, WM_NCACTIVATE, m.WParam, 0);
+        if (FormKind == fkMDIChild) Default(m);
+        if (!maximizedChild) PaintFrame(nullptr);
+        m.Result = 1;
+        return;
+    case WM_NCCALCSIZE:
+        HandleNCCalcSize(m);
+        return;
+    case WM_NCHITTEST:
+        HandleNCHitTest(m);
+        return;
+    case WM_NCPAINT:
+        HandleNCPaint(m);
+        return;
+    case WM_NCMOUSEMOVE:
+        HandleNCMouseMove(m);
+        return;
+    case WM_NCLBUTTONDOWN:
+        HandleNCLButtonDown(m);
+        return;
+    case WM_NCLBUTTONUP:
+        HandleNCLButtonUp(m);
+        return;
+    case WM_NCLBUTTONDBLCLK:
+        HandleNCLButtonDblClk(m);
+        return;
+    case WM_NCRBUTTONDOWN:
+        HandleNCRButtonDown(m);
+        return;
+    case SKINMSG_PAINTFRAME:
+        PaintFrame(nullptr);
+        m.Result = 0;
+        return;
+    default:
+        (void)manager;
+        Default(m);
+        return;
+    }
+}
+
+void TWinSkinForm::FormWindowProc(TMessage& m) {
+    // Messages may reach the toolkit form without passing the window (a
+    // Perform), so they count as dispatch here as well.
+    TDispatchScope scope(*this);
+    HandleFormMessage(m);
+    scope.FreeIfReleased();
+}
+
+void TWinSkinForm::HandleFormMessage(TMessage& m) {
+    switch (m.Msg) {
+    case WM_SETTEXT: {
+        SavedWindowProc(m);
+        if (!IsWindowVisible(Handle)) return;
+        TSkinManage* manager = SkinManager();
+        if (WindowState == wsMaximized && FormKind == fkMDIChild) {
+            if (manager && manager->MDIClient)
+                PostMessageW(manager->MDIClient, SKINMSG_REDRAW, 0, 0);
+        } else if (WindowState == wsMinimized) {
+            PaintFrame(nullptr);
+        } else {
+            RefreshFrame();
+        }
+        return;
+    }
+    case SKINMSG_SKINCHANGED:
+        ApplySkinChange();
+        return;
+    case CM_DIALOGCHAR:
+        HandleDialogChar(m);
+        return;
+    case SKINMSG_PAINTNC:
+    case SKINMSG_PING:
+        if (AnswerEngineMessage(m)) return;
+        break;
+    default:
+        break;
+    }
+    if (SavedWindowProc)
+        SavedWindowProc(m);
+    else
+        Default(m);
+}
+
+void TWinSkinForm::MDIClientWndProc(TMessage& m) {
+    TSkinManage* manager = SkinManager();
+    switch (m.Msg) {
+    case WM_NCDESTROY:
+        Default(m);
+        MDIClientThunk.reset();
+        return;
+    case WM_NCCALCSIZE:
+        if (SkinFrame && !(SkinData && InSet(SkinData->Options(), xoMDIScrollbar))) {
+            const auto style = GetWindowLongPtrW(current_, GWL_STYLE);
+            SetWindowLongPtrW(current_, GWL_STYLE, style & ~(WS_VSCROLL | WS_HSCROLL));
+        }
+        Default(m);
+        return;
+    case WM_MDICREATE:
+        if (SkinData) SkinData->SetMenuUpdate(false);
+        Default(m);
+        return;
+    case WM_MDIDESTROY: {
+        Default(m);
+        if (SkinFrame && manager) {
+            BOOL maximized = FALSE;
+            HWND active = reinterpret_cast<HWND>(
+                SendMessageW(current_, WM_MDIGETACTIVE, 0, reinterpret_cast<LPARAM>(&maximized)));
+            manager->SetMDIChildMaximized(active && maximized);
+            if (!active && SkinData) SkinData->SetMenuUpdate(MenuUpdate);
+        }
+        return;
+    }
+    case WM_MDITILE:
+    case WM_MDICASCADE:
+        if (SkinFrame && manager && manager->MDIChildMaximized)
+            manager->SetMDIChildMaximized(false);
+        Default(m);
+        return;
+    case WM_MDISETMENU:
+        Default(m);
+        return;
+    case SKINMSG_REDRAW:
+        RedrawWindow(current_, nullptr, nullptr, 0x585);
+        return;
+    default:
+        Default(m);
+        return;
+    }
+}

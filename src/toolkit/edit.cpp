@@ -34,7 +34,7 @@ void TEdit::CreateParams(TCreateParams& p) {
     p.Style |= ES_AUTOHSCROLL | WS_TABSTOP;
     p.Style &= ~WS_CLIPCHILDREN;
     // A flat bevel is one plain line; otherwise the sunken client edge.
-    if (bevelKind_ == bkFlat)
+    if (bevelKind_ == static_cast<int>(TBevelKind::bkFlat))
         p.Style |= WS_BORDER;
     else if (borderStyle_ == bsSingleBorder)
         p.ExStyle |= WS_EX_CLIENTEDGE;

@@ -3,7 +3,8 @@
 #include "toolkit/win_control.h"
 
 enum TBorderStyle { bsNoBorder, bsSingleBorder };
-enum TBevelKind { bkNone, bkTile, bkSoft, bkFlat };
+// Scoped: the skin engine has a border kind of the same short name.
+enum class TBevelKind { bkNone, bkTile, bkSoft, bkFlat };
 enum TBiDiMode { bdLeftToRight, bdRightToLeft, bdRightToLeftNoAlign, bdRightToLeftReadingOnly };
 
 class TEdit : public TWinControl {
@@ -30,7 +31,7 @@ protected:
 
 private:
     int borderStyle_ = bsSingleBorder;
-    int bevelKind_ = bkNone;
+    int bevelKind_ = static_cast<int>(TBevelKind::bkNone);
     bool autoSize_ = true;
     int biDiMode_ = bdLeftToRight;
 };

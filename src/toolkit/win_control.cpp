@@ -10,10 +10,8 @@
 
 namespace {
 
-// The one atom under which every toolkit window holds its control.
 ATOM ControlAtom() {
-    static const ATOM atom = GlobalAddAtomW(L"VelmoraControl");
-    return atom;
+    return TWinControl::ControlAtom();
 }
 
 bool IsMouseMessage(UINT msg) {
@@ -70,6 +68,22 @@ TWinControl::~TWinControl() {
     for (TControl* c : controls_)
         c->parent_ = nullptr;
     controls_.clear();
+}
+
+const std::wstring& TWinControl::ControlAtomName() {
+    static const std::wstring name = [] {
+        wchar_t text[40];
+        wsprintfW(text, L"ControlOfs%.8X%.8X",
+                  static_cast<unsigned>(reinterpret_cast<UINT_PTR>(GetModuleHandleW(nullptr))),
+                  static_cast<unsigned>(GetCurrentThreadId()));
+        return std::wstring(text);
+    }();
+    return name;
+}
+
+ATOM TWinControl::ControlAtom() {
+    static const ATOM atom = GlobalAddAtomW(ControlAtomName().c_str());
+    return atom;
 }
 
 TWinControl* TWinControl::FindControl(HWND wnd) {

@@ -52,6 +52,11 @@ public:
 
     // The control stored on a window, or nullptr.
     static TWinControl* FindControl(HWND wnd);
+    // "ControlOfs" + module instance + thread id (8 upper-case hex digits
+    // each): the property under which every toolkit window holds its
+    // control, so that the skin engine finds it from a bare handle.
+    static const std::wstring& ControlAtomName();
+    static ATOM ControlAtom();
 
 protected:
     virtual void CreateParams(TCreateParams& params);

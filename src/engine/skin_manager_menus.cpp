@@ -1,0 +1,54 @@
+// The manager's bookkeeping of popup-menu windows.
+#include "engine/skin_data.h"
+#include "engine/skin_manager.h"
+#include "engine/skin_popup_menu.h"
+
+#include <algorithm>
+
+void TSkinManage::SkinMenuWindow(HWND w) {
+    if (!SkinningOn || IsMenuWindow(w)) return;
+    if (SendMessageW(w, SKINMSG_QUERY, 0, 0) == 1) return;
+    TSkinData* sd = ChooseSkinData(w);
+    if (!sd || sd->SkinNotLoaded()) return;
+    const int controls = sd->SkinControls();
+    const bool wanted = NextMenuKind == 0 ? InSet(controls, xcPopupMenu)
+                        : NextMenuKind == 1
+                            ? InSet(controls, xcMainMenu) || InSet(controls, xcMenuItem)
+                        : NextMenuKind == 2 ? InSet(controls, xcSystemMenu)
+                                            : false;
+    if (!wanted) return;
+    auto popup = std::make_unique<TWinSkinPopMenu>();
+    popup->Attach(w, sd, nullptr);
+    popupMenus_.push_back(std::move(popup));
+}
+
+bool TSkinManage::ReleaseMenuWindow(HWND w) {
+    auto it = std::find_if(popupMenus_.begin(), popupMenus_.end(),
+                           [&](const auto& p) { return p->Handle == w; });
+    const bool found = it != popupMenus_.end();
+    if (found) {
+        (*it)->Detach();
+        popupMenus_.erase(it);
+    }
+    if (popupMenus_.empty()) NextMenuKind = 0;
+    return found;
+}
+
+bool TSkinManage::IsMenuWindow(HWND w) const {
+    return std::any_of(popupMenus_.begin(), popupMenus_.end(),
+                       [&](const auto& p) { return p->Handle == w; });
+}
+
+void TSkinManage::ClaimMenuHandle(HMENU menu) {
+    for (auto it = popupMenus_.rbegin(); it != popupMenus_.rend(); ++it)
+        if (!(*it)->MenuHandle) {
+            (*it)->MenuHandle = menu;
+            return;
+        }
+}
+
+HBITMAP TSkinManage::MenuBackgroundFor(HMENU menu) const {
+    for (const auto& p : popupMenus_)
+        if (p->MenuHandle == menu) return p->Background.Get();
+    return nullptr;
+}

@@ -1,0 +1,173 @@
+// Skin objects outlive every message that runs through them, and go away
+// with their windows without double frees or dangling list entries.
+#include "skin_form_fixture.h"
+
+#include "engine/skin_helpers.h"
+#include "toolkit/form.h"
+
+#include <commctrl.h>
+
+#include <memory>
+
+namespace {
+
+LRESULT CALLBACK CountingSubclass(HWND w, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR,
+                                  DWORD_PTR counter) {
+    ++*reinterpret_cast<int*>(counter);
+    return DefSubclassProc(w, msg, wp, lp);
+}
+
+} // namespace
+
+TEST_F(SkinFormTest, WindowDestroyedWhileSkinnedIsFreedOnTheNextPurge) {
+    SkinOn();
+    const int live = TWindowSubclass::LiveCount();
+    auto raw = std::make_unique<TRawWindow>();
+    ASSERT_TRUE(manager_->SkinWindow(raw->Handle()));
+    Pump();
+    EXPECT_TRUE(Skinned(raw->Handle()));
+    EXPECT_EQ(TWindowSubclass::LiveCount(), live + 1);
+    raw.reset();
+    EXPECT_EQ(TWindowSubclass::LiveCount(), live);
+    manager_->Purge();
+    EXPECT_EQ(manager_->SkinForms().size(), 1u);
+}
+
+TEST_F(SkinFormTest, DialogClosedDuringItsOwnSkinning) {
+    SkinOn();
+    auto raw = std::make_unique<TRawWindow>();
+    HWND w = raw->Handle();
+    data_->OnAfterSkinForm = [&](TObject*, HWND skinned, const std::wstring&) {
+        if (skinned == w) DestroyWindow(skinned);
+    };
+    ASSERT_TRUE(manager_->SkinWindow(w));
+    Pump(); // SKINMSG_START runs the event, which destroys the window
+    EXPECT_FALSE(IsWindow(w));
+    EXPECT_EQ(manager_->FindSkinForm(w), nullptr);
+    manager_->Purge();
+    EXPECT_EQ(manager_->SkinForms().size(), 1u);
+}
+
+TEST_F(SkinFormTest, SkinSwitchedOffAndOnInsideTheWindowsOwnModalLoop) {
+    SkinOn();
+    const TWindowLook before = TWindowLook::Of(main_);
+    TRawWindow raw;
+    const TWindowLook rawBefore = TWindowLook::Of(raw.Handle());
+    ASSERT_TRUE(manager_->SkinWindow(raw.Handle()));
+    Pump();
+    bool ran = false;
+    raw.OnMessage = [&](HWND, UINT msg) {
+        if (msg != WM_APP) return;
+        // The window's procedure is on the stack, as in a message box's
+        // modal loop when the manager's timer fires.
+        SkinOff();
+        EXPECT_FALSE(Skinned(raw.Handle()));
+        SkinOn();
+        manager_->SkinWindow(raw.Handle());
+        Pump();
+        EXPECT_TRUE(Skinned(raw.Handle()));
+        ran = true;
+    };
+    SendMessageW(raw.Handle(), WM_APP, 0, 0);
+    ASSERT_TRUE(ran);
+    raw.OnMessage = nullptr;
+    EXPECT_TRUE(Skinned(raw.Handle()));
+    SkinOff();
+    EXPECT_EQ(TWindowLook::Of(raw.Handle()), rawBefore);
+    (void)before;
+}
+
+TEST_F(SkinFormTest, AnotherSubclasserAfterOursSurvivesEitherRemovalOrder) {
+    for (bool theirsFirst : {false, true}) {
+        SCOPED_TRACE(theirsFirst ? "theirs removed first" : "ours removed first");
+        SkinOn();
+        ASSERT_TRUE(Skinned(main_));
+        int seen = 0;
+        ASSERT_TRUE(
+            SetWindowSubclass(main_, &CountingSubclass, 7, reinterpret_cast<DWORD_PTR>(&seen)));
+        if (theirsFirst) RemoveWindowSubclass(main_, &CountingSubclass, 7);
+        SkinOff();
+        if (!theirsFirst) {
+            seen = 0;
+            SendMessageW(main_, WM_NULL, 0, 0);
+            EXPECT_EQ(seen, 1); // still in the chain after ours left
+            RemoveWindowSubclass(main_, &CountingSubclass, 7);
+        }
+        EXPECT_EQ(TWindowLook::Of(main_), original_);
+    }
+}
+
+TEST_F(SkinFormTest, ToolkitFormFreedWhileSkinned) {
+    SkinOn();
+    auto other = std::make_unique<TForm>(nullptr);
+    other->SetBounds(100, 100, 300, 200);
+    other->AfterConstruction();
+    other->Show();
+    Pump(); // activation skins it
+    ASSERT_TRUE(Skinned(other->Handle()));
+    ASSERT_EQ(manager_->SkinForms().size(), 2u);
+    other.reset(); // owns its skin object, which leaves the manager's list
+    EXPECT_EQ(manager_->SkinForms().size(), 1u);
+    SkinOff();
+    EXPECT_TRUE(manager_->SkinForms().empty());
+}
+
+TEST_F(SkinFormTest, ActivationArrivingWhileASkinnedDialogIsDestroyed) {
+    SkinOn();
+    TRawWindow next;
+    auto dying = std::make_unique<TRawWindow>();
+    ASSERT_TRUE(manager_->SkinWindow(dying->Handle()));
+    Pump();
+    dying->OnMessage = [&](HWND, UINT msg) {
+        // Activation runs the hook, which skins and purges, while the
+        // skinned window is being destroyed.
+        if (msg == WM_DESTROY || msg == WM_NCDESTROY) SetActiveWindow(next.Handle());
+    };
+    dying.reset();
+    Pump();
+    EXPECT_TRUE(Skinned(next.Handle()));
+    manager_->Purge();
+    EXPECT_EQ(manager_->SkinForms().size(), 2u);
+}
+
+namespace {
+
+// Frees the form handed in `data` when the window gets WM_APP.
+LRESULT CALLBACK FreeingSubclass(HWND w, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR data) {
+    if (msg == WM_APP) {
+        reinterpret_cast<std::unique_ptr<TForm>*>(data)->reset();
+        return 7;
+    }
+    return DefSubclassProc(w, msg, wp, lp);
+}
+
+} // namespace
+
+TEST_F(SkinFormTest, ToolkitFormFreedInsideItsOwnMessage) {
+    SkinOn();
+    auto other = std::make_unique<TForm>(nullptr);
+    other->SetBounds(100, 100, 300, 200);
+    other->AfterConstruction();
+    HWND w = other->Handle();
+    // Installed before the engine's, so it runs after it, inside its handler.
+    ASSERT_TRUE(SetWindowSubclass(w, &FreeingSubclass, 9, reinterpret_cast<DWORD_PTR>(&other)));
+    other->Show();
+    Pump();
+    ASSERT_TRUE(Skinned(w));
+    EXPECT_EQ(SendMessageW(w, WM_APP, 0, 0), 7);
+    EXPECT_EQ(other, nullptr);
+    EXPECT_FALSE(IsWindow(w));
+    EXPECT_EQ(manager_->SkinForms().size(), 1u);
+    SkinOff();
+    SkinOn();
+    EXPECT_TRUE(Skinned(main_));
+}
+
+TEST_F(SkinFormTest, ControlOfFindsTheToolkitControlBehindAWindow) {
+    EXPECT_EQ(ControlOf(main_), form_.get());
+    EXPECT_EQ(ControlOf(nullptr), nullptr);
+    TRawWindow raw;
+    EXPECT_EQ(ControlOf(raw.Handle()), nullptr);
+    EXPECT_EQ(ControlAtomName().rfind(L"ControlOfs", 0), 0u);
+    EXPECT_EQ(ControlAtomName().size(), 10u + 16u);
+}

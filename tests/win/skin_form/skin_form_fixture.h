@@ -1,0 +1,130 @@
+#pragma once
+// The real main form with its skin components, shown on screen, and a
+// manager driven step by step (its timer's actions run on demand).
+#include "app/main_form.h"
+#include "engine/skin_data.h"
+#include "engine/skin_manager.h"
+#include "engine/skin_store_component.h"
+#include "engine/win_skin_form.h"
+#include "toolkit/form_reader.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+
+inline void Pump() {
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+}
+
+// What "switching the skin off" must give back exactly.
+struct TWindowLook {
+    LONG_PTR Proc = 0, Style = 0, ExStyle = 0;
+    HMENU Menu = nullptr;
+    int RegionKind = 0;
+    RECT Client{};
+    POINT ClientOrigin{};
+    static TWindowLook Of(HWND w) {
+        TWindowLook l;
+        l.Proc = GetWindowLongPtrW(w, GWLP_WNDPROC);
+        l.Style = GetWindowLongPtrW(w, GWL_STYLE);
+        l.ExStyle = GetWindowLongPtrW(w, GWL_EXSTYLE);
+        l.Menu = GetMenu(w);
+        HRGN probe = CreateRectRgn(0, 0, 0, 0);
+        l.RegionKind = GetWindowRgn(w, probe);
+        DeleteObject(probe);
+        GetClientRect(w, &l.Client);
+        ClientToScreen(w, &l.ClientOrigin);
+        return l;
+    }
+    bool operator==(const TWindowLook& o) const {
+        return Proc == o.Proc && Style == o.Style && ExStyle == o.ExStyle && Menu == o.Menu &&
+               RegionKind == o.RegionKind && EqualRect(&Client, &o.Client) &&
+               ClientOrigin.x == o.ClientOrigin.x && ClientOrigin.y == o.ClientOrigin.y;
+    }
+};
+
+inline std::ostream& operator<<(std::ostream& os, const TWindowLook& l) {
+    return os << "proc " << l.Proc << " style " << std::hex << l.Style << " ex " << l.ExStyle
+              << std::dec << " menu " << l.Menu << " rgn " << l.RegionKind << " client "
+              << l.Client.right << "x" << l.Client.bottom << " at " << l.ClientOrigin.x << ","
+              << l.ClientOrigin.y;
+}
+
+class SkinFormTest : public testing::Test {
+protected:
+    void SetUp() override {
+        form_ = std::make_unique<TFrmMain>(nullptr);
+        ReadComponentResource(*form_, L"TFRMMAIN");
+        data_ = form_->Find<TSkinData>(L"SkinData");
+        store_ = form_->Find<TSkinStore>(L"SkinStore");
+        manager_ = SkinManager();
+        ASSERT_NE(data_, nullptr);
+        ASSERT_NE(manager_, nullptr);
+        manager_->ActivityState = ActivityStarted;
+        // Shown unskinned first, so that its own look is known.
+        manager_->SkinningOn = false;
+        form_->AfterConstruction();
+        form_->Show();
+        Pump();
+        main_ = form_->Handle();
+        original_ = TWindowLook::Of(main_);
+    }
+    void TearDown() override {
+        if (form_) form_->BeforeDestruction();
+        form_.reset();
+        Pump();
+        FreeSkinManager();
+    }
+
+    // Runs what the manager's timer would run for the pending action.
+    void RunPending() {
+        manager_->TimerTick();
+        Pump();
+    }
+    void SkinOn() {
+        manager_->SetPendingSkinData(data_);
+        manager_->Schedule(ActionSkinAll, 250);
+        RunPending();
+    }
+    void SkinOff() {
+        manager_->SetPendingSkinData(data_);
+        manager_->Schedule(ActionUnskinAll, 250);
+        RunPending();
+    }
+    void SelectSkin(int index) {
+        data_->SelectStoredSkin(store_->Items(), index);
+        RunPending();
+    }
+    bool Skinned(HWND w) { return SendMessageW(w, SKINMSG_QUERY, 0, 0) == 1; }
+
+    std::unique_ptr<TFrmMain> form_;
+    TSkinData* data_ = nullptr;
+    TSkinStore* store_ = nullptr;
+    TSkinManage* manager_ = nullptr;
+    HWND main_ = nullptr;
+    TWindowLook original_;
+};
+
+// A raw top-level window of this module whose procedure runs a callback per
+// message, so that a test can act in the middle of the window's own work.
+class TRawWindow {
+public:
+    using TCallback = std::function<void(HWND, UINT)>;
+    explicit TRawWindow(const wchar_t* cls = L"VelmoraRawProbe", DWORD style = WS_OVERLAPPEDWINDOW,
+                        int width = 300, int height = 200, HINSTANCE instance = nullptr,
+                        HWND parent = nullptr);
+    ~TRawWindow();
+    TRawWindow(const TRawWindow&) = delete;
+    TRawWindow& operator=(const TRawWindow&) = delete;
+    HWND Handle() const { return handle_; }
+    TCallback OnMessage;
+
+private:
+    static LRESULT CALLBACK Proc(HWND w, UINT msg, WPARAM wp, LPARAM lp);
+    HWND handle_ = nullptr;
+};
