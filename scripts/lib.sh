@@ -14,34 +14,42 @@ export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
 
 log() { printf '%s\n' "$*" >&2; }
 
-# The private Wine prefix, made once, with Wine's own fonts in it.
+# The private Wine prefix, made once, then given its fonts once.
 prepare_prefix() {
   [ -f "$WINEPREFIX/.velmora-ready-2" ] || create_prefix
-  # Wine does not find Debian's fonts-wine by itself; without Marlett the
-  # system frame's caption buttons draw as the letters "0 1 r".
-  local fonts="$WINEPREFIX/drive_c/windows/Fonts"
-  [ -f "$fonts/marlett.ttf" ] || cp /usr/share/wine/fonts/*.ttf "$fonts/"
+  [ -f "$WINEPREFIX/.velmora-fonts-3" ] || configure_fonts
 }
 
-# Frame drawn inside the window like on Windows, and Chinese-capable fonts
-# behind the names the program asks for.
+# The frame drawn inside the window like on Windows.
 create_prefix() {
   log "Preparing Wine prefix $WINEPREFIX (once)"
   mkdir -p "$WINEPREFIX"
   DISPLAY= wineboot -i >/dev/null 2>&1 || true
+  import_registry '[HKEY_CURRENT_USER\\Software\\Wine\\X11 Driver]\r\n"Decorated"="N"\r\n'
+  touch "$WINEPREFIX/.velmora-ready-2"
+}
+
+# Chinese-capable fonts behind every face name the program and the system's
+# own windows ask for (Tahoma is the tooltips' face), and Wine's Marlett,
+# without which the system frame's caption buttons draw as "0 1 r". Wine does
+# not look into Debian's fonts-wine folder by itself.
+configure_fonts() {
+  local section='[HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows NT\\CurrentVersion\\FontSubstitutes]\r\n'
+  local face
+  for face in 宋体 新宋体 SimSun NSimSun 微软雅黑 "Microsoft YaHei" "MS Shell Dlg" "MS Shell Dlg 2" Tahoma; do
+    section+="\"$face\"=\"WenQuanYi Micro Hei\"\r\n"
+  done
+  import_registry "$section"
+  cp /usr/share/wine/fonts/marlett.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
+  touch "$WINEPREFIX/.velmora-fonts-3"
+}
+
+# Imports one block of registry text (printf escapes allowed) into the prefix.
+import_registry() {
   local reg="$WINEPREFIX/velmora-setup.reg"
-  {
-    printf 'Windows Registry Editor Version 5.00\r\n\r\n'
-    printf '[HKEY_CURRENT_USER\\Software\\Wine\\X11 Driver]\r\n"Decorated"="N"\r\n\r\n'
-    printf '[HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows NT\\CurrentVersion\\FontSubstitutes]\r\n'
-    for face in 宋体 新宋体 SimSun NSimSun 微软雅黑 "Microsoft YaHei" "MS Shell Dlg" "MS Shell Dlg 2"; do
-      printf '"%s"="WenQuanYi Micro Hei"\r\n' "$face"
-    done
-    printf '\r\n'
-  } | iconv -f UTF-8 -t UTF-16 > "$reg"
+  printf "Windows Registry Editor Version 5.00\r\n\r\n$1\r\n" | iconv -f UTF-8 -t UTF-16 > "$reg"
   DISPLAY= wine regedit /S "$reg" >/dev/null 2>&1
   wineserver -w
-  touch "$WINEPREFIX/.velmora-ready-2"
 }
 
 # Starts a private Xvfb unless DISPLAY is already usable; sets DISPLAY and

@@ -71,8 +71,6 @@ void TWinSkinForm::FitWindow(bool keepClient) {
         RefreshFrame();
         return;
     }
-    RECT window{};
-    GetWindowRect(Handle, &window);
     if (SystemDialog || SkinState == ssReapplying) GetClientRect(Handle, &ClientRect);
     int width = Width(ClientRect) + BorderLeft + BorderRight;
     int clientHeight = Height(ClientRect);
@@ -113,8 +111,21 @@ void TWinSkinForm::FitWindow(bool keepClient) {
             width = needed;
         }
     }
-    SetWindowPos(Handle, nullptr, window.left, window.top, width, height,
-                 SWP_FRAMECHANGED | SWP_NOACTIVATE | SWP_NOZORDER | SWP_NOMOVE);
+    // The client area stays where it is on the screen: the window grows or
+    // shrinks around it, so switching frames never moves the contents.
+    POINT topLeft = ClientOrigin();
+    topLeft.x -= BorderLeft;
+    topLeft.y -= BorderTop + MenuHeight;
+    if (FormKind == fkMDIChild || ChildWindow)
+        MapWindowPoints(nullptr, GetParent(Handle), &topLeft, 1);
+    SetWindowPos(Handle, nullptr, topLeft.x, topLeft.y, width, height,
+                 SWP_FRAMECHANGED | SWP_NOACTIVATE | SWP_NOZORDER);
+}
+
+POINT TWinSkinForm::ClientOrigin() const {
+    POINT origin{0, 0};
+    ClientToScreen(Handle, &origin);
+    return origin;
 }
 
 void TWinSkinForm::SetSysMenuStyle(bool remove) {

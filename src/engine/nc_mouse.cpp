@@ -216,7 +216,7 @@ void TWinSkinForm::ToggleMaximize() {
         return;
     }
     if (FormKind == fkMDIChild)
-        if (TSkinManage* manager = SkinManager()) manager->MDIChildMaximized = true;
+        if (TSkinManage* manager = SkinManager()) manager->SetMDIChildMaximized(true);
     WindowState = wsMaximized;
     PostMessageW(Handle, WM_SYSCOMMAND, SC_MAXIMIZE, 0);
     HotObject = nullptr;

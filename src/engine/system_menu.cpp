@@ -67,7 +67,7 @@ void TWinSkinForm::HandleSysCommand(TMessage& m) {
     case SC_RESTORE:
         WindowState = wsNormal;
         if (FormKind == fkMDIChild)
-            if (TSkinManage* manager = SkinManager()) manager->MDIChildMaximized = false;
+            if (TSkinManage* manager = SkinManager()) manager->SetMDIChildMaximized(false);
         break;
     default:
         break;

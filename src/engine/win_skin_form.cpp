@@ -176,10 +176,10 @@ void TWinSkinForm::Start() {
     RECT window{}, client{};
     GetWindowRect(Handle, &window);
     GetClientRect(Handle, &client);
+    ClientRect = client;
     StdFrameSize = RECT{0, 0, (window.right - window.left) - client.right,
                         (window.bottom - window.top) - client.bottom};
-    POINT origin{0, 0};
-    ClientToScreen(Handle, &origin);
+    const POINT origin = ClientOrigin();
     StdClientOffset = POINT{origin.x - window.left, origin.y - window.top};
     TSkinManage* manager = SkinManager();
     if (manager && manager->HideWhileSkinning) {
@@ -283,8 +283,7 @@ void TWinSkinForm::RestoreStandardFrame() {
     // keeps its size and screen position whatever the frame widths were.
     RECT client{};
     GetClientRect(Handle, &client);
-    POINT origin{0, 0};
-    ClientToScreen(Handle, &origin);
+    const POINT origin = ClientOrigin();
     POINT topLeft{origin.x - StdClientOffset.x, origin.y - StdClientOffset.y};
     if (FormKind == fkMDIChild) MapWindowPoints(nullptr, GetParent(Handle), &topLeft, 1);
     SetWindowPos(Handle, nullptr, topLeft.x, topLeft.y, client.right + StdFrameSize.right,

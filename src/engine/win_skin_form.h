@@ -99,6 +99,8 @@ public:
     void ReloadFrameMetrics();
     void HandleNCCalcSize(TMessage& m);
     void FitWindow(bool keepClient);
+    // The client area's top-left corner in screen coordinates.
+    POINT ClientOrigin() const;
     void SetSysMenuStyle(bool remove);
     // A frame-changed SetWindowPos: no move, size, z-order or activation.
     void RefreshFrame();

@@ -52,6 +52,12 @@ def wait_for_new_window(before, timeout=4.0):
     return None
 
 
+def is_iconic(window):
+    """True once Wine has told X that the window is minimized. (Without a
+    window manager on the test display the X window stays mapped.)"""
+    return "Iconic State" in run("xprop", "-id", window, "WM_HINTS")
+
+
 def colour_count(png, crop=None):
     args = ["convert", png]
     if crop:

