@@ -2,56 +2,20 @@
 // activation to the first complete skinned paint) and a full repaint, each
 // against the same window unskinned, in one run. Prints medians and ratios.
 #include "app/main_form.h"
+#include "bench_timing.h"
 #include "engine/skin_data.h"
 #include "engine/skin_manager.h"
 #include "toolkit/form_reader.h"
 
 #include <windows.h>
 
-#include <algorithm>
 #include <cstdio>
-#include <functional>
 #include <memory>
-#include <vector>
 
 namespace {
 
 constexpr UINT kFullRepaint =
     RDW_FRAME | RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN;
-
-void Pump() {
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&msg);
-        DispatchMessageW(&msg);
-    }
-}
-
-double Now() {
-    static const double frequency = [] {
-        LARGE_INTEGER f;
-        QueryPerformanceFrequency(&f);
-        return static_cast<double>(f.QuadPart);
-    }();
-    LARGE_INTEGER t;
-    QueryPerformanceCounter(&t);
-    return static_cast<double>(t.QuadPart) * 1000.0 / frequency;
-}
-
-// Median in milliseconds of `runs` timings of `measured`; `prepare` runs
-// untimed before each.
-double Median(int runs, const std::function<void()>& prepare,
-              const std::function<void()>& measured) {
-    std::vector<double> times;
-    for (int i = 0; i < runs; ++i) {
-        prepare();
-        const double start = Now();
-        measured();
-        times.push_back(Now() - start);
-    }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
-}
 
 struct TBench {
     std::unique_ptr<TFrmMain> form;

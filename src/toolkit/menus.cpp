@@ -8,9 +8,15 @@ namespace {
 const TEnumInfo kAutoFlags{{L"maAutomatic", L"maManual", L"maParent"}};
 
 UINT TrackWithApplicationWindow(HMENU menu, int x, int y) {
-    HWND owner = Application().Handle();
-    // A menu owned by a background window would not close on a click outside.
-    SetForegroundWindow(owner);
+    // The program's active window owns the menu, so it stays active (and
+    // keeps its active frame) while the menu is open. Only a program in the
+    // background brings its hidden window forward: a menu owned by a
+    // background window would not close on a click outside.
+    HWND owner = GetActiveWindow();
+    if (!owner) {
+        owner = Application().Handle();
+        SetForegroundWindow(owner);
+    }
     UINT id = static_cast<UINT>(
         TrackPopupMenuEx(menu, TPM_LEFTALIGN | TPM_RIGHTBUTTON | TPM_RETURNCMD | TPM_NONOTIFY, x, y,
                          owner, nullptr));

@@ -1,0 +1,16 @@
+#pragma once
+// What the Windows timing programs share: the message pump, a millisecond
+// clock and the median of repeated timings. Figures are compared within one
+// run, as ratios, because the machines are noisy.
+#include <windows.h>
+
+#include <functional>
+
+// Dispatches every message waiting in the queue.
+void Pump();
+// Milliseconds from the performance counter.
+double Now();
+// Median in milliseconds of `runs` timings of `measured`; `prepare` runs
+// untimed before each.
+double Median(int runs, const std::function<void()>& prepare,
+              const std::function<void()>& measured);
