@@ -233,6 +233,10 @@ private:
     static LRESULT WindowHandler(void* object, HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
     static LRESULT MDIClientHandler(void* object, HWND window, UINT msg, WPARAM wParam,
                                     LPARAM lParam);
+    // Runs one message through `handler` with the object kept alive for its
+    // duration (and freed afterwards if the manager let go of it meanwhile).
+    static LRESULT RunHandler(void* object, HWND window, TMessage& m,
+                              void (TWinSkinForm::*handler)(TMessage&));
     // The window whose message Default() passes on (the MDI client's or ours).
     HWND current_ = nullptr;
     void Unsubclass();

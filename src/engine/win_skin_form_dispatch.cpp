@@ -77,17 +77,16 @@ void TWinSkinForm::Default(TMessage& m) {
                         : DefWindowProcW(Handle, m.Msg, m.WParam, m.LParam);
 }
 
-LRESULT TWinSkinForm::WindowHandler(void* object, HWND window, UINT msg, WPARAM wParam,
-                                    LPARAM lParam) {
+LRESULT TWinSkinForm::RunHandler(void* object, HWND window, TMessage& m,
+                                 void (TWinSkinForm::*handler)(TMessage&)) {
     auto* self = static_cast<TWinSkinForm*>(object);
-    TMessage m{msg, wParam, lParam, 0};
     TDispatchScope scope(*self);
     HWND outer = std::exchange(self->current_, window);
     try {
-        self->SkinFormWndProc(m);
+        (self->*handler)(m);
     } catch (...) {
         // Nothing crosses the window procedure: the platform answers.
-        m.Result = DefSubclassProc(window, msg, wParam, lParam);
+        m.Result = DefSubclassProc(window, m.Msg, m.WParam, m.LParam);
     }
     if (!scope.Alive()) return m.Result;
     self->current_ = outer;
@@ -95,21 +94,16 @@ LRESULT TWinSkinForm::WindowHandler(void* object, HWND window, UINT msg, WPARAM 
     return m.Result;
 }
 
+LRESULT TWinSkinForm::WindowHandler(void* object, HWND window, UINT msg, WPARAM wParam,
+                                    LPARAM lParam) {
+    TMessage m{msg, wParam, lParam, 0};
+    return RunHandler(object, window, m, &TWinSkinForm::SkinFormWndProc);
+}
+
 LRESULT TWinSkinForm::MDIClientHandler(void* object, HWND window, UINT msg, WPARAM wParam,
                                        LPARAM lParam) {
-    auto* self = static_cast<TWinSkinForm*>(object);
     TMessage m{msg, wParam, lParam, 0};
-    TDispatchScope scope(*self);
-    HWND outer = std::exchange(self->current_, window);
-    try {
-        self->MDIClientWndProc(m);
-    } catch (...) {
-        m.Result = DefSubclassProc(window, msg, wParam, lParam);
-    }
-    if (!scope.Alive()) return m.Result;
-    self->current_ = outer;
-    scope.FreeIfReleased();
-    return m.Result;
+    return RunHandler(object, window, m, &TWinSkinForm::MDIClientWndProc);
 }
 
 bool TWinSkinForm::AnswerEngineMessage(TMessage& m) {

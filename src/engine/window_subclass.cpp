@@ -24,10 +24,6 @@ void TWindowSubclass::Remove() {
     RemoveWindowSubclass(window_, &Proc, reinterpret_cast<UINT_PTR>(this));
 }
 
-LRESULT TWindowSubclass::CallNext(UINT msg, WPARAM wParam, LPARAM lParam) const {
-    return DefSubclassProc(window_, msg, wParam, lParam);
-}
-
 int TWindowSubclass::LiveCount() {
     return Live;
 }

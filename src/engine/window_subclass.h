@@ -8,8 +8,7 @@
 
 class TWindowSubclass {
 public:
-    using THandler = LRESULT (*)(void* object, HWND window, UINT msg, WPARAM wParam,
-                                 LPARAM lParam);
+    using THandler = LRESULT (*)(void* object, HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
 
     // Subclasses `window`; Installed() tells whether the platform agreed.
     TWindowSubclass(HWND window, void* object, THandler handler);
@@ -19,8 +18,6 @@ public:
 
     bool Installed() const { return installed_; }
     HWND Window() const { return window_; }
-    // The next procedure of the chain; only valid inside the handler.
-    LRESULT CallNext(UINT msg, WPARAM wParam, LPARAM lParam) const;
     // Takes ours out of the chain now (also done by the destructor).
     void Remove();
 
@@ -28,8 +25,8 @@ public:
     static int LiveCount();
 
 private:
-    static LRESULT CALLBACK Proc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam,
-                                 UINT_PTR id, DWORD_PTR data);
+    static LRESULT CALLBACK Proc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                                 DWORD_PTR data);
 
     HWND window_;
     void* object_;
