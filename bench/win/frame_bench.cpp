@@ -1,12 +1,9 @@
 // Times the skinned frame against the platform's: a full frame repaint
 // (WM_NCPAINT) of the main window, and 100 live-resize steps of a sizeable
 // form, each skinned and unskinned in one run. Prints medians and ratios.
-#include "app/main_form.h"
+#include "bench_main_form.h"
 #include "bench_timing.h"
-#include "engine/skin_data.h"
-#include "engine/skin_manager.h"
 #include "toolkit/button.h"
-#include "toolkit/form_reader.h"
 
 #include <windows.h>
 
@@ -18,18 +15,10 @@ namespace {
 constexpr int kResizeSteps = 100;
 
 struct TFrameBench {
-    std::unique_ptr<TFrmMain> main;
+    TBenchMainForm main;
     std::unique_ptr<TForm> sizeable;
-    TSkinData* data = nullptr;
-    TSkinManage* manager = nullptr;
 
-    void Carry(int action) {
-        manager->SetPendingSkinData(data);
-        manager->Schedule(action, 250);
-        manager->TimerTick();
-        Pump();
-    }
-    void RepaintFrame() { SendMessageW(main->Handle(), WM_NCPAINT, 1, 0); }
+    void RepaintFrame() { SendMessageW(main.Window(), WM_NCPAINT, 1, 0); }
     // What a border drag does, step by step: a new size, then every paint
     // it causes, flushed before the next step.
     void LiveResize() {
@@ -61,18 +50,7 @@ void AddButtons(TForm& form) {
 
 int main() {
     TFrameBench b;
-    b.main = std::make_unique<TFrmMain>(nullptr);
-    ReadComponentResource(*b.main, L"TFRMMAIN");
-    b.data = b.main->Find<TSkinData>(L"SkinData");
-    b.manager = SkinManager();
-    if (!b.data || !b.manager) {
-        std::printf("no skin component\n");
-        return 1;
-    }
-    b.manager->ActivityState = ActivityStarted;
-    b.manager->SkinningOn = false;
-    b.main->AfterConstruction();
-    b.main->Show();
+    if (!b.main.Open()) return 1;
     b.sizeable = std::make_unique<TForm>(nullptr);
     b.sizeable->SetBorderStyle(bsSizeable);
     b.sizeable->SetBounds(60, 60, 420, 330);
@@ -82,14 +60,14 @@ int main() {
     Pump();
 
     constexpr int kRuns = 41;
-    b.Carry(ActionSkinAll);
-    const bool skinned = SendMessageW(b.main->Handle(), SKINMSG_QUERY, 0, 0) == 1 &&
+    b.main.Carry(ActionSkinAll);
+    const bool skinned = SendMessageW(b.main.Window(), SKINMSG_QUERY, 0, 0) == 1 &&
                          SendMessageW(b.sizeable->Handle(), SKINMSG_QUERY, 0, 0) == 1;
     const double frameSkinned = Median(
         kRuns * 5, [] {}, [&] { b.RepaintFrame(); });
     const double resizeSkinned = Median(
         kRuns, [] {}, [&] { b.LiveResize(); });
-    b.Carry(ActionUnskinAll);
+    b.main.Carry(ActionUnskinAll);
     const double framePlain = Median(
         kRuns * 5, [] {}, [&] { b.RepaintFrame(); });
     const double resizePlain = Median(
@@ -105,8 +83,6 @@ int main() {
                 resizeSkinned, ratio(resizeSkinned, resizePlain));
     b.sizeable->BeforeDestruction();
     b.sizeable.reset();
-    b.main->BeforeDestruction();
-    b.main.reset();
-    FreeSkinManager();
+    b.main.Close();
     return 0;
 }

@@ -5,38 +5,11 @@
 #include "engine/scratch_bitmap.h"
 #include "engine/skin_draw.h"
 
+#include "support/gdi_handles.h"
+
 #include <gtest/gtest.h>
 
 #include <vector>
-
-namespace {
-
-// Takes every GDI handle the process can still get but `spare`, so that a
-// routine losing objects runs out quickly (the system keeps no count
-// under Wine).
-class THandleFiller {
-public:
-    explicit THandleFiller(size_t spare) {
-        while (TBrushHandle brush{CreateSolidBrush(RGB(1, 2, 3))})
-            held_.push_back(std::move(brush));
-        held_.resize(held_.size() > spare ? held_.size() - spare : 0);
-    }
-
-private:
-    std::vector<TBrushHandle> held_;
-};
-
-// Can the process still get `count` more handles?
-bool RoomFor(size_t count) {
-    std::vector<TBrushHandle> more;
-    for (size_t i = 0; i < count; ++i) {
-        more.emplace_back(CreateSolidBrush(RGB(1, 2, 3)));
-        if (!more.back()) return false;
-    }
-    return true;
-}
-
-} // namespace
 
 TEST(SkinDrawing, LeavesNoGdiObjectsBehind) {
     const TPixelBitmap strip = Picture({"MrgbMrgbMy", "rrggbbMMyy", "MrgbMrgbMy"});

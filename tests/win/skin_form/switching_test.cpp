@@ -2,37 +2,11 @@
 // on the real main form: nothing grows, and off gives the exact look back.
 #include "skin_form_fixture.h"
 
+#include "support/gdi_handles.h"
 #include "support/message_box_answerer.h"
 #include "toolkit/gdi_objects.h"
 
 #include <vector>
-
-namespace {
-
-// Takes every GDI handle the process can still get but `spare`: code that
-// loses objects runs out quickly (Wine keeps no per-process count).
-class THandleFiller {
-public:
-    explicit THandleFiller(size_t spare) {
-        while (TBrushHandle brush{CreateSolidBrush(RGB(1, 2, 3))})
-            held_.push_back(std::move(brush));
-        held_.resize(held_.size() > spare ? held_.size() - spare : 0);
-    }
-
-private:
-    std::vector<TBrushHandle> held_;
-};
-
-bool RoomFor(size_t count) {
-    std::vector<TBrushHandle> more;
-    for (size_t i = 0; i < count; ++i) {
-        more.emplace_back(CreateSolidBrush(RGB(1, 2, 3)));
-        if (!more.back()) return false;
-    }
-    return true;
-}
-
-} // namespace
 
 TEST_F(SkinFormTest, ThousandSwitchesLeakNothingAndRestoreTheWindow) {
     // Off the screen the repaints find nothing visible to paint, which keeps

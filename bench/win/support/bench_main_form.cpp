@@ -1,0 +1,36 @@
+#include "bench_main_form.h"
+
+#include "bench_timing.h"
+#include "toolkit/form_reader.h"
+
+#include <cstdio>
+
+bool TBenchMainForm::Open() {
+    form_ = std::make_unique<TFrmMain>(nullptr);
+    ReadComponentResource(*form_, L"TFRMMAIN");
+    data_ = form_->Find<TSkinData>(L"SkinData");
+    manager_ = SkinManager();
+    if (!data_ || !manager_) {
+        std::printf("no skin component\n");
+        return false;
+    }
+    manager_->ActivityState = ActivityStarted;
+    manager_->SkinningOn = false;
+    form_->AfterConstruction();
+    form_->Show();
+    Pump();
+    return true;
+}
+
+void TBenchMainForm::Carry(int action) {
+    manager_->SetPendingSkinData(data_);
+    manager_->Schedule(action, 250);
+    manager_->TimerTick();
+    Pump();
+}
+
+void TBenchMainForm::Close() {
+    if (form_) form_->BeforeDestruction();
+    form_.reset();
+    FreeSkinManager();
+}
