@@ -35,7 +35,8 @@ TEST_F(SkinFormTest, ShouldSkinByClassName) {
     EXPECT_TRUE(manager_->ShouldSkin(probe.Handle(), L"SysMonthCal32"));
     data_->OnFormSkin = nullptr;
     TRawWindow dialogStyled(L"#32770", WS_POPUP | WS_CAPTION | 0x200);
-    if (dialogStyled.Handle()) EXPECT_FALSE(manager_->ShouldSkin(dialogStyled.Handle(), L"#32770"));
+    ASSERT_TRUE(dialogStyled.Handle());
+    EXPECT_FALSE(manager_->ShouldSkin(dialogStyled.Handle(), L"#32770"));
 }
 
 TEST_F(SkinFormTest, SkinWindowFilters) {
@@ -93,7 +94,8 @@ TEST_F(SkinFormTest, ChooseSkinDataPrefersTheDialogComponentForDialogs) {
     manager_->RegisterSkinData(&dialogData);
     TRawWindow dialog(L"#32770", WS_POPUP | WS_CAPTION);
     TRawWindow plain;
-    if (dialog.Handle()) EXPECT_EQ(manager_->ChooseSkinData(dialog.Handle()), &dialogData);
+    ASSERT_TRUE(dialog.Handle());
+    EXPECT_EQ(manager_->ChooseSkinData(dialog.Handle()), &dialogData);
     EXPECT_EQ(manager_->ChooseSkinData(plain.Handle()), data_);
     manager_->UnregisterSkinData(&dialogData);
 }

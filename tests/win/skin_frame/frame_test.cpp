@@ -80,7 +80,9 @@ TEST_F(FrameTest, WidthsComeFromOneFrameOfEachBorderImage) {
         EXPECT_EQ(f.BorderLeft, c.Left) << c.Frames;
         EXPECT_EQ(f.BorderRight, c.Left) << c.Frames;
         EXPECT_EQ(f.BorderBottom, c.Bottom) << c.Frames;
-        if (c.Kind == bkNone) EXPECT_EQ(f.MenuHeight, 0);
+        if (c.Kind == bkNone) {
+            EXPECT_EQ(f.MenuHeight, 0);
+        }
     }
 }
 
@@ -202,8 +204,11 @@ TEST_F(FrameTest, CaptionTextIsPlacedAndCutBeforeTheRightClip) {
         const int w = window.Width();
         const RECT r = f.CaptionTextRect;
         const int pRight = w - 4;
-        if (c.Alignment == 0) EXPECT_EQ(r.left, 4 + 12) << c.Text;
-        if (c.Alignment == 2) EXPECT_EQ(r.right - 4, pRight - 4 - 40) << "right aligned";
+        if (c.Alignment == 0) {
+            EXPECT_EQ(r.left, 4 + 12) << c.Text;
+        } else if (c.Alignment == 2) {
+            EXPECT_EQ(r.right - 4, pRight - 4 - 40) << "right aligned";
+        }
         EXPECT_LE(r.right, pRight - 40) << "clipped before TextRightClip";
         // White text pixels inside the rectangle, none right of the clip.
         int inside = 0, beyond = 0;
