@@ -143,9 +143,11 @@ void TWinSkinForm::PaintTitle(HDC dc) {
         FillSolid(buffer, RECT{0, 0, w, h}, SkinColour(SkinData->Skin(), sciButtonFace));
         p = RECT{0, 0, w, BorderTop};
     } else {
-        // Seeding with the screen keeps the tops of the side borders, painted
-        // just before, when the whole strip goes back in one blit.
-        BitBlt(buffer, 0, 0, w, bufferHeight, dc, 0, 0, SRCCOPY);
+        // The whole strip goes back in one blit, so it must carry the tops of
+        // the side borders painted just before. Their cached composites hold
+        // those pixels; reading the screen back is the slow fallback.
+        if (!SeedTitleFromSides(buffer, w, bufferHeight))
+            BitBlt(buffer, 0, 0, w, bufferHeight, dc, 0, 0, SRCCOPY);
         p = RECT{BorderLeft, 0, w - BorderRight, BorderTop};
     }
     PaintBorderPart(bpTop, p, buffer);
@@ -154,6 +156,20 @@ void TWinSkinForm::PaintTitle(HDC dc) {
     PaintSysButtons(TitleBuffer.Canvas());
     BitBlt(dc, 0, 0, w, bufferHeight, buffer, 0, 0, SRCCOPY);
     SetBkMode(dc, OPAQUE);
+}
+
+bool TWinSkinForm::SeedTitleFromSides(HDC buffer, int w, int height) {
+    if (WindowHeight < height || BorderLeft < 0 || BorderRight < 0) return false;
+    const TBitmap* left =
+        BorderLeft > 0 ? ComposedBorder(bpLeft, BorderLeft, WindowHeight) : nullptr;
+    const TBitmap* right =
+        BorderRight > 0 ? ComposedBorder(bpRight, BorderRight, WindowHeight) : nullptr;
+    if ((BorderLeft > 0 && (!left || left->Empty())) ||
+        (BorderRight > 0 && (!right || right->Empty())))
+        return false;
+    if (left) BitBlt(buffer, 0, 0, BorderLeft, height, left->DC(), 0, 0, SRCCOPY);
+    if (right) BitBlt(buffer, w - BorderRight, 0, BorderRight, height, right->DC(), 0, 0, SRCCOPY);
+    return true;
 }
 
 void TWinSkinForm::PaintCaptionText(TCanvas& canvas, const RECT& p) {

@@ -110,6 +110,7 @@ public:
     // Into `dc`, or into the window DC when it is null.
     void PaintFrame(HDC dc);
     void PaintTitle(HDC dc);
+    bool SeedTitleFromSides(HDC buffer, int w, int height);
     void PaintBorderPart(int part, const RECT& rect, HDC dc);
     void PaintCaptionText(TCanvas& canvas, const RECT& p);
     const TDataSkinBorder& BorderRecord(int part) const;
