@@ -178,6 +178,27 @@ void StretchSkinFrame(HDC dc, const RECT& dest, const TPixelBitmap& bitmap, int 
                  trans);
 }
 
+TMaskedImage MaskedStretchedFrame(int width, int height, const TPixelBitmap& bitmap, int frameIndex,
+                                  int frameCount) {
+    TMaskedImage image;
+    if (!Drawable(RECT{0, 0, width, height})) return image;
+    image.Bitmap = ToBitmap(BuildStretchedFrame(width, height, bitmap, frameIndex, frameCount));
+    if (!image.Bitmap || image.Bitmap->Empty() || !image.Bitmap->DC()) {
+        image.Bitmap.reset();
+        return image;
+    }
+    image.Mask =
+        KeyMask(*image.Bitmap, image.Bitmap->Width(), image.Bitmap->Height(), kSkinKeyColour);
+    if (!image.Mask) image.Bitmap.reset();
+    return image;
+}
+
+void DrawMasked(HDC dc, int x, int y, const TMaskedImage& image) {
+    if (!image.Bitmap || !image.Mask) return;
+    MaskBlt(dc, x, y, image.Bitmap->Width(), image.Bitmap->Height(), image.Bitmap->DC(), 0, 0,
+            image.Mask.Get(), 0, 0, MAKEROP4(0x00AA0029, SRCCOPY)); // as DrawTransparent
+}
+
 void CenterSkinFrame(HDC dc, const RECT& rect, const TPixelBitmap& bitmap, int frameIndex,
                      int frameCount, bool trans) {
     if (Inverted(rect)) return;
