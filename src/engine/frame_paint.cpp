@@ -60,6 +60,7 @@ const TDataSkinBorder& TWinSkinForm::BorderRecord(int part) const {
 void TWinSkinForm::DropBorderCache() {
     for (auto& entry : borderCache_)
         entry = TBorderCache{};
+    captionBar_ = TCaptionBarCache{};
 }
 
 const TBitmap* TWinSkinForm::ComposedBorder(int part, int width, int height) {
@@ -247,10 +248,20 @@ void TWinSkinForm::PaintCaptionText(TCanvas& canvas, const RECT& p) {
     if (BorderKind == bkDialog && title.TextAlignment == 0) r.left -= 16;
     CaptionTextRect = r;
 
-    if (!title.Bitmap.Empty())
-        DrawSkinBar(canvas, RECT{r.left, p.top, r.right, p.bottom}, title.Bitmap,
-                    TSkinMargins{title.TextBackLeft, 0, title.TextBackRight, 0}, Active ? 1 : 2, 2,
-                    true, true);
+    if (!title.Bitmap.Empty() && r.right >= r.left && p.bottom >= p.top) {
+        const int barWidth = r.right - r.left, barHeight = p.bottom - p.top;
+        const int frame = Active ? 1 : 2;
+        if (captionBar_.Width != barWidth || captionBar_.Height != barHeight ||
+            captionBar_.Frame != frame) {
+            captionBar_.Image = MaskedSkinBar(
+                barWidth, barHeight, title.Bitmap,
+                TSkinMargins{title.TextBackLeft, 0, title.TextBackRight, 0}, frame, 2, true);
+            captionBar_.Width = barWidth;
+            captionBar_.Height = barHeight;
+            captionBar_.Frame = frame;
+        }
+        DrawMasked(dc, r.left, p.top, captionBar_.Image);
+    }
     r.left += title.TextBackLeft;
     r.right -= title.TextBackRight;
     UINT flags = DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS;

@@ -178,11 +178,11 @@ void StretchSkinFrame(HDC dc, const RECT& dest, const TPixelBitmap& bitmap, int 
                  trans);
 }
 
-TMaskedImage MaskedStretchedFrame(int width, int height, const TPixelBitmap& bitmap, int frameIndex,
-                                  int frameCount) {
+namespace {
+
+TMaskedImage Masked(const TPixelBitmap& composite) {
     TMaskedImage image;
-    if (!Drawable(RECT{0, 0, width, height})) return image;
-    image.Bitmap = ToBitmap(BuildStretchedFrame(width, height, bitmap, frameIndex, frameCount));
+    image.Bitmap = ToBitmap(composite);
     if (!image.Bitmap || image.Bitmap->Empty() || !image.Bitmap->DC()) {
         image.Bitmap.reset();
         return image;
@@ -191,6 +191,22 @@ TMaskedImage MaskedStretchedFrame(int width, int height, const TPixelBitmap& bit
         KeyMask(*image.Bitmap, image.Bitmap->Width(), image.Bitmap->Height(), kSkinKeyColour);
     if (!image.Mask) image.Bitmap.reset();
     return image;
+}
+
+} // namespace
+
+TMaskedImage MaskedStretchedFrame(int width, int height, const TPixelBitmap& bitmap, int frameIndex,
+                                  int frameCount) {
+    if (!Drawable(RECT{0, 0, width, height})) return {};
+    return Masked(BuildStretchedFrame(width, height, bitmap, frameIndex, frameCount));
+}
+
+TMaskedImage MaskedSkinBar(int width, int height, const TPixelBitmap& bitmap,
+                           const TSkinMargins& margins, int frameIndex, int frameCount,
+                           bool vertical) {
+    if (!Drawable(RECT{0, 0, width, height})) return {};
+    return Masked(BuildSkinBar(width, height, bitmap, margins.Left, margins.Right, frameIndex,
+                               frameCount, vertical));
 }
 
 void DrawMasked(HDC dc, int x, int y, const TMaskedImage& image) {

@@ -73,6 +73,10 @@ struct TMaskedImage {
 // for DrawMasked; what StretchSkinFrame with `trans` would put on the target.
 TMaskedImage MaskedStretchedFrame(int width, int height, const TPixelBitmap& bitmap, int frameIndex,
                                   int frameCount);
+// A three-part bar as DrawSkinBar composes it, ready for DrawMasked.
+TMaskedImage MaskedSkinBar(int width, int height, const TPixelBitmap& bitmap,
+                           const TSkinMargins& margins, int frameIndex, int frameCount,
+                           bool vertical);
 void DrawMasked(HDC dc, int x, int y, const TMaskedImage& image);
 
 // Frame `frameIndex` of a horizontal strip, unscaled, centred in `rect`.

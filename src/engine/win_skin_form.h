@@ -252,6 +252,11 @@ private:
         const TDataSkinBorder* Record = nullptr;
     };
     TBorderCache borderCache_[4];
+    // The bar behind the caption text, reused while its size and frame stay.
+    struct TCaptionBarCache {
+        TMaskedImage Image;
+        int Width = 0, Height = 0, Frame = 0;
+    } captionBar_;
     const TBitmap* ComposedBorder(int part, int width, int height);
     void DropBorderCache();
     // Caption buttons and the non-client mouse.
