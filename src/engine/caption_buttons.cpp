@@ -71,6 +71,24 @@ int TWinSysButton::FrameCount() const {
     return Element->FrameCount > 0 ? Element->FrameCount : 1;
 }
 
+const TMaskedImage& TWinSysButton::TitleFrame(int frameIndex, int width, int height) {
+    const TPixelBitmap& image = Image();
+    const int frameCount = FrameCount();
+    if (titleImage_ == &image && titleImageWidth_ == image.Width() &&
+        titleImageHeight_ == image.Height() && titleFrameIndex_ == frameIndex &&
+        titleFrameCount_ == frameCount && titleWidth_ == width && titleHeight_ == height)
+        return titleFrame_;
+    titleFrame_ = MaskedStretchedFrame(width, height, image, frameIndex, frameCount);
+    titleImage_ = &image;
+    titleImageWidth_ = image.Width();
+    titleImageHeight_ = image.Height();
+    titleFrameIndex_ = frameIndex;
+    titleFrameCount_ = frameCount;
+    titleWidth_ = width;
+    titleHeight_ = height;
+    return titleFrame_;
+}
+
 // --- the form's caption buttons ---
 
 void TWinSkinForm::CreateSysButtons() {
@@ -225,8 +243,10 @@ void TWinSkinForm::PaintSysButtons(TCanvas& canvas) {
             continue;
         }
         const int frame = (button.FrameCount() < 4 || (Active && button.Enabled)) ? 1 : 4;
-        StretchSkinFrame(canvas.Handle(), button.Rect, button.Image(), frame, button.FrameCount(),
-                         true);
+        const RECT& r = button.Rect;
+        if (r.right < r.left || r.bottom < r.top) continue;
+        DrawMasked(canvas.Handle(), r.left, r.top,
+                   button.TitleFrame(frame, r.right - r.left, r.bottom - r.top));
     }
 }
 

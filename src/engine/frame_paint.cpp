@@ -60,6 +60,7 @@ const TDataSkinBorder& TWinSkinForm::BorderRecord(int part) const {
 void TWinSkinForm::DropBorderCache() {
     for (auto& entry : borderCache_)
         entry = TBorderCache{};
+    captionBar_ = TCaptionBarCache{};
 }
 
 const TBitmap* TWinSkinForm::ComposedBorder(int part, int width, int height) {
@@ -143,9 +144,11 @@ void TWinSkinForm::PaintTitle(HDC dc) {
         FillSolid(buffer, RECT{0, 0, w, h}, SkinColour(SkinData->Skin(), sciButtonFace));
         p = RECT{0, 0, w, BorderTop};
     } else {
-        // Seeding with the screen keeps the tops of the side borders, painted
-        // just before, when the whole strip goes back in one blit.
-        BitBlt(buffer, 0, 0, w, bufferHeight, dc, 0, 0, SRCCOPY);
+        // The whole strip goes back in one blit, so it must carry the tops of
+        // the side borders painted just before. Their cached composites hold
+        // those pixels; reading the screen back is the slow fallback.
+        if (!SeedTitleFromSides(buffer, w, bufferHeight))
+            BitBlt(buffer, 0, 0, w, bufferHeight, dc, 0, 0, SRCCOPY);
         p = RECT{BorderLeft, 0, w - BorderRight, BorderTop};
     }
     PaintBorderPart(bpTop, p, buffer);
@@ -154,6 +157,20 @@ void TWinSkinForm::PaintTitle(HDC dc) {
     PaintSysButtons(TitleBuffer.Canvas());
     BitBlt(dc, 0, 0, w, bufferHeight, buffer, 0, 0, SRCCOPY);
     SetBkMode(dc, OPAQUE);
+}
+
+bool TWinSkinForm::SeedTitleFromSides(HDC buffer, int w, int height) {
+    if (WindowHeight < height || BorderLeft < 0 || BorderRight < 0) return false;
+    const TBitmap* left =
+        BorderLeft > 0 ? ComposedBorder(bpLeft, BorderLeft, WindowHeight) : nullptr;
+    const TBitmap* right =
+        BorderRight > 0 ? ComposedBorder(bpRight, BorderRight, WindowHeight) : nullptr;
+    if ((BorderLeft > 0 && (!left || left->Empty())) ||
+        (BorderRight > 0 && (!right || right->Empty())))
+        return false;
+    if (left) BitBlt(buffer, 0, 0, BorderLeft, height, left->DC(), 0, 0, SRCCOPY);
+    if (right) BitBlt(buffer, w - BorderRight, 0, BorderRight, height, right->DC(), 0, 0, SRCCOPY);
+    return true;
 }
 
 void TWinSkinForm::PaintCaptionText(TCanvas& canvas, const RECT& p) {
@@ -231,10 +248,20 @@ void TWinSkinForm::PaintCaptionText(TCanvas& canvas, const RECT& p) {
     if (BorderKind == bkDialog && title.TextAlignment == 0) r.left -= 16;
     CaptionTextRect = r;
 
-    if (!title.Bitmap.Empty())
-        DrawSkinBar(canvas, RECT{r.left, p.top, r.right, p.bottom}, title.Bitmap,
-                    TSkinMargins{title.TextBackLeft, 0, title.TextBackRight, 0}, Active ? 1 : 2, 2,
-                    true, true);
+    if (!title.Bitmap.Empty() && r.right >= r.left && p.bottom >= p.top) {
+        const int barWidth = r.right - r.left, barHeight = p.bottom - p.top;
+        const int frame = Active ? 1 : 2;
+        if (captionBar_.Width != barWidth || captionBar_.Height != barHeight ||
+            captionBar_.Frame != frame) {
+            captionBar_.Image = MaskedSkinBar(
+                barWidth, barHeight, title.Bitmap,
+                TSkinMargins{title.TextBackLeft, 0, title.TextBackRight, 0}, frame, 2, true);
+            captionBar_.Width = barWidth;
+            captionBar_.Height = barHeight;
+            captionBar_.Frame = frame;
+        }
+        DrawMasked(dc, r.left, p.top, captionBar_.Image);
+    }
     r.left += title.TextBackLeft;
     r.right -= title.TextBackRight;
     UINT flags = DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS;

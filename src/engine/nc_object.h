@@ -3,6 +3,8 @@
 // buttons here, the menu-bar buttons elsewhere. Each moves between normal
 // (1), pressed (2) and hot (3); the state is also the frame index drawn, and
 // every change of state repaints the object.
+#include "engine/skin_draw.h"
+
 #include <windows.h>
 
 class TWinSkinForm;
@@ -46,4 +48,14 @@ public:
     const TDataSkinSysButton* Element; // not owned
     // Set for an icon button (action 3 or 11) whose record has no image.
     const TPixelBitmap* IconImage = nullptr;
+
+    // The frame the title bar shows, composed once while strip, frame and
+    // size stay the same.
+    const TMaskedImage& TitleFrame(int frameIndex, int width, int height);
+
+private:
+    TMaskedImage titleFrame_;
+    const TPixelBitmap* titleImage_ = nullptr;
+    int titleImageWidth_ = 0, titleImageHeight_ = 0;
+    int titleFrameIndex_ = 0, titleFrameCount_ = 0, titleWidth_ = 0, titleHeight_ = 0;
 };

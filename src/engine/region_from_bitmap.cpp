@@ -36,6 +36,35 @@ TRegionHandle RegionFromRuns(std::vector<TPixelRect>::const_iterator first,
                                          reinterpret_cast<const RGNDATA*>(data.data())));
 }
 
+// Rows whose runs match the band above extend that band downwards: the same
+// pixels in far fewer rectangles, which is what makes region building cheap
+// for the long, uniform middles of stretched border images.
+std::vector<TPixelRect> MergeEqualRows(const std::vector<TPixelRect>& runs) {
+    std::vector<TPixelRect> merged;
+    merged.reserve(runs.size());
+    size_t band = 0; // first rectangle of the last band in `merged`
+    for (size_t first = 0; first < runs.size();) {
+        size_t last = first;
+        while (last < runs.size() && runs[last].Top == runs[first].Top)
+            ++last;
+        const size_t count = last - first, bandCount = merged.size() - band;
+        bool same = !merged.empty() && count == bandCount && merged[band].Bottom == runs[first].Top;
+        for (size_t i = 0; same && i < count; ++i)
+            same = merged[band + i].Left == runs[first + i].Left &&
+                   merged[band + i].Right == runs[first + i].Right;
+        if (same) {
+            for (size_t i = 0; i < count; ++i)
+                merged[band + i].Bottom = runs[first + i].Bottom;
+        } else {
+            band = merged.size();
+            merged.insert(merged.end(), runs.begin() + static_cast<std::ptrdiff_t>(first),
+                          runs.begin() + static_cast<std::ptrdiff_t>(last));
+        }
+        first = last;
+    }
+    return merged;
+}
+
 } // namespace
 
 TRegionHandle CreateRegionFromBitmap(const TPixelBitmap& bitmap, int xOffset, int yOffset,
@@ -46,7 +75,7 @@ TRegionHandle CreateRegionFromBitmap(const TPixelBitmap& bitmap, int xOffset, in
     rule.RedTolerance = redTolerance;
     rule.GreenTolerance = greenTolerance;
     rule.BlueTolerance = blueTolerance;
-    const std::vector<TPixelRect> runs = OpaqueRuns(bitmap, xOffset, yOffset, rule);
+    const std::vector<TPixelRect> runs = MergeEqualRows(OpaqueRuns(bitmap, xOffset, yOffset, rule));
 
     TRegionHandle result(CreateRectRgn(0, 0, 0, 0));
     if (!result) return result;

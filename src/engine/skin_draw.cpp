@@ -178,6 +178,43 @@ void StretchSkinFrame(HDC dc, const RECT& dest, const TPixelBitmap& bitmap, int 
                  trans);
 }
 
+namespace {
+
+TMaskedImage Masked(const TPixelBitmap& composite) {
+    TMaskedImage image;
+    image.Bitmap = ToBitmap(composite);
+    if (!image.Bitmap || image.Bitmap->Empty() || !image.Bitmap->DC()) {
+        image.Bitmap.reset();
+        return image;
+    }
+    image.Mask =
+        KeyMask(*image.Bitmap, image.Bitmap->Width(), image.Bitmap->Height(), kSkinKeyColour);
+    if (!image.Mask) image.Bitmap.reset();
+    return image;
+}
+
+} // namespace
+
+TMaskedImage MaskedStretchedFrame(int width, int height, const TPixelBitmap& bitmap, int frameIndex,
+                                  int frameCount) {
+    if (!Drawable(RECT{0, 0, width, height})) return {};
+    return Masked(BuildStretchedFrame(width, height, bitmap, frameIndex, frameCount));
+}
+
+TMaskedImage MaskedSkinBar(int width, int height, const TPixelBitmap& bitmap,
+                           const TSkinMargins& margins, int frameIndex, int frameCount,
+                           bool vertical) {
+    if (!Drawable(RECT{0, 0, width, height})) return {};
+    return Masked(BuildSkinBar(width, height, bitmap, margins.Left, margins.Right, frameIndex,
+                               frameCount, vertical));
+}
+
+void DrawMasked(HDC dc, int x, int y, const TMaskedImage& image) {
+    if (!image.Bitmap || !image.Mask) return;
+    MaskBlt(dc, x, y, image.Bitmap->Width(), image.Bitmap->Height(), image.Bitmap->DC(), 0, 0,
+            image.Mask.Get(), 0, 0, MAKEROP4(0x00AA0029, SRCCOPY)); // as DrawTransparent
+}
+
 void CenterSkinFrame(HDC dc, const RECT& rect, const TPixelBitmap& bitmap, int frameIndex,
                      int frameCount, bool trans) {
     if (Inverted(rect)) return;

@@ -61,6 +61,24 @@ void StretchSkinBar(HDC dc, const RECT& dest, const TPixelBitmap& bitmap,
 void StretchSkinFrame(HDC dc, const RECT& dest, const TPixelBitmap& bitmap, int frameIndex,
                       int frameCount, bool trans);
 
+// A composite and its key-colour mask, made once for an image put on the
+// screen again and again unchanged (the caption buttons of every frame
+// paint). Empty when there is nothing to draw.
+struct TMaskedImage {
+    std::unique_ptr<TBitmap> Bitmap;
+    TBitmapHandle Mask;
+};
+
+// Frame `frameIndex` of a horizontal strip stretched to width x height, ready
+// for DrawMasked; what StretchSkinFrame with `trans` would put on the target.
+TMaskedImage MaskedStretchedFrame(int width, int height, const TPixelBitmap& bitmap, int frameIndex,
+                                  int frameCount);
+// A three-part bar as DrawSkinBar composes it, ready for DrawMasked.
+TMaskedImage MaskedSkinBar(int width, int height, const TPixelBitmap& bitmap,
+                           const TSkinMargins& margins, int frameIndex, int frameCount,
+                           bool vertical);
+void DrawMasked(HDC dc, int x, int y, const TMaskedImage& image);
+
 // Frame `frameIndex` of a horizontal strip, unscaled, centred in `rect`.
 void CenterSkinFrame(HDC dc, const RECT& rect, const TPixelBitmap& bitmap, int frameIndex,
                      int frameCount, bool trans);

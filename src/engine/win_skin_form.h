@@ -110,6 +110,7 @@ public:
     // Into `dc`, or into the window DC when it is null.
     void PaintFrame(HDC dc);
     void PaintTitle(HDC dc);
+    bool SeedTitleFromSides(HDC buffer, int w, int height);
     void PaintBorderPart(int part, const RECT& rect, HDC dc);
     void PaintCaptionText(TCanvas& canvas, const RECT& p);
     const TDataSkinBorder& BorderRecord(int part) const;
@@ -255,6 +256,11 @@ private:
         const TDataSkinBorder* Record = nullptr;
     };
     TBorderCache borderCache_[4];
+    // The bar behind the caption text, reused while its size and frame stay.
+    struct TCaptionBarCache {
+        TMaskedImage Image;
+        int Width = 0, Height = 0, Frame = 0;
+    } captionBar_;
     const TBitmap* ComposedBorder(int part, int width, int height);
     void DropBorderCache();
     // Caption buttons and the non-client mouse.
