@@ -1,11 +1,5 @@
 // The skin manager's single pending action, its start-up rule and its hook.
-#include "engine/skin_data.h"
-#include "engine/skin_manager.h"
-#include "engine/skin_store_component.h"
-#include "app/main_form.h"
-#include "toolkit/form_reader.h"
-
-#include <gtest/gtest.h>
+#include "support/stored_main_form.h"
 
 #include <algorithm>
 #include <memory>
@@ -26,25 +20,13 @@ void PumpFor(DWORD milliseconds) {
     }
 }
 
-class SkinManagerTest : public testing::Test {
+class SkinManagerTest : public StoredMainFormTest {
 protected:
     void SetUp() override {
-        form_ = std::make_unique<TFrmMain>(nullptr);
-        ReadComponentResource(*form_, L"TFRMMAIN");
-        data_ = form_->Find<TSkinData>(L"SkinData");
-        store_ = form_->Find<TSkinStore>(L"SkinStore");
-        manager_ = SkinManager();
+        StoredMainFormTest::SetUp();
         data_->OnSkinChanged = [this](TObject*) { ++changed_; };
     }
-    void TearDown() override {
-        form_.reset();
-        FreeSkinManager();
-    }
 
-    std::unique_ptr<TFrmMain> form_;
-    TSkinData* data_ = nullptr;
-    TSkinStore* store_ = nullptr;
-    TSkinManage* manager_ = nullptr;
     int changed_ = 0;
 };
 

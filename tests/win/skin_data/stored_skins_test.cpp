@@ -7,6 +7,8 @@
 #include "engine/skin_store_component.h"
 #include "toolkit/form_reader.h"
 
+#include "support/stored_main_form.h"
+
 #include <gtest/gtest.h>
 
 #include "support/message_box_answerer.h"
@@ -28,26 +30,7 @@ std::string Hex(const TSkinBytes& bytes) {
     return out;
 }
 
-// The main form read from the program's resource, without creating its
-// theme catalogue; the skin manager is freed with it.
-class StoredFormTest : public testing::Test {
-protected:
-    void SetUp() override {
-        form_ = std::make_unique<TFrmMain>(nullptr);
-        ReadComponentResource(*form_, L"TFRMMAIN");
-        store_ = form_->Find<TSkinStore>(L"SkinStore");
-        data_ = form_->Find<TSkinData>(L"SkinData");
-        ASSERT_TRUE(store_ && data_);
-    }
-    void TearDown() override {
-        form_.reset();
-        FreeSkinManager();
-    }
-
-    std::unique_ptr<TFrmMain> form_;
-    TSkinStore* store_ = nullptr;
-    TSkinData* data_ = nullptr;
-};
+using StoredFormTest = StoredMainFormTest;
 
 TEST_F(StoredFormTest, StoreHoldsBothSkinsAndSkinDataStartsWithTheYellowOne) {
     const TSkinCollection& items = store_->Items();

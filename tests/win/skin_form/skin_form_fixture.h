@@ -6,6 +6,7 @@
 #include "engine/skin_manager.h"
 #include "engine/skin_store_component.h"
 #include "engine/win_skin_form.h"
+#include "support/stored_main_form.h"
 #include "toolkit/form_reader.h"
 
 #include <gtest/gtest.h>
@@ -55,16 +56,11 @@ inline std::ostream& operator<<(std::ostream& os, const TWindowLook& l) {
               << l.ClientOrigin.y;
 }
 
-class SkinFormTest : public testing::Test {
+class SkinFormTest : public StoredMainFormTest {
 protected:
     void SetUp() override {
-        form_ = std::make_unique<TFrmMain>(nullptr);
-        ReadComponentResource(*form_, L"TFRMMAIN");
-        data_ = form_->Find<TSkinData>(L"SkinData");
-        store_ = form_->Find<TSkinStore>(L"SkinStore");
-        manager_ = SkinManager();
-        ASSERT_NE(data_, nullptr);
-        ASSERT_NE(manager_, nullptr);
+        StoredMainFormTest::SetUp();
+        if (HasFatalFailure()) return;
         manager_->ActivityState = ActivityStarted;
         // Shown unskinned first, so that its own look is known.
         manager_->SkinningOn = false;
@@ -78,7 +74,7 @@ protected:
         if (form_) form_->BeforeDestruction();
         form_.reset();
         Pump();
-        FreeSkinManager();
+        StoredMainFormTest::TearDown();
     }
 
     // Runs what the manager's timer would run for the pending action.
@@ -102,10 +98,6 @@ protected:
     }
     bool Skinned(HWND w) { return SendMessageW(w, SKINMSG_QUERY, 0, 0) == 1; }
 
-    std::unique_ptr<TFrmMain> form_;
-    TSkinData* data_ = nullptr;
-    TSkinStore* store_ = nullptr;
-    TSkinManage* manager_ = nullptr;
     HWND main_ = nullptr;
     TWindowLook original_;
 };
