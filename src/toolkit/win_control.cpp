@@ -10,10 +10,6 @@
 
 namespace {
 
-ATOM ControlAtom() {
-    return TWinControl::ControlAtom();
-}
-
 bool IsMouseMessage(UINT msg) {
     return msg >= WM_MOUSEMOVE && msg <= WM_MBUTTONDBLCLK;
 }
