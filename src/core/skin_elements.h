@@ -18,6 +18,8 @@ public:
     TDataSkinObject(const TDataSkinObject&) = delete;
     TDataSkinObject& operator=(const TDataSkinObject&) = delete;
 
+    // The number of frames in the strip; a count below 1 reads as one frame.
+    std::int32_t Frames() const { return FrameCount < 1 ? 1 : FrameCount; }
     TSkinMargins Margins() const { return {LeftWidth, TopHeight, RightWidth, BottomHeight}; }
     void SetMargins(const TSkinMargins& margins) {
         LeftWidth = margins.Left;

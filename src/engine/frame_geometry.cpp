@@ -9,10 +9,6 @@
 namespace {
 
 // A record that claims no frames still holds one image.
-int Frames(const TDataSkinBorder& record) {
-    return std::max(1, record.FrameCount);
-}
-
 int Width(const RECT& r) {
     return r.right - r.left;
 }
@@ -31,10 +27,10 @@ void TWinSkinForm::ReloadFrameMetrics() {
         MenuHeight = 0;
     } else {
         const TSkinModel& skin = SkinData->Skin();
-        BorderTop = skin.Top.Bitmap.Height() / Frames(skin.Top);
-        BorderLeft = skin.Left.Bitmap.Width() / Frames(skin.Left);
-        BorderRight = skin.Right.Bitmap.Width() / Frames(skin.Right);
-        BorderBottom = skin.Bottom.Bitmap.Height() / Frames(skin.Bottom);
+        BorderTop = skin.Top.Bitmap.Height() / skin.Top.Frames();
+        BorderLeft = skin.Left.Bitmap.Width() / skin.Left.Frames();
+        BorderRight = skin.Right.Bitmap.Width() / skin.Right.Frames();
+        BorderBottom = skin.Bottom.Bitmap.Height() / skin.Bottom.Frames();
     }
     SysButtons.clear();
     CreateSysButtons();
@@ -83,9 +79,8 @@ void TWinSkinForm::FitWindow(bool keepClient) {
     }
     const int height = clientHeight + BorderTop + BorderBottom + MenuHeight;
     if (SystemDialog && !keepClient && SkinData) {
-        const int len = GetWindowTextLengthW(Handle);
-        std::wstring text(static_cast<size_t>(std::max(len, 0)) + 1, L'\0');
-        text.resize(static_cast<size_t>(GetWindowTextW(Handle, text.data(), len + 1)));
+        WindowText = WindowCaption();
+        const std::wstring& text = WindowText;
         TWindowDC dc(Handle, true);
         HFONT font = CaptionFont ? CaptionFont.Get() : SkinData->SystemCaptionFont();
         SIZE size{};

@@ -10,10 +10,6 @@
 
 namespace {
 
-int Frames(const TDataSkinBorder& record) {
-    return std::max(1, record.FrameCount);
-}
-
 COLORREF SkinColour(const TSkinModel& skin, int index) {
     return static_cast<COLORREF>(skin.Colours[static_cast<size_t>(index)]) & 0xFFFFFF;
 }
@@ -65,14 +61,14 @@ void TWinSkinForm::DropBorderCache() {
 
 const TBitmap* TWinSkinForm::ComposedBorder(int part, int width, int height) {
     const TDataSkinBorder& record = BorderRecord(part);
-    const int frame = (Active || Frames(record) == 1) ? 1 : 2;
+    const int frame = (Active || record.Frames() == 1) ? 1 : 2;
     TBorderCache& entry = borderCache_[std::clamp(part, 1, 4) - 1];
     if (entry.Bitmap && entry.Width == width && entry.Height == height && entry.Frame == frame &&
         entry.Record == &record)
         return entry.Bitmap.get();
     const bool vertical = part == bpTop || part == bpBottom;
     entry.Bitmap = BuildSkinBitmap(RECT{0, 0, width, height}, record.Bitmap, record.Margins(),
-                                   vertical, record.Tile != 1, Frames(record), frame);
+                                   vertical, record.Tile != 1, record.Frames(), frame);
     entry.Width = width;
     entry.Height = height;
     entry.Frame = frame;
@@ -177,8 +173,7 @@ void TWinSkinForm::PaintCaptionText(TCanvas& canvas, const RECT& p) {
     if (!SkinData) return;
     const TSkinModel& skin = SkinData->Skin();
     const TDataSkinTitle& title = skin.Title;
-    const std::wstring text =
-        CaptionPrefix + ReadWindowText(Handle, Unicode || IsWindowUnicode(Handle)) + CaptionSuffix;
+    const std::wstring text = CaptionPrefix + WindowCaption() + CaptionSuffix;
 
     ButtonReserve = 0;
     for (size_t i = 0; i < SysButtons.size(); ++i) {
@@ -270,4 +265,8 @@ void TWinSkinForm::PaintCaptionText(TCanvas& canvas, const RECT& p) {
 
     SetTextColor(dc, oldColour);
     SetBkMode(dc, oldMode);
+}
+
+std::wstring TWinSkinForm::WindowCaption() const {
+    return ReadWindowText(Handle, Unicode || IsWindowUnicode(Handle));
 }

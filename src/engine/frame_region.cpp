@@ -7,10 +7,6 @@
 
 namespace {
 
-int Frames(const TDataSkinBorder& record) {
-    return std::max(1, record.FrameCount);
-}
-
 TRegionHandle RectRegion(const RECT& r) {
     return TRegionHandle(CreateRectRgn(r.left, r.top, r.right, r.bottom));
 }
@@ -23,9 +19,9 @@ static TRegionHandle PartRegion(const TDataSkinBorder& record, const RECT& rect,
                                 bool active) {
     const int width = rect.right - rect.left, height = rect.bottom - rect.top;
     if (width <= 0 || height <= 0) return RectRegion(rect);
-    const int frame = (active || Frames(record) == 1) ? 1 : 2;
+    const int frame = (active || record.Frames() == 1) ? 1 : 2;
     const TPixelBitmap pixels = BuildSkinBitmap(width, height, record.Bitmap, record.Margins(),
-                                                vertical, record.Tile != 1, Frames(record), frame);
+                                                vertical, record.Tile != 1, record.Frames(), frame);
     return CreateRegionFromBitmap(pixels, rect.left, rect.top, 1, 1, 1, RGB(255, 0, 255));
 }
 

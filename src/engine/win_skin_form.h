@@ -113,6 +113,8 @@ public:
     bool SeedTitleFromSides(HDC buffer, int w, int height);
     void PaintBorderPart(int part, const RECT& rect, HDC dc);
     void PaintCaptionText(TCanvas& canvas, const RECT& p);
+    // The window's text, read the way the window keeps it (wide or ANSI).
+    std::wstring WindowCaption() const;
     const TDataSkinBorder& BorderRecord(int part) const;
 
     // --- window region (frame_region.cpp) ---
