@@ -20,3 +20,10 @@ struct TRegionKey {
 // right.
 std::vector<TPixelRect> OpaqueRuns(const TPixelBitmap& bitmap, int xOffset, int yOffset,
                                    const TRegionKey& key);
+
+// Gives every pixel the region would leave out the colour of the nearest kept
+// pixel of its row; a row that keeps none copies the closest row above that
+// keeps some (or the first such row, for rows above it). The image as it
+// looks with its cut-out corners filled in. An image that keeps no pixel
+// stays as it is.
+void FillTransparentPixels(TPixelBitmap& bitmap, const TRegionKey& key);

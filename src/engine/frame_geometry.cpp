@@ -125,10 +125,13 @@ POINT TWinSkinForm::ClientOrigin() const {
 
 void TWinSkinForm::SetSysMenuStyle(bool remove) {
     if ((BorderIcons & biKeepSysMenuBit) || !Handle) return;
-    LONG style = GetWindowLongW(Handle, GWL_STYLE);
+    const LONG current = GetWindowLongW(Handle, GWL_STYLE);
+    LONG style = current;
     if (remove)
         style &= ~WS_SYSMENU;
     else if (BorderIcons & biSystemMenuBit)
         style |= WS_SYSMENU;
-    SetWindowLongW(Handle, GWL_STYLE, style);
+    // Every frame paint asks for the style again; writing an unchanged one
+    // would still send the style-change messages each time.
+    if (style != current) SetWindowLongW(Handle, GWL_STYLE, style);
 }

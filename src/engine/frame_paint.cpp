@@ -5,6 +5,8 @@
 #include "engine/skin_data.h"
 #include "engine/skin_draw.h"
 
+#include "core/bitmap_region.h"
+
 #include <algorithm>
 #include <string>
 
@@ -62,17 +64,24 @@ void TWinSkinForm::DropBorderCache() {
 const TBitmap* TWinSkinForm::ComposedBorder(int part, int width, int height) {
     const TDataSkinBorder& record = BorderRecord(part);
     const int frame = (Active || record.Frames() == 1) ? 1 : 2;
+    // Without the region the pixels it would cut out are on the screen:
+    // they take their neighbours' colours instead of the key's.
+    const bool filled = record.Trans == 1 && RegionSuspended;
     TBorderCache& entry = borderCache_[std::clamp(part, 1, 4) - 1];
     if (entry.Bitmap && entry.Width == width && entry.Height == height && entry.Frame == frame &&
-        entry.Record == &record)
+        entry.Record == &record && entry.Filled == filled)
         return entry.Bitmap.get();
     const bool vertical = part == bpTop || part == bpBottom;
-    entry.Bitmap = BuildSkinBitmap(RECT{0, 0, width, height}, record.Bitmap, record.Margins(),
-                                   vertical, record.Tile != 1, record.Frames(), frame);
+    TPixelBitmap pixels = BuildSkinBitmap(width, height, record.Bitmap, record.Margins(), vertical,
+                                          record.Tile != 1, record.Frames(), frame);
+    if (filled) FillTransparentPixels(pixels, TRegionKey{kKeyColour, kBorderKeyTolerance,
+                                                         kBorderKeyTolerance, kBorderKeyTolerance});
+    entry.Bitmap = ToBitmap(pixels);
     entry.Width = width;
     entry.Height = height;
     entry.Frame = frame;
     entry.Record = &record;
+    entry.Filled = filled;
     return entry.Bitmap.get();
 }
 

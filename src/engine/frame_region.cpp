@@ -2,6 +2,7 @@
 
 #include "engine/region_from_bitmap.h"
 #include "engine/skin_data.h"
+#include "engine/skin_manager.h"
 
 #include <algorithm>
 
@@ -22,7 +23,8 @@ static TRegionHandle PartRegion(const TDataSkinBorder& record, const RECT& rect,
     const int frame = (active || record.Frames() == 1) ? 1 : 2;
     const TPixelBitmap pixels = BuildSkinBitmap(width, height, record.Bitmap, record.Margins(),
                                                 vertical, record.Tile != 1, record.Frames(), frame);
-    return CreateRegionFromBitmap(pixels, rect.left, rect.top, 1, 1, 1, RGB(255, 0, 255));
+    return CreateRegionFromBitmap(pixels, rect.left, rect.top, kBorderKeyTolerance,
+                                  kBorderKeyTolerance, kBorderKeyTolerance, RGB(255, 0, 255));
 }
 
 void TWinSkinForm::UpdateRegion() {
@@ -80,4 +82,45 @@ void TWinSkinForm::RemoveRegion() {
     SetWindowRgn(Handle, nullptr, FormKind == fkMDIChild);
     Region = nullptr;
     HasRegion = false;
+}
+
+void TWinSkinForm::RegionAfterResize() {
+    if (!RegionFollowsSize()) return;
+    if (Sizing)
+        SuspendRegion();
+    else
+        UpdateRegion();
+}
+
+// A new region per step of a border drag would cost a second SetWindowPos
+// pass per step (on Wine it doubles the cost of the drag), and one that lags
+// behind the size cuts off the new edges. So the drag runs without a region,
+// the frame painting its corners filled in, and the shape returns at the end.
+void TWinSkinForm::SuspendRegion() {
+    if (RegionSuspended) return;
+    RegionSuspended = true;
+    RegionWidth = RegionHeight = 0;
+    Region = nullptr;
+    HasRegion = false;
+    SetWindowRgn(Handle, nullptr, TRUE);
+}
+
+void TWinSkinForm::BeginSizing() {
+    Sizing = true;
+}
+
+void TWinSkinForm::EndSizing() {
+    Sizing = false;
+    if (!RegionSuspended) return;
+    RegionSuspended = false;
+    // Otherwise (minimized, say) the next WM_SIZE brings the shape back.
+    if (RegionFollowsSize()) UpdateRegion();
+}
+
+bool TWinSkinForm::RegionFollowsSize() const {
+    if (WindowState == wsMinimized) return false;
+    if (SkinState != ssSkinned && SkinState != ssReapplying) return false;
+    if (FormKind != fkMDIChild) return true;
+    const TSkinManage* manager = SkinManager();
+    return WindowState == wsNormal && !(manager && manager->MDIChildMaximized);
 }

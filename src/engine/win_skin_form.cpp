@@ -276,6 +276,7 @@ void TWinSkinForm::Detach() {
     if (IsWindow(Handle)) SetWindowRgn(Handle, nullptr, TRUE);
     HasRegion = false;
     Region = nullptr;
+    RegionSuspended = Sizing = false;
 }
 
 void TWinSkinForm::RestoreStandardFrame() {

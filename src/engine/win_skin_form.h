@@ -57,6 +57,9 @@ enum TSkinState : int {
 // The id of the hover timer, a window timer of the skinned window whose
 // WM_TIMER the window procedure routes to HoverTick.
 constexpr UINT_PTR kHoverTimerId = 0x3519;
+// The border pixels the window region leaves out: the skin's key colour and
+// values up to this much above it in each channel.
+constexpr int kBorderKeyTolerance = 1;
 // Border parts as PaintBorderPart numbers them.
 enum TBorderPart { bpLeft = 1, bpRight = 2, bpTop = 3, bpBottom = 4 };
 
@@ -120,6 +123,16 @@ public:
     // --- window region (frame_region.cpp) ---
     void UpdateRegion();
     void RemoveRegion();
+    // WM_SIZE: the region follows the new size, or is suspended inside a
+    // border drag (SuspendRegion).
+    void RegionAfterResize();
+    void SuspendRegion();
+    // WM_ENTERSIZEMOVE and WM_EXITSIZEMOVE; the end gives a suspended region
+    // back for the final size.
+    void BeginSizing();
+    void EndSizing();
+    // Not minimized, skinned, and for an MDI child only while normal.
+    bool RegionFollowsSize() const;
 
     // --- caption buttons (caption_buttons.cpp, window_icon.cpp) ---
     void CreateSysButtons();
@@ -211,6 +224,11 @@ public:
     std::vector<std::unique_ptr<TSkinControl>> ControlList;
     int WindowWidth = 0, WindowHeight = 0;
     int RegionWidth = 0, RegionHeight = 0;
+    // Inside the platform's move/size loop.
+    bool Sizing = false;
+    // A border drag runs without the shaped region; the frame then paints
+    // the pixels the region would cut out in their neighbours' colours.
+    bool RegionSuspended = false;
     bool Active = true;
     TFormKind FormKind = fkPlain;
     TBorderKind BorderKind = bkSizeable;
@@ -256,6 +274,7 @@ private:
         std::unique_ptr<TBitmap> Bitmap;
         int Width = 0, Height = 0, Frame = 0;
         const TDataSkinBorder* Record = nullptr;
+        bool Filled = false; // cut-out pixels filled (RegionSuspended)
     };
     TBorderCache borderCache_[4];
     // The bar behind the caption text, reused while its size and frame stay.

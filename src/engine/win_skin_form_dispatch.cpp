@@ -187,6 +187,7 @@ void TWinSkinForm::SkinFormWndProc(TMessage& m) {
             m.Result = 0;
             return;
         }
+
         break;
     case SKINMSG_START:
         Start();
@@ -227,14 +228,17 @@ void TWinSkinForm::StageTwo(TMessage& m) {
         WindowState = m.WParam == SIZE_MINIMIZED   ? wsMinimized
                       : m.WParam == SIZE_MAXIMIZED ? wsMaximized
                                                    : wsNormal;
-        TSkinManage* manager = SkinManager();
-        const bool mdiSkip = FormKind == fkMDIChild &&
-                             ((manager && manager->MDIChildMaximized) || WindowState != wsNormal);
-        if (WindowState != wsMinimized && !mdiSkip &&
-            (SkinState == ssSkinned || SkinState == ssReapplying))
-            UpdateRegion();
+        RegionAfterResize();
         return;
     }
+    case WM_ENTERSIZEMOVE:
+        BeginSizing();
+        Default(m);
+        return;
+    case WM_EXITSIZEMOVE:
+        Default(m);
+        EndSizing();
+        return;
     case WM_ACTIVATE:
         Active = LOBYTE(m.WParam) != 0;
         break;

@@ -47,10 +47,15 @@ class GalleryResizeTest(ProgramTest):
         return (pixel(png, g["X"] + g["WIDTH"] // 2, g["Y"] + g["HEIGHT"] - 2),
                 pixel(png, g["X"] + g["WIDTH"] - 2, g["Y"] + g["HEIGHT"] // 2))
 
+    def corner(self, png, g):
+        """The window's top-right pixel: the skin cuts it out of the region."""
+        return pixel(png, g["X"] + g["WIDTH"] - 1, g["Y"])
+
     def test_border_drag_resizes_and_the_frame_follows(self):
         g = geometry(self.window)
         before = self.shot("gallery-before.png")
         edges = self.edges(before, g)
+        self.assertEqual(self.corner(before, g), (0, 0, 0), "the skin's corner is not cut out")
 
         # Grow by the bottom-right corner.
         self.drag(g["WIDTH"] - 2, g["HEIGHT"] - 2, 80, 60)
@@ -60,6 +65,7 @@ class GalleryResizeTest(ProgramTest):
         crop(png, (grown["X"], grown["Y"], grown["WIDTH"], grown["HEIGHT"]),
              os.path.join(self.shots, "gallery-yellow-grown.png"))
         self.assertEqual(self.edges(png, grown), edges, "the frame did not follow")
+        self.assertEqual(self.corner(png, grown), (0, 0, 0), "the region did not follow")
 
         # Shrink well below the first size: the old frame leaves nothing.
         self.drag(grown["WIDTH"] - 2, grown["HEIGHT"] - 2, -160, -120)
@@ -68,6 +74,7 @@ class GalleryResizeTest(ProgramTest):
                          (grown["WIDTH"] - 160, grown["HEIGHT"] - 120))
         png = self.shot("gallery-shrunk.png")
         self.assertEqual(self.edges(png, small), edges)
+        self.assertEqual(self.corner(png, small), (0, 0, 0), "the region did not follow")
         old_corner = (grown["X"] + grown["WIDTH"] - 3, grown["Y"] + grown["HEIGHT"] - 3)
         self.assertEqual(pixel(png, *old_corner), (0, 0, 0), "the old frame was left behind")
 

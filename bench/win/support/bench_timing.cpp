@@ -24,13 +24,23 @@ double Now() {
 
 double Median(int runs, const std::function<void()>& prepare,
               const std::function<void()>& measured) {
-    std::vector<double> times;
+    TSamples samples;
     for (int i = 0; i < runs; ++i) {
         prepare();
-        const double start = Now();
-        measured();
-        times.push_back(Now() - start);
+        samples.Time(measured);
     }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
+    return samples.Median();
+}
+
+void TSamples::Time(const std::function<void()>& measured) {
+    const double start = Now();
+    measured();
+    times_.push_back(Now() - start);
+}
+
+double TSamples::Median() const {
+    if (times_.empty()) return 0.0;
+    std::vector<double> sorted = times_;
+    std::sort(sorted.begin(), sorted.end());
+    return sorted[sorted.size() / 2];
 }

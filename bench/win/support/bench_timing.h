@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <vector>
 
 // Dispatches every message waiting in the queue.
 void Pump();
@@ -14,3 +15,15 @@ double Now();
 // untimed before each.
 double Median(int runs, const std::function<void()>& prepare,
               const std::function<void()>& measured);
+
+// Timings gathered over several rounds, for figures taken in turns with
+// another (skinned, then plain, then skinned again...) so that a machine
+// getting slower or faster during the run weighs on both alike.
+class TSamples {
+public:
+    void Time(const std::function<void()>& measured);
+    double Median() const;
+
+private:
+    std::vector<double> times_;
+};

@@ -308,6 +308,41 @@ TEST_F(FrameTest, RegionFollowsTheKeyColourOfTransparentBorders) {
     EXPECT_EQ(f.RegionWidth, 220);
 }
 
+// Each style write sends WM_STYLECHANGED and, on Wine, invalidates the frame
+// again: a frame paint that wrote its unchanged style caused a second one.
+HWND watched;
+int styleChanges;
+LRESULT CALLBACK CountStyleChanges(int code, WPARAM w, LPARAM l) {
+    const auto* call = reinterpret_cast<const CWPSTRUCT*>(l);
+    if (code >= 0 && call->hwnd == watched && call->message == WM_STYLECHANGED) ++styleChanges;
+    return CallNextHookEx(nullptr, code, w, l);
+}
+
+TEST_F(FrameTest, FramePaintWritesTheStyleOnlyWhenItChanges) {
+    TFrameWindow window(300, 200);
+    window.Skin(*data_);
+    watched = window.Handle();
+    styleChanges = 0;
+    HHOOK handle = SetWindowsHookExW(WH_CALLWNDPROC, CountStyleChanges, nullptr, GetCurrentThreadId());
+    ASSERT_NE(handle, nullptr);
+    // The skin frame takes WS_SYSMENU away on its first paint, so that the
+    // system draws no buttons of its own; later paints find it gone.
+    TMessage paint{WM_NCPAINT, 1, 0, 0};
+    window.Form().HandleNCPaint(paint);
+    EXPECT_EQ(styleChanges, 1);
+    window.Form().HandleNCPaint(paint);
+    window.Form().HandleNCPaint(paint);
+    EXPECT_EQ(styleChanges, 1) << "an unchanged style written again";
+    EXPECT_FALSE(GetWindowLongW(window.Handle(), GWL_STYLE) & WS_SYSMENU);
+    SetWindowLongW(window.Handle(), GWL_STYLE,
+                   GetWindowLongW(window.Handle(), GWL_STYLE) | WS_SYSMENU);
+    styleChanges = 0;
+    window.Form().HandleNCPaint(paint);
+    EXPECT_EQ(styleChanges, 1);
+    EXPECT_FALSE(GetWindowLongW(window.Handle(), GWL_STYLE) & WS_SYSMENU);
+    UnhookWindowsHookEx(handle);
+}
+
 TEST_F(FrameTest, RepaintOfAnUnchangedFrameCreatesNoGdiObjects) {
     TFrameWindow window(300, 200);
     window.Skin(*data_);

@@ -1,0 +1,100 @@
+// A border drag on the real skinned main form: the platform's sizing loop
+// (WM_ENTERSIZEMOVE, new sizes, WM_EXITSIZEMOVE) runs without the shaped
+// region, with the frame's corners filled in, and ends with the region of
+// the final size.
+#include "skin_form_fixture.h"
+
+#include "toolkit/gdi_objects.h"
+
+#include <vector>
+
+namespace {
+
+int RegionKind(HWND window) {
+    TRegionHandle probe(CreateRectRgn(0, 0, 0, 0));
+    return GetWindowRgn(window, probe.Get());
+}
+
+bool InRegion(HWND window, POINT p) {
+    TRegionHandle probe(CreateRectRgn(0, 0, 0, 0));
+    return GetWindowRgn(window, probe.Get()) != ERROR && PtInRegion(probe.Get(), p.x, p.y);
+}
+
+SIZE WindowSize(HWND window) {
+    RECT r{};
+    GetWindowRect(window, &r);
+    return SIZE{r.right - r.left, r.bottom - r.top};
+}
+
+// The frame as the engine paints it into a memory DC: the pixel at `p`.
+COLORREF FramePixel(HWND window, POINT p) {
+    const SIZE size = WindowSize(window);
+    TMemoryDC dc(CreateCompatibleDC(nullptr));
+    TBitmapHandle bitmap(CreateBitmap(size.cx, size.cy, 1, 32, nullptr));
+    TSelectObject keep(dc.Get(), bitmap.Get());
+    SendMessageW(window, SKINMSG_PAINTNC, reinterpret_cast<WPARAM>(dc.Get()), kSkinMagic);
+    return GetPixel(dc.Get(), p.x, p.y);
+}
+
+void Resize(HWND window, SIZE size) {
+    SetWindowPos(window, nullptr, 0, 0, size.cx, size.cy,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+constexpr COLORREF kMagenta = RGB(255, 0, 255);
+
+} // namespace
+
+TEST_F(SkinFormTest, BorderDragRunsWithoutTheRegionAndEndsWithTheFinalShape) {
+    SkinOn();
+    ASSERT_TRUE(Skinned(main_));
+    const SIZE start = WindowSize(main_);
+    const POINT corner{start.cx - 1, 0}; // the yellow frame's rounded corner
+    ASSERT_FALSE(InRegion(main_, corner));
+    ASSERT_EQ(FramePixel(main_, corner), kMagenta);
+
+    // Moving runs the same loop without a size change: the shape stays.
+    SendMessageW(main_, WM_ENTERSIZEMOVE, 0, 0);
+    SetWindowPos(main_, nullptr, 20, 30, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    EXPECT_NE(RegionKind(main_), ERROR);
+    SendMessageW(main_, WM_EXITSIZEMOVE, 0, 0);
+    EXPECT_FALSE(InRegion(main_, corner));
+
+    SendMessageW(main_, WM_ENTERSIZEMOVE, 0, 0);
+    SIZE size = start;
+    for (int i = 0; i < 5; ++i) {
+        size.cx += 7;
+        size.cy += 3;
+        Resize(main_, size);
+        EXPECT_EQ(RegionKind(main_), ERROR) << "step " << i;
+        const POINT edge{size.cx - 1, 0};
+        EXPECT_NE(FramePixel(main_, edge), kMagenta) << "key colour on the screen, step " << i;
+    }
+    SendMessageW(main_, WM_EXITSIZEMOVE, 0, 0);
+
+    const POINT finalCorner{size.cx - 1, 0};
+    EXPECT_FALSE(InRegion(main_, finalCorner));
+    EXPECT_TRUE(InRegion(main_, POINT{size.cx / 2, size.cy / 2}));
+    EXPECT_TRUE(InRegion(main_, POINT{size.cx - 1, size.cy / 2})) << "the right border";
+    EXPECT_EQ(FramePixel(main_, finalCorner), kMagenta) << "corners drawn as the skin has them";
+
+    // Outside a drag every new size gets its region at once.
+    Resize(main_, start);
+    EXPECT_FALSE(InRegion(main_, corner));
+    EXPECT_TRUE(InRegion(main_, POINT{start.cx - 1, start.cy / 2}));
+}
+
+TEST_F(SkinFormTest, SwitchingTheSkinOffInsideADragLeavesNoRegion) {
+    SkinOn();
+    ASSERT_TRUE(Skinned(main_));
+    SendMessageW(main_, WM_ENTERSIZEMOVE, 0, 0);
+    SIZE size = WindowSize(main_);
+    size.cx += 10;
+    Resize(main_, size);
+    SkinOff();
+    SendMessageW(main_, WM_EXITSIZEMOVE, 0, 0);
+    EXPECT_EQ(RegionKind(main_), ERROR);
+    SkinOn();
+    ASSERT_TRUE(Skinned(main_));
+    EXPECT_FALSE(InRegion(main_, POINT{WindowSize(main_).cx - 1, 0})) << "shaped again";
+}
