@@ -109,9 +109,13 @@ void TWinSkinForm::PaintFrame(HDC dc) {
     if (!ScratchBitmap() || !SkinData || !Handle) return;
     if (SkinState != ssSkinned && SkinState != ssReapplying) return;
     if (BorderKind == bkNone || (FormKind == fkMDIChild && WindowState == wsMaximized)) return;
-    TWindowDC own(Handle, true);
-    HDC target = dc ? dc : own.Get();
-    if (!target) return;
+    if (!dc) {
+        // The window DC only when no target was given (SKINMSG_PAINTNC).
+        TWindowDC own(Handle, true);
+        if (own) PaintFrame(own.Get());
+        return;
+    }
+    HDC target = dc;
     try {
         GetWindowRect(Handle, &WindowRect);
         const int w = WindowRect.right - WindowRect.left, h = WindowRect.bottom - WindowRect.top;
