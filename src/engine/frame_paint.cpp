@@ -110,7 +110,8 @@ void TWinSkinForm::PaintFrame(HDC dc) {
     if (SkinState != ssSkinned && SkinState != ssReapplying) return;
     if (BorderKind == bkNone || (FormKind == fkMDIChild && WindowState == wsMaximized)) return;
     if (!dc) {
-        // The window DC only when no target was given (SKINMSG_PAINTNC).
+        // A caller's DC (SKINMSG_PAINTNC) is painted as given; otherwise
+        // the window's own.
         TWindowDC own(Handle, true);
         if (own) PaintFrame(own.Get());
         return;

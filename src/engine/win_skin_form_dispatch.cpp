@@ -187,7 +187,6 @@ void TWinSkinForm::SkinFormWndProc(TMessage& m) {
             m.Result = 0;
             return;
         }
-
         break;
     case SKINMSG_START:
         Start();
