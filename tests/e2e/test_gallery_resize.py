@@ -35,12 +35,19 @@ class GalleryResizeTest(ProgramTest):
         time.sleep(0.4)
         return geometry(self.window)
 
-    def drag(self, x, y, dx, dy):
+    def drag(self, x, y, dx, dy, shot=None):
+        """Drags from (x, y) by (dx, dy); with `shot`, a screenshot is taken
+        before the button is let go and returned with the geometry then."""
         run("xdotool", "mousemove", "--window", self.window, str(x), str(y), "mousedown", "1")
         for _ in range(4):
             run("xdotool", "mousemove_relative", "--sync", "--", str(dx // 4), str(dy // 4))
             time.sleep(0.05)
+        during = None
+        if shot:
+            time.sleep(0.4)
+            during = (self.shot(shot), geometry(self.window))
         run("xdotool", "mouseup", "1")
+        return during
 
     def edges(self, png, g):
         """Colours of the bottom border and the right border half-way."""
@@ -57,8 +64,13 @@ class GalleryResizeTest(ProgramTest):
         edges = self.edges(before, g)
         self.assertEqual(self.corner(before, g), (0, 0, 0), "the skin's corner is not cut out")
 
-        # Grow by the bottom-right corner.
-        self.drag(g["WIDTH"] - 2, g["HEIGHT"] - 2, 80, 60)
+        # Grow by the bottom-right corner. While the button is held the window
+        # has its new size and whole frame; the corner the region cuts out
+        # afterwards is filled in, never the skin's key colour.
+        png, during = self.drag(g["WIDTH"] - 2, g["HEIGHT"] - 2, 80, 60, "gallery-dragging.png")
+        self.assertEqual((during["WIDTH"], during["HEIGHT"]), (g["WIDTH"] + 80, g["HEIGHT"] + 60))
+        self.assertEqual(self.edges(png, during), edges, "the frame did not follow the drag")
+        self.assertNotIn(self.corner(png, during), [(255, 0, 255), (0, 0, 0)])
         grown = self.wait_for(lambda n: n["WIDTH"] == g["WIDTH"] + 80)
         self.assertEqual((grown["WIDTH"], grown["HEIGHT"]), (g["WIDTH"] + 80, g["HEIGHT"] + 60))
         png = self.shot("gallery-grown.png")
