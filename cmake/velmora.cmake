@@ -48,7 +48,7 @@ function(velmora_form_with_skins target form out)
             -P ${resources}/embed_skins.cmake
     DEPENDS ${skin_sources} ${form} ${resources}/skin_components.dfm.in
             ${resources}/embed_skins.cmake
-    COMMENT "Packing the stored skins into ${form}"
+    COMMENT "Packing the stored skins into ${out}"
     VERBATIM)
   add_custom_target(${target} DEPENDS ${out})
 endfunction()
