@@ -78,34 +78,7 @@ void TWinSkinForm::FitWindow(bool keepClient) {
         clientHeight = Form->ClientHeight() - (FormKind == fkMDIChild ? 0 : MenuHeight);
     }
     const int height = clientHeight + BorderTop + BorderBottom + MenuHeight;
-    if (SystemDialog && !keepClient && SkinData) {
-        WindowText = WindowCaption();
-        const std::wstring& text = WindowText;
-        TWindowDC dc(Handle, true);
-        HFONT font = CaptionFont ? CaptionFont.Get() : SkinData->SystemCaptionFont();
-        SIZE size{};
-        if (dc) {
-            TSelectObject keep(dc.Get(), font);
-            GetTextExtentPoint32W(dc.Get(), text.c_str(), static_cast<int>(text.size()), &size);
-        }
-        CaptionTextWidth = size.cx;
-        const TDataSkinTitle& title = SkinData->Skin().Title;
-        const int needed = title.LeftWidth + CaptionTextWidth + title.RightWidth;
-        if (width < needed) {
-            const int shift = (needed - width) / 2;
-            for (HWND child = GetWindow(Handle, GW_CHILD); child;
-                 child = GetWindow(child, GW_HWNDNEXT)) {
-                RECT r{};
-                GetWindowRect(child, &r);
-                POINT origin{r.left, r.top};
-                ScreenToClient(Handle, &origin);
-                SetWindowPos(child, nullptr, origin.x + shift, origin.y, 0, 0,
-                             SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOSENDCHANGING |
-                                 SWP_NOOWNERZORDER);
-            }
-            width = needed;
-        }
-    }
+    if (SystemDialog && !keepClient && SkinData) width = WidenToCaption(width);
     // The client area stays where it is on the screen: the window grows or
     // shrinks around it, so switching frames never moves the contents.
     POINT topLeft = ClientOrigin();
@@ -115,6 +88,34 @@ void TWinSkinForm::FitWindow(bool keepClient) {
         MapWindowPoints(nullptr, GetParent(Handle), &topLeft, 1);
     SetWindowPos(Handle, nullptr, topLeft.x, topLeft.y, width, height,
                  SWP_FRAMECHANGED | SWP_NOACTIVATE | SWP_NOZORDER);
+}
+
+int TWinSkinForm::WidenToCaption(int width) {
+    WindowText = WindowCaption();
+    const std::wstring& text = WindowText;
+    TWindowDC dc(Handle, true);
+    HFONT font = CaptionFont ? CaptionFont.Get() : SkinData->SystemCaptionFont();
+    SIZE size{};
+    if (dc) {
+        TSelectObject keep(dc.Get(), font);
+        GetTextExtentPoint32W(dc.Get(), text.c_str(), static_cast<int>(text.size()), &size);
+    }
+    CaptionTextWidth = size.cx;
+    const TDataSkinTitle& title = SkinData->Skin().Title;
+    const int needed = title.LeftWidth + CaptionTextWidth + title.RightWidth;
+    if (width >= needed) return width;
+    // The controls keep their place in the middle of the wider window.
+    const int shift = (needed - width) / 2;
+    for (HWND child = GetWindow(Handle, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        RECT r{};
+        GetWindowRect(child, &r);
+        POINT origin{r.left, r.top};
+        ScreenToClient(Handle, &origin);
+        SetWindowPos(child, nullptr, origin.x + shift, origin.y, 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOSENDCHANGING |
+                         SWP_NOOWNERZORDER);
+    }
+    return needed;
 }
 
 POINT TWinSkinForm::ClientOrigin() const {

@@ -188,15 +188,7 @@ void TWinSkinForm::PaintCaptionText(TCanvas& canvas, const RECT& p) {
     const TSkinModel& skin = SkinData->Skin();
     const TDataSkinTitle& title = skin.Title;
     const std::wstring text = CaptionPrefix + WindowCaption() + CaptionSuffix;
-
-    ButtonReserve = 0;
-    for (size_t i = 0; i < SysButtons.size(); ++i) {
-        TWinSysButton& button = *SysButtons[i];
-        IsButtonVisible(static_cast<int>(i));
-        if (button.Visible && button.Element && button.Element->Align == 1 &&
-            !button.Image().Empty())
-            ButtonReserve = std::max(ButtonReserve, static_cast<int>(button.Element->XCoord));
-    }
+    ButtonReserve = RightButtonReserve();
 
     HDC dc = canvas.Handle();
     HFONT font = CaptionFont ? CaptionFont.Get() : SkinData->SystemCaptionFont();
@@ -211,66 +203,10 @@ void TWinSkinForm::PaintCaptionText(TCanvas& canvas, const RECT& p) {
     DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r,
               DT_CALCRECT | DT_NOPREFIX | DT_NOCLIP);
     r.right += title.TextBackLeft + title.TextBackRight;
-    const int tw = r.right - r.left, th = r.bottom - r.top;
-    const int pw = p.right - p.left, ph = p.bottom - p.top;
-    int x = 0;
-    switch (title.TextAlignment) {
-    case 0:
-        x = title.LeftWidth;
-        break;
-    case 1:
-        x = (pw - tw) / 2;
-        break;
-    case 2:
-        x = pw - title.RightWidth - tw;
-        break;
-    default:
-        x = 0;
-        break;
-    }
-    if (RightToLeft) {
-        switch (title.TextAlignment) {
-        case 0:
-            x = pw - ButtonReserve - tw;
-            break;
-        case 1:
-            x = (pw - tw - ButtonReserve) / 2;
-            break;
-        case 2:
-            x = title.LeftWidth;
-            break;
-        default:
-            break;
-        }
-    }
-    const int y = (ph - th) / 2 + title.TopHeight / 2;
-    OffsetRect(&r, x, y);
-    if (RightToLeft && x <= 0) r.left = title.LeftWidth;
-    if (RightToLeft) {
-        OffsetRect(&r, 10, 0);
-    } else if (GetWindowLongW(Handle, GWL_STYLE) & WS_POPUP) {
-        if (p.right - ButtonReserve - 5 < r.right && ButtonReserve > 5)
-            r.right = p.right - ButtonReserve - 5;
-    } else if (p.right - title.RightWidth < r.right) {
-        r.right = p.right - title.RightWidth;
-    }
-    if (BorderKind == bkDialog && title.TextAlignment == 0) r.left -= 16;
+    PlaceCaptionText(r, p);
     CaptionTextRect = r;
+    DrawCaptionBar(dc, r, p);
 
-    if (!title.Bitmap.Empty() && r.right >= r.left && p.bottom >= p.top) {
-        const int barWidth = r.right - r.left, barHeight = p.bottom - p.top;
-        const int frame = Active ? 1 : 2;
-        if (captionBar_.Width != barWidth || captionBar_.Height != barHeight ||
-            captionBar_.Frame != frame) {
-            captionBar_.Image = MaskedSkinBar(
-                barWidth, barHeight, title.Bitmap,
-                TSkinMargins{title.TextBackLeft, 0, title.TextBackRight, 0}, frame, 2, true);
-            captionBar_.Width = barWidth;
-            captionBar_.Height = barHeight;
-            captionBar_.Frame = frame;
-        }
-        DrawMasked(dc, r.left, p.top, captionBar_.Image);
-    }
     r.left += title.TextBackLeft;
     r.right -= title.TextBackRight;
     UINT flags = DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS;
@@ -279,6 +215,79 @@ void TWinSkinForm::PaintCaptionText(TCanvas& canvas, const RECT& p) {
 
     SetTextColor(dc, oldColour);
     SetBkMode(dc, oldMode);
+}
+
+int TWinSkinForm::RightButtonReserve() {
+    int reserve = 0;
+    for (size_t i = 0; i < SysButtons.size(); ++i) {
+        TWinSysButton& button = *SysButtons[i];
+        IsButtonVisible(static_cast<int>(i));
+        if (button.Visible && button.Element && button.Element->Align == 1 &&
+            !button.Image().Empty())
+            reserve = std::max(reserve, static_cast<int>(button.Element->XCoord));
+    }
+    return reserve;
+}
+
+int TWinSkinForm::CaptionTextX(int textWidth, int stripWidth) const {
+    const TDataSkinTitle& title = SkinData->Skin().Title;
+    if (RightToLeft) {
+        switch (title.TextAlignment) {
+        case 0:
+            return stripWidth - ButtonReserve - textWidth;
+        case 1:
+            return (stripWidth - textWidth - ButtonReserve) / 2;
+        case 2:
+            return title.LeftWidth;
+        default:
+            break;
+        }
+    }
+    switch (title.TextAlignment) {
+    case 0:
+        return title.LeftWidth;
+    case 1:
+        return (stripWidth - textWidth) / 2;
+    case 2:
+        return stripWidth - title.RightWidth - textWidth;
+    default:
+        return 0;
+    }
+}
+
+void TWinSkinForm::PlaceCaptionText(RECT& r, const RECT& p) const {
+    const TDataSkinTitle& title = SkinData->Skin().Title;
+    const int tw = r.right - r.left, th = r.bottom - r.top;
+    const int x = CaptionTextX(tw, p.right - p.left);
+    const int y = (p.bottom - p.top - th) / 2 + title.TopHeight / 2;
+    OffsetRect(&r, x, y);
+    if (RightToLeft) {
+        if (x <= 0) r.left = title.LeftWidth;
+        OffsetRect(&r, 10, 0);
+    } else if (GetWindowLongW(Handle, GWL_STYLE) & WS_POPUP) {
+        if (p.right - ButtonReserve - 5 < r.right && ButtonReserve > 5)
+            r.right = p.right - ButtonReserve - 5;
+    } else if (p.right - title.RightWidth < r.right) {
+        r.right = p.right - title.RightWidth;
+    }
+    if (BorderKind == bkDialog && title.TextAlignment == 0) r.left -= 16;
+}
+
+void TWinSkinForm::DrawCaptionBar(HDC dc, const RECT& r, const RECT& p) {
+    const TDataSkinTitle& title = SkinData->Skin().Title;
+    if (title.Bitmap.Empty() || r.right < r.left || p.bottom < p.top) return;
+    const int barWidth = r.right - r.left, barHeight = p.bottom - p.top;
+    const int frame = Active ? 1 : 2;
+    if (captionBar_.Width != barWidth || captionBar_.Height != barHeight ||
+        captionBar_.Frame != frame) {
+        captionBar_.Image =
+            MaskedSkinBar(barWidth, barHeight, title.Bitmap,
+                          TSkinMargins{title.TextBackLeft, 0, title.TextBackRight, 0}, frame, 2, true);
+        captionBar_.Width = barWidth;
+        captionBar_.Height = barHeight;
+        captionBar_.Frame = frame;
+    }
+    DrawMasked(dc, r.left, p.top, captionBar_.Image);
 }
 
 std::wstring TWinSkinForm::WindowCaption() const {

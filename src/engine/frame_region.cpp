@@ -44,30 +44,7 @@ void TWinSkinForm::UpdateRegion() {
     } else {
         RegionWidth = w;
         RegionHeight = h;
-        region = RectRegion(RECT{BorderLeft, BorderTop, w - BorderRight, h - BorderBottom});
-        if (BorderKind != bkNone) {
-            struct Part {
-                const TDataSkinBorder& record;
-                RECT rect;
-                bool vertical;
-                bool fromImage;
-            };
-            const Part parts[] = {
-                {skin.Top, RECT{BorderLeft, 0, w - BorderRight, BorderTop}, true,
-                 BorderTop > 1 && !skin.Top.Bitmap.Empty()},
-                {skin.Bottom, RECT{BorderLeft, h - BorderBottom, w - BorderRight, h}, true,
-                 BorderBottom >= 2},
-                {skin.Left, RECT{0, 0, BorderLeft, h}, false, h > 1},
-                {skin.Right, RECT{w - BorderRight, 0, w, h}, false, h > 1},
-            };
-            for (const Part& part : parts) {
-                TRegionHandle piece =
-                    part.record.Trans == 1 && part.fromImage
-                        ? PartRegion(part.record, part.rect, part.vertical, Active)
-                        : RectRegion(part.rect);
-                if (piece && region) CombineRgn(region.Get(), region.Get(), piece.Get(), RGN_OR);
-            }
-        }
+        region = ShapedRegion(w, h);
     }
     if (!region) return;
     // The window owns the region from here on.
@@ -90,6 +67,33 @@ void TWinSkinForm::RegionAfterResize() {
         SuspendRegion();
     else
         UpdateRegion();
+}
+
+TRegionHandle TWinSkinForm::ShapedRegion(int w, int h) const {
+    TRegionHandle region = RectRegion(RECT{BorderLeft, BorderTop, w - BorderRight, h - BorderBottom});
+    if (BorderKind == bkNone || !region) return region;
+    const TSkinModel& skin = SkinData->Skin();
+    struct Part {
+        const TDataSkinBorder& record;
+        RECT rect;
+        bool vertical;
+        bool fromImage;
+    };
+    const Part parts[] = {
+        {skin.Top, RECT{BorderLeft, 0, w - BorderRight, BorderTop}, true,
+         BorderTop > 1 && !skin.Top.Bitmap.Empty()},
+        {skin.Bottom, RECT{BorderLeft, h - BorderBottom, w - BorderRight, h}, true,
+         BorderBottom >= 2},
+        {skin.Left, RECT{0, 0, BorderLeft, h}, false, h > 1},
+        {skin.Right, RECT{w - BorderRight, 0, w, h}, false, h > 1},
+    };
+    for (const Part& part : parts) {
+        TRegionHandle piece = part.record.Trans == 1 && part.fromImage
+                                  ? PartRegion(part.record, part.rect, part.vertical, Active)
+                                  : RectRegion(part.rect);
+        if (piece) CombineRgn(region.Get(), region.Get(), piece.Get(), RGN_OR);
+    }
+    return region;
 }
 
 // A new region per step of a border drag would cost a second SetWindowPos

@@ -102,6 +102,9 @@ public:
     void ReloadFrameMetrics();
     void HandleNCCalcSize(TMessage& m);
     void FitWindow(bool keepClient);
+    // A system dialog too narrow for its caption: the width that shows it
+    // whole, with the dialog's controls moved by half the difference.
+    int WidenToCaption(int width);
     // The client area's top-left corner in screen coordinates.
     POINT ClientOrigin() const;
     void SetSysMenuStyle(bool remove);
@@ -116,12 +119,24 @@ public:
     bool SeedTitleFromSides(HDC buffer, int w, int height);
     void PaintBorderPart(int part, const RECT& rect, HDC dc);
     void PaintCaptionText(TCanvas& canvas, const RECT& p);
+    // The widest XCoord of the visible right-aligned caption buttons.
+    int RightButtonReserve();
+    // Where text `textWidth` wide starts in a strip `stripWidth` wide.
+    int CaptionTextX(int textWidth, int stripWidth) const;
+    // Moves the measured text rectangle `r` into the strip `p` and cuts it
+    // before the buttons or the title's right part.
+    void PlaceCaptionText(RECT& r, const RECT& p) const;
+    // The bar behind the caption text, from the title record.
+    void DrawCaptionBar(HDC dc, const RECT& r, const RECT& p);
     // The window's text, read the way the window keeps it (wide or ANSI).
     std::wstring WindowCaption() const;
     const TDataSkinBorder& BorderRecord(int part) const;
 
     // --- window region (frame_region.cpp) ---
     void UpdateRegion();
+    // The frame's outline at window size w x h: the client rectangle and
+    // each border part, cut by its key colour where the record says so.
+    TRegionHandle ShapedRegion(int w, int h) const;
     void RemoveRegion();
     // WM_SIZE: the region follows the new size, or is suspended inside a
     // border drag (SuspendRegion).
