@@ -28,7 +28,8 @@ struct TFrameBench {
         GetWindowRect(window, &start);
         const int width = start.right - start.left, height = start.bottom - start.top;
         SendMessageW(window, WM_ENTERSIZEMOVE, 0, 0);
-        for (int i = 1; i <= kResizeSteps; ++i) Step(window, width + i * 2, height + i);
+        for (int i = 1; i <= kResizeSteps; ++i)
+            Step(window, width + i * 2, height + i);
         Step(window, width, height);
         SendMessageW(window, WM_EXITSIZEMOVE, 0, 0);
         RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
@@ -40,8 +41,10 @@ struct TFrameBench {
     }
     void Measure(TSamples& frame, TSamples& resize, int runs) {
         Pump();
-        for (int i = 0; i < runs * 5; ++i) frame.Time([&] { RepaintFrame(); });
-        for (int i = 0; i < runs; ++i) resize.Time([&] { LiveResize(); });
+        for (int i = 0; i < runs * 5; ++i)
+            frame.Time([&] { RepaintFrame(); });
+        for (int i = 0; i < runs; ++i)
+            resize.Time([&] { LiveResize(); });
     }
 };
 

@@ -24,8 +24,7 @@ private:
 
 // Fills the left-out pixels of one row from their nearest kept neighbour;
 // false when the row keeps no pixel.
-bool FillRow(std::uint8_t* row, int width, const TKeyTest& transparent,
-             std::vector<int>& nearest) {
+bool FillRow(std::uint8_t* row, int width, const TKeyTest& transparent, std::vector<int>& nearest) {
     // nearest[x]: the closest kept pixel so far, scanning left then right.
     int last = -1;
     for (int x = 0; x < width; ++x) {

@@ -74,8 +74,9 @@ const TBitmap* TWinSkinForm::ComposedBorder(int part, int width, int height) {
     const bool vertical = part == bpTop || part == bpBottom;
     TPixelBitmap pixels = BuildSkinBitmap(width, height, record.Bitmap, record.Margins(), vertical,
                                           record.Tile != 1, record.Frames(), frame);
-    if (filled) FillTransparentPixels(pixels, TRegionKey{kKeyColour, kBorderKeyTolerance,
-                                                         kBorderKeyTolerance, kBorderKeyTolerance});
+    if (filled)
+        FillTransparentPixels(pixels, TRegionKey{kKeyColour, kBorderKeyTolerance,
+                                                 kBorderKeyTolerance, kBorderKeyTolerance});
     entry.Bitmap = ToBitmap(pixels);
     entry.Width = width;
     entry.Height = height;
@@ -280,9 +281,9 @@ void TWinSkinForm::DrawCaptionBar(HDC dc, const RECT& r, const RECT& p) {
     const int frame = Active ? 1 : 2;
     if (captionBar_.Width != barWidth || captionBar_.Height != barHeight ||
         captionBar_.Frame != frame) {
-        captionBar_.Image =
-            MaskedSkinBar(barWidth, barHeight, title.Bitmap,
-                          TSkinMargins{title.TextBackLeft, 0, title.TextBackRight, 0}, frame, 2, true);
+        captionBar_.Image = MaskedSkinBar(
+            barWidth, barHeight, title.Bitmap,
+            TSkinMargins{title.TextBackLeft, 0, title.TextBackRight, 0}, frame, 2, true);
         captionBar_.Width = barWidth;
         captionBar_.Height = barHeight;
         captionBar_.Frame = frame;

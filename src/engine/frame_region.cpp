@@ -54,23 +54,9 @@ void TWinSkinForm::UpdateRegion() {
     }
 }
 
-void TWinSkinForm::RemoveRegion() {
-    if (!HasRegion) return;
-    SetWindowRgn(Handle, nullptr, FormKind == fkMDIChild);
-    Region = nullptr;
-    HasRegion = false;
-}
-
-void TWinSkinForm::RegionAfterResize() {
-    if (!RegionFollowsSize()) return;
-    if (Sizing)
-        SuspendRegion();
-    else
-        UpdateRegion();
-}
-
 TRegionHandle TWinSkinForm::ShapedRegion(int w, int h) const {
-    TRegionHandle region = RectRegion(RECT{BorderLeft, BorderTop, w - BorderRight, h - BorderBottom});
+    TRegionHandle region =
+        RectRegion(RECT{BorderLeft, BorderTop, w - BorderRight, h - BorderBottom});
     if (BorderKind == bkNone || !region) return region;
     const TSkinModel& skin = SkinData->Skin();
     struct Part {
@@ -94,6 +80,21 @@ TRegionHandle TWinSkinForm::ShapedRegion(int w, int h) const {
         if (piece) CombineRgn(region.Get(), region.Get(), piece.Get(), RGN_OR);
     }
     return region;
+}
+
+void TWinSkinForm::RemoveRegion() {
+    if (!HasRegion) return;
+    SetWindowRgn(Handle, nullptr, FormKind == fkMDIChild);
+    Region = nullptr;
+    HasRegion = false;
+}
+
+void TWinSkinForm::RegionAfterResize() {
+    if (!RegionFollowsSize()) return;
+    if (Sizing)
+        SuspendRegion();
+    else
+        UpdateRegion();
 }
 
 // A new region per step of a border drag would cost a second SetWindowPos

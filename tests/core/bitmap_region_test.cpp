@@ -68,8 +68,7 @@ TEST(BitmapRegion, FillingCutOutPixelsTakesTheNearestKeptOne) {
     const TCase cases[] = {
         {"rounded top corners", {"..ab..", ".abcd.", "abcdef"}, {"aaabbb", "aabcdd", "abcdef"}},
         {"ties go left", {"a.b"}, {"aab"}},
-        {"rows of key only copy the row above", {"ab", "..", "cd", ".."},
-         {"ab", "ab", "cd", "cd"}},
+        {"rows of key only copy the row above", {"ab", "..", "cd", ".."}, {"ab", "ab", "cd", "cd"}},
         {"leading rows of key copy the first kept row", {"..", "..", "xy"}, {"xy", "xy", "xy"}},
         {"nothing kept stays", {"...", "..."}, {"...", "..."}},
         {"nothing cut out stays", {"abc"}, {"abc"}},

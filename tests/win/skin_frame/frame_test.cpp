@@ -323,7 +323,8 @@ TEST_F(FrameTest, FramePaintWritesTheStyleOnlyWhenItChanges) {
     window.Skin(*data_);
     watched = window.Handle();
     styleChanges = 0;
-    HHOOK handle = SetWindowsHookExW(WH_CALLWNDPROC, CountStyleChanges, nullptr, GetCurrentThreadId());
+    HHOOK handle =
+        SetWindowsHookExW(WH_CALLWNDPROC, CountStyleChanges, nullptr, GetCurrentThreadId());
     ASSERT_NE(handle, nullptr);
     // The skin frame takes WS_SYSMENU away on its first paint, so that the
     // system draws no buttons of its own; later paints find it gone.
