@@ -12,6 +12,10 @@
 
 namespace {
 
+// Room to spare in the frame's off-screen bitmaps, so that a window growing
+// a few pixels at a time does not make a new DIB section for every step.
+constexpr int kSpareLength = 64;
+
 COLORREF SkinColour(const TSkinModel& skin, int index) {
     return static_cast<COLORREF>(skin.Colours[static_cast<size_t>(index)]) & 0xFFFFFF;
 }
@@ -77,7 +81,17 @@ const TBitmap* TWinSkinForm::ComposedBorder(int part, int width, int height) {
     if (filled)
         FillTransparentPixels(pixels, TRegionKey{kKeyColour, kBorderKeyTolerance,
                                                  kBorderKeyTolerance, kBorderKeyTolerance});
-    entry.Bitmap = ToBitmap(pixels);
+    // A drag changes the size on every step: the bitmap is reused while it is
+    // large enough, and grows with room to spare along the part's length.
+    if (pixels.Empty()) {
+        entry.Bitmap.reset();
+    } else if (!entry.Bitmap || !CopyIntoBitmap(*entry.Bitmap, pixels)) {
+        entry.Bitmap = std::make_unique<TBitmap>();
+        if (!entry.Bitmap->SetSize(width + (vertical ? kSpareLength : 0),
+                                   height + (vertical ? 0 : kSpareLength)) ||
+            !CopyIntoBitmap(*entry.Bitmap, pixels))
+            entry.Bitmap.reset();
+    }
     entry.Width = width;
     entry.Height = height;
     entry.Frame = frame;
@@ -147,8 +161,8 @@ void TWinSkinForm::PaintTitle(HDC dc) {
     const bool minimized = WindowState == wsMinimized || IsIconic(Handle);
     const int bufferHeight = minimized ? h : BorderTop;
     if (w <= 0 || bufferHeight <= 0) return;
-    if (TitleBuffer.Width() != w || TitleBuffer.Height() != bufferHeight)
-        if (!TitleBuffer.SetSize(w, bufferHeight)) return;
+    if (TitleBuffer.Width() < w || TitleBuffer.Height() != bufferHeight)
+        if (!TitleBuffer.SetSize(w + kSpareLength, bufferHeight)) return;
     HDC buffer = TitleBuffer.DC();
     RECT p{};
     if (minimized) {

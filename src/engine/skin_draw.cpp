@@ -79,14 +79,23 @@ std::unique_ptr<TBitmap> ToBitmap(const TPixelBitmap& pixels) {
     if (pixels.Empty()) return nullptr;
     auto bitmap = std::make_unique<TBitmap>();
     if (!bitmap->SetSize(pixels.Width(), pixels.Height()) || !bitmap->DC()) return nullptr;
-    GdiFlush();
-    const size_t rowBytes = static_cast<size_t>(pixels.Width()) * 3;
-    for (int y = 0; y < pixels.Height(); ++y)
-        std::memcpy(bitmap->Bits() +
-                        static_cast<size_t>(pixels.Height() - 1 - y) * bitmap->Stride(),
-                    pixels.Row(y), rowBytes);
+    CopyIntoBitmap(*bitmap, pixels);
     SetStretchBltMode(bitmap->DC(), COLORONCOLOR);
     return bitmap;
+}
+
+bool CopyIntoBitmap(TBitmap& bitmap, const TPixelBitmap& pixels) {
+    if (bitmap.Empty() || !bitmap.Bits() || bitmap.Width() < pixels.Width() ||
+        bitmap.Height() < pixels.Height())
+        return false;
+    GdiFlush();
+    // DIB rows run bottom-up: row y of the image is row y of the bitmap
+    // counted from its top.
+    const size_t rowBytes = static_cast<size_t>(pixels.Width()) * 3;
+    for (int y = 0; y < pixels.Height(); ++y)
+        std::memcpy(bitmap.Bits() + static_cast<size_t>(bitmap.Height() - 1 - y) * bitmap.Stride(),
+                    pixels.Row(y), rowBytes);
+    return true;
 }
 
 void DrawTransparent(HDC dc, const RECT& dest, const TBitmap& bitmap, COLORREF key,
@@ -189,7 +198,20 @@ TMaskedImage Masked(const TPixelBitmap& composite) {
     }
     image.Mask =
         KeyMask(*image.Bitmap, image.Bitmap->Width(), image.Bitmap->Height(), kSkinKeyColour);
-    if (!image.Mask) image.Bitmap.reset();
+    if (!image.Mask) {
+        image.Bitmap.reset();
+        return image;
+    }
+    // Black under the mask, so that DrawMasked can OR the image in.
+    GdiFlush();
+    const TBitmap& bitmap = *image.Bitmap;
+    for (int y = 0; y < bitmap.Height(); ++y) {
+        std::uint8_t* p = bitmap.Bits() + static_cast<size_t>(y) * bitmap.Stride();
+        for (int x = 0; x < bitmap.Width(); ++x, p += 3)
+            if (p[0] == GetBValue(kSkinKeyColour) && p[1] == GetGValue(kSkinKeyColour) &&
+                p[2] == GetRValue(kSkinKeyColour))
+                p[0] = p[1] = p[2] = 0;
+    }
     return image;
 }
 
@@ -211,8 +233,19 @@ TMaskedImage MaskedSkinBar(int width, int height, const TPixelBitmap& bitmap,
 
 void DrawMasked(HDC dc, int x, int y, const TMaskedImage& image) {
     if (!image.Bitmap || !image.Mask) return;
-    MaskBlt(dc, x, y, image.Bitmap->Width(), image.Bitmap->Height(), image.Bitmap->DC(), 0, 0,
-            image.Mask.Get(), 0, 0, MAKEROP4(0x00AA0029, SRCCOPY)); // as DrawTransparent
+    TMemoryDC maskDC(CreateCompatibleDC(dc));
+    if (!maskDC) return;
+    TSelectObject selected(maskDC.Get(), image.Mask.Get());
+    // Two plain blits instead of one MaskBlt, which costs about ten times as
+    // much on every frame paint: the mask (its 0 bits turned into the text
+    // colour, black) clears the opaque pixels, then the image is ORed in.
+    const COLORREF text = SetTextColor(dc, RGB(0, 0, 0));
+    const COLORREF back = SetBkColor(dc, RGB(255, 255, 255));
+    const int w = image.Bitmap->Width(), h = image.Bitmap->Height();
+    BitBlt(dc, x, y, w, h, maskDC.Get(), 0, 0, SRCAND);
+    BitBlt(dc, x, y, w, h, image.Bitmap->DC(), 0, 0, SRCPAINT);
+    SetTextColor(dc, text);
+    SetBkColor(dc, back);
 }
 
 void CenterSkinFrame(HDC dc, const RECT& rect, const TPixelBitmap& bitmap, int frameIndex,

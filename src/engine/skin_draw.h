@@ -20,6 +20,10 @@ enum class TTransparentBlit { MaskBlt, XorAndXor };
 // A DIB-section copy of `pixels` (empty when a side is zero or GDI refuses),
 // with COLORONCOLOR set on its DC.
 std::unique_ptr<TBitmap> ToBitmap(const TPixelBitmap& pixels);
+// Writes `pixels` to the top-left corner of `bitmap` when it is at least as
+// large (false otherwise), so that a bitmap can be reused for images of
+// changing size without making a new DIB section each time.
+bool CopyIntoBitmap(TBitmap& bitmap, const TPixelBitmap& pixels);
 
 // Copies `bitmap` to the top-left of `dest` (clipped to the smaller of the two
 // sizes), leaving the target unchanged under pixels of exactly `key`.
@@ -65,8 +69,8 @@ void StretchSkinFrame(HDC dc, const RECT& dest, const TPixelBitmap& bitmap, int 
 // screen again and again unchanged (the caption buttons of every frame
 // paint). Empty when there is nothing to draw.
 struct TMaskedImage {
-    std::unique_ptr<TBitmap> Bitmap;
-    TBitmapHandle Mask;
+    std::unique_ptr<TBitmap> Bitmap; // black where transparent
+    TBitmapHandle Mask;              // monochrome, 1 where transparent
 };
 
 // Frame `frameIndex` of a horizontal strip stretched to width x height, ready

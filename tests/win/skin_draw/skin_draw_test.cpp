@@ -134,14 +134,42 @@ TEST(DrawTransparent, EveryTransparentRoutineKeepsTheBackgroundUnderTheKey) {
              TCanvas canvas(dc);
              DrawSkinBar(canvas, {0, 0, 4, 2}, strip, {1, 0, 1, 0}, 1, 2, true, false);
          }},
+        {"MaskedStretchedFrame",
+         [&](HDC dc) { DrawMasked(dc, 0, 0, MaskedStretchedFrame(4, 2, strip, 1, 2)); }},
+        {"MaskedSkinBar",
+         [&](HDC dc) {
+             DrawMasked(dc, 0, 0, MaskedSkinBar(4, 2, strip, {1, 0, 1, 0}, 1, 2, false));
+         }},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         TTarget t(4, 2);
+        SetTextColor(t.DC(), RGB(4, 5, 6));
+        SetBkColor(t.DC(), RGB(1, 2, 3));
         c.draw(t.DC());
         EXPECT_EQ(t.Row(0), ".rr.");
         EXPECT_EQ(t.Row(1), "rrrr");
+        EXPECT_EQ(GetTextColor(t.DC()), RGB(4, 5, 6));
+        EXPECT_EQ(GetBkColor(t.DC()), RGB(1, 2, 3));
     }
+}
+
+TEST(DrawMasked, BlackAndNearKeyPixelsAreOpaque) {
+    // Black is what the masked image holds under its mask: a black pixel of
+    // the skin must still cover the target.
+    TPixelBitmap frame(4, 1);
+    frame.SetPixel(0, 0, MakeColour(255, 0, 255));
+    frame.SetPixel(1, 0, MakeColour(0, 0, 0));
+    frame.SetPixel(2, 0, MakeColour(254, 0, 255));
+    frame.SetPixel(3, 0, MakeColour(255, 0, 255));
+    TTarget t(6, 1);
+    DrawMasked(t.DC(), 1, 0, MaskedStretchedFrame(4, 1, frame, 1, 1));
+    EXPECT_EQ(t.bitmap.Pixel(0, 0), Letter('.'));
+    EXPECT_EQ(t.bitmap.Pixel(1, 0), Letter('.'));
+    EXPECT_EQ(t.bitmap.Pixel(2, 0), RGB(0, 0, 0));
+    EXPECT_EQ(t.bitmap.Pixel(3, 0), RGB(254, 0, 255));
+    EXPECT_EQ(t.bitmap.Pixel(4, 0), Letter('.'));
+    EXPECT_EQ(t.bitmap.Pixel(5, 0), Letter('.'));
 }
 
 TEST(SkinDrawing, InvertedRectanglesDrawNothing) {
