@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <utility>
 
 namespace {
 
@@ -83,26 +84,42 @@ TEST(TileBitmap, RepeatsFromTheTopLeftAndRunsPastTheDestination) {
     EXPECT_EQ(untouched.Row(0), "....");
 }
 
-TEST(DrawTransparent, LeavesExactlyTheKeyColourUndrawnOnBothPaths) {
-    TPixelBitmap source(5, 1);
+TEST(DrawTransparent, LeavesExactlyTheKeyColourUndrawnOnEveryPath) {
+    // Black matters too: the masked images hold black under their masks.
+    TPixelBitmap source(6, 1);
     source.SetPixel(0, 0, MakeColour(255, 0, 255));
     source.SetPixel(1, 0, MakeColour(254, 0, 255));
     source.SetPixel(2, 0, MakeColour(255, 1, 255));
     source.SetPixel(3, 0, MakeColour(255, 0, 254));
-    source.SetPixel(4, 0, MakeColour(255, 0, 255));
-    for (auto how : {TTransparentBlit::MaskBlt, TTransparentBlit::XorAndXor}) {
-        SCOPED_TRACE(static_cast<int>(how));
-        TTarget t(7, 1);
+    source.SetPixel(4, 0, MakeColour(0, 0, 0));
+    source.SetPixel(5, 0, MakeColour(255, 0, 255));
+    const RECT dest{1, 0, 7, 1};
+    const std::pair<const char*, std::function<void(HDC)>> paths[] = {
+        {"MaskBlt",
+         [&](HDC dc) {
+             DrawTransparent(dc, dest, source, kSkinKeyColour, TTransparentBlit::MaskBlt);
+         }},
+        {"XorAndXor",
+         [&](HDC dc) {
+             DrawTransparent(dc, dest, source, kSkinKeyColour, TTransparentBlit::XorAndXor);
+         }},
+        {"DrawMasked",
+         [&](HDC dc) { DrawMasked(dc, 1, 0, MaskedStretchedFrame(6, 1, source, 1, 1)); }},
+    };
+    for (const auto& [name, draw] : paths) {
+        SCOPED_TRACE(name);
+        TTarget t(8, 1);
         SetBkColor(t.DC(), RGB(1, 2, 3));
         SetTextColor(t.DC(), RGB(4, 5, 6));
-        DrawTransparent(t.DC(), {1, 0, 6, 1}, source, kSkinKeyColour, how);
+        draw(t.DC());
         EXPECT_EQ(t.bitmap.Pixel(0, 0), Letter('.'));
         EXPECT_EQ(t.bitmap.Pixel(1, 0), Letter('.'));
         EXPECT_EQ(t.bitmap.Pixel(2, 0), RGB(254, 0, 255));
         EXPECT_EQ(t.bitmap.Pixel(3, 0), RGB(255, 1, 255));
         EXPECT_EQ(t.bitmap.Pixel(4, 0), RGB(255, 0, 254));
-        EXPECT_EQ(t.bitmap.Pixel(5, 0), Letter('.'));
+        EXPECT_EQ(t.bitmap.Pixel(5, 0), RGB(0, 0, 0));
         EXPECT_EQ(t.bitmap.Pixel(6, 0), Letter('.'));
+        EXPECT_EQ(t.bitmap.Pixel(7, 0), Letter('.'));
         // The target's colours are what they were.
         EXPECT_EQ(GetBkColor(t.DC()), RGB(1, 2, 3));
         EXPECT_EQ(GetTextColor(t.DC()), RGB(4, 5, 6));
@@ -144,32 +161,10 @@ TEST(DrawTransparent, EveryTransparentRoutineKeepsTheBackgroundUnderTheKey) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         TTarget t(4, 2);
-        SetTextColor(t.DC(), RGB(4, 5, 6));
-        SetBkColor(t.DC(), RGB(1, 2, 3));
         c.draw(t.DC());
         EXPECT_EQ(t.Row(0), ".rr.");
         EXPECT_EQ(t.Row(1), "rrrr");
-        EXPECT_EQ(GetTextColor(t.DC()), RGB(4, 5, 6));
-        EXPECT_EQ(GetBkColor(t.DC()), RGB(1, 2, 3));
     }
-}
-
-TEST(DrawMasked, BlackAndNearKeyPixelsAreOpaque) {
-    // Black is what the masked image holds under its mask: a black pixel of
-    // the skin must still cover the target.
-    TPixelBitmap frame(4, 1);
-    frame.SetPixel(0, 0, MakeColour(255, 0, 255));
-    frame.SetPixel(1, 0, MakeColour(0, 0, 0));
-    frame.SetPixel(2, 0, MakeColour(254, 0, 255));
-    frame.SetPixel(3, 0, MakeColour(255, 0, 255));
-    TTarget t(6, 1);
-    DrawMasked(t.DC(), 1, 0, MaskedStretchedFrame(4, 1, frame, 1, 1));
-    EXPECT_EQ(t.bitmap.Pixel(0, 0), Letter('.'));
-    EXPECT_EQ(t.bitmap.Pixel(1, 0), Letter('.'));
-    EXPECT_EQ(t.bitmap.Pixel(2, 0), RGB(0, 0, 0));
-    EXPECT_EQ(t.bitmap.Pixel(3, 0), RGB(254, 0, 255));
-    EXPECT_EQ(t.bitmap.Pixel(4, 0), Letter('.'));
-    EXPECT_EQ(t.bitmap.Pixel(5, 0), Letter('.'));
 }
 
 TEST(SkinDrawing, InvertedRectanglesDrawNothing) {
