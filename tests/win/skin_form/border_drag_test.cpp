@@ -98,3 +98,22 @@ TEST_F(SkinFormTest, SwitchingTheSkinOffInsideADragLeavesNoRegion) {
     ASSERT_TRUE(Skinned(main_));
     EXPECT_FALSE(InRegion(main_, POINT{WindowSize(main_).cx - 1, 0})) << "shaped again";
 }
+
+TEST_F(SkinFormTest, SkinChangedInsideADragWaitsForItsEndToShapeTheWindow) {
+    SkinOn();
+    ASSERT_TRUE(Skinned(main_));
+    SendMessageW(main_, WM_ENTERSIZEMOVE, 0, 0);
+    SIZE size = WindowSize(main_);
+    size.cx += 12;
+    Resize(main_, size);
+    SelectSkin(1);
+    ASSERT_TRUE(Skinned(main_));
+    EXPECT_EQ(RegionKind(main_), ERROR) << "a region in the middle of the drag";
+    size = WindowSize(main_);
+    size.cy += 9;
+    Resize(main_, size);
+    EXPECT_EQ(RegionKind(main_), ERROR);
+    SendMessageW(main_, WM_EXITSIZEMOVE, 0, 0);
+    EXPECT_FALSE(InRegion(main_, POINT{size.cx - 1, 0}));
+    EXPECT_TRUE(InRegion(main_, POINT{size.cx / 2, size.cy / 2}));
+}
