@@ -41,6 +41,15 @@ void Resize(HWND window, SIZE size) {
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+// Enters the sizing loop and takes its first step: `dx` wider.
+SIZE BeginDragWider(HWND window, int dx) {
+    SendMessageW(window, WM_ENTERSIZEMOVE, 0, 0);
+    SIZE size = WindowSize(window);
+    size.cx += dx;
+    Resize(window, size);
+    return size;
+}
+
 constexpr COLORREF kMagenta = RGB(255, 0, 255);
 
 } // namespace
@@ -87,10 +96,7 @@ TEST_F(SkinFormTest, BorderDragRunsWithoutTheRegionAndEndsWithTheFinalShape) {
 TEST_F(SkinFormTest, SwitchingTheSkinOffInsideADragLeavesNoRegion) {
     SkinOn();
     ASSERT_TRUE(Skinned(main_));
-    SendMessageW(main_, WM_ENTERSIZEMOVE, 0, 0);
-    SIZE size = WindowSize(main_);
-    size.cx += 10;
-    Resize(main_, size);
+    BeginDragWider(main_, 10);
     SkinOff();
     SendMessageW(main_, WM_EXITSIZEMOVE, 0, 0);
     EXPECT_EQ(RegionKind(main_), ERROR);
@@ -102,14 +108,11 @@ TEST_F(SkinFormTest, SwitchingTheSkinOffInsideADragLeavesNoRegion) {
 TEST_F(SkinFormTest, SkinChangedInsideADragWaitsForItsEndToShapeTheWindow) {
     SkinOn();
     ASSERT_TRUE(Skinned(main_));
-    SendMessageW(main_, WM_ENTERSIZEMOVE, 0, 0);
-    SIZE size = WindowSize(main_);
-    size.cx += 12;
-    Resize(main_, size);
+    BeginDragWider(main_, 12);
     SelectSkin(1);
     ASSERT_TRUE(Skinned(main_));
     EXPECT_EQ(RegionKind(main_), ERROR) << "a region in the middle of the drag";
-    size = WindowSize(main_);
+    SIZE size = WindowSize(main_);
     size.cy += 9;
     Resize(main_, size);
     EXPECT_EQ(RegionKind(main_), ERROR);
