@@ -51,6 +51,9 @@ public:
 class TDataSkinBorder : public TDataSkinObject {
 public:
     using TDataSkinObject::TDataSkinObject;
+    // The frame a window border shows: the second one while inactive, when
+    // the strip has one.
+    std::int32_t BorderFrame(bool active) const { return (active || Frames() == 1) ? 1 : 2; }
     TPixelBitmap Bitmap2;
 };
 

@@ -67,7 +67,7 @@ void TWinSkinForm::DropBorderCache() {
 
 const TBitmap* TWinSkinForm::ComposedBorder(int part, int width, int height) {
     const TDataSkinBorder& record = BorderRecord(part);
-    const int frame = (Active || record.Frames() == 1) ? 1 : 2;
+    const int frame = record.BorderFrame(Active);
     // Without the region the pixels it would cut out are on the screen:
     // they take their neighbours' colours instead of the key's.
     const bool filled = record.Trans == 1 && RegionSuspended;

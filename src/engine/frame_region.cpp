@@ -20,7 +20,7 @@ static TRegionHandle PartRegion(const TDataSkinBorder& record, const RECT& rect,
                                 bool active) {
     const int width = rect.right - rect.left, height = rect.bottom - rect.top;
     if (width <= 0 || height <= 0) return RectRegion(rect);
-    const int frame = (active || record.Frames() == 1) ? 1 : 2;
+    const int frame = record.BorderFrame(active);
     const TPixelBitmap pixels = BuildSkinBitmap(width, height, record.Bitmap, record.Margins(),
                                                 vertical, record.Tile != 1, record.Frames(), frame);
     return CreateRegionFromBitmap(pixels, rect.left, rect.top, kBorderKeyTolerance,
