@@ -305,6 +305,10 @@ void TWinSkinForm::DrawCaptionBar(HDC dc, const RECT& r, const RECT& p) {
     DrawMasked(dc, r.left, p.top, captionBar_.Image);
 }
 
-std::wstring TWinSkinForm::WindowCaption() const {
-    return ReadWindowText(Handle, Unicode || IsWindowUnicode(Handle));
+const std::wstring& TWinSkinForm::WindowCaption() {
+    if (!captionTextRead_) {
+        captionText_ = ReadWindowText(Handle, Unicode || IsWindowUnicode(Handle));
+        captionTextRead_ = true;
+    }
+    return captionText_;
 }

@@ -129,7 +129,8 @@ public:
     // The bar behind the caption text, from the title record.
     void DrawCaptionBar(HDC dc, const RECT& r, const RECT& p);
     // The window's text, read the way the window keeps it (wide or ANSI).
-    std::wstring WindowCaption() const;
+    // Read once and kept until the window's text is set again.
+    const std::wstring& WindowCaption();
     const TDataSkinBorder& BorderRecord(int part) const;
 
     // --- window region (frame_region.cpp) ---
@@ -277,6 +278,9 @@ private:
     HWND current_ = nullptr;
     void Unsubclass();
     void RestoreStandardFrame();
+    // What the first stage does not answer: the frame's stages, or the
+    // platform when the frame is not skinned.
+    void PassOnFromStageOne(TMessage& m);
     void StageTwo(TMessage& m);
     void StageThree(TMessage& m);
     void HandleFormMessage(TMessage& m);
@@ -297,6 +301,10 @@ private:
         TMaskedImage Image;
         int Width = 0, Height = 0, Frame = 0;
     } captionBar_;
+    // Reading the text sends messages down the window's chain, too slow for
+    // every frame paint; it changes only through WM_SETTEXT.
+    std::wstring captionText_;
+    bool captionTextRead_ = false;
     const TBitmap* ComposedBorder(int part, int width, int height);
     void DropBorderCache();
     // Caption buttons and the non-client mouse.

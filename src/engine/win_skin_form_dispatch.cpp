@@ -194,10 +194,20 @@ void TWinSkinForm::SkinFormWndProc(TMessage& m) {
     case SKINMSG_RESKINSCROLL:
         // The scrollbar skins arrive with the control skins.
         return;
+    case WM_SETTEXT:
+        captionTextRead_ = false;
+        PassOnFromStageOne(m);
+        // A paint inside the change may have read the text before it was set.
+        captionTextRead_ = false;
+        return;
     default:
         if (AnswerEngineMessage(m)) return;
         break;
     }
+    PassOnFromStageOne(m);
+}
+
+void TWinSkinForm::PassOnFromStageOne(TMessage& m) {
     if (!SkinFrame) {
         Default(m);
         return;

@@ -6,8 +6,6 @@
 
 #include "toolkit/gdi_objects.h"
 
-#include <vector>
-
 namespace {
 
 int RegionKind(HWND window) {
@@ -20,20 +18,8 @@ bool InRegion(HWND window, POINT p) {
     return GetWindowRgn(window, probe.Get()) != ERROR && PtInRegion(probe.Get(), p.x, p.y);
 }
 
-SIZE WindowSize(HWND window) {
-    RECT r{};
-    GetWindowRect(window, &r);
-    return SIZE{r.right - r.left, r.bottom - r.top};
-}
-
-// The frame as the engine paints it into a memory DC: the pixel at `p`.
 COLORREF FramePixel(HWND window, POINT p) {
-    const SIZE size = WindowSize(window);
-    TMemoryDC dc(CreateCompatibleDC(nullptr));
-    TBitmapHandle bitmap(CreateBitmap(size.cx, size.cy, 1, 32, nullptr));
-    TSelectObject keep(dc.Get(), bitmap.Get());
-    SendMessageW(window, SKINMSG_PAINTNC, reinterpret_cast<WPARAM>(dc.Get()), kSkinMagic);
-    return GetPixel(dc.Get(), p.x, p.y);
+    return PaintedFrame(window)[static_cast<size_t>(p.y) * WindowSize(window).cx + p.x];
 }
 
 void Resize(HWND window, SIZE size) {

@@ -11,8 +11,11 @@
 
 #include <gtest/gtest.h>
 
+#include "toolkit/gdi_objects.h"
+
 #include <functional>
 #include <memory>
+#include <vector>
 
 inline void Pump() {
     MSG msg;
@@ -20,6 +23,37 @@ inline void Pump() {
         TranslateMessage(&msg);
         DispatchMessageW(&msg);
     }
+}
+
+inline SIZE WindowSize(HWND window) {
+    RECT r{};
+    GetWindowRect(window, &r);
+    return SIZE{r.right - r.left, r.bottom - r.top};
+}
+
+// The frame as the engine paints it into a memory DC of the window's size:
+// 0x00BBGGRR pixels, row by row.
+inline std::vector<COLORREF> PaintedFrame(HWND window) {
+    const SIZE size = WindowSize(window);
+    TMemoryDC dc(CreateCompatibleDC(nullptr));
+    TBitmapHandle bitmap(CreateBitmap(size.cx, size.cy, 1, 32, nullptr));
+    {
+        TSelectObject keep(dc.Get(), bitmap.Get());
+        SendMessageW(window, SKINMSG_PAINTNC, reinterpret_cast<WPARAM>(dc.Get()), kSkinMagic);
+    }
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = size.cx;
+    info.bmiHeader.biHeight = -size.cy; // top-down
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    std::vector<COLORREF> pixels(static_cast<size_t>(size.cx) * static_cast<size_t>(size.cy));
+    GetDIBits(dc.Get(), bitmap.Get(), 0, static_cast<UINT>(size.cy), pixels.data(), &info,
+              DIB_RGB_COLORS);
+    for (COLORREF& p : pixels)
+        p = RGB(GetBValue(p), GetGValue(p), GetRValue(p)); // 0x00RRGGBB to COLORREF
+    return pixels;
 }
 
 // What "switching the skin off" must give back exactly.
