@@ -131,23 +131,20 @@ void TWinSkinForm::PaintFrame(HDC dc) {
         if (own) PaintFrame(own.Get());
         return;
     }
-    HDC target = dc;
     try {
         GetWindowRect(Handle, &WindowRect);
         const int w = WindowRect.right - WindowRect.left, h = WindowRect.bottom - WindowRect.top;
         WindowWidth = w;
         WindowHeight = h;
         if (WindowState == wsMinimized || IsIconic(Handle)) {
-            PaintTitle(target);
+            PaintTitle(dc);
         } else {
-            PaintBorderPart(bpLeft, RECT{0, 0, BorderLeft, h}, target);
-            PaintBorderPart(bpRight, RECT{w - BorderRight, 0, w, h}, target);
-            PaintBorderPart(bpBottom, RECT{BorderLeft, h - BorderBottom, w - BorderRight, h},
-                            target);
-            PaintTitle(target);
+            PaintBorderPart(bpLeft, RECT{0, 0, BorderLeft, h}, dc);
+            PaintBorderPart(bpRight, RECT{w - BorderRight, 0, w, h}, dc);
+            PaintBorderPart(bpBottom, RECT{BorderLeft, h - BorderBottom, w - BorderRight, h}, dc);
+            PaintTitle(dc);
             if (MenuHeight > 0)
-                FillSolid(target,
-                          RECT{BorderLeft, BorderTop, w - BorderRight, BorderTop + MenuHeight},
+                FillSolid(dc, RECT{BorderLeft, BorderTop, w - BorderRight, BorderTop + MenuHeight},
                           SkinColour(SkinData->Skin(), sciButtonFace));
         }
     } catch (...) {

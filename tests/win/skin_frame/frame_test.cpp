@@ -308,6 +308,8 @@ TEST_F(FrameTest, RegionFollowsTheKeyColourOfTransparentBorders) {
     EXPECT_EQ(f.RegionWidth, 220);
 }
 
+namespace {
+
 // Each style write sends WM_STYLECHANGED and, on Wine, invalidates the frame
 // again: a frame paint that wrote its unchanged style caused a second one.
 HWND watched;
@@ -318,14 +320,16 @@ LRESULT CALLBACK CountStyleChanges(int code, WPARAM w, LPARAM l) {
     return CallNextHookEx(nullptr, code, w, l);
 }
 
+} // namespace
+
 TEST_F(FrameTest, FramePaintWritesTheStyleOnlyWhenItChanges) {
     TFrameWindow window(300, 200);
     window.Skin(*data_);
     watched = window.Handle();
     styleChanges = 0;
-    HHOOK handle =
-        SetWindowsHookExW(WH_CALLWNDPROC, CountStyleChanges, nullptr, GetCurrentThreadId());
-    ASSERT_NE(handle, nullptr);
+    const THookHandle hook(
+        SetWindowsHookExW(WH_CALLWNDPROC, CountStyleChanges, nullptr, GetCurrentThreadId()));
+    ASSERT_TRUE(hook);
     // The skin frame takes WS_SYSMENU away on its first paint, so that the
     // system draws no buttons of its own; later paints find it gone.
     TMessage paint{WM_NCPAINT, 1, 0, 0};
@@ -341,7 +345,6 @@ TEST_F(FrameTest, FramePaintWritesTheStyleOnlyWhenItChanges) {
     window.Form().HandleNCPaint(paint);
     EXPECT_EQ(styleChanges, 1);
     EXPECT_FALSE(GetWindowLongW(window.Handle(), GWL_STYLE) & WS_SYSMENU);
-    UnhookWindowsHookEx(handle);
 }
 
 TEST_F(FrameTest, RepaintOfAnUnchangedFrameCreatesNoGdiObjects) {
