@@ -52,3 +52,19 @@ function(velmora_form_with_skins target form out)
     VERBATIM)
   add_custom_target(${target} DEPENDS ${out})
 endfunction()
+
+# velmora_resource_scripts(RC... [FORM file]): the resource compiler reports
+# no dependencies, so a resource script is rebuilt only when it changes
+# itself. Make each one depend on every file a script can pull in: the
+# program's resources (manifest, icon, glyph pictures, included scripts) and,
+# when given, the generated form description with the packed skins.
+function(velmora_resource_scripts)
+  cmake_parse_arguments(arg "" "FORM" "" ${ARGN})
+  file(GLOB_RECURSE inputs CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/src/app/resources/*.rc
+       ${PROJECT_SOURCE_DIR}/src/app/resources/*.manifest ${PROJECT_SOURCE_DIR}/src/app/resources/*.ico
+       ${PROJECT_SOURCE_DIR}/src/app/resources/*.bmp ${PROJECT_SOURCE_DIR}/src/app/resources/*.dfm)
+  if(arg_FORM)
+    list(APPEND inputs ${arg_FORM})
+  endif()
+  set_source_files_properties(${arg_UNPARSED_ARGUMENTS} PROPERTIES OBJECT_DEPENDS "${inputs}")
+endfunction()

@@ -1,20 +1,69 @@
-# Shared by the scripts: where things are, the private Wine prefix, and a
-# private X display. Sourced, not run.
+# Shared by the scripts: where things are, the two Windows builds and their
+# private Wine prefixes, and a private X display. Sourced, not run.
 ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 BUILD=${VELMORA_BUILD:-$ROOT/build}
 NATIVE=$BUILD/native
-WIN=$BUILD/win
 JOBS=${JOBS:-$(nproc)}
+# The two Windows builds: win32 (i686, the product) and win64 (x86_64).
+ARCHES=(win32 win64)
 
-export WINEPREFIX=${WINEPREFIX:-$BUILD/wineprefix}
-export WINEARCH=${WINEARCH:-win32}
 export WINEDEBUG=${WINEDEBUG:--all}
 # No Mono or Gecko installer prompts, ever: there is no network for them.
 export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
 
 log() { printf '%s\n' "$*" >&2; }
 
-# The private Wine prefix, made once, then given its fonts once.
+win_dir() { echo "$BUILD/$1"; }
+
+# Wine's loader for an architecture. Never /usr/bin/wine: it picks the 32-bit
+# loader whenever wine32 is installed, even where that loader cannot run.
+wine_loader() {
+  case $1 in
+    win32) echo /usr/lib/wine/wine ;;
+    win64) echo /usr/lib/wine/wine64 ;;
+    *) log "unknown architecture '$1' (win32 or win64)"; return 2 ;;
+  esac
+}
+
+# Points WINEPREFIX, WINEARCH and WINELOADER at one architecture's private
+# prefix (a prefix's architecture is fixed when it is made) and sets WINE to
+# the loader to start programs with.
+use_arch() {
+  WINE=$(wine_loader "$1")
+  export WINEARCH=$1
+  export WINELOADER=$WINE
+  export WINEPREFIX=$BUILD/wineprefix-$1
+}
+
+# Whether this machine can start Wine programs of an architecture, found by
+# trying the loader: some kernels refuse every 32-bit program. Prints why not.
+can_run_arch() {
+  local loader out
+  loader=$(wine_loader "$1") || return 1
+  if [ ! -x "$loader" ]; then
+    echo "$loader is not installed"
+    return 1
+  fi
+  if ! out=$("$loader" --version 2>&1); then
+    echo "$loader does not start here (${out##*: })"
+    return 1
+  fi
+}
+
+# The architecture of a Windows program, read from its PE header.
+pe_arch() {
+  local lfanew machine
+  lfanew=$(od -An -tu4 -j60 -N4 "$1" | tr -d ' ')
+  machine=$(od -An -tx2 -j$((lfanew + 4)) -N2 "$1" | tr -d ' ')
+  case $machine in
+    8664) echo win64 ;;
+    014c) echo win32 ;;
+    *) log "$1: not a Windows program of a known architecture"; return 1 ;;
+  esac
+}
+
+# The current architecture's private prefix, made once, then given its
+# fonts once. Call after use_arch.
 prepare_prefix() {
   [ -f "$WINEPREFIX/.velmora-ready-2" ] || create_prefix
   [ -f "$WINEPREFIX/.velmora-fonts-3" ] || configure_fonts
@@ -22,9 +71,10 @@ prepare_prefix() {
 
 # The frame drawn inside the window like on Windows.
 create_prefix() {
-  log "Preparing Wine prefix $WINEPREFIX (once)"
+  log "Preparing Wine prefix $WINEPREFIX ($WINEARCH, once)"
   mkdir -p "$WINEPREFIX"
-  DISPLAY= wineboot -i >/dev/null 2>&1 || true
+  DISPLAY= "$WINE" wineboot -i >/dev/null 2>&1 || true
+  wineserver -w
   import_registry '[HKEY_CURRENT_USER\\Software\\Wine\\X11 Driver]\r\n"Decorated"="N"\r\n'
   touch "$WINEPREFIX/.velmora-ready-2"
 }
@@ -48,7 +98,7 @@ configure_fonts() {
 import_registry() {
   local reg="$WINEPREFIX/velmora-setup.reg"
   printf "Windows Registry Editor Version 5.00\r\n\r\n$1\r\n" | iconv -f UTF-8 -t UTF-16 > "$reg"
-  DISPLAY= wine regedit /S "$reg" >/dev/null 2>&1
+  DISPLAY= "$WINE" regedit /S "$reg" >/dev/null 2>&1
   wineserver -w
 }
 
@@ -81,12 +131,12 @@ stop_display() {
   fi
 }
 
-# A persistent wineserver makes each Wine process start faster.
-# Wine's own service processes are started here, detached from our output:
-# started later under ctest they would hold its pipes open and every test
-# would wait for its time-out.
+# A persistent wineserver for the current prefix makes each Wine process
+# start faster. Wine's own service processes are started here, detached from
+# our output: started later under ctest they would hold its pipes open and
+# every test would wait for its time-out.
 start_wineserver() {
   wineserver -p >/dev/null 2>&1 || true
-  wine cmd /c exit </dev/null >/dev/null 2>&1 || true
+  "$WINE" cmd /c exit </dev/null >/dev/null 2>&1 || true
 }
 stop_wineserver() { wineserver -k >/dev/null 2>&1 || true; }

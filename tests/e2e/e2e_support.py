@@ -13,6 +13,13 @@ SOURCE_DIR = os.environ.get("VELMORA_SOURCE_DIR",
                             os.path.join(os.path.dirname(__file__), "..", ".."))
 
 
+def wine_command(program, *args):
+    """The command line that starts a program of this build under Wine: the
+    project's one launcher, which knows the architecture's loader and prefix."""
+    launcher = os.path.join(SOURCE_DIR, "scripts", "wine-exec")
+    return [launcher, os.environ.get("VELMORA_WINE_ARCH", "win32"), program, *args]
+
+
 def run(*args):
     return subprocess.run(args, check=True, capture_output=True, text=True).stdout
 
@@ -164,7 +171,7 @@ class ProgramTest(unittest.TestCase):
         with open(self.fixture, "wb") as f:
             f.write(b"\xff\xfe" + text.encode("utf-16-le"))
         self.addCleanup(os.remove, self.fixture)
-        self.app = subprocess.Popen(["wine", self.exe], stdout=subprocess.DEVNULL,
+        self.app = subprocess.Popen(wine_command(self.exe), stdout=subprocess.DEVNULL,
                                     stderr=subprocess.DEVNULL)
         self.addCleanup(self.stop_app)
 
