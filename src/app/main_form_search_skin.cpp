@@ -25,8 +25,13 @@ void TFrmMain::N2Click(TObject*) {
     TListItem* selected = LstThemes->Selected();
     if (!selected) return;
     std::wstring name = selected->SubItems().Count() > 0 ? selected->SubItems()[0] : L"";
-    PutTextOnClipboard(Handle(), SearchUrl(StripBrandMark(name)));
-    MessageBoxW(Handle(), L"好啦,你现在可以按Ctrl+V发送给你的朋友了!", L"(^o^)", MB_OK);
+    // Another program may hold the clipboard open: then say so rather than
+    // claim a link is there to paste.
+    if (PutTextOnClipboard(Handle(), SearchUrl(StripBrandMark(name))))
+        MessageBoxW(Handle(), L"好啦,你现在可以按Ctrl+V发送给你的朋友了!", L"(^o^)", MB_OK);
+    else
+        MessageBoxW(Handle(), L"复制链接失败, 请稍后再试。", Caption().c_str(),
+                    MB_OK | MB_ICONWARNING);
 }
 
 void TFrmMain::Image1Click(TObject*) {

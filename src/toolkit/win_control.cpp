@@ -67,12 +67,17 @@ TWinControl::~TWinControl() {
 }
 
 const std::wstring& TWinControl::ControlAtomName() {
+    // At least 8 upper-case hex digits each, as "%.8X" prints them: a 64-bit
+    // module handle above 4 GB keeps all its digits instead of being cut.
     static const std::wstring name = [] {
-        wchar_t text[40];
-        wsprintfW(text, L"ControlOfs%.8X%.8X",
-                  static_cast<unsigned>(reinterpret_cast<UINT_PTR>(GetModuleHandleW(nullptr))),
-                  static_cast<unsigned>(GetCurrentThreadId()));
-        return std::wstring(text);
+        const auto hex = [](unsigned long long value) {
+            std::wstring text;
+            for (; value || text.size() < 8; value >>= 4)
+                text.insert(text.begin(), L"0123456789ABCDEF"[value & 0xF]);
+            return text;
+        };
+        return L"ControlOfs" + hex(reinterpret_cast<UINT_PTR>(GetModuleHandleW(nullptr))) +
+               hex(GetCurrentThreadId());
     }();
     return name;
 }

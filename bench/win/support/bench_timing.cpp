@@ -1,13 +1,33 @@
 #include "bench_timing.h"
 
 #include <algorithm>
+#include <cstdio>
+#include <cstdlib>
 #include <vector>
 
+namespace {
+
+constexpr double kPumpLimitMs = 5000;
+
+[[noreturn]] void ReportEndlessQueue(const MSG& msg) {
+    wchar_t className[64] = L"?";
+    GetClassNameW(msg.hwnd, className, 64);
+    std::printf("message queue did not empty in %.0f s: message 0x%04X keeps coming for window "
+                "%p of class %ls\n",
+                kPumpLimitMs / 1000, msg.message, static_cast<void*>(msg.hwnd), className);
+    std::fflush(stdout);
+    std::exit(3);
+}
+
+} // namespace
+
 void Pump() {
+    const double deadline = Now() + kPumpLimitMs;
     MSG msg;
     while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
         TranslateMessage(&msg);
         DispatchMessageW(&msg);
+        if (Now() > deadline) ReportEndlessQueue(msg);
     }
 }
 

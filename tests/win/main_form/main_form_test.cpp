@@ -5,7 +5,11 @@
 
 #include <gtest/gtest.h>
 
+#include "support/message_box_answerer.h"
 #include "support/temp_folder.h"
+
+#include <memory>
+#include <thread>
 
 #include <vector>
 
@@ -235,6 +239,55 @@ TEST_F(MainFormTest, ContextMenuNamesTheThemeAndProtectsSystemThemes) {
         EXPECT_EQ(menu_.At.y, p.y + 41);
     }
     EXPECT_EQ(FrmMain->MnUses->Caption(), L"使用: Windows 经典"); // kept after closing
+}
+
+// Holds the clipboard open from another thread, as another program would.
+class TClipboardHolder {
+public:
+    TClipboardHolder() {
+        thread_ = std::thread([this] {
+            const bool open = OpenClipboard(nullptr) != FALSE;
+            SetEvent(opened_);
+            WaitForSingleObject(release_, INFINITE);
+            if (open) CloseClipboard();
+        });
+        WaitForSingleObject(opened_, INFINITE);
+    }
+    ~TClipboardHolder() {
+        SetEvent(release_);
+        thread_.join();
+        CloseHandle(opened_);
+        CloseHandle(release_);
+    }
+
+private:
+    HANDLE opened_ = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    HANDLE release_ = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    std::thread thread_;
+};
+
+TEST_F(MainFormTest, ShareSaysWhetherTheLinkReachedTheClipboard) {
+    SetUpThemes({{L"夏天.theme", "夏天"}});
+    FrmMain->LstThemes->Items()[0]->SetSelected(true);
+    const struct {
+        bool clipboardHeld;
+        std::wstring caption, text;
+    } cases[] = {
+        {false, L"(^o^)", L"好啦,你现在可以按Ctrl+V发送给你的朋友了!"},
+        {true, FrmMain->Caption(), L"复制链接失败, 请稍后再试。"},
+    };
+    for (const auto& c : cases) {
+        TMessageBoxAnswerer answerer(IDOK);
+        {
+            std::unique_ptr<TClipboardHolder> holder;
+            if (c.clipboardHeld) holder = std::make_unique<TClipboardHolder>();
+            FrmMain->N2Click(nullptr);
+        }
+        const auto boxes = answerer.Boxes();
+        ASSERT_EQ(boxes.size(), 1u) << c.clipboardHeld;
+        EXPECT_EQ(boxes[0].Caption, c.caption);
+        EXPECT_EQ(boxes[0].Text, c.text);
+    }
 }
 
 TEST_F(MainFormTest, NoMenuWithoutRightButtonOrSelection) {

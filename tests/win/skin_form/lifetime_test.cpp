@@ -168,6 +168,13 @@ TEST_F(SkinFormTest, ControlOfFindsTheToolkitControlBehindAWindow) {
     EXPECT_EQ(ControlOf(nullptr), nullptr);
     TRawWindow raw;
     EXPECT_EQ(ControlOf(raw.Handle()), nullptr);
-    EXPECT_EQ(ControlAtomName().rfind(L"ControlOfs", 0), 0u);
-    EXPECT_EQ(ControlAtomName().size(), 10u + 16u);
+    // The module handle and thread id read back whole from the name, in
+    // either build (the 64-bit module handle lies above 4 GB).
+    const std::wstring& name = ControlAtomName();
+    ASSERT_EQ(name.rfind(L"ControlOfs", 0), 0u);
+    ASSERT_GE(name.size(), 10u + 16u);
+    const std::wstring module = name.substr(10, name.size() - 18);
+    EXPECT_EQ(std::stoull(module, nullptr, 16),
+              reinterpret_cast<UINT_PTR>(GetModuleHandleW(nullptr)));
+    EXPECT_EQ(std::stoul(name.substr(name.size() - 8), nullptr, 16), GetCurrentThreadId());
 }
