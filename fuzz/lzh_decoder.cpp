@@ -1,23 +1,44 @@
 // Any bytes as a skin file image: the decoder must stay inside its tables and
-// its output, whatever the tree and the positions say.
+// its output, whatever the tree and the positions say, and refuse a size
+// beyond its own bound before writing anything. Sizes up to that bound (48
+// bytes per input byte) are decoded, so outputs reach far past 64 KB and the
+// tree rebuilds along the way.
 #include "core/lzh_decoder.h"
 
-#include <algorithm>
 #include <cstddef>
 #include <cstdint>
+
+namespace {
+
+// Decodes `size` and checks what came out against what was asked.
+void DecodeAndCheck(const std::uint8_t* stream, std::size_t streamSize, std::int32_t size) {
+    std::vector<std::uint8_t> out;
+    const bool fits = size <= 0 || static_cast<std::size_t>(size) <= LzhMaxExpandedSize(streamSize);
+    try {
+        TLZH(stream, streamSize, out).Decode(size);
+    } catch (const ElzhException&) {
+        if (fits || !out.empty()) __builtin_trap();
+        return;
+    }
+    if (!fits) __builtin_trap();
+    const std::size_t wanted = size > 0 ? static_cast<std::size_t>(size) : 0;
+    // A final match is copied whole: up to 59 bytes more.
+    if (out.size() < wanted || out.size() > wanted + kLzhMaxMatch - 1) __builtin_trap();
+    if (wanted == 0 && !out.empty()) __builtin_trap();
+}
+
+} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size < 4) return 0;
     const auto declared = static_cast<std::int32_t>(data[0] | data[1] << 8 | data[2] << 16 |
                                                     static_cast<std::uint32_t>(data[3]) << 24);
-    // Past the input the stream is zero bits: bound the size like the reader
-    // does, and to a skin's order of size so that each run stays quick.
-    const std::int64_t limit =
-        std::min<std::int64_t>(480 * static_cast<std::int64_t>(size - 4) + 64, 64 * 1024);
-    const auto size32 = static_cast<std::int32_t>(std::min<std::int64_t>(declared, limit));
-    std::vector<std::uint8_t> out;
-    TLZH(data + 4, size - 4, out).Decode(size32);
-    if (size32 > 0 && out.size() < static_cast<std::size_t>(size32)) __builtin_trap();
-    if (size32 > 0 && out.size() >= static_cast<std::size_t>(size32) + 60) __builtin_trap();
+    DecodeAndCheck(data + 4, size - 4, declared);
+    // A size past the bound is refused at once; decode the stream all the
+    // same, with the size folded into the bound.
+    const std::size_t bound = LzhMaxExpandedSize(size - 4);
+    if (declared > 0 && static_cast<std::size_t>(declared) > bound)
+        DecodeAndCheck(data + 4, size - 4,
+                       static_cast<std::int32_t>(static_cast<std::size_t>(declared) % (bound + 1)));
     return 0;
 }

@@ -10,9 +10,6 @@ constexpr std::uint32_t kBiRle8 = 1;
 constexpr std::uint32_t kBiRle4 = 2;
 constexpr std::uint32_t kBiBitfields = 3;
 constexpr std::size_t kFileHeaderSize = 14;
-// Larger images are refused: no skin needs them and a hostile header must
-// not make us allocate gigabytes.
-constexpr std::int64_t kMaxPixels = 1 << 24;
 constexpr std::int32_t kMaxSide = 1 << 15;
 
 std::uint32_t U16(const std::uint8_t* p) {
@@ -71,7 +68,8 @@ bool ReadPalette(const std::uint8_t* data, std::size_t size, std::size_t at, std
     return true;
 }
 
-bool ReadHeader(const std::uint8_t* data, std::size_t size, THeader& header) {
+bool ReadHeader(const std::uint8_t* data, std::size_t size, std::int64_t maxPixels,
+                THeader& header) {
     if (size < kFileHeaderSize + 12 || data[0] != 'B' || data[1] != 'M') return false;
     header.PixelOffset = U32(data + 10);
     const std::uint8_t* info = data + kFileHeaderSize;
@@ -101,7 +99,9 @@ bool ReadHeader(const std::uint8_t* data, std::size_t size, THeader& header) {
         return false;
     header.TopDown = height < 0;
     header.Height = header.TopDown ? -height : height;
-    if (static_cast<std::int64_t>(header.Width) * header.Height > kMaxPixels) return false;
+    if (static_cast<std::int64_t>(header.Width) * header.Height >
+        std::min(maxPixels, kMaxBmpPixels))
+        return false;
 
     std::size_t after = kFileHeaderSize + infoSize;
     switch (header.BitCount) {
@@ -258,10 +258,10 @@ private:
 
 } // namespace
 
-TPixelBitmap DecodeBmp(const std::uint8_t* data, std::size_t size) {
+TPixelBitmap DecodeBmp(const std::uint8_t* data, std::size_t size, std::int64_t maxPixels) {
     if (data == nullptr) return {};
     THeader header;
-    if (!ReadHeader(data, size, header)) return {};
+    if (!ReadHeader(data, size, maxPixels, header)) return {};
     if (header.Compression == kBiRle8 || header.Compression == kBiRle4) {
         if (header.PixelOffset >= size) return {};
         return TRleDecoder(data, size, header).Run(header.PixelOffset);

@@ -11,9 +11,18 @@
 #include <cstdint>
 #include <vector>
 
+// Larger images are refused: no skin needs them and a hostile header must
+// not make us allocate gigabytes (an RLE file of a few bytes can declare
+// millions of pixels).
+constexpr std::int64_t kMaxBmpPixels = std::int64_t{1} << 24;
+
 // Supports 1, 4, 8, 16, 24 and 32 bits per pixel, BI_RGB and BI_BITFIELDS,
-// bottom-up and top-down rows, and RLE8/RLE4 compression.
-TPixelBitmap DecodeBmp(const std::uint8_t* data, std::size_t size);
-inline TPixelBitmap DecodeBmp(const std::vector<std::uint8_t>& bytes) {
-    return DecodeBmp(bytes.data(), bytes.size());
+// bottom-up and top-down rows, and RLE8/RLE4 compression. An image of more
+// than `maxPixels` pixels (or kMaxBmpPixels) is refused before any pixel
+// is allocated.
+TPixelBitmap DecodeBmp(const std::uint8_t* data, std::size_t size,
+                       std::int64_t maxPixels = kMaxBmpPixels);
+inline TPixelBitmap DecodeBmp(const std::vector<std::uint8_t>& bytes,
+                              std::int64_t maxPixels = kMaxBmpPixels) {
+    return DecodeBmp(bytes.data(), bytes.size(), maxPixels);
 }

@@ -10,6 +10,7 @@
 
 const char* const kLzhNoMemoryMessage = "LZH : Cannot get memory for dictionary tables";
 const char* const kLzhFreeFailedMessage = "LZH : Error freeing memory for dictionary tables";
+const char* const kLzhSizeTooLargeMessage = "LZH : Expanded size is larger than the data can hold";
 
 namespace {
 
@@ -103,34 +104,25 @@ private:
     std::uint64_t bits_ = std::uint64_t{1} << 63;
 };
 
-// The output starts with room for the declared size, but never for more than
-// the input can code before it runs out: each code is at least one bit, a
-// match of at most 60 bytes takes at least 10 bits. So a lying header costs
-// no memory beyond that; past it the output grows as bytes are produced.
+// The output gets room for the whole size at once, which Decode has bounded
+// by what the stream can hold: it never grows while decoding.
 class TOutput {
 public:
     // Room for the longest match plus the 8-byte over-copy of CopyMatch.
-    static constexpr std::ptrdiff_t kSlack = kLzhMaxMatch + 8;
+    static constexpr std::size_t kSlack = kLzhMaxMatch + 8;
 
-    TOutput(std::vector<std::uint8_t>& target, std::size_t declared, std::size_t inputSize)
+    TOutput(std::vector<std::uint8_t>& target, std::size_t size)
         : target_(target), base_(target.size()) {
-        const std::size_t codable = inputSize / 10 * 8 * kLzhMaxMatch + 8 * kLzhMaxMatch;
-        Grow(std::min(declared, codable) + kSlack);
+        const std::size_t room = target.max_size() - base_;
+        if (room < kSlack || size > room - kSlack) throw ElzhException(kLzhSizeTooLargeMessage);
+        target_.resize(base_ + size + kSlack);
+        start_ = dst_ = target_.data() + base_;
     }
     ~TOutput() { target_.resize(base_ + Produced()); }
     TOutput(const TOutput&) = delete;
     TOutput& operator=(const TOutput&) = delete;
 
     std::size_t Produced() const { return static_cast<std::size_t>(dst_ - start_); }
-
-    // Makes room for one more code and returns how many bytes may be
-    // produced before the next call: up to `size` in all, and never so close
-    // to the end of the room that the next code could overrun it.
-    std::size_t Prepare(std::size_t size) {
-        if (limit_ - dst_ < kSlack) Grow(std::max<std::size_t>(64 * 1024, 2 * Produced()));
-        const auto room = static_cast<std::size_t>(limit_ - dst_ - kSlack + 1);
-        return std::min(size - Produced(), room);
-    }
 
     // The hot loop writes through a local copy of the cursor: stores through
     // a byte pointer could otherwise alias every member.
@@ -139,19 +131,10 @@ public:
     void MovedTo(std::uint8_t* dst) { dst_ = dst; }
 
 private:
-    void Grow(std::size_t room) {
-        const std::size_t produced = start_ ? Produced() : 0;
-        target_.resize(base_ + produced + room);
-        start_ = target_.data() + base_;
-        dst_ = start_ + produced;
-        limit_ = target_.data() + target_.size();
-    }
-
     std::vector<std::uint8_t>& target_;
     std::size_t base_;
     std::uint8_t* start_ = nullptr;
     std::uint8_t* dst_ = nullptr;
-    std::uint8_t* limit_ = nullptr;
 };
 
 // Copies `length` bytes from `distance` back (1..4096) to dst and returns the
@@ -197,44 +180,54 @@ inline std::uint32_t DecodeSymbol(const TLzhTree& tree, TBitInput& in) {
 
 void Expand(TLzhTree& tree, TBitInput& input, TOutput& output, std::size_t size) {
     tree.Start();
-    while (output.Produced() < size) {
-        const std::size_t room = output.Prepare(size);
-        // Locals, so that they live in registers across the byte stores.
-        TBitInput in = input;
-        const std::uint8_t* const start = output.Start();
-        std::uint8_t* dst = output.Cursor();
-        std::uint8_t* const stop = dst + room;
-        while (dst < stop) {
-            // A sibling-ordered tree whose root count stays at or below 0x8000
-            // is at most 22 levels deep (its weights grow at least like the
-            // Fibonacci numbers), so 32 buffered bits always cover one code.
-            if (in.HasFewerThan(32)) in.Refill();
-            const auto symbol = DecodeSymbol(tree, in);
-            tree.Update(symbol);
-            if (symbol < 256) {
-                *dst++ = static_cast<std::uint8_t>(symbol);
-                continue;
-            }
-            if (in.HasFewerThan(14)) in.Refill();
-            const std::uint32_t coded = in.Peek(14);
-            const TPositionEntry entry = kPositionEntries[coded >> 6];
-            const std::uint32_t low = (coded >> (14 - entry.bits)) & 0x3F;
-            in.Skip(entry.bits);
-            const std::size_t distance = (entry.upper | low) + 1u;
-            dst = CopyMatch(dst, start, distance, static_cast<int>(symbol) - 256 + kLzhMinMatch);
+    // Locals, so that they live in registers across the byte stores.
+    TBitInput in = input;
+    const std::uint8_t* const start = output.Start();
+    std::uint8_t* dst = output.Cursor();
+    std::uint8_t* const stop = dst + size;
+    while (dst < stop) {
+        // A sibling-ordered tree whose root count stays at or below 0x8000
+        // is at most 22 levels deep (its weights grow at least like the
+        // Fibonacci numbers), so 32 buffered bits always cover one code.
+        if (in.HasFewerThan(32)) in.Refill();
+        const auto symbol = DecodeSymbol(tree, in);
+        tree.Update(symbol);
+        if (symbol < 256) {
+            *dst++ = static_cast<std::uint8_t>(symbol);
+            continue;
         }
-        output.MovedTo(dst);
-        input = in;
+        if (in.HasFewerThan(14)) in.Refill();
+        const std::uint32_t coded = in.Peek(14);
+        const TPositionEntry entry = kPositionEntries[coded >> 6];
+        const std::uint32_t low = (coded >> (14 - entry.bits)) & 0x3F;
+        in.Skip(entry.bits);
+        const std::size_t distance = (entry.upper | low) + 1u;
+        dst = CopyMatch(dst, start, distance, static_cast<int>(symbol) - 256 + kLzhMinMatch);
     }
+    output.MovedTo(dst);
+    input = in;
 }
 
 } // namespace
+
+std::size_t LzhMaxExpandedSize(std::size_t streamSize) {
+    constexpr std::size_t kBytesPerTenStreamBytes = 8 * kLzhMaxMatch;
+    // Past the cap the product is not needed, so it is never formed.
+    if (streamSize / 10 >= kLzhMaxExpandedSize / kBytesPerTenStreamBytes)
+        return kLzhMaxExpandedSize;
+    return std::min(streamSize / 10 * kBytesPerTenStreamBytes + kBytesPerTenStreamBytes,
+                    kLzhMaxExpandedSize);
+}
 
 const std::array<std::uint8_t, 256> kLzhPositionCode = kPositionCodes;
 const std::array<std::uint8_t, 256> kLzhPositionLength = kPositionLengths;
 
 void TLZH::Decode(std::int32_t size) {
     if (size <= 0) return;
+    // Past the end of the input the stream reads as zero bits forever: only
+    // this bound keeps a lying size from running the decoder that long.
+    if (static_cast<std::size_t>(size) > LzhMaxExpandedSize(inputSize_))
+        throw ElzhException(kLzhSizeTooLargeMessage);
     std::unique_ptr<TLzhTree> tree;
     try {
         tree = std::make_unique<TLzhTree>();
@@ -242,7 +235,7 @@ void TLZH::Decode(std::int32_t size) {
         throw ElzhException(kLzhNoMemoryMessage);
     }
     TBitInput in(input_, inputSize_);
-    TOutput out(output_, static_cast<std::size_t>(size), inputSize_);
+    TOutput out(output_, static_cast<std::size_t>(size));
     Expand(*tree, in, out, static_cast<std::size_t>(size));
 }
 

@@ -25,9 +25,19 @@ constexpr int kLzhMaxMatch = 60;
 constexpr int kLzhMinMatch = 3;
 constexpr int kLzhRingStart = kLzhWindowSize - kLzhMaxMatch;
 
+// No skin comes near this: the stored ones expand to about 215 KB.
+constexpr std::size_t kLzhMaxExpandedSize = std::size_t{64} << 20;
+
+// The most bytes a bit stream of `streamSize` bytes can expand to, and so the
+// largest size Decode accepts for it: a code is at least one bit and a match
+// of at most 60 bytes at least 10, so 48 bytes per stream byte (480 more for
+// the zero bits read past its end), and never beyond kLzhMaxExpandedSize.
+std::size_t LzhMaxExpandedSize(std::size_t streamSize);
+
 extern const char* const kLzhNoMemoryMessage; // "LZH : Cannot get memory for dictionary tables"
 extern const char* const
     kLzhFreeFailedMessage; // "LZH : Error freeing memory for dictionary tables"
+extern const char* const kLzhSizeTooLargeMessage; // a size beyond LzhMaxExpandedSize
 
 // One decoder per expansion. The input is borrowed; bytes past its end read as
 // zero bits. Expanded bytes are appended to the output as they are produced.
@@ -37,8 +47,10 @@ public:
         : input_(input), inputSize_(inputSize), output_(output) {}
 
     // Appends at least `size` bytes (a final match is copied whole, so up to 59
-    // more); nothing when size <= 0. Throws ElzhException when the tables
-    // cannot be allocated; output growth failures propagate as std::bad_alloc.
+    // more); nothing when size <= 0. Throws ElzhException, before writing
+    // anything, for a size beyond LzhMaxExpandedSize of the input and when
+    // the tables cannot be allocated; a failure to allocate the output
+    // propagates as std::bad_alloc.
     void Decode(std::int32_t size);
 
 private:
@@ -48,6 +60,5 @@ private:
 };
 
 // Expands a whole skin file image (signed 32-bit little-endian expanded size,
-// then the bit stream) without any size check; callers that take untrusted
-// images go through TSkinReader, which bounds the declared size first.
+// then the bit stream); throws like TLZH::Decode.
 std::vector<std::uint8_t> LzhExpandImage(const std::uint8_t* image, std::size_t size);

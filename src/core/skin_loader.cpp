@@ -11,13 +11,21 @@
 
 #include <algorithm>
 #include <cctype>
+#include <exception>
 #include <limits>
+#include <map>
 
 namespace {
 
 std::string UpperCase(std::string text) {
     for (char& c : text)
         if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    return text;
+}
+
+std::string LowerCase(std::string text) {
+    for (char& c : text)
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
     return text;
 }
 
@@ -75,8 +83,19 @@ private:
     std::int32_t Int(const std::string& section, const std::string& key, std::int32_t def) const {
         return ini_.ReadInteger(section, key, def);
     }
+    // Painters add, subtract and multiply these: no value near the ends of
+    // the integer range, no negative margin, reaches them.
+    std::int32_t Margin(const std::string& section, const std::string& key,
+                        std::int32_t def) const {
+        return std::clamp(Int(section, key, def), 0, kMaxSkinMargin);
+    }
+    std::int32_t Offset(const std::string& section, const std::string& key,
+                        std::int32_t def) const {
+        return std::clamp(Int(section, key, def), -kMaxSkinOffset, kMaxSkinOffset);
+    }
 
     void LoadSkinBitmap(TPixelBitmap& bitmap, const std::string& value);
+    const TPixelBitmap& DecodedImage(const std::string& name);
     void ReadMargins(TDataSkinObject& record, const std::string& section) const;
     void ReadStateColours(TDataSkinObject& record, const std::string& section) const;
 
@@ -101,6 +120,7 @@ private:
     void ReadSlots();
 
     void SetFrameCounts();
+    void ClampFrameCounts();
     void BuildComboImages();
     void BuildComboArrow();
     void BuildToolbarBackground();
@@ -110,27 +130,44 @@ private:
     const TSkinFileSource& files_;
     std::vector<std::string> sections_;
     std::vector<std::uint8_t> scratch_;
+    // Each archive file decoded once, by lower-cased name (as the archive
+    // looks names up), however many sections name it.
+    std::map<std::string, TPixelBitmap> images_;
+    std::int64_t pixelsLeft_ = kMaxSkinPixels;
 };
 
 void TSkinParser::LoadSkinBitmap(TPixelBitmap& bitmap, const std::string& value) {
+    bitmap.Clear();
     const std::size_t slash = value.find_last_of("\\/");
     const std::string name = slash == std::string::npos ? value : value.substr(slash + 1);
     const std::size_t dot = name.rfind('.');
     // Only a lower-case ".bmp" qualifies, as the stored skins write it.
-    if (name.empty() || dot == std::string::npos || name.substr(dot) != ".bmp") {
-        bitmap.Clear();
-        return;
-    }
+    if (name.empty() || dot == std::string::npos || name.substr(dot) != ".bmp") return;
+    const TPixelBitmap& image = DecodedImage(name);
+    // Every use counts against the budget, not only the first decode: the
+    // record holds its own copy.
+    const std::int64_t pixels = std::int64_t{image.Width()} * image.Height();
+    if (image.Empty() || pixels > pixelsLeft_) return;
+    pixelsLeft_ -= pixels;
+    bitmap = image;
+}
+
+const TPixelBitmap& TSkinParser::DecodedImage(const std::string& name) {
+    const std::string key = LowerCase(name);
+    const auto found = images_.find(key);
+    if (found != images_.end()) return found->second;
     scratch_.clear();
-    files_(name, scratch_);
-    bitmap = scratch_.empty() ? TPixelBitmap() : DecodeBmp(scratch_);
+    files_(key, scratch_);
+    // An image larger than what is left of the budget is not even decoded.
+    TPixelBitmap image = scratch_.empty() ? TPixelBitmap() : DecodeBmp(scratch_, pixelsLeft_);
+    return images_.emplace(key, std::move(image)).first->second;
 }
 
 void TSkinParser::ReadMargins(TDataSkinObject& record, const std::string& section) const {
-    record.LeftWidth = Int(section, "LeftWidth", 0);
-    record.RightWidth = Int(section, "RightWidth", 0);
-    record.TopHeight = Int(section, "TopHeight", 0);
-    record.BottomHeight = Int(section, "BottomHeight", 0);
+    record.LeftWidth = Margin(section, "LeftWidth", 0);
+    record.RightWidth = Margin(section, "RightWidth", 0);
+    record.TopHeight = Margin(section, "TopHeight", 0);
+    record.BottomHeight = Margin(section, "BottomHeight", 0);
 }
 
 void TSkinParser::ReadStateColours(TDataSkinObject& record, const std::string& section) const {
@@ -184,8 +221,8 @@ std::unique_ptr<TDataSkinBoxLabel> TSkinParser::ReadBoxLabel(const std::string& 
     auto record = ReadElement<TDataSkinBoxLabel>(section, false);
     if (!record) return record;
     record->BackgroundAlignment = Int(section, "BackgroundAlignment", 0);
-    record->BackgroundLeftShift = Int(section, "BackgroundLeftShift", 0);
-    record->BackgroundRightShift = Int(section, "BackgroundRightShift", 0);
+    record->BackgroundLeftShift = Offset(section, "BackgroundLeftShift", 0);
+    record->BackgroundRightShift = Offset(section, "BackgroundRightShift", 0);
     return record;
 }
 
@@ -197,8 +234,8 @@ std::unique_ptr<TDataSkinObject> TSkinParser::ReadMenuBar() {
     LoadSkinBitmap(record->Bitmap, image);
     // The left and right fields carry tile flags for the end pieces here.
     record->Tile = std::min(Int(section, "TileMenu", 1), 1);
-    record->LeftWidth = Int(section, "TileLeftMenu", 1);
-    record->RightWidth = Int(section, "TileRightMenu", 1);
+    record->LeftWidth = Margin(section, "TileLeftMenu", 1);
+    record->RightWidth = Margin(section, "TileRightMenu", 1);
     return record;
 }
 
@@ -219,8 +256,8 @@ void TSkinParser::ReadBorders() {
     const std::string section = "Personality";
     for (TDataSkinBorder* border : {&model_.Left, &model_.Right, &model_.Top, &model_.Bottom}) {
         const std::string& n = border->Name;
-        const std::int32_t top = Int(section, n + "TopHeight", 0);
-        const std::int32_t bottom = Int(section, n + "BotHeight", 0);
+        const std::int32_t top = Margin(section, n + "TopHeight", 0);
+        const std::int32_t bottom = Margin(section, n + "BotHeight", 0);
         if (n == "Left" || n == "Right")
             border->SetMargins({0, top, 0, bottom});
         else
@@ -246,8 +283,9 @@ void TSkinParser::ReadColours() {
     model_.ExtraColours.clear();
     for (const std::string& section : sections_) {
         const std::string upper = UpperCase(section);
-        if (StartsWith(upper, "COLOUR") && upper != "COLOURS")
-            model_.ExtraColours.push_back(ParseColourOr(Str(section, "color"), SystemColour(8)));
+        if (!StartsWith(upper, "COLOUR") || upper == "COLOURS") continue;
+        if (model_.ExtraColours.size() == static_cast<std::size_t>(kMaxSkinColourSections)) break;
+        model_.ExtraColours.push_back(ParseColourOr(Str(section, "color"), SystemColour(8)));
     }
     for (int k = 0; k < 10; ++k)
         model_.CustomColours[static_cast<std::size_t>(k)] =
@@ -257,11 +295,15 @@ void TSkinParser::ReadColours() {
 void TSkinParser::ReadCaptionButtons() {
     model_.SysButtonRecords.clear();
     std::vector<std::string> names;
+    int candidates = 0;
     for (const std::string& section : sections_) {
         const std::string upper = UpperCase(section);
         if (upper == "BUTTONS" || upper == "BUTTON.RADIO" || upper == "BUTTON.CHECKBOX" ||
             upper == "BUTTON" || !StartsWith(upper, "BUTTON"))
             continue;
+        // Sections past the limit are not even looked at: each costs a
+        // search through every section.
+        if (++candidates > kMaxSkinButtonSections) break;
         if (Int(section, "Action", 0) == -1 && Int(section, "Visibility", -1) != 0) continue;
         names.push_back(section);
     }
@@ -272,8 +314,8 @@ void TSkinParser::ReadCaptionButtons() {
         auto button = std::make_unique<TDataSkinSysButton>(UpperCase(section));
         button->Action = Int(section, "Action", 0);
         button->Align = Int(section, "Align", 0);
-        button->XCoord = Int(section, "Xcoord", 0);
-        button->YCoord = Int(section, "Ycoord", 0);
+        button->XCoord = Offset(section, "Xcoord", 0);
+        button->YCoord = Offset(section, "Ycoord", 0);
         button->Visibility = Int(section, "Visibility", 0);
         button->Visibility1 = Int(section, "Visibility1", button->Action == -1 ? -1 : 0);
         if (button->Action == 1 && button->Visibility == 2) {
@@ -342,15 +384,16 @@ void TSkinParser::ReadTitle() {
     const std::string section = "Personality";
     TDataSkinTitle& title = model_.Title;
     LoadSkinBitmap(title.Bitmap, Str(section, "TextBack"));
-    title.LeftWidth = Int(section, "TextShift", 0);
-    title.TopHeight = Int(section, "TextShiftVert", 0);
-    title.RightWidth = Int(section, "TextRightClip", 0);
+    // The title's margin fields hold offsets of its text.
+    title.LeftWidth = Offset(section, "TextShift", 0);
+    title.TopHeight = Offset(section, "TextShiftVert", 0);
+    title.RightWidth = Offset(section, "TextRightClip", 0);
     title.BottomHeight = 0;
     title.TextAlignment = Int(section, "TextAlignment", 0);
     title.TextBackground = Int(section, "Textbackground", 0);
     title.FontHeight = Int("Fonts", "FontHeight", 14);
-    title.TextBackLeft = Int(section, "TXTBackleft", 0);
-    title.TextBackRight = Int(section, "TXTBackRight", 0);
+    title.TextBackLeft = Margin(section, "TXTBackleft", 0);
+    title.TextBackRight = Margin(section, "TXTBackRight", 0);
     title.ActiveTextColour = kTitleColourNotGiven;
     title.InactiveTextColour = kTitleColourNotGiven;
     ReadRGB(section, "ActiveText", title.ActiveTextColour);
@@ -450,6 +493,18 @@ void TSkinParser::SetFrameCounts() {
     if (buttons.CheckFrameCount == 0) buttons.CheckFrameCount = markFrames(buttons.CheckBitmap);
 }
 
+// Once every rule has derived its count, built records included: a count
+// below 1 means one frame anyway, and a huge one only divides the strip
+// into nothing.
+void TSkinParser::ClampFrameCounts() {
+    const auto clamp = [](std::int32_t& count) { count = std::clamp(count, 1, kMaxSkinFrames); };
+    // The records are this parser's to change; the list is the read-only one.
+    for (const TDataSkinObject* element : SkinElements(model_))
+        clamp(const_cast<TDataSkinObject*>(element)->FrameCount);
+    clamp(model_.Buttons.RadioFrameCount);
+    clamp(model_.Buttons.CheckFrameCount);
+}
+
 void TSkinParser::BuildComboImages() {
     TSkinModel& m = model_;
     if (!m.SunkEdge || !m.ComboButton) return;
@@ -543,6 +598,7 @@ void TSkinParser::Parse() {
     BuildComboImages();
     BuildComboArrow();
     BuildToolbarBackground();
+    ClampFrameCounts();
     model_.Colours[sciBaseColour] = BaseColour(model_);
 }
 
@@ -602,21 +658,47 @@ void ParseSkin(TSkinModel& model, const TQuickIni& ini, const TSkinFileSource& f
     TSkinParser(model, ini, files).Parse();
 }
 
-bool LoadSkin(TSkinModel& model, const std::uint8_t* image, std::size_t size,
-              TSkinLoadResult* readerResult) {
-    model.SkinNotLoaded = true;
-    TSkinReader reader;
-    const bool loaded = reader.Load(image, size);
-    if (readerResult) *readerResult = reader.LastResult();
-    if (!loaded) return false;
+namespace {
+
+TSkinLoadResult ParseArchive(TSkinModel& model, const TSkinReader& reader) {
     std::vector<std::uint8_t> scratch;
     std::string iniName;
     reader.FindFileByNamePart(".ini", scratch, iniName);
+    if (scratch.size() > kMaxSkinIniBytes) return TSkinLoadResult::IniTooLarge;
     TQuickIni ini;
     ini.LoadFromStream(scratch);
     ParseSkin(model, ini, [&reader](const std::string& name, std::vector<std::uint8_t>& out) {
         reader.GetFileByName(name, out);
     });
     model.SkinNotLoaded = false;
-    return true;
+    return TSkinLoadResult::Ok;
+}
+
+// Any error on the way is a refusal like a bad archive's: the caller keeps
+// the skin it had, whatever the file held or the memory allowed.
+template <typename Load> bool LoadGuarded(TSkinModel& model, TSkinLoadResult* result, Load load) {
+    model.SkinNotLoaded = true;
+    TSkinLoadResult outcome = TSkinLoadResult::LoadFailed;
+    try {
+        outcome = load();
+    } catch (const std::exception&) {
+        // The outcome stays LoadFailed, SkinNotLoaded true.
+    }
+    if (result) *result = outcome;
+    return outcome == TSkinLoadResult::Ok;
+}
+
+} // namespace
+
+bool LoadSkin(TSkinModel& model, const std::uint8_t* image, std::size_t size,
+              TSkinLoadResult* readerResult) {
+    return LoadGuarded(model, readerResult, [&] {
+        TSkinReader reader;
+        if (!reader.Load(image, size)) return reader.LastResult();
+        return ParseArchive(model, reader);
+    });
+}
+
+bool LoadSkin(TSkinModel& model, const TSkinReader& reader, TSkinLoadResult* result) {
+    return LoadGuarded(model, result, [&] { return ParseArchive(model, reader); });
 }

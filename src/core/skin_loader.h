@@ -16,16 +16,34 @@
 
 class TQuickIni;
 
-// Loads the skin file image into `model`. False when the archive is refused
-// (`readerResult`, when given, says why; the previous records stay and
-// SkinNotLoaded stays true). Decoder errors propagate, leaving SkinNotLoaded
-// true.
+// What one skin may hold. A skin file comes from anywhere: these keep a
+// hostile one from exhausting memory or time, or from overflowing the
+// painters' arithmetic. The stored skins stay far below every one.
+constexpr std::size_t kMaxSkinIniBytes = 256 * 1024;
+// Decoded pixels of all the skin's images together, each use counted.
+constexpr std::int64_t kMaxSkinPixels = std::int64_t{1} << 24;
+// Sections read as caption buttons, and as extra colours.
+constexpr int kMaxSkinButtonSections = 64;
+constexpr int kMaxSkinColourSections = 64;
+// Every margin is clamped to 0..kMaxSkinMargin, every frame count to
+// 1..kMaxSkinFrames and every offset to -kMaxSkinOffset..kMaxSkinOffset.
+constexpr std::int32_t kMaxSkinMargin = 4096;
+constexpr std::int32_t kMaxSkinFrames = 256;
+constexpr std::int32_t kMaxSkinOffset = 4096;
+
+// Loads the skin file image into `model`. False when the skin is refused
+// (`readerResult`, when given, says why) and SkinNotLoaded stays true: a
+// refused archive leaves the previous records, an error half-way (out of
+// memory, a corrupt stream: any std::exception, which never escapes) a
+// mixture that the caller must not show.
 bool LoadSkin(TSkinModel& model, const std::uint8_t* image, std::size_t size,
               TSkinLoadResult* readerResult = nullptr);
 inline bool LoadSkin(TSkinModel& model, const std::vector<std::uint8_t>& image,
                      TSkinLoadResult* readerResult = nullptr) {
     return LoadSkin(model, image.data(), image.size(), readerResult);
 }
+// The same from an archive that `reader` has already indexed.
+bool LoadSkin(TSkinModel& model, const TSkinReader& reader, TSkinLoadResult* result = nullptr);
 
 // Fetches one archive file by its bare name into `out` (left empty when the
 // archive has no such file).

@@ -34,7 +34,8 @@ const char* SkinLoadResultText(TSkinLoadResult result) {
     case TSkinLoadResult::ImageTooShort:
         return "the image is shorter than its 4-byte size";
     case TSkinLoadResult::ExpandedSizeTooLarge:
-        return "the declared expanded size is larger than the compressed data can hold";
+        return "the declared expanded size is larger than the compressed data can hold "
+               "or than any skin needs";
     case TSkinLoadResult::HeaderTruncated:
         return "the archive ends inside its header";
     case TSkinLoadResult::UnknownVersion:
@@ -49,6 +50,10 @@ const char* SkinLoadResultText(TSkinLoadResult result) {
         return "a file size is negative";
     case TSkinLoadResult::FilesPastData:
         return "the file sizes run past the end of the archive";
+    case TSkinLoadResult::IniTooLarge:
+        return "the skin's INI text is too long";
+    case TSkinLoadResult::LoadFailed:
+        return "the skin could not be loaded (out of memory or a corrupt stream)";
     }
     return "unknown";
 }
@@ -70,11 +75,12 @@ int SkinVersionBlockLength(std::int32_t versionCode) {
     }
 }
 
-std::vector<std::string> SplitSkinNameList(const std::uint8_t* text, std::size_t size) {
+std::vector<std::string> SplitSkinNameList(const std::uint8_t* text, std::size_t size,
+                                           std::size_t maxNames) {
     std::vector<std::string> names;
     const std::size_t end = std::find(text, text + size, 0) - text;
     std::size_t at = 0;
-    while (at < end) {
+    while (at < end && names.size() <= maxNames) {
         std::size_t stop = at;
         while (stop < end && text[stop] != '\r' && text[stop] != '\n')
             ++stop;
@@ -99,10 +105,11 @@ bool TSkinReader::Load(const std::uint8_t* image, std::size_t size) {
     std::fill(std::begin(header_), std::end(header_), 0);
     if (size < 4) return Refuse(TSkinLoadResult::ImageTooShort);
 
-    // Refused before decoding: past the end of the stream the decoder reads
-    // zero bits forever, so a lying size would otherwise run it that long.
+    // Refused before decoding, with the decoder's own bound: past the end of
+    // the stream it reads zero bits forever, so a lying size would otherwise
+    // run it that long.
     const std::int32_t expandedSize = ReadInt32(image);
-    if (expandedSize > 0 && expandedSize > kMaxExpansionRatio * static_cast<std::int64_t>(size - 4))
+    if (expandedSize > 0 && static_cast<std::size_t>(expandedSize) > LzhMaxExpandedSize(size - 4))
         return Refuse(TSkinLoadResult::ExpandedSizeTooLarge);
 
     std::vector<std::uint8_t> archive;
@@ -125,7 +132,8 @@ bool TSkinReader::LoadArchive(const std::uint8_t* archive, std::size_t size) {
     const std::int32_t nameListLength = header_[1];
     if (nameListLength < 0 || static_cast<std::size_t>(nameListLength) > size - at)
         return Refuse(TSkinLoadResult::BadNameListLength);
-    names_ = SplitSkinNameList(archive + at, static_cast<std::size_t>(nameListLength));
+    names_ = SplitSkinNameList(archive + at, static_cast<std::size_t>(nameListLength),
+                               static_cast<std::size_t>(kMaxSkinFiles));
     at += static_cast<std::size_t>(nameListLength);
     if (names_.size() > static_cast<std::size_t>(kMaxSkinFiles))
         return Refuse(TSkinLoadResult::TooManyNames);

@@ -14,7 +14,7 @@ extern const char* const kOlderSkinFileMessage;
 enum class TSkinLoadResult {
     Ok,
     ImageTooShort,        // fewer than 4 bytes: no expanded size
-    ExpandedSizeTooLarge, // declared size beyond what the stream can encode
+    ExpandedSizeTooLarge, // declared size beyond LzhMaxExpandedSize of the stream
     HeaderTruncated,      // expanded archive shorter than its 16-byte header
     UnknownVersion,       // version code not in the table (show kOlderSkinFileMessage)
     BadNameListLength,    // negative, or runs past the end of the archive
@@ -22,6 +22,9 @@ enum class TSkinLoadResult {
     SizeTableTruncated,   // size table runs past the end of the archive
     NegativeFileSize,
     FilesPastData, // the file sizes add up to more than the archive holds
+    // The skin loader's own refusals, after the archive was read:
+    IniTooLarge, // the skin's INI text is longer than any skin needs
+    LoadFailed,  // an error while loading (out of memory, a corrupt bit stream)
 };
 
 // A short English reason for a refusal (for tools and diagnostics).
@@ -30,13 +33,11 @@ const char* SkinLoadResultText(TSkinLoadResult result);
 class TSkinReader {
 public:
     static constexpr int kMaxSkinFiles = 1001;
-    // A declared expanded size above this many times the bit stream's byte
-    // count cannot come from a real encoder and is refused before decoding.
-    static constexpr std::int64_t kMaxExpansionRatio = 480;
 
     // Expands and indexes one skin file image. A reader is loaded once; on
-    // refusal the names and data stay empty. Decoder errors (ElzhException,
-    // std::bad_alloc) propagate.
+    // refusal the names and data stay empty. A declared expanded size beyond
+    // the decoder's bound is refused before decoding. Decoder errors
+    // (ElzhException, std::bad_alloc) propagate.
     bool Load(const std::uint8_t* image, std::size_t size);
     bool Load(const std::vector<std::uint8_t>& image) { return Load(image.data(), image.size()); }
 
@@ -79,5 +80,8 @@ private:
 int SkinVersionBlockLength(std::int32_t versionCode);
 
 // Splits an archive name list: lower-cases A-Z, breaks at CR LF / CR / LF,
-// stops at a 0 byte; a final line break adds no entry.
-std::vector<std::string> SplitSkinNameList(const std::uint8_t* text, std::size_t size);
+// stops at a 0 byte; a final line break adds no entry. Stops once it holds
+// more than `maxNames` entries (maxNames + 1, enough to tell a list that
+// is too long), so a list of millions of line breaks costs no more.
+std::vector<std::string> SplitSkinNameList(const std::uint8_t* text, std::size_t size,
+                                           std::size_t maxNames = SIZE_MAX);

@@ -1,6 +1,5 @@
 #include "engine/skin_data.h"
 
-#include "core/lzh_decoder.h"
 #include "core/skin_loader.h"
 #include "core/skin_reader.h"
 #include "engine/platform_api.h"
@@ -10,9 +9,9 @@
 #include "toolkit/form.h"
 
 #include <cstddef>
+#include <exception>
 #include <fstream>
 #include <iterator>
-#include <new>
 
 namespace {
 
@@ -142,14 +141,15 @@ void TSkinData::SetSkinStreamValue(const std::vector<std::uint8_t>& value) {
 }
 
 bool TSkinData::TryLoadSkin(TSkinBytes image) {
-    auto fresh = std::make_unique<TSkinModel>();
+    std::unique_ptr<TSkinModel> fresh;
     TSkinLoadResult result = TSkinLoadResult::Ok;
     bool loaded = false;
     try {
+        // The loader turns its own errors into a refusal; what is left is
+        // running out of memory for the model itself.
+        fresh = std::make_unique<TSkinModel>();
         loaded = LoadSkin(*fresh, image, &result) && !fresh->SkinNotLoaded;
-    } catch (const ElzhException&) {
-        loaded = false;
-    } catch (const std::bad_alloc&) {
+    } catch (const std::exception&) {
         loaded = false;
     }
     if (!loaded) {

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <string>
 
 namespace {
@@ -136,6 +137,17 @@ TEST(BmpDecoder, RefusesInconsistentOrUnsupportedFiles) {
     TBmpFixture bitfields24{1, 1, 24, 3, {}, {1, 2, 4}, {0, 0, 0, 0}};
     EXPECT_TRUE(DecodeBmp(bitfields24.Bytes()).Empty()) << "bit fields at 24 bits";
     EXPECT_TRUE(DecodeBmp(nullptr, 0).Empty());
+}
+
+TEST(BmpDecoder, RefusesImagesAboveTheCallersLimitBeforeAllocating) {
+    // Run-length data that sets nothing: the size is all the header's say.
+    const auto rle = TBmpFixture{100, 30, 8, 1, {kRed}, {}, {0, 1}}.Bytes();
+    EXPECT_EQ(DecodeBmp(rle, 3000).Width(), 100);
+    EXPECT_TRUE(DecodeBmp(rle, 2999).Empty());
+    EXPECT_TRUE(DecodeBmp(rle, 0).Empty());
+    // The decoder's own limit holds whatever the caller allows.
+    const auto huge = TBmpFixture{8192, 4097, 8, 1, {kRed}, {}, {0, 1}}.Bytes();
+    EXPECT_TRUE(DecodeBmp(huge, INT64_MAX).Empty());
 }
 
 TEST(BmpDecoder, TruncatedFilesAreRefusedOrKeepTheirSize) {

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <fstream>
 #include <iterator>
 #include <random>
@@ -56,6 +57,42 @@ TEST(LzhDecoder, WritesNothingForSizeZeroOrBelow) {
     }
     const Bytes zeroSizedImage = {0, 0, 0, 0, 0xFF, 0xFF};
     EXPECT_TRUE(LzhExpandImage(zeroSizedImage.data(), zeroSizedImage.size()).empty());
+}
+
+// Past the end of the stream every bit reads as 0, so only the decoder's own
+// bound stops a lying size: beyond it nothing is decoded or allocated.
+TEST(LzhDecoder, RefusesSizesItsStreamCannotHold) {
+    const struct {
+        const char* what;
+        std::size_t streamSize;
+        std::int32_t size;
+    } cases[] = {
+        {"one past the bound", 6, static_cast<std::int32_t>(LzhMaxExpandedSize(6)) + 1},
+        {"2 GB from 6 bytes", 6, INT32_MAX},
+        {"past the absolute cap", 2'000'000, static_cast<std::int32_t>(kLzhMaxExpandedSize) + 1},
+    };
+    for (const auto& c : cases) {
+        const Bytes stream(c.streamSize, 0);
+        Bytes out = {'k'};
+        EXPECT_THROW(TLZH(stream.data(), stream.size(), out).Decode(c.size), ElzhException)
+            << c.what;
+        EXPECT_EQ(out, Bytes{'k'}) << c.what;
+    }
+    EXPECT_EQ(LzhMaxExpandedSize(6), 480u);
+    EXPECT_EQ(LzhMaxExpandedSize(1000), 48u * 1000 + 480);
+    EXPECT_EQ(LzhMaxExpandedSize(2'000'000), kLzhMaxExpandedSize);
+    EXPECT_EQ(LzhMaxExpandedSize(SIZE_MAX), kLzhMaxExpandedSize);
+}
+
+TEST(LzhDecoder, DecodesUpToItsBound) {
+    for (std::size_t streamSize : {std::size_t{0}, std::size_t{6}, std::size_t{1000}}) {
+        const Bytes stream(streamSize, 0);
+        const auto bound = static_cast<std::int32_t>(LzhMaxExpandedSize(streamSize));
+        Bytes out;
+        TLZH(stream.data(), stream.size(), out).Decode(bound);
+        EXPECT_GE(out.size(), static_cast<std::size_t>(bound)) << streamSize;
+        EXPECT_LT(out.size(), static_cast<std::size_t>(bound) + kLzhMaxMatch) << streamSize;
+    }
 }
 
 TEST(LzhDecoder, AppendsWithoutReachingIntoEarlierContent) {

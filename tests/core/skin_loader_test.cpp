@@ -1,4 +1,7 @@
+#include "allocation_ceiling.h"
 #include "bmp_fixture.h"
+#include "lzh_encoder.h"
+#include "skin_archive_writer.h"
 
 #include "core/colour_maths.h"
 #include "core/colour_ramp.h"
@@ -22,11 +25,14 @@ std::string Lower(std::string text) {
     return text;
 }
 
-std::unique_ptr<TSkinModel> Parse(const std::string& ini, const TFiles& files = {}) {
+// `fetches`, when given, counts the requests for each lower-cased name.
+std::unique_ptr<TSkinModel> Parse(const std::string& ini, const TFiles& files = {},
+                                  std::map<std::string, int>* fetches = nullptr) {
     TQuickIni parsed;
     parsed.LoadFromText(ini);
     auto model = std::make_unique<TSkinModel>();
-    ParseSkin(*model, parsed, [&files](const std::string& name, std::vector<std::uint8_t>& out) {
+    ParseSkin(*model, parsed, [&](const std::string& name, std::vector<std::uint8_t>& out) {
+        if (fetches) ++(*fetches)[Lower(name)];
         const auto it = files.find(Lower(name));
         if (it != files.end()) out = it->second;
     });
@@ -35,6 +41,31 @@ std::unique_ptr<TSkinModel> Parse(const std::string& ini, const TFiles& files = 
 
 std::vector<std::uint8_t> Bmp(int width, int height, TColour fill = MakeColour(1, 2, 3)) {
     return EncodeBmp24(TPixelBitmap(width, height, fill));
+}
+
+// A width x height run-length bitmap that sets no pixel: a few bytes of
+// file for any number of decoded pixels.
+std::vector<std::uint8_t> EmptyRleBmp(int width, int height) {
+    TBmpFixture bmp;
+    bmp.Width = width;
+    bmp.Height = height;
+    bmp.BitCount = 8;
+    bmp.Compression = 1;
+    bmp.Palette = {MakeColour(9, 9, 9)};
+    bmp.Pixels = {0, 1};
+    return bmp.Bytes();
+}
+
+std::vector<std::uint8_t> ToBytes(const std::string& text) {
+    return std::vector<std::uint8_t>(text.begin(), text.end());
+}
+
+std::vector<std::uint8_t> SkinImage(const std::vector<TSkinArchiveEntry>& files) {
+    return LzhCompressImage(BuildSkinArchive(files));
+}
+
+std::int64_t Pixels(const TPixelBitmap& bitmap) {
+    return std::int64_t{bitmap.Width()} * bitmap.Height();
 }
 
 TEST(SkinElements, ARecordCreatedByNameIsEmptyAndZero) {
@@ -178,7 +209,7 @@ TEST(SkinLoader, ElementSlotsFollowTheirFrameTileAndMarginRules) {
     EXPECT_EQ(m->MenuItem->FrameCount, 5);
     EXPECT_EQ(m->TabPane->LeftWidth, 4);
     EXPECT_EQ(m->TabPane->RightWidth, 3);
-    EXPECT_EQ(m->TabPane->TopHeight, -2);
+    EXPECT_EQ(m->TabPane->TopHeight, 0); // no margin is negative
     EXPECT_EQ(m->Progress->Tile, 1);
     EXPECT_EQ(m->Progress->FrameCount, 1);
     EXPECT_EQ(m->Progress->NormalColour, 0);
@@ -386,6 +417,150 @@ TEST(SkinLoader, ALaterParseReplacesEverySlot) {
     EXPECT_FALSE(model.Progress);
     EXPECT_TRUE(model.MenuItem);
     EXPECT_EQ(model.SysButtonRecords.size(), 3u);
+}
+
+TEST(SkinLoader, AnErrorWhileLoadingIsARefusalNotAnException) {
+    // A few bytes of bitmap ask for 3 MB of pixels; with single allocations
+    // held to 1 MB the load runs out of memory half-way.
+    const auto image = SkinImage({{"skin.ini", ToBytes("[MenuItem]\nImage=big.bmp\n")},
+                                  {"big.bmp", EmptyRleBmp(1000, 1000)}});
+    TSkinModel model;
+    TSkinLoadResult result = TSkinLoadResult::Ok;
+    bool loaded = true;
+    {
+        const TAllocationCeiling ceiling(1 << 20);
+        EXPECT_NO_THROW(loaded = LoadSkin(model, image, &result));
+    }
+    EXPECT_FALSE(loaded);
+    EXPECT_EQ(result, TSkinLoadResult::LoadFailed);
+    EXPECT_TRUE(model.SkinNotLoaded);
+
+    ASSERT_TRUE(LoadSkin(model, image, &result));
+    EXPECT_FALSE(model.SkinNotLoaded);
+    EXPECT_EQ(model.MenuItem->Bitmap.Width(), 1000);
+}
+
+TEST(SkinLoader, RefusesAnIniLongerThanAnySkinNeeds) {
+    std::string ini = "[TitlebarSkin]\nSkinName=long\n;";
+    ini.resize(kMaxSkinIniBytes + 1, ';');
+    TSkinModel model;
+    TSkinLoadResult result = TSkinLoadResult::Ok;
+    EXPECT_FALSE(LoadSkin(model, SkinImage({{"skin.ini", ToBytes(ini)}}), &result));
+    EXPECT_EQ(result, TSkinLoadResult::IniTooLarge);
+    EXPECT_TRUE(model.SkinNotLoaded);
+
+    ini.resize(kMaxSkinIniBytes);
+    EXPECT_TRUE(LoadSkin(model, SkinImage({{"skin.ini", ToBytes(ini)}}), &result));
+    EXPECT_EQ(model.SkinName, "long");
+}
+
+TEST(SkinLoader, EachImageIsFetchedOnceHoweverManySectionsNameIt) {
+    std::string ini = "[MenuItem]\nImage=b.bmp\n[Buttons]\nBitmap=skins\\B.bmp\n"
+                      "[Scrollbar]\nImage=gone.bmp\n[Headerbar]\nImage=gone.bmp\n";
+    for (int i = 0; i < 10; ++i)
+        ini += "[Button" + std::to_string(i) + "]\nAction=1\nButtonImage=b.bmp\n";
+    std::map<std::string, int> fetches;
+    const auto m = Parse(ini, {{"b.bmp", Bmp(6, 2)}}, &fetches);
+    EXPECT_EQ(fetches, (std::map<std::string, int>{{"b.bmp", 1}, {"gone.bmp", 1}}));
+    EXPECT_EQ(m->MenuItem->Bitmap.Width(), 6);
+    EXPECT_EQ(m->Buttons.Bitmap.Width(), 6);
+    for (int i = 0; i < 10; ++i)
+        EXPECT_EQ(m->SysButtonRecords[static_cast<std::size_t>(i)]->Bitmap.Width(), 6) << i;
+    EXPECT_TRUE(m->Headerbar->Bitmap.Empty());
+}
+
+TEST(SkinLoader, ReadsCaptionButtonAndColourSectionsUpToTheirLimit) {
+    std::string ini;
+    for (int i = 0; i < 1000; ++i) {
+        const std::string n = std::to_string(i);
+        ini += "[Button" + n + "]\nAction=1\n[Colour" + n + "]\ncolor=1 2 3\n";
+    }
+    const auto m = Parse(ini);
+    ASSERT_EQ(m->SysButtonRecords.size(), static_cast<std::size_t>(kMaxSkinButtonSections) + 3);
+    EXPECT_EQ(m->SysButtonRecords[kMaxSkinButtonSections - 1]->Name,
+              "BUTTON" + std::to_string(kMaxSkinButtonSections - 1));
+    EXPECT_EQ(m->SysButtonRecords[kMaxSkinButtonSections]->Action, 7); // the MDI buttons follow
+    EXPECT_EQ(m->ExtraColours.size(), static_cast<std::size_t>(kMaxSkinColourSections));
+}
+
+TEST(SkinLoader, DecodedPixelsStayWithinTheSkinsBudget) {
+    // Twenty elements, each with its own million-pixel image of a few bytes:
+    // images are kept in reading order while the budget lasts.
+    const char* const sections[] = {
+        "Progress.Chunk",     "GroupBoxEdge",        "StatusBarEdges",     "Tab.Pane",
+        "ToolBars",           "ExtraImages",         "Headerbar",          "MenuItem",
+        "MenuBackground",     "Scrollbar",           "HorzScroll",         "VertScroll",
+        "HorzScrollThumb",    "VertScrollThumb",     "Trackbar.ThumbHorz", "Trackbar.ThumbVert",
+        "Trackbar.ThumbLeft", "Trackbar.ThumbRight", "Trackbar.ThumbUp",   "Trackbar.ThumbDown"};
+    TFiles files;
+    std::string ini;
+    int i = 0;
+    for (const char* section : sections) {
+        const std::string name = std::to_string(i++) + ".bmp";
+        files[name] = EmptyRleBmp(1000, 1000);
+        ini += std::string("[") + section + "]\nImage=" + name + "\n";
+    }
+    const auto m = Parse(ini, files);
+    std::int64_t total = 0;
+    for (const TDataSkinObject* element : SkinElements(*m))
+        total += Pixels(element->Bitmap);
+    EXPECT_LE(total, kMaxSkinPixels);
+    EXPECT_EQ(Pixels(m->ProgressChunk->Bitmap), 1'000'000);
+    EXPECT_TRUE(m->TrackbarThumbDown->Bitmap.Empty());
+
+    // Every use counts, shared or not: an image the size of the budget fits once.
+    const auto shared = Parse("[MenuItem]\nImage=big.bmp\n[Scrollbar]\nImage=big.bmp\n",
+                              {{"big.bmp", EmptyRleBmp(4096, 4096)}});
+    EXPECT_EQ(Pixels(shared->MenuItem->Bitmap), kMaxSkinPixels);
+    EXPECT_TRUE(shared->Scrollbar->Bitmap.Empty());
+}
+
+TEST(SkinLoader, MarginsFramesAndOffsetsAreClampedAtLoad) {
+    const struct {
+        const char* value;
+        std::int32_t margin, frames, offset;
+    } cases[] = {
+        {"2147483647", 4096, 256, 4096},
+        {"-2147483648", 0, 1, -4096},
+        {"-5", 0, 1, -5},
+        {"7", 7, 7, 7},
+        {"300", 300, 256, 300},
+        {"5000", 4096, 256, 4096},
+    };
+    const TFiles files = {{"a.bmp", Bmp(8, 4)}};
+    for (const auto& c : cases) {
+        const std::string v = c.value;
+        const auto m = Parse(
+            "[MenuItem]\nImage=a.bmp\nLeftWidth=" + v + "\nTopHeight=" + v + "\nRightWidth=" + v +
+                "\nBottomHeight=" + v + "\n[Progress.Chunk]\nImage=a.bmp\nFrame=" + v +
+                "\n[Personality]\nTop=a.bmp\nTopTopHeight=" + v + "\nTopFrame=" + v +
+                "\nTextShift=" + v + "\nTextShiftVert=" + v + "\nTextRightClip=" + v +
+                "\nTXTBackleft=" + v + "\nTXTBackRight=" + v + "\n[Buttons]\nLeftWidth=" + v +
+                "\nRadioButtonFrame=" + v + "\n[GroupBox]\nImage=a.bmp\nBackgroundLeftShift=" + v +
+                "\n[Button1]\nAction=1\nXcoord=" + v + "\nYcoord=" + v + "\nframe=" + v +
+                // Extreme margins on the edge that the combo images are built from.
+                "\n[SunkEdge]\nImage=a.bmp\nLeftWidth=" + v + "\nRightWidth=" + v +
+                "\n[ComboButton]\nImage=a.bmp\n",
+            files);
+        const TDataSkinSysButton& button = *m->SysButtonRecords[0];
+        const std::int32_t margins[] = {m->MenuItem->LeftWidth,  m->MenuItem->TopHeight,
+                                        m->MenuItem->RightWidth, m->MenuItem->BottomHeight,
+                                        m->Top.LeftWidth,        m->Buttons.LeftWidth,
+                                        m->Title.TextBackLeft,   m->Title.TextBackRight};
+        for (std::int32_t margin : margins)
+            EXPECT_EQ(margin, c.margin) << v;
+        const std::int32_t frames[] = {m->ProgressChunk->FrameCount, m->Top.FrameCount,
+                                       m->Buttons.RadioFrameCount, button.FrameCount};
+        for (std::int32_t count : frames)
+            EXPECT_EQ(count, c.frames) << v;
+        const std::int32_t offsets[] = {m->Title.LeftWidth,  m->Title.TopHeight,
+                                        m->Title.RightWidth, m->GroupBox->BackgroundLeftShift,
+                                        button.XCoord,       button.YCoord};
+        for (std::int32_t offset : offsets)
+            EXPECT_EQ(offset, c.offset) << v;
+    }
+    // A frame count of 0 where no rule derives one reads as one frame.
+    EXPECT_EQ(Parse("[Progress.Chunk]\nImage=a.bmp\n", files)->ProgressChunk->FrameCount, 1);
 }
 
 } // namespace

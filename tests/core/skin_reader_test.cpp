@@ -1,5 +1,8 @@
 #include "core/skin_reader.h"
 
+#include "core/lzh_decoder.h"
+
+#include "allocation_ceiling.h"
 #include "lzh_encoder.h"
 #include "skin_archive_writer.h"
 
@@ -174,17 +177,35 @@ TEST(SkinReader, RefusesMalformedArchivesWithoutReadingPastThem) {
     }
 }
 
-TEST(SkinReader, RefusesImpossibleExpandedSizesBeforeDecoding) {
-    // 2 GB declared in front of a 6-byte stream: refused at once, nothing grown.
-    const Bytes lying = {0xFF, 0xFF, 0xFF, 0x7F, 1, 2, 3, 4, 5, 6};
-    TSkinReader reader;
-    EXPECT_FALSE(reader.Load(lying));
-    EXPECT_EQ(reader.LastResult(), TSkinLoadResult::ExpandedSizeTooLarge);
+Bytes ImageDeclaring(std::size_t declared, std::size_t streamSize) {
+    Bytes image;
+    AppendInt32(image, static_cast<std::int32_t>(declared));
+    image.resize(4 + streamSize, 0);
+    return image;
+}
 
-    // Exactly at the limit is decoded (the zero-bit tail makes garbage, which
+TEST(SkinReader, RefusesExpandedSizesBeyondTheDecodersBound) {
+    // Refused at once, before anything is decoded or grown: a size one past
+    // what the stream can code, 2 GB in front of a 6-byte stream, and a size
+    // the stream could code but no skin needs.
+    const struct {
+        std::size_t streamSize;
+        std::size_t declared;
+    } refused[] = {
+        {6, LzhMaxExpandedSize(6) + 1},
+        {1000, LzhMaxExpandedSize(1000) + 1},
+        {6, INT32_MAX},
+        {2'000'000, kLzhMaxExpandedSize + 1},
+    };
+    TSkinReader reader;
+    for (const auto& c : refused) {
+        EXPECT_FALSE(reader.Load(ImageDeclaring(c.declared, c.streamSize))) << c.declared;
+        EXPECT_EQ(reader.LastResult(), TSkinLoadResult::ExpandedSizeTooLarge) << c.declared;
+    }
+
+    // Exactly at the bound is decoded (the zero-bit tail makes garbage, which
     // the archive checks then refuse).
-    const Bytes atLimit = {0xE0, 0x01, 0, 0, 0, 0};
-    EXPECT_FALSE(reader.Load(atLimit));
+    EXPECT_FALSE(reader.Load(ImageDeclaring(LzhMaxExpandedSize(2), 2)));
     EXPECT_NE(reader.LastResult(), TSkinLoadResult::ExpandedSizeTooLarge);
 
     for (const Bytes& tiny : {Bytes{}, Bytes{1, 0, 0}}) {
@@ -194,6 +215,25 @@ TEST(SkinReader, RefusesImpossibleExpandedSizesBeforeDecoding) {
     const Bytes empty = {0, 0, 0, 0};
     EXPECT_FALSE(reader.Load(empty));
     EXPECT_EQ(reader.LastResult(), TSkinLoadResult::HeaderTruncated);
+}
+
+TEST(SkinReader, StopsSplittingNamesPastTheFileLimit) {
+    // Four million line breaks are refused without a string for each: the
+    // list would need 128 MB, the ceiling allows single blocks of 1 MB.
+    const Bytes archive = RawArchive(std::string(4'000'000, '\n'), {}, "");
+    TSkinReader reader;
+    bool loaded = true;
+    {
+        const TAllocationCeiling ceiling(1 << 20);
+        EXPECT_NO_THROW(loaded = reader.LoadArchive(archive.data(), archive.size()));
+    }
+    EXPECT_FALSE(loaded);
+    EXPECT_EQ(reader.LastResult(), TSkinLoadResult::TooManyNames);
+    EXPECT_EQ(reader.Count(), 0);
+    // One name past the limit is enough to tell.
+    const std::string list = "a\nb\nc\nd\n";
+    EXPECT_EQ(SplitSkinNameList(reinterpret_cast<const std::uint8_t*>(list.data()), list.size(), 2),
+              (std::vector<std::string>{"a", "b", "c"}));
 }
 
 } // namespace

@@ -2,7 +2,6 @@
 #include "tool_command.h"
 
 #include "core/lzh_decoder.h"
-#include "core/skin_reader.h"
 
 #include <cstdio>
 
@@ -20,7 +19,7 @@ int RunExpandCommand(const TToolArgs& args) {
     if (image.size() < 4) throw EToolError(args[0] + " is shorter than a skin file's size field");
     const std::int64_t declared = static_cast<std::int32_t>(
         image[0] | image[1] << 8 | image[2] << 16 | static_cast<std::uint32_t>(image[3]) << 24);
-    if (declared > TSkinReader::kMaxExpansionRatio * static_cast<std::int64_t>(image.size() - 4))
+    if (declared > 0 && static_cast<std::size_t>(declared) > LzhMaxExpandedSize(image.size() - 4))
         throw EToolError(args[0] + ": declared size " + std::to_string(declared) +
                          " is more than the compressed data can hold");
     std::vector<std::uint8_t> expanded;
