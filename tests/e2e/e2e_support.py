@@ -49,6 +49,20 @@ def visible_windows():
     return set(out)
 
 
+def find_new_window(name, before, timeout=4.0):
+    """A visible window titled `name` (a regular expression) that was not
+    among `before`."""
+    deadline = time.time() + timeout
+    while time.time() < deadline:
+        out = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", name],
+                             capture_output=True, text=True).stdout.split()
+        new = sorted(set(out) - before)
+        if new:
+            return new[0]
+        time.sleep(0.1)
+    return None
+
+
 def wait_for_new_window(before, timeout=4.0):
     deadline = time.time() + timeout
     while time.time() < deadline:
@@ -125,6 +139,17 @@ class SkinFrame:
         self.right = part("Right", 0)
         self.top = part("Top", 1)
         self.bottom = part("Bottom", 1)
+
+    def caption_colours(self, row):
+        """The colours of one row of the caption image's first (active)
+        frame: what any caption pixel of that row, away from text, buttons
+        and icon, must show."""
+        p = self.ini["Personality"]
+        path = os.path.join(self.folder, p["top"])
+        width, _ = bmp_size(path)
+        data = subprocess.run(["convert", path, "-crop", "%dx1+0+%d" % (width, row), "+repage",
+                               "-depth", "8", "rgb:-"], check=True, capture_output=True).stdout
+        return {tuple(data[i:i + 3]) for i in range(0, len(data) - 2, 3)}
 
     def button(self, action):
         """(align, x, y, width, height) of the first button with `action`."""
