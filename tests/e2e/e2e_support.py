@@ -144,8 +144,12 @@ class SkinFrame:
         """The colours of one row of the caption image's first (active)
         frame: what any caption pixel of that row, away from text, buttons
         and icon, must show."""
-        p = self.ini["Personality"]
-        path = os.path.join(self.folder, p["top"])
+        return self.row_colours("top", row)
+
+    def row_colours(self, part, row):
+        """The colours of one row of a border image ("top", "bottom"; their
+        frames are stacked, so rows of the first frame are the active look)."""
+        path = os.path.join(self.folder, self.ini["Personality"][part])
         width, _ = bmp_size(path)
         data = subprocess.run(["convert", path, "-crop", "%dx1+0+%d" % (width, row), "+repage",
                                "-depth", "8", "rgb:-"], check=True, capture_output=True).stdout
