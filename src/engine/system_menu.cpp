@@ -73,6 +73,10 @@ void TWinSkinForm::HandleSysCommand(TMessage& m) {
         break;
     }
     Default(m);
+    // The window may refuse the command (or run another in its place): what
+    // it really did decides the caption buttons, not what was asked.
+    if (command == SC_MINIMIZE || command == SC_MAXIMIZE || command == SC_RESTORE)
+        WindowState = WindowStateOf(Handle);
 }
 
 void TWinSkinForm::HandleMenuAt(TMessage& m) {

@@ -97,14 +97,7 @@ void TWinSkinForm::Attach(TSkinData* skinData) {
     if (Style & WS_MAXIMIZEBOX) BorderIcons |= biMaximizeBit;
     if (exStyle & WS_EX_CONTEXTHELP) BorderIcons |= biHelpBit;
 
-    WINDOWPLACEMENT placement{};
-    placement.length = sizeof(placement);
-    GetWindowPlacement(Handle, &placement);
-    WindowState = placement.showCmd == SW_SHOWMINIMIZED || placement.showCmd == SW_MINIMIZE ||
-                          placement.showCmd == SW_SHOWMINNOACTIVE
-                      ? wsMinimized
-                  : placement.showCmd == SW_SHOWMAXIMIZED ? wsMaximized
-                                                          : wsNormal;
+    WindowState = WindowStateOf(Handle);
     Sizeable = (Style & WS_THICKFRAME) != 0;
     MDIClientHandle = FindMDIClient(Handle);
     FormKind = MDIClientHandle ? fkMDIFrame : fkPlain;

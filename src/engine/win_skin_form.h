@@ -46,6 +46,9 @@ enum TBorderIconBit : unsigned char {
     biKeepSysMenuBit = 1 << 4,
 };
 enum TWindowState : unsigned char { wsNormal = 0, wsMaximized = 1, wsMinimized = 2 };
+
+// The state a window's placement reports (shown minimized, maximized or not).
+TWindowState WindowStateOf(HWND window);
 enum TSkinState : int {
     ssAttached = 0,   // attached, skinning not started
     ssSkinned = 1,    // steady state

@@ -57,7 +57,9 @@ bool IsSysMenuCommand(WORD id) {
     }
 }
 
-TWindowState StateOfPlacement(HWND window) {
+} // namespace
+
+TWindowState WindowStateOf(HWND window) {
     WINDOWPLACEMENT p{};
     p.length = sizeof(p);
     GetWindowPlacement(window, &p);
@@ -66,8 +68,6 @@ TWindowState StateOfPlacement(HWND window) {
         return wsMinimized;
     return p.showCmd == SW_SHOWMAXIMIZED ? wsMaximized : wsNormal;
 }
-
-} // namespace
 
 void TWinSkinForm::Default(TMessage& m) {
     // Inside our subclass handler the next procedure of the window's chain
@@ -229,7 +229,7 @@ void TWinSkinForm::StageTwo(TMessage& m) {
         Default(m);
         return;
     case WM_WINDOWPOSCHANGED:
-        WindowState = StateOfPlacement(Handle);
+        WindowState = WindowStateOf(Handle);
         Default(m);
         return;
     case WM_SIZE: {
@@ -256,7 +256,7 @@ void TWinSkinForm::StageTwo(TMessage& m) {
         break;
     case WM_GETMINMAXINFO:
         Default(m);
-        WindowState = StateOfPlacement(Handle);
+        WindowState = WindowStateOf(Handle);
         return;
     case WM_SETICON:
         Default(m);
