@@ -3,6 +3,7 @@
 #include "frame_fixture.h"
 
 #include "engine/skin_manager.h"
+#include "support/gdi_handles.h"
 
 #include <gtest/gtest.h>
 
@@ -350,16 +351,19 @@ TEST_F(FrameTest, FramePaintWritesTheStyleOnlyWhenItChanges) {
 TEST_F(FrameTest, RepaintOfAnUnchangedFrameCreatesNoGdiObjects) {
     TFrameWindow window(300, 200);
     window.Skin(*data_);
-    window.PaintOffscreen();
-    const DWORD before = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
-    for (int i = 0; i < 20; ++i) {
+    for (int i = 0; i < 2; ++i) { // the two frames' composites are cached
         window.Form().Active = i % 2 == 0;
         window.PaintOffscreen();
     }
-    window.Form().Active = true;
-    window.PaintOffscreen();
-    const DWORD after = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
-    EXPECT_LE(after, before + 2); // the two cached frames at most
+    // Wine counts no GDI objects per process: with the table nearly full, a
+    // leak runs out of room.
+    THandleFiller filler(100);
+    ASSERT_TRUE(RoomFor(50));
+    for (int i = 0; i < 200; ++i) {
+        window.Form().Active = i % 2 == 0;
+        window.PaintOffscreen();
+    }
+    EXPECT_TRUE(RoomFor(50));
 }
 
 } // namespace
