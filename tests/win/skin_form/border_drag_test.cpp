@@ -37,6 +37,7 @@ SIZE BeginDragWider(HWND window, int dx) {
 }
 
 constexpr COLORREF kMagenta = RGB(255, 0, 255);
+constexpr COLORREF kUnpainted = RGB(0, 0, 0); // what PaintedFrame's bitmap starts as
 
 } // namespace
 
@@ -62,8 +63,11 @@ TEST_F(SkinFormTest, BorderDragRunsWithoutTheRegionAndEndsWithTheFinalShape) {
         size.cy += 3;
         Resize(main_, size);
         EXPECT_EQ(RegionKind(main_), ERROR) << "step " << i;
-        const POINT edge{size.cx - 1, 0};
-        EXPECT_NE(FramePixel(main_, edge), kMagenta) << "key colour on the screen, step " << i;
+        // Filled in: neither the key colour nor the black of a fresh,
+        // unpainted bitmap.
+        const COLORREF edge = FramePixel(main_, POINT{size.cx - 1, 0});
+        EXPECT_NE(edge, kMagenta) << "key colour on the screen, step " << i;
+        EXPECT_NE(edge, kUnpainted) << "corner not painted, step " << i;
     }
     SendMessageW(main_, WM_EXITSIZEMOVE, 0, 0);
 
@@ -95,7 +99,9 @@ TEST_F(SkinFormTest, SkinChangedInsideADragWaitsForItsEndToShapeTheWindow) {
     SkinOn();
     ASSERT_TRUE(Skinned(main_));
     BeginDragWider(main_, 12);
-    SelectSkin(1);
+    const std::string before = data_->Skin().SkinName;
+    SelectSkin(0);
+    ASSERT_NE(data_->Skin().SkinName, before) << "the other skin";
     ASSERT_TRUE(Skinned(main_));
     EXPECT_EQ(RegionKind(main_), ERROR) << "a region in the middle of the drag";
     SIZE size = WindowSize(main_);

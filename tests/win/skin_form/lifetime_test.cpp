@@ -50,7 +50,6 @@ TEST_F(SkinFormTest, DialogClosedDuringItsOwnSkinning) {
 
 TEST_F(SkinFormTest, SkinSwitchedOffAndOnInsideTheWindowsOwnModalLoop) {
     SkinOn();
-    const TWindowLook before = TWindowLook::Of(main_);
     TRawWindow raw;
     const TWindowLook rawBefore = TWindowLook::Of(raw.Handle());
     ASSERT_TRUE(manager_->SkinWindow(raw.Handle()));
@@ -74,7 +73,7 @@ TEST_F(SkinFormTest, SkinSwitchedOffAndOnInsideTheWindowsOwnModalLoop) {
     EXPECT_TRUE(Skinned(raw.Handle()));
     SkinOff();
     EXPECT_EQ(TWindowLook::Of(raw.Handle()), rawBefore);
-    (void)before;
+    EXPECT_EQ(TWindowLook::Of(main_), original_) << "the main window switched off too";
 }
 
 TEST_F(SkinFormTest, AnotherSubclasserAfterOursSurvivesEitherRemovalOrder) {
