@@ -8,8 +8,6 @@
 #include "toolkit/canvas.h"
 #include "toolkit/component.h"
 
-#include <cstdio>
-#include <cstdlib>
 
 namespace {
 
@@ -43,6 +41,27 @@ void PaintCaption(TWinSkinForm& form, HWND window, int width) {
     ReleaseDC(window, dc);
 }
 
+// Pixels of the button on the window that differ from frame `frame`
+// (1-based) of its picture, key-coloured picture pixels not counted.
+int FrameMismatches(HWND window, const TWinSysButton& button, int frame) {
+    const TPixelBitmap& image = button.Image();
+    const int w = image.Width() / button.FrameCount(), h = image.Height();
+    const RECT& r = button.Rect;
+    EXPECT_EQ(r.right - r.left, w);
+    EXPECT_EQ(r.bottom - r.top, h);
+    HDC dc = GetWindowDC(window);
+    int mismatches = 0;
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            const TColour expected = image.Pixel((frame - 1) * w + x, y);
+            if (expected == kKeyColour) continue;
+            if (GetPixel(dc, r.left + x, r.top + y) != static_cast<COLORREF>(expected))
+                ++mismatches;
+        }
+    ReleaseDC(window, dc);
+    return mismatches;
+}
+
 TEST_F(YellowSkin, CaptionButtonsOfTheYellowSkin) {
     MakeWindow(WS_POPUP | WS_SYSMENU, 320, 90);
     SendMessageW(window_, WM_SETICON, ICON_SMALL,
@@ -70,21 +89,22 @@ TEST_F(YellowSkin, CaptionButtonsOfTheYellowSkin) {
     // Icon, close, maximize (not restore: the window is normal), minimize;
     // help only without the boxes.
     EXPECT_EQ(shown, 4);
-    // Make the minimize button hot to see that state too.
-    for (auto& b : form_->SysButtons)
-        if (b->Element->Action == 2) b->MouseEnter();
-
-    // A copy for the eye, when asked for.
-    if (const char* path = std::getenv("VELMORA_CAPTION_SHOT")) {
-        TBitmap shot(320, 90);
-        HDC dc = GetWindowDC(window_);
-        BitBlt(shot.DC(), 0, 0, 320, 90, dc, 0, 0, SRCCOPY);
-        ReleaseDC(window_, dc);
-        const auto bytes = shot.SaveToBmpBytes();
-        if (FILE* f = std::fopen(path, "wb")) {
-            std::fwrite(bytes.data(), 1, bytes.size(), f);
-            std::fclose(f);
-        }
+    // Each visible button shows its normal frame, and its hot frame while
+    // the pointer is over it: the window's pixels against the skin's own
+    // picture of that frame (key-coloured pixels show what lies behind).
+    for (auto& b : form_->SysButtons) {
+        if (!b->Visible || b->Element->Action == 3) continue;
+        const int action = b->Element->Action;
+        EXPECT_EQ(FrameMismatches(window_, *b, 1), 0) << "normal frame of action " << action;
+        b->MouseEnter();
+        GdiFlush();
+        const int hotFrame = b->FrameCount() >= 3 ? 3 : 1;
+        EXPECT_EQ(FrameMismatches(window_, *b, hotFrame), 0) << "hot frame of action " << action;
+        if (hotFrame != 1)
+            EXPECT_GT(FrameMismatches(window_, *b, 1), 0) << "hot looks normal, action " << action;
+        b->MouseLeave();
+        GdiFlush();
+        EXPECT_EQ(FrameMismatches(window_, *b, 1), 0) << "normal again, action " << action;
     }
 }
 
