@@ -372,22 +372,32 @@ TEST(SkinLoader, ComboImagesJoinSunkEdgeAndButtonIntoOneStripPerState) {
     EXPECT_EQ(arrow.Bitmap.Pixel(17 * 2 + 16, 5), MakeColour(0, 12, 0));
 }
 
+// Both branches of the bottom colour's rule: a strong face (strength above
+// 110) is lightened toward white, a weak one mixed with grey.
 TEST(SkinLoader, ToolbarBackgroundIsAVerticalGradientFromTheLightenedFace) {
-    const auto m = Parse("[Colours]\nButtonFace=200 100 50\n");
-    const TDataSkinObject& toolbar = *m->ToolbarBackground;
-    EXPECT_EQ(toolbar.Name, "Toolbar");
-    EXPECT_EQ(toolbar.FrameCount, 1);
-    ASSERT_EQ(toolbar.Bitmap.Width(), 10);
-    ASSERT_EQ(toolbar.Bitmap.Height(), 40);
-    const TColour face = MakeColour(200, 100, 50);
-    EXPECT_EQ(toolbar.Bitmap.Pixel(0, 0), MixColors(face, kWhite, 150));
-    // A strong base colour (strength 191 > 110) is lightened toward white.
-    const int strength = ColourStrength(face);
-    ASSERT_GT(strength, 110);
-    const TColour bottom = MixColors(face, kWhite, (5625 - 25 * strength) / 140 + 50);
-    const TColourRamp ramp = ComputeColourRamp(40, MixColors(face, kWhite, 150), bottom);
-    for (int y = 0; y < 40; ++y)
-        EXPECT_EQ(toolbar.Bitmap.Pixel(9, y), ramp[y]) << y;
+    const struct {
+        const char* Face;
+        TColour Top, Second, Middle, Bottom; // rows 0, 1, 20 and 39
+    } cases[] = {
+        {"200 100 50", MakeColour(247, 232, 224), MakeColour(247, 231, 223),
+         MakeColour(236, 200, 182), MakeColour(225, 169, 141)},
+        {"40 40 40", MakeColour(223, 223, 223), MakeColour(222, 222, 222),
+         MakeColour(181, 181, 181), MakeColour(140, 140, 140)},
+    };
+    for (const auto& c : cases) {
+        const auto m = Parse(std::string("[Colours]\nButtonFace=") + c.Face + "\n");
+        const TDataSkinObject& toolbar = *m->ToolbarBackground;
+        EXPECT_EQ(toolbar.Name, "Toolbar");
+        EXPECT_EQ(toolbar.FrameCount, 1);
+        ASSERT_EQ(toolbar.Bitmap.Width(), 10);
+        ASSERT_EQ(toolbar.Bitmap.Height(), 40);
+        for (int x : {0, 9}) {
+            EXPECT_EQ(toolbar.Bitmap.Pixel(x, 0), c.Top) << c.Face;
+            EXPECT_EQ(toolbar.Bitmap.Pixel(x, 1), c.Second) << c.Face;
+            EXPECT_EQ(toolbar.Bitmap.Pixel(x, 20), c.Middle) << c.Face;
+            EXPECT_EQ(toolbar.Bitmap.Pixel(x, 39), c.Bottom) << c.Face;
+        }
+    }
 }
 
 TEST(SkinLoader, RefusedArchiveLeavesTheSkinNotLoaded) {
