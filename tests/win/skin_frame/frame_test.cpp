@@ -249,6 +249,20 @@ TEST_F(FrameTest, FitWindowKeepsTheClientSizeUnderTheSkinFrame) {
     }
 }
 
+int SystemCaptionTextWidth(HWND window) {
+    NONCLIENTMETRICSW metrics{};
+    metrics.cbSize = sizeof(metrics);
+    SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0);
+    TFontHandle font(CreateFontIndirectW(&metrics.lfCaptionFont));
+    wchar_t text[256] = {};
+    const int length = GetWindowTextW(window, text, 256);
+    TWindowDC dc(window, true);
+    TSelectObject keep(dc.Get(), font.Get());
+    SIZE size{};
+    GetTextExtentPoint32W(dc.Get(), text, length, &size);
+    return size.cx;
+}
+
 TEST_F(FrameTest, SystemDialogIsWidenedToItsCaptionAndItsControlsMovedByHalf) {
     TFrameWindow window(120, 120, WS_POPUP | WS_CAPTION | WS_SYSMENU,
                         L"A dialog caption much wider than the dialog itself");
@@ -258,8 +272,10 @@ TEST_F(FrameTest, SystemDialogIsWidenedToItsCaptionAndItsControlsMovedByHalf) {
     f.SystemDialog = true;
     window.Skin(*data_);
     f.FitWindow(false);
-    const int needed = 12 + f.CaptionTextWidth + 40;
-    EXPECT_GT(f.CaptionTextWidth, 120);
+    // The caption's width in the system's caption font, measured here: the
+    // text shift (12), the text and the right clip (40).
+    const int needed = 12 + SystemCaptionTextWidth(window.Handle()) + 40;
+    EXPECT_GT(needed, 120 + 52);
     EXPECT_EQ(window.Width(), needed);
     RECT r{};
     GetWindowRect(button, &r);
