@@ -57,6 +57,11 @@ TWinSkinForm::~TWinSkinForm() {
     if (TSkinManage* manager = SkinManager()) manager->RemoveSkinForm(this);
 }
 
+const TSkinModel* TWinSkinForm::Skin() const {
+    if (model_) return model_.get();
+    return SkinData ? &SkinData->Skin() : nullptr;
+}
+
 void TWinSkinForm::AttachForm(TSkinData* skinData, TForm* form) {
     Form = form;
     if (skinData->OnBeforeSkinForm) skinData->OnBeforeSkinForm(Form, Handle, ManagerClassName);
