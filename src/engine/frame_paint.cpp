@@ -17,10 +17,6 @@ namespace {
 // a few pixels at a time does not make a new DIB section for every step.
 constexpr int kSpareLength = 64;
 
-COLORREF SkinColour(const TSkinModel& skin, int index) {
-    return static_cast<COLORREF>(skin.Colours[static_cast<size_t>(index)]) & 0xFFFFFF;
-}
-
 void FillSolid(HDC dc, const RECT& r, COLORREF colour) {
     TBrushHandle brush(CreateSolidBrush(colour));
     if (brush) FillRect(dc, &r, brush.Get());
@@ -146,7 +142,7 @@ void TWinSkinForm::PaintFrame(HDC dc) {
             PaintTitle(dc);
             if (MenuHeight > 0)
                 FillSolid(dc, RECT{BorderLeft, BorderTop, w - BorderRight, BorderTop + MenuHeight},
-                          SkinColour(*Skin(), sciButtonFace));
+                          Skin()->Colour(sciButtonFace));
         }
     } catch (...) {
         // A frame that cannot be painted stays as it was; the window goes on.
@@ -165,7 +161,7 @@ void TWinSkinForm::PaintTitle(HDC dc) {
     HDC buffer = TitleBuffer.DC();
     RECT p{};
     if (minimized) {
-        FillSolid(buffer, RECT{0, 0, w, h}, SkinColour(*Skin(), sciButtonFace));
+        FillSolid(buffer, RECT{0, 0, w, h}, Skin()->Colour(sciButtonFace));
         p = RECT{0, 0, w, BorderTop};
     } else {
         // The whole strip goes back in one blit, so it must carry the tops of
@@ -211,7 +207,7 @@ void TWinSkinForm::PaintCaptionText(TCanvas& canvas, const RECT& p) {
     TSelectObject keepFont(dc, font);
     const int oldMode = SetBkMode(dc, TRANSPARENT);
     const COLORREF oldColour =
-        SetTextColor(dc, SkinColour(skin, Active ? sciTitleTextActive : sciTitleTextNoActive));
+        SetTextColor(dc, skin.Colour(Active ? sciTitleTextActive : sciTitleTextNoActive));
 
     RECT r = p;
     DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r,

@@ -14,7 +14,7 @@ const TClassInfo& TWinSkinForm::StaticClass() {
 namespace {
 
 TColor SkinButtonFace(const TSkinData& sd) {
-    return static_cast<TColor>(sd.Skin().Colours[sciButtonFace]);
+    return static_cast<TColor>(sd.Skin().Colour(sciButtonFace));
 }
 
 bool IsNTFamilyWindows2000() {
