@@ -1,5 +1,11 @@
 #include "core/skin_model.h"
 
+#include "core/platform_facts.h"
+
+TColour TSkinModel::Colour(TSkinColourIndex index) const {
+    return ColourToRGB(Colours[static_cast<size_t>(index)]);
+}
+
 std::vector<const TDataSkinObject*> SkinElements(const TSkinModel& m) {
     std::vector<const TDataSkinObject*> elements = {&m.Left,   &m.Right,   &m.Top,
                                                     &m.Bottom, &m.Buttons, &m.Title};

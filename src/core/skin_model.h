@@ -42,6 +42,10 @@ struct TSkinModel {
     std::vector<TColour> ExtraColours;
     std::array<TColour, 10> CustomColours{};
 
+    // A colour of the table as painters need it: a system-colour reference
+    // (what a missing key defaults to) resolved to the system's colour now.
+    TColour Colour(TSkinColourIndex index) const;
+
     // Fixed records, refilled by every load.
     TDataSkinBorder Left{"Left"};
     TDataSkinBorder Right{"Right"};

@@ -95,8 +95,10 @@ void TWinSkinForm::CreateSysButtons() {
     HotObject = nullptr;
     SysButtons.clear();
     if (!SkinData) return;
+    // The buttons point into the model: the window holds it while they live.
+    model_ = SkinData->SharedSkin();
     bool iconBuilt = false;
-    for (const auto& record : SkinData->Skin().SysButtonRecords) {
+    for (const auto& record : Skin()->SysButtonRecords) {
         auto button = std::make_unique<TWinSysButton>(this, *record);
         button->Enabled = true;
         if (IsIconAction(record->Action) && record->Bitmap.Empty()) {
@@ -198,8 +200,8 @@ bool TWinSkinForm::IsButtonVisible(int index) {
 void TWinSkinForm::LayoutSysButtons() {
     const int windowWidth = WindowRect.right - WindowRect.left;
     int menuBarLeft = 0;
-    if (SkinData && SkinData->Skin().MenuBarImage)
-        menuBarLeft = SkinData->Skin().MenuBarImage->LeftWidth;
+    if (const TSkinModel* skin = Skin(); skin && skin->MenuBarImage)
+        menuBarLeft = skin->MenuBarImage->LeftWidth;
     for (int i = 0; i < static_cast<int>(SysButtons.size()); ++i) {
         TWinSysButton& button = *SysButtons[i];
         if (!IsButtonVisible(i) || button.Image().Empty()) continue;

@@ -22,17 +22,20 @@ void TWinSkinForm::ReloadFrameMetrics() {
     if (!SkinData || SkinData->SkinNotLoaded()) return;
     DropBorderCache();
     RegionWidth = RegionHeight = 0;
+    // The model the window shows from now on; the buttons of the old one go
+    // before it may.
+    SysButtons.clear();
+    model_ = SkinData->SharedSkin();
     if (BorderKind == bkNone) {
         BorderLeft = BorderTop = BorderRight = BorderBottom = 0;
         MenuHeight = 0;
     } else {
-        const TSkinModel& skin = SkinData->Skin();
+        const TSkinModel& skin = *Skin();
         BorderTop = skin.Top.Bitmap.Height() / skin.Top.Frames();
         BorderLeft = skin.Left.Bitmap.Width() / skin.Left.Frames();
         BorderRight = skin.Right.Bitmap.Width() / skin.Right.Frames();
         BorderBottom = skin.Bottom.Bitmap.Height() / skin.Bottom.Frames();
     }
-    SysButtons.clear();
     CreateSysButtons();
 }
 
@@ -101,7 +104,7 @@ int TWinSkinForm::WidenToCaption(int width) {
         GetTextExtentPoint32W(dc.Get(), text.c_str(), static_cast<int>(text.size()), &size);
     }
     CaptionTextWidth = size.cx;
-    const TDataSkinTitle& title = SkinData->Skin().Title;
+    const TDataSkinTitle& title = Skin()->Title;
     const int needed = title.LeftWidth + CaptionTextWidth + title.RightWidth;
     if (width >= needed) return width;
     // The controls keep their place in the middle of the wider window.

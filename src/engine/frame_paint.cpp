@@ -4,6 +4,7 @@
 #include "engine/scratch_bitmap.h"
 #include "engine/skin_data.h"
 #include "engine/skin_draw.h"
+#include "toolkit/caught_errors.h"
 
 #include "core/bitmap_region.h"
 
@@ -15,10 +16,6 @@ namespace {
 // Room to spare in the frame's off-screen bitmaps, so that a window growing
 // a few pixels at a time does not make a new DIB section for every step.
 constexpr int kSpareLength = 64;
-
-COLORREF SkinColour(const TSkinModel& skin, int index) {
-    return static_cast<COLORREF>(skin.Colours[static_cast<size_t>(index)]) & 0xFFFFFF;
-}
 
 void FillSolid(HDC dc, const RECT& r, COLORREF colour) {
     TBrushHandle brush(CreateSolidBrush(colour));
@@ -46,7 +43,7 @@ std::wstring ReadWindowText(HWND window, bool unicode) {
 } // namespace
 
 const TDataSkinBorder& TWinSkinForm::BorderRecord(int part) const {
-    const TSkinModel& skin = SkinData->Skin();
+    const TSkinModel& skin = *Skin();
     switch (part) {
     case bpLeft:
         return skin.Left;
@@ -145,10 +142,11 @@ void TWinSkinForm::PaintFrame(HDC dc) {
             PaintTitle(dc);
             if (MenuHeight > 0)
                 FillSolid(dc, RECT{BorderLeft, BorderTop, w - BorderRight, BorderTop + MenuHeight},
-                          SkinColour(SkinData->Skin(), sciButtonFace));
+                          Skin()->Colour(sciButtonFace));
         }
     } catch (...) {
         // A frame that cannot be painted stays as it was; the window goes on.
+        RecordCaughtError("frame paint");
     }
     HotObject = nullptr;
 }
@@ -163,7 +161,7 @@ void TWinSkinForm::PaintTitle(HDC dc) {
     HDC buffer = TitleBuffer.DC();
     RECT p{};
     if (minimized) {
-        FillSolid(buffer, RECT{0, 0, w, h}, SkinColour(SkinData->Skin(), sciButtonFace));
+        FillSolid(buffer, RECT{0, 0, w, h}, Skin()->Colour(sciButtonFace));
         p = RECT{0, 0, w, BorderTop};
     } else {
         // The whole strip goes back in one blit, so it must carry the tops of
@@ -197,7 +195,7 @@ bool TWinSkinForm::SeedTitleFromSides(HDC buffer, int w, int height) {
 
 void TWinSkinForm::PaintCaptionText(TCanvas& canvas, const RECT& p) {
     if (!SkinData) return;
-    const TSkinModel& skin = SkinData->Skin();
+    const TSkinModel& skin = *Skin();
     const TDataSkinTitle& title = skin.Title;
     const std::wstring text = CaptionPrefix + WindowCaption() + CaptionSuffix;
     ButtonReserve = RightButtonReserve();
@@ -209,7 +207,7 @@ void TWinSkinForm::PaintCaptionText(TCanvas& canvas, const RECT& p) {
     TSelectObject keepFont(dc, font);
     const int oldMode = SetBkMode(dc, TRANSPARENT);
     const COLORREF oldColour =
-        SetTextColor(dc, SkinColour(skin, Active ? sciTitleTextActive : sciTitleTextNoActive));
+        SetTextColor(dc, skin.Colour(Active ? sciTitleTextActive : sciTitleTextNoActive));
 
     RECT r = p;
     DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r,
@@ -242,7 +240,7 @@ int TWinSkinForm::RightButtonReserve() {
 }
 
 int TWinSkinForm::CaptionTextX(int textWidth, int stripWidth) const {
-    const TDataSkinTitle& title = SkinData->Skin().Title;
+    const TDataSkinTitle& title = Skin()->Title;
     if (RightToLeft) {
         switch (title.TextAlignment) {
         case 0:
@@ -268,7 +266,7 @@ int TWinSkinForm::CaptionTextX(int textWidth, int stripWidth) const {
 }
 
 void TWinSkinForm::PlaceCaptionText(RECT& r, const RECT& p) const {
-    const TDataSkinTitle& title = SkinData->Skin().Title;
+    const TDataSkinTitle& title = Skin()->Title;
     const int tw = r.right - r.left, th = r.bottom - r.top;
     const int x = CaptionTextX(tw, p.right - p.left);
     const int y = (p.bottom - p.top - th) / 2 + title.TopHeight / 2;
@@ -286,7 +284,7 @@ void TWinSkinForm::PlaceCaptionText(RECT& r, const RECT& p) const {
 }
 
 void TWinSkinForm::DrawCaptionBar(HDC dc, const RECT& r, const RECT& p) {
-    const TDataSkinTitle& title = SkinData->Skin().Title;
+    const TDataSkinTitle& title = Skin()->Title;
     if (title.Bitmap.Empty() || r.right < r.left || p.bottom < p.top) return;
     const int barWidth = r.right - r.left, barHeight = p.bottom - p.top;
     const int frame = Active ? 1 : 2;

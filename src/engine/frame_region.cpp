@@ -37,7 +37,7 @@ void TWinSkinForm::UpdateRegion() {
     if (mdiChild && WindowState != wsNormal) return;
     if (w == RegionWidth && h == RegionHeight && !mdiChild && SkinState != ssReapplying) return;
 
-    const TSkinModel& skin = SkinData->Skin();
+    const TSkinModel& skin = *Skin();
     TRegionHandle region;
     if (!skin.Left.Trans && !skin.Right.Trans && !skin.Top.Trans && !skin.Bottom.Trans) {
         region = RectRegion(RECT{0, 0, w, h});
@@ -58,7 +58,7 @@ TRegionHandle TWinSkinForm::ShapedRegion(int w, int h) const {
     TRegionHandle region =
         RectRegion(RECT{BorderLeft, BorderTop, w - BorderRight, h - BorderBottom});
     if (BorderKind == bkNone || !region) return region;
-    const TSkinModel& skin = SkinData->Skin();
+    const TSkinModel& skin = *Skin();
     struct Part {
         const TDataSkinBorder& record;
         RECT rect;

@@ -1,5 +1,6 @@
 #include "engine/paint_control_into.h"
 
+#include "toolkit/caught_errors.h"
 #include "toolkit/win_control.h"
 
 namespace {
@@ -30,5 +31,6 @@ void PaintControlInto(TControl* control, HDC dc) {
         parent->Perform(WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc));
         parent->Perform(WM_PAINT, reinterpret_cast<WPARAM>(dc));
     } catch (...) {
+        RecordCaughtError("parent painting a control");
     }
 }

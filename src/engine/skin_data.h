@@ -128,6 +128,9 @@ public:
     // The parsed skin and its packed image.
     bool SkinNotLoaded() const { return skin_->SkinNotLoaded; }
     const TSkinModel& Skin() const { return *skin_; }
+    // The same model, shared: loading another skin replaces it here at once,
+    // while the windows that point into it keep it until they move on.
+    std::shared_ptr<const TSkinModel> SharedSkin() const { return skin_; }
     const TSkinBytes& SkinImage() const { return image_; }
 
     // Four 16 x 16 glyphs: restore, maximize, minimize, close.
@@ -157,7 +160,7 @@ private:
     bool menuUpdate_ = true;
     bool menuMerge_ = false;
     TSkinBytes image_;
-    std::unique_ptr<TSkinModel> skin_;
+    std::shared_ptr<const TSkinModel> skin_;
     TImageListHandle menuGlyphs_;
     TFontHandle captionFont_;
     TBitmapHandle appIcon_;

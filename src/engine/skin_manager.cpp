@@ -3,6 +3,7 @@
 #include "engine/skin_data.h"
 #include "engine/skin_popup_menu.h"
 #include "engine/win_skin_form.h"
+#include "toolkit/caught_errors.h"
 #include "toolkit/screen.h"
 #include "toolkit/form.h"
 
@@ -108,6 +109,7 @@ void CALLBACK TSkinManage::TimerProc(HWND, UINT, UINT_PTR, DWORD) {
             manager->TimerTick();
         } catch (...) {
             // A failed switch leaves the windows as they were.
+            RecordCaughtError("skin manager timer");
         }
     }
 }
@@ -213,6 +215,7 @@ LRESULT CALLBACK TSkinManage::CbtHookProc(int code, WPARAM wParam, LPARAM lParam
             manager->OnHook(code, wParam, lParam);
         } catch (...) {
             // Never let a failure cross the hook; the window keeps its look.
+            RecordCaughtError("skin manager hook");
         }
     }
     return CallNextHookEx(nullptr, code, wParam, lParam);

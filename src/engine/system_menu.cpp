@@ -105,7 +105,7 @@ void TWinSkinForm::ShowSystemMenu(POINT screenPoint) {
         if (TSkinManage* manager = SkinManager()) manager->NextMenuKind = 2;
         LastRightClick = now ? now : 1;
         BuildSystemMenu();
-        SystemMenuPopup->Popup(screenPoint.x, screenPoint.y);
+        TrackSystemMenu(screenPoint);
     } else if (HotObject) {
         // The icon button clicked twice closes the window.
         SetHoverTimer(false);
@@ -113,8 +113,21 @@ void TWinSkinForm::ShowSystemMenu(POINT screenPoint) {
     }
 }
 
+void TWinSkinForm::TrackSystemMenu(POINT screenPoint) {
+    // The loop runs the program's other work: the manager's timer may
+    // unskin the window, a posted WM_CLOSE destroy it, its form free this
+    // object. The menu and its items stay alive here until the loop is over,
+    // each item holds only its command and the window's handle, and this
+    // object is touched afterwards only if it still exists.
+    const std::shared_ptr<TPopupMenu> menu = SystemMenuPopup;
+    const std::shared_ptr<bool> alive = Alive;
+    MenuTracking = true;
+    menu->Popup(screenPoint.x, screenPoint.y);
+    if (*alive) MenuTracking = false;
+}
+
 void TWinSkinForm::BuildSystemMenu() {
-    SystemMenuPopup = std::make_unique<TPopupMenu>(nullptr);
+    SystemMenuPopup = std::make_shared<TPopupMenu>(nullptr);
     SystemMenuPopup->SetTag(kSystemMenuTag);
     SystemMenuImages.clear();
     if (Handle) SystemMenuHandle = GetSystemMenu(Handle, FALSE);
@@ -156,10 +169,10 @@ void TWinSkinForm::BuildSystemMenu() {
         }
         item->SetEnabled(enabled);
         item->SetChecked((info.fState & MFS_CHECKED) != 0);
-        HWND window = Handle;
-        item->OnClick = [window](TPersistent* sender) {
-            auto* clicked = static_cast<TMenuItem*>(sender);
-            PostMessageW(window, WM_SYSCOMMAND, static_cast<WPARAM>(clicked->Tag()), 0);
+        const HWND window = Handle;
+        const WPARAM command = info.wID;
+        item->OnClick = [window, command](TPersistent*) {
+            PostMessageW(window, WM_SYSCOMMAND, command, 0);
         };
         SystemMenuPopup->Items()->Add(item);
         SystemMenuImages.push_back(GlyphForCommand(info.wID));

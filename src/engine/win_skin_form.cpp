@@ -14,7 +14,7 @@ const TClassInfo& TWinSkinForm::StaticClass() {
 namespace {
 
 TColor SkinButtonFace(const TSkinData& sd) {
-    return static_cast<TColor>(sd.Skin().Colours[sciButtonFace]);
+    return static_cast<TColor>(sd.Skin().Colour(sciButtonFace));
 }
 
 bool IsNTFamilyWindows2000() {
@@ -55,6 +55,11 @@ TWinSkinForm::~TWinSkinForm() {
     if (Attached()) DetachOnDestroy();
     FreeSkinnedControls();
     if (TSkinManage* manager = SkinManager()) manager->RemoveSkinForm(this);
+}
+
+const TSkinModel* TWinSkinForm::Skin() const {
+    if (model_) return model_.get();
+    return SkinData ? &SkinData->Skin() : nullptr;
 }
 
 void TWinSkinForm::AttachForm(TSkinData* skinData, TForm* form) {

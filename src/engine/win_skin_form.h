@@ -33,6 +33,7 @@ class TForm;
 class TSkinData;
 class TPopupMenu;
 class TDataSkinBorder;
+struct TSkinModel;
 
 enum TFormKind : unsigned char { fkPlain = 0, fkMDIFrame = 1, fkMDIChild = 2 };
 enum TBorderKind : unsigned char { bkSizeable = 0, bkSingle = 1, bkNone = 2, bkDialog = 3 };
@@ -135,6 +136,9 @@ public:
     // Read once and kept until the window's text is set again.
     const std::wstring& WindowCaption();
     const TDataSkinBorder& BorderRecord(int part) const;
+    // The skin the frame shows: the model the window holds, or the data's
+    // before it took one; null without either.
+    const TSkinModel* Skin() const;
 
     // --- window region (frame_region.cpp) ---
     void UpdateRegion();
@@ -185,6 +189,8 @@ public:
     void HandleDialogChar(TMessage& m);
     void ShowSystemMenu(POINT screenPoint);
     void BuildSystemMenu();
+    // Runs the built menu's modal loop; the chosen item posts its command.
+    void TrackSystemMenu(POINT screenPoint);
     bool CloseAllowed() const;
 
     // --- state; names follow the engine's vocabulary ---
@@ -216,13 +222,17 @@ public:
     POINT StdClientOffset{};
     int MenuHeight = 0;
     int ButtonCount = 0;
+    // Inside the skinned system menu's modal loop.
     bool MenuTracking = false;
     bool RightToLeft = false;
     bool Sizeable = false;
     bool Unicode = false;
     bool SystemDialog = false;
     bool ChildWindow = false;
-    std::unique_ptr<TPopupMenu> SystemMenuPopup;
+    // Shared with the call that tracks it: letting go of the menu during its
+    // own loop (the window unskinned or destroyed there) frees it only once
+    // the loop is over.
+    std::shared_ptr<TPopupMenu> SystemMenuPopup;
     HWND MDIClientHandle = nullptr;
     HMENU MenuHandle = nullptr;
     HMENU SystemMenuHandle = nullptr;
@@ -290,6 +300,11 @@ private:
     // Messages answered by the engine itself; true if handled.
     bool AnswerEngineMessage(TMessage& m);
 
+    // The model the frame metrics and the caption buttons were built from.
+    // The buttons point into it, and a new skin replaces the data's model a
+    // while before the reapply moves this window on: holding it keeps every
+    // paint and mouse message in between on a live and consistent skin.
+    std::shared_ptr<const TSkinModel> model_;
     // The composed image of one border part, reused while the part's size,
     // frame and record stay the same; cleared on every skin change.
     struct TBorderCache {

@@ -1,6 +1,7 @@
 #include "engine/skin_data.h"
 #include "engine/skin_manager.h"
 #include "engine/win_skin_form.h"
+#include "toolkit/caught_errors.h"
 #include "toolkit/form.h"
 
 #include <commctrl.h>
@@ -86,6 +87,7 @@ LRESULT TWinSkinForm::RunHandler(void* object, HWND window, TMessage& m,
         (self->*handler)(m);
     } catch (...) {
         // Nothing crosses the window procedure: the platform answers.
+        RecordCaughtError("skinned window procedure");
         m.Result = DefSubclassProc(window, m.Msg, m.WParam, m.LParam);
     }
     if (!scope.Alive()) return m.Result;
@@ -333,9 +335,18 @@ void TWinSkinForm::StageThree(TMessage& m) {
 
 void TWinSkinForm::FormWindowProc(TMessage& m) {
     // Messages may reach the toolkit form without passing the window (a
-    // Perform), so they count as dispatch here as well.
+    // Perform), so they count as dispatch here as well, and this is an entry
+    // point of its own: nothing crosses it, and an object the manager let go
+    // of meanwhile is freed on the way out whatever the handler did.
     TDispatchScope scope(*this);
-    HandleFormMessage(m);
+    const HWND window = Handle; // the object may be gone when the handler fails
+    try {
+        HandleFormMessage(m);
+    } catch (...) {
+        RecordCaughtError("form skin handler");
+        // The platform answers, as at the toolkit's window procedure.
+        m.Result = m.Msg == WM_NCDESTROY ? 0 : DefWindowProcW(window, m.Msg, m.WParam, m.LParam);
+    }
     scope.FreeIfReleased();
 }
 

@@ -1,5 +1,7 @@
 #include "toolkit/list_view.h"
 
+#include "toolkit/caught_errors.h"
+
 #include <commctrl.h>
 
 #include <stdexcept>
@@ -19,6 +21,7 @@ int CALLBACK SortThunk(LPARAM a, LPARAM b, LPARAM context) {
         return c->Compare(reinterpret_cast<TListItem*>(a), reinterpret_cast<TListItem*>(b),
                           c->Data);
     } catch (...) {
+        RecordCaughtError("list view sort");
         return -1;
     }
 }

@@ -1,5 +1,6 @@
 #include "toolkit/win_control.h"
 
+#include "toolkit/caught_errors.h"
 #include "toolkit/cursors.h"
 
 #include <windowsx.h>
@@ -170,6 +171,7 @@ LRESULT CALLBACK TWinControl::StdWndProc(HWND wnd, UINT msg, WPARAM w, LPARAM l)
         control->WindowProc(m);
     } catch (...) {
         // Nothing may cross the window procedure; the window keeps working.
+        RecordCaughtError("window procedure");
         m.Result = msg == WM_NCDESTROY ? 0 : DefWindowProcW(wnd, msg, w, l);
     }
     if (msg == WM_NCDESTROY) {

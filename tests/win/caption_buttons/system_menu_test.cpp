@@ -2,6 +2,7 @@
 #include "caption_fixture.h"
 
 #include "engine/skin_manager.h"
+#include "support/menu_driver.h"
 #include "toolkit/menus.h"
 
 namespace {
@@ -67,20 +68,24 @@ TEST_F(CaptionFixture, MissingMaximizeBoxDisablesTheItem) {
     EXPECT_FALSE(ItemWithTag(*form_->SystemMenuPopup, SC_MAXIMIZE)->Enabled());
 }
 
-// Ends the modal menu shortly after it opened.
-void CALLBACK EndMenuSoon(HWND, UINT, UINT_PTR id, DWORD) {
-    KillTimer(nullptr, id);
-    EndMenu();
+// Ends the modal menu once it is open.
+TMenuDriver EndMenuWhenOpen() {
+    return TMenuDriver([](HWND menu) {
+        if (!menu) return false;
+        EndMenu();
+        return true;
+    });
 }
 
 TEST_F(CaptionFixture, SecondRightClickWithinTheDoubleClickTimeDoesNotReopen) {
     MakeWindow(WS_OVERLAPPEDWINDOW);
     form_->DoubleClickTime = 5000;
-    SetTimer(nullptr, 0, 300, EndMenuSoon);
+    const TMenuDriver ender = EndMenuWhenOpen();
     TMessage m = Mouse(WM_NCRBUTTONDOWN, {100, 10});
     form_->HandleNCRButtonDown(m);
     EXPECT_EQ(m.Msg, 0u);
     ASSERT_TRUE(form_->SystemMenuPopup) << "the first right click opens the menu";
+    EXPECT_TRUE(ender.Done() && !ender.TimedOut()) << "the menu was shown";
     const TPopupMenu* first = form_->SystemMenuPopup.get();
 
     m = Mouse(WM_NCRBUTTONDOWN, {100, 10});
@@ -100,13 +105,14 @@ TEST_F(CaptionFixture, SecondRightClickWithinTheDoubleClickTimeDoesNotReopen) {
 
 TEST_F(CaptionFixture, AltSpaceOpensTheSkinnedMenuAndOtherKeysKeepTheirDefault) {
     MakeWindow(WS_OVERLAPPEDWINDOW);
-    SetTimer(nullptr, 0, 300, EndMenuSoon);
+    const TMenuDriver ender = EndMenuWhenOpen();
     TMessage m;
     m.Msg = WM_SYSCOMMAND;
     m.WParam = SC_KEYMENU;
     m.LParam = L' ';
     form_->HandleSysCommand(m);
     ASSERT_TRUE(form_->SystemMenuPopup);
+    EXPECT_TRUE(ender.Done() && !ender.TimedOut()) << "the menu was shown";
     POINT origin{0, 0};
     ClientToScreen(window_, &origin);
     EXPECT_EQ(form_->SystemMenuPopup->PopupPoint().x, origin.x);

@@ -3,11 +3,14 @@
 #include "skin_form_fixture.h"
 
 #include "engine/skin_helpers.h"
+#include "toolkit/caught_errors.h"
 #include "toolkit/form.h"
 
 #include <commctrl.h>
 
+#include <functional>
 #include <memory>
+#include <stdexcept>
 
 namespace {
 
@@ -160,6 +163,68 @@ TEST_F(SkinFormTest, ToolkitFormFreedInsideItsOwnMessage) {
     SkinOff();
     SkinOn();
     EXPECT_TRUE(Skinned(main_));
+}
+
+namespace {
+
+constexpr UINT kFailingMessage = WM_APP + 7;
+
+// A handler of the toolkit form's chain below the engine's hook that fails
+// on one message, after running `Before`.
+struct TFailingHandler {
+    TWndMethod Next;
+    std::function<void()> Before;
+    void WindowProc(TMessage& m) {
+        if (m.Msg != kFailingMessage) {
+            Next(m);
+            return;
+        }
+        if (Before) Before();
+        throw std::runtime_error("handler failing on purpose");
+    }
+};
+
+} // namespace
+
+TEST_F(SkinFormTest, FailingFormHandlerStillFreesTheObjectTheManagerLetGo) {
+    auto other = std::make_unique<TForm>(nullptr);
+    other->SetBounds(100, 100, 300, 200);
+    other->AfterConstruction();
+    TFailingHandler failing;
+    failing.Next = other->WindowProc;
+    other->WindowProc = MakeWndMethod<&TFailingHandler::WindowProc>(&failing);
+    other->Show();
+    const HWND w = other->Handle();
+    // Switched off in the middle of the message, the object is only marked;
+    // the failure must not skip freeing it on the way out.
+    failing.Before = [this] { SkinOff(); };
+    const std::pair<const char*, std::function<void()>> paths[] = {
+        // The engine's form hook is then the outermost handler.
+        {"performed on the form", [&] { other->Perform(kFailingMessage); }},
+        {"sent to the window", [&] { SendMessageW(w, kFailingMessage, 0, 0); }},
+    };
+    for (const auto& [name, deliver] : paths) {
+        SCOPED_TRACE(name);
+        SkinOn();
+        Pump();
+        TWinSkinForm* skin = manager_->FindSkinForm(w);
+        ASSERT_TRUE(skin);
+        const std::shared_ptr<bool> alive = skin->Alive;
+        const int caught = CaughtErrors().Count;
+        deliver();
+        EXPECT_FALSE(*alive) << "freed when the message was done";
+        EXPECT_EQ(CaughtErrors().Count, caught + 1);
+        EXPECT_EQ(CaughtErrors().LastWhat, "handler failing on purpose");
+        EXPECT_FALSE(Skinned(w));
+        EXPECT_EQ(other->Perform(WM_NULL), 0);
+    }
+    // The program goes on: both windows take the skin again.
+    SkinOn();
+    Pump();
+    EXPECT_TRUE(Skinned(main_));
+    EXPECT_TRUE(Skinned(w));
+    SkinOff();
+    other->WindowProc = failing.Next;
 }
 
 TEST_F(SkinFormTest, ControlOfFindsTheToolkitControlBehindAWindow) {

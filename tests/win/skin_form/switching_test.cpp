@@ -2,10 +2,12 @@
 // on the real main form: nothing grows, and off gives the exact look back.
 #include "skin_form_fixture.h"
 
+#include "freed_memory.h"
 #include "support/gdi_handles.h"
 #include "support/message_box_answerer.h"
 #include "toolkit/gdi_objects.h"
 
+#include <memory>
 #include <vector>
 
 TEST_F(SkinFormTest, ThousandSwitchesLeakNothingAndRestoreTheWindow) {
@@ -78,4 +80,77 @@ TEST_F(SkinFormTest, MessageBoxOfTheProgramIsSkinned) {
     // The box's object went with its window.
     manager_->Purge();
     EXPECT_EQ(manager_->SkinForms().size(), 1u);
+}
+
+namespace {
+
+// Screen point of the middle of a visible caption button with a picture of
+// its own (the icon button draws the window's icon instead).
+bool CaptionButtonPoint(TWinSkinForm& skin, POINT& point) {
+    RECT window{};
+    GetWindowRect(skin.Handle, &window);
+    for (const auto& button : skin.SysButtons) {
+        const int action = button->Element->Action;
+        if (!button->Visible || action == 3 || action == 11 || button->Image().Empty()) continue;
+        const RECT& r = button->Rect;
+        point = POINT{window.left + (r.left + r.right) / 2, window.top + (r.top + r.bottom) / 2};
+        return true;
+    }
+    return false;
+}
+
+} // namespace
+
+// A new skin replaces the data's model at once, but the windows move to it
+// only when the reapply runs, a timer's delay later. Frame paints, the mouse
+// over the caption and the hover timer arrive in between; they must find the
+// skin the window still shows alive (freed memory is filled meanwhile, so a
+// read from a freed model cannot pass unseen).
+TEST_F(SkinFormTest, WindowsKeepTheirSkinAliveUntilTheReapplyMovesThemOn) {
+    SkinOn();
+    TRawWindow raw;
+    ShowWindow(raw.Handle(), SW_SHOWNOACTIVATE);
+    ASSERT_TRUE(manager_->SkinWindow(raw.Handle()));
+    Pump();
+    const HWND windows[] = {main_, raw.Handle()};
+    std::vector<std::vector<COLORREF>> before;
+    for (HWND w : windows) {
+        ASSERT_TRUE(Skinned(w));
+        SendMessageW(w, WM_NCACTIVATE, TRUE, 0); // the caption answers the mouse
+        before.push_back(PaintedFrame(w));
+    }
+    int other = -1;
+    for (int i = 0; i < store_->Items().Count(); ++i)
+        if (store_->Items().Item(i).Data() != data_->SkinImage()) other = i;
+    ASSERT_GE(other, 0) << "a second stored skin to switch to";
+
+    std::weak_ptr<const TSkinModel> old = data_->SharedSkin();
+    TFreedMemoryPoison poison;
+    data_->SelectStoredSkin(store_->Items(), other);
+    ASSERT_NE(data_->SharedSkin(), old.lock()) << "the data holds the new skin at once";
+    ASSERT_EQ(manager_->PendingAction(), ActionReapply);
+    for (size_t i = 0; i < std::size(windows); ++i) {
+        const HWND w = windows[i];
+        TWinSkinForm* skin = manager_->FindSkinForm(w);
+        ASSERT_TRUE(skin);
+        POINT onButton{};
+        ASSERT_TRUE(CaptionButtonPoint(*skin, onButton));
+        RECT r{};
+        GetWindowRect(w, &r);
+        const LPARAM off = MAKELPARAM(r.left + 4, r.top + skin->BorderTop / 2);
+        const LPARAM on = MAKELPARAM(onButton.x, onButton.y);
+        SendMessageW(w, WM_NCPAINT, 1, 0);
+        for (LPARAM at : {on, off, on})
+            SendMessageW(w, WM_NCMOUSEMOVE, HTCAPTION, at);
+        SendMessageW(w, WM_TIMER, kHoverTimerId, 0);
+        RedrawWindow(w, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
+        EXPECT_TRUE(PaintedFrame(w) == before[i]) << "window " << i << " shows its skin unchanged";
+    }
+    EXPECT_FALSE(old.expired()) << "the windows still show the old skin";
+    ASSERT_EQ(manager_->PendingAction(), ActionReapply) << "nothing above ran the reapply";
+
+    RunPending();
+    for (size_t i = 0; i < std::size(windows); ++i)
+        EXPECT_FALSE(PaintedFrame(windows[i]) == before[i]) << "window " << i << " moved on";
+    EXPECT_TRUE(old.expired()) << "every window moved on: the old skin is gone";
 }

@@ -226,6 +226,23 @@ TEST_F(FrameTest, CaptionTextIsPlacedAndCutBeforeTheRightClip) {
     }
 }
 
+// A skin whose [Colours] section lacks a key gets a system-colour reference:
+// the painter shows the system's colour, not the reference's low bytes.
+TEST_F(FrameTest, SystemColourReferencesPaintAsTheSystemColours) {
+    Model().Colours[sciTitleTextActive] = SystemColour(COLOR_CAPTIONTEXT);
+    const COLORREF expected = GetSysColor(COLOR_CAPTIONTEXT);
+    ASSERT_NE(expected, Rgb(SystemColour(COLOR_CAPTIONTEXT))) << "the fault would not show";
+    TFrameWindow window(260, 120, WS_OVERLAPPEDWINDOW, L"Caption in the system colour");
+    window.Skin(*data_);
+    const auto px = window.PaintOffscreen();
+    const RECT r = window.Form().CaptionTextRect;
+    int systemColoured = 0;
+    for (int y = r.top; y < r.bottom; ++y)
+        for (int x = r.left; x < r.right; ++x)
+            if (px[static_cast<size_t>(y) * window.Width() + x] == expected) ++systemColoured;
+    EXPECT_GT(systemColoured, 10) << "caption text in the system's caption text colour";
+}
+
 TEST_F(FrameTest, FitWindowKeepsTheClientSizeUnderTheSkinFrame) {
     // The client size saved before the skin frame replaced the standard one
     // comes back under the skin frame; with keepClient the height is the
