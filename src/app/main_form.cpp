@@ -1,5 +1,6 @@
 #include "app/main_form.h"
 
+#include "app/theme_ownership.h"
 #include "app/theme_site.h"
 
 #include <functional>
@@ -33,11 +34,6 @@ std::wstring FormatName(const std::wstring& pattern, const std::wstring& name) {
     size_t at = out.find(L"%s");
     if (at != std::wstring::npos) out.replace(at, 2, name);
     return out;
-}
-
-bool IsSystemTheme(const TThemeBase& theme) {
-    return SameTextIgnoringCase(theme.FileName, L"Luna.theme") ||
-           SameTextIgnoringCase(theme.FileName, L"Windows Classic.theme");
 }
 
 template <class T> void Bind(TComponent& form, T*& field, const wchar_t* name) {
@@ -192,7 +188,7 @@ void TFrmMain::LstThemesMouseDown(TObject*, TMouseButton button, TShiftState, in
     MnLookPaper->SetCaption(FormatName(L"查看: %s 壁纸", name));
     MnUninstall->SetCaption(FormatName(L"卸载: %s", name));
     auto* theme = static_cast<TThemeBase*>(selected->Data());
-    bool system = theme && IsSystemTheme(*theme);
+    bool system = theme && IsSystemThemeFile(theme->FileName);
     MnUninstall->SetEnabled(!system);
     MnLookPaper->SetEnabled(!system);
     PopMenu->Popup(p.x + 42, p.y + 41);

@@ -13,15 +13,31 @@ TThemeBase* SelectedTheme(TListView& list) {
     return selected ? static_cast<TThemeBase*>(selected->Data()) : nullptr;
 }
 
+// The name the selected row shows.
+std::wstring SelectedName(TListView& list) {
+    TListItem* selected = list.Selected();
+    return selected && selected->SubItems().Count() > 0 ? selected->SubItems()[0] : L"";
+}
+
+// The shell follows a theme's paths as they are, shares included: the user
+// decides whether another computer is reached.
+bool MayReachOtherComputer(HWND owner, const std::wstring& name, const std::wstring& themeFile) {
+    std::wstring path = OffComputerPathOfTheme(themeFile);
+    if (path.empty()) return true;
+    std::wstring text = L"主题: " + name + L" 要用的文件不在本机上:\r\n" + path +
+                        L"\r\n使用它会连接别的电脑,你真的要使用这个主题么?";
+    return MessageBoxW(owner, text.c_str(), L"警告", MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2) ==
+           IDYES;
+}
+
 } // namespace
 
 void TFrmMain::MnUninstallClick(TObject*) {
-    TListItem* selected = LstThemes->Selected();
     TThemeBase* theme = SelectedTheme(*LstThemes);
     // The menu item is disabled for the system themes; a click that gets
     // through anyway still removes nothing of theirs.
     if (!theme || IsSystemThemeFile(theme->FileName)) return;
-    std::wstring name = selected->SubItems().Count() > 0 ? selected->SubItems()[0] : L"";
+    std::wstring name = SelectedName(*LstThemes);
     if (MessageBoxW(Handle(), (L"你要卸载主题: " + name + L" 吗?").c_str(), L"提示",
                     MB_YESNO | MB_ICONQUESTION) != IDYES)
         return;
@@ -30,7 +46,8 @@ void TFrmMain::MnUninstallClick(TObject*) {
 }
 
 void TFrmMain::MnUsesClick(TObject*) {
-    if (TThemeBase* theme = SelectedTheme(*LstThemes))
+    TThemeBase* theme = SelectedTheme(*LstThemes);
+    if (theme && MayReachOtherComputer(Handle(), SelectedName(*LstThemes), theme->Path))
         UseTheme(Handle(), theme->Path, ThemesInfoObj->ThemesPath);
 }
 

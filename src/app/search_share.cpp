@@ -57,7 +57,7 @@ std::wstring SearchUrl(const std::wstring& keyword) {
 
 void OpenSearchPage(HWND owner, const std::wstring& keyword) {
     const std::wstring url = SearchUrl(keyword);
-    ShellExecuteW(owner, L"open", url.c_str(), url.c_str(), nullptr, SW_SHOWNORMAL);
+    ShellExecuteW(owner, L"open", url.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 }
 
 std::wstring StripBrandMark(const std::wstring& name) {

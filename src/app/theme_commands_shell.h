@@ -17,6 +17,11 @@ bool IsUsableThemePath(const std::wstring& path, const std::wstring& themesPath)
 // A local absolute folder path.
 bool IsOpenableFolderPath(const std::wstring& folder);
 
+// The visual style or wallpaper path of a theme file that does not lead to
+// a file on this computer (a network share, a network drive, a URL), or
+// empty. Applying the theme, the shell would follow it.
+std::wstring OffComputerPathOfTheme(const std::wstring& themeFile);
+
 // The hand-offs; each checks the path (and that it exists on a local drive)
 // first and does nothing otherwise. Return whether the shell was asked.
 bool ViewWallpaper(HWND owner, const std::wstring& path);

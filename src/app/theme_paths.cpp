@@ -34,7 +34,21 @@ bool IsPlainEntryName(const std::wstring& name) {
         if (c < 0x20 || wcschr(L"\\/:\"*?<>|", c)) return false;
     }
     wchar_t last = name.back();
-    return last != L'.' && last != L' ';
+    return last != L'.' && last != L' ' && !IsReservedDeviceName(name);
+}
+
+bool IsReservedDeviceName(const std::wstring& name) {
+    std::wstring base = name.substr(0, name.find(L'.'));
+    while (!base.empty() && base.back() == L' ')
+        base.pop_back();
+    for (const wchar_t* device : {L"CON", L"PRN", L"AUX", L"NUL", L"CONIN$", L"CONOUT$"})
+        if (SameTextNoCase(base, device)) return true;
+    if (base.size() != 4) return false;
+    wchar_t digit = base[3];
+    bool numbered = (digit >= L'0' && digit <= L'9') || digit == L'\u00B9' || digit == L'\u00B2' ||
+                    digit == L'\u00B3';
+    return numbered &&
+           (SameTextNoCase(base.substr(0, 3), L"COM") || SameTextNoCase(base.substr(0, 3), L"LPT"));
 }
 
 bool IsLocalAbsolutePath(const std::wstring& path) {

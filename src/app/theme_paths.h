@@ -13,9 +13,15 @@ std::wstring ExpandEnvironment(const std::wstring& text);
 
 // True for a name that can only mean one direct entry of a folder: not
 // empty, not "." or "..", no separator, drive colon, quote, wildcard,
-// redirection character or control character, and no trailing dot or space
-// (Windows would strip those and could land on the folder itself).
+// redirection character or control character, no trailing dot or space
+// (Windows would strip those and could land on the folder itself), and no
+// reserved device name.
 bool IsPlainEntryName(const std::wstring& name);
+
+// CON, PRN, AUX, NUL, COM0-9, LPT0-9 (also with a superscript digit),
+// CONIN$ and CONOUT$, in any case, with any extension and with spaces before
+// it: in any folder, Windows opens the device instead of a file.
+bool IsReservedDeviceName(const std::wstring& name);
 
 // True for "X:\..." with no UNC, device or stream syntax and no wildcard.
 bool IsLocalAbsolutePath(const std::wstring& path);

@@ -35,13 +35,25 @@ std::wstring ThemeDirFor(const std::wstring& visualStylePath, const std::wstring
     return IsPlainEntryName(last) ? themesPath + last : std::wstring();
 }
 
+// The theme engine reads %ResourceDir% as the Windows folder's Resources,
+// although no such environment variable exists.
+std::wstring StyleFileFor(const std::wstring& visualStylePath) {
+    const std::wstring variable = L"%ResourceDir%";
+    std::wstring path = visualStylePath;
+    if (path.size() >= variable.size() && SameTextNoCase(path.substr(0, variable.size()), variable))
+        path.replace(0, variable.size(), EnvironmentValue(L"windir") + L"\\Resources");
+    return ExpandEnvironment(path);
+}
+
 void ReadTheme(TThemeBase& theme, const std::wstring& themesPath, const std::wstring& name) {
     theme.FileName = name;
     theme.Path = themesPath + name;
     TThemeFile file = TThemeFile::Load(theme.Path);
     theme.DisplayName = file.ReadString(L"Theme", L"DisplayName");
     theme.Wallpaper = ExpandEnvironment(file.ReadString(L"Control Panel\\Desktop", L"Wallpaper"));
-    theme.ThemeDir = ThemeDirFor(file.ReadString(L"VisualStyles", L"Path"), themesPath);
+    std::wstring visualStyle = file.ReadString(L"VisualStyles", L"Path");
+    theme.ThemeDir = ThemeDirFor(visualStyle, themesPath);
+    theme.VisualStyle = StyleFileFor(visualStyle);
     if (file.SectionHasKeys(L"tavro123")) theme.Company = tcTavro123;
 }
 

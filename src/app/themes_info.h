@@ -29,6 +29,10 @@ public:
     std::wstring Path;        // ThemesPath + FileName
     std::wstring ThemeDir;    // visual-style folder removed with the theme, or empty
     TThemesCompany Company = tcNone;
+    // [VisualStyles] Path as the system reads it (variables expanded,
+    // %ResourceDir% the Windows folder's Resources), or empty. Not published:
+    // only the uninstaller's checks read it.
+    std::wstring VisualStyle;
 };
 
 // The records of the catalogue, in file-search order; owns them.

@@ -53,17 +53,23 @@ bool TBitmap::LoadFromBmpBytes(const std::vector<std::uint8_t>& bytes) {
     if (bpp != 1 && bpp != 4 && bpp != 8 && bpp != 24 && bpp != 32) return false;
     size_t colours = bpp <= 8 ? (ih.biClrUsed ? ih.biClrUsed : (1u << bpp)) : 0;
     if (colours > 256) return false;
-    size_t headerEnd = sizeof(fh) + ih.biSize + colours * sizeof(RGBQUAD);
+    // The declared header size is checked against the data before anything
+    // is added to it, and the sums are 64-bit: in the 32-bit build they
+    // could wrap and send the palette copy before the bytes.
+    const std::uint64_t size = bytes.size();
+    if (ih.biSize > size - sizeof(fh)) return false;
+    const std::uint64_t paletteStart = sizeof(fh) + std::uint64_t(ih.biSize);
+    const std::uint64_t headerEnd = paletteStart + colours * sizeof(RGBQUAD);
     size_t absHeight = static_cast<size_t>(ih.biHeight < 0 ? -ih.biHeight : ih.biHeight);
-    size_t stride = ((static_cast<size_t>(ih.biWidth) * bpp + 31) / 32) * 4;
-    if (headerEnd > bytes.size() || fh.bfOffBits < headerEnd || fh.bfOffBits > bytes.size() ||
-        bytes.size() - fh.bfOffBits < stride * absHeight)
+    const std::uint64_t stride = ((std::uint64_t(ih.biWidth) * bpp + 31) / 32) * 4;
+    if (headerEnd > size || fh.bfOffBits < headerEnd || fh.bfOffBits > size ||
+        size - fh.bfOffBits < stride * absHeight)
         return false;
     // GDI reads the header and palette from a buffer of exactly that shape.
     std::vector<std::uint8_t> info(sizeof(BITMAPINFOHEADER) + colours * sizeof(RGBQUAD));
     std::memcpy(info.data(), &ih, sizeof(ih));
     reinterpret_cast<BITMAPINFOHEADER*>(info.data())->biSize = sizeof(BITMAPINFOHEADER);
-    std::memcpy(info.data() + sizeof(ih), bytes.data() + sizeof(fh) + ih.biSize,
+    std::memcpy(info.data() + sizeof(ih), bytes.data() + static_cast<size_t>(paletteStart),
                 colours * sizeof(RGBQUAD));
     if (!SetSize(ih.biWidth, static_cast<int>(absHeight))) return false;
     TWindowDC screen(nullptr);

@@ -1,6 +1,8 @@
 #pragma once
 // The one place that knows about differences between the platforms the
 // program runs on (Windows versions, Wine).
+#include <windows.h>
+
 class TPlatform {
 public:
     TPlatform();
@@ -11,3 +13,8 @@ private:
 };
 
 const TPlatform& Platform();
+
+// Loads a DLL of the system folder (`name` is a bare file name), never one
+// of that name beside the program or in the current folder. Null when the
+// system has none.
+HMODULE LoadSystemLibrary(const wchar_t* name);

@@ -1,5 +1,7 @@
 #include "toolkit/web_browser.h"
 
+#include "toolkit/platform.h"
+
 #include <exdisp.h>
 #include <oleauto.h>
 
@@ -41,7 +43,7 @@ void TWebBrowser::CreateWnd() {
 // The browser comes through ATL's control host window; any missing piece
 // (no atl.dll, no browser engine, a refused interface) leaves the plain panel.
 void TWebBrowser::CreateBrowser() {
-    HMODULE atl = LoadLibraryW(L"atl.dll");
+    HMODULE atl = LoadSystemLibrary(L"atl.dll");
     if (!atl) return;
     auto init = reinterpret_cast<TAtlAxWinInit>(GetProcAddress(atl, "AtlAxWinInit"));
     auto getControl = reinterpret_cast<TAtlAxGetControl>(GetProcAddress(atl, "AtlAxGetControl"));

@@ -90,6 +90,11 @@ ATOM TWinControl::ControlAtom() {
 
 TWinControl* TWinControl::FindControl(HWND wnd) {
     if (!wnd) return nullptr;
+    // The atom is global: another process can put any value under it on its
+    // own windows, whose handles reach ours in messages.
+    DWORD process = 0;
+    if (!GetWindowThreadProcessId(wnd, &process) || process != GetCurrentProcessId())
+        return nullptr;
     return static_cast<TWinControl*>(GetPropW(wnd, MAKEINTATOM(ControlAtom())));
 }
 

@@ -50,7 +50,7 @@ public:
     void WndProc(TMessage& m) override;
     void DefaultHandler(TMessage& m) override;
 
-    // The control stored on a window, or nullptr.
+    // The control stored on a window of this process, or nullptr.
     static TWinControl* FindControl(HWND wnd);
     // "ControlOfs" + module instance + thread id (at least 8 upper-case hex
     // digits each, all of a 64-bit handle's): the property under which every toolkit window holds its

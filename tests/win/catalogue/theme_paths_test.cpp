@@ -8,6 +8,12 @@ TEST(ThemePaths, PlainEntryNamesNameOneEntryOnly) {
     for (const wchar_t* bad : {L"", L".", L"..", L"...", L"a.", L"a ", L"a\\b", L"a/b", L"c:",
                                L"a\"b", L"*", L"a?", L"a|b", L"a<b", L"a\tb"})
         EXPECT_FALSE(IsPlainEntryName(bad)) << bad;
+    // Device names open the device in any folder, with any extension.
+    for (const wchar_t* device : {L"CON", L"con", L"Nul.txt", L"aux.a.b", L"PRN", L"COM1", L"lpt9",
+                                  L"COM0", L"com\u00B9", L"CONOUT$", L"conin$.x", L"NUL .txt"})
+        EXPECT_FALSE(IsPlainEntryName(device)) << device;
+    for (const wchar_t* plain : {L"CONSOLE", L"COM10", L"LPT", L"nul_", L"xcon", L"COMA"})
+        EXPECT_TRUE(IsPlainEntryName(plain)) << plain;
 }
 
 TEST(ThemePaths, LocalAbsolutePathsAndFolders) {

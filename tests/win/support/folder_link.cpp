@@ -118,3 +118,10 @@ void RemoveFolderLink(const std::wstring& link) {
         WaitFor(link, false);
     }
 }
+
+TFolderLink::TFolderLink(const std::wstring& link, const std::wstring& target)
+    : link_(link), refused_(MakeFolderLink(link, target)) {}
+
+TFolderLink::~TFolderLink() {
+    if (refused_.empty()) RemoveFolderLink(link_);
+}

@@ -1,6 +1,7 @@
 #include "support/message_box_answerer.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -54,8 +55,8 @@ BOOL CALLBACK ReadChild(HWND child, LPARAM param) {
 
 } // namespace
 
-TMessageBoxAnswerer::TMessageBoxAnswerer(int button)
-    : button_(button), thread_([this] { Watch(); }) {}
+TMessageBoxAnswerer::TMessageBoxAnswerer(int button, TBeforeAnswer beforeAnswer)
+    : button_(button), beforeAnswer_(std::move(beforeAnswer)), thread_([this] { Watch(); }) {}
 
 TMessageBoxAnswerer::~TMessageBoxAnswerer() {
     {
@@ -99,6 +100,7 @@ bool TMessageBoxAnswerer::AnswerOne() {
         boxes_.push_back(box);
     }
     answered_.push_back(dialog);
+    if (beforeAnswer_) beforeAnswer_(dialog, box);
     // A box without the chosen button gets its OK (or only) button pressed.
     int press = button_;
     if (!GetDlgItem(dialog, press))

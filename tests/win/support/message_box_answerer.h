@@ -5,6 +5,7 @@
 // MessageBoxW on the test's thread returns.
 #include <windows.h>
 
+#include <functional>
 #include <mutex>
 #include <string>
 #include <thread>
@@ -21,9 +22,13 @@ struct TAnsweredBox {
 
 class TMessageBoxAnswerer {
 public:
+    // Runs on the watching thread with each box before its button is
+    // pressed, while the box is still up.
+    using TBeforeAnswer = std::function<void(HWND dialog, const TAnsweredBox& box)>;
+
     // button: the id to press (IDOK, IDYES, IDNO, ...); a box without it
     // gets its OK button (or its only button) pressed instead.
-    explicit TMessageBoxAnswerer(int button);
+    explicit TMessageBoxAnswerer(int button, TBeforeAnswer beforeAnswer = {});
     ~TMessageBoxAnswerer();
     TMessageBoxAnswerer(const TMessageBoxAnswerer&) = delete;
     TMessageBoxAnswerer& operator=(const TMessageBoxAnswerer&) = delete;
@@ -35,6 +40,7 @@ private:
     bool AnswerOne();
 
     int button_;
+    TBeforeAnswer beforeAnswer_;
     bool stop_ = false;
     mutable std::mutex mutex_;
     std::vector<TAnsweredBox> boxes_;

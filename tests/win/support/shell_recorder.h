@@ -1,7 +1,7 @@
 #pragma once
 // Observes what the shell is really handed: the "open" command of chosen
 // classes (".bmp", "Folder", "http", ...) is pointed at cmd.exe, which
-// writes its arguments into a file the test reads back. Every key touched
+// writes the path and any parameters into a file the test reads back. Every key touched
 // is saved first and put back as it was when the recorder goes.
 #include <windows.h>
 
@@ -36,7 +36,8 @@ public:
     // the recorder. Returns false when the registry refused.
     bool Catch(const std::wstring& extensionOrClass);
 
-    // What the recorder received (quotes and line end removed), waiting up
+    // What the recorder received (the path, then the parameters if any, with
+    // the quotes and line end around them removed), waiting up
     // to `waitMs` for it; empty when nothing came. The record is removed so
     // the next hand-off starts afresh.
     std::wstring Received(DWORD waitMs);

@@ -51,7 +51,8 @@ TEST(UninstallTheme, RemovesThemeWallpaperStyleFolderAndShortcut) {
                    L"Path=C:\\Program Files\\Tavro\\BlueSky\\BlueSky.msstyles\r\n"
                    L"[tavro123]\r\nid=1\r\n"));
     std::wstring wallpaper = fixture.AddFile(fixture.Wallpapers() + L"蓝天.bmp", "BM");
-    std::wstring style = fixture.AddTheme(L"BlueSky\\Shell\\shell.dll", "dll");
+    std::wstring style = fixture.AddTheme(L"BlueSky\\BlueSky.msstyles", "style");
+    std::wstring styleShell = fixture.AddTheme(L"BlueSky\\Shell\\shell.dll", "dll");
     std::wstring shortcut = fixture.AddFile(fixture.StartMenu() + L"蓝天.lnk", "lnk");
     fixture.AddTheme(L"other.theme",
                      Gb2312Bytes(L"[Theme]\r\nDisplayName=蓝天\r\n[Control Panel\\Desktop]\r\n"
@@ -64,6 +65,7 @@ TEST(UninstallTheme, RemovesThemeWallpaperStyleFolderAndShortcut) {
     EXPECT_FALSE(FileExists(fixture.Themes() + L"tavro.theme"));
     EXPECT_FALSE(FileExists(wallpaper));
     EXPECT_FALSE(FileExists(style));
+    EXPECT_FALSE(FileExists(styleShell));
     EXPECT_FALSE(FolderExists(fixture.Themes() + L"BlueSky"));
     EXPECT_FALSE(FileExists(shortcut));
     EXPECT_TRUE(survivors.Lost().empty());
@@ -155,6 +157,10 @@ TEST(UninstallTheme, HostileThemesRemoveNothingOutsideTheirOwnFiles) {
          L"[Control Panel\\Desktop]\r\nWallpaper=%windir%\\Resources\\Themes\\Pics\\p.png\r\n",
          {},
          {L"Windows\\Resources\\Themes\\Pics\\p.png"}},
+        {"wallpaper inside another theme's style folder",
+         L"[Control Panel\\Desktop]\r\nWallpaper=%windir%\\Resources\\Themes\\Luna\\p.jpg\r\n",
+         {L"Windows\\Resources\\Themes\\Luna\\p.jpg"},
+         {}},
         {"style folder of the system theme",
          L"[VisualStyles]\r\nPath=%ResourceDir%\\Themes\\Luna\\Luna.msstyles\r\n",
          {},
@@ -229,12 +235,8 @@ TEST(UninstallTheme, LinksInsideTheStyleFolderAreRemovedNotFollowed) {
                      Utf16Bytes(L"[VisualStyles]\r\nPath=C:\\S\\Linked\\Linked.msstyles\r\n"));
     fixture.AddTheme(L"Linked\\Linked.msstyles", "style");
     std::wstring link = fixture.Themes() + L"Linked\\out";
-    std::string refused = MakeFolderLink(link, fixture.Root() / L"Outside");
-    if (!refused.empty()) GTEST_SKIP() << "no folder links on this system: " << refused;
-    struct LinkCleanup {
-        std::wstring link;
-        ~LinkCleanup() { RemoveFolderLink(link); }
-    } cleanup{link};
+    TFolderLink made(link, fixture.Root() / L"Outside");
+    ASSERT_EQ(made.Refused(), "");
 
     EXPECT_TRUE(Uninstall(L"linked.theme").empty());
     EXPECT_FALSE(FileExists(fixture.Themes() + L"Linked\\Linked.msstyles"));
@@ -243,4 +245,143 @@ TEST(UninstallTheme, LinksInsideTheStyleFolderAreRemovedNotFollowed) {
     EXPECT_EQ(FolderExists(fixture.Themes() + L"Linked"), FolderExists(link));
     EXPECT_TRUE(FolderExists(fixture.Root() / L"Outside\\Deep"));
     EXPECT_TRUE(survivors.Lost().empty());
+}
+
+TEST(UninstallTheme, SystemThemesAreNeverRemoved) {
+    TThemeFixture fixture;
+    TSurvivors survivors;
+    const std::wstring text = L"[Control Panel\\Desktop]\r\nWallpaper=%windir%\\Web\\Wallpaper\\"
+                              L"sys.bmp\r\n[VisualStyles]\r\nPath=C:\\S\\Sys\\sys.msstyles\r\n";
+    survivors.Add(fixture.AddFile(fixture.Wallpapers() + L"sys.bmp", "BM"));
+    survivors.Add(fixture.AddTheme(L"Sys\\sys.msstyles", "style"));
+    for (const wchar_t* name :
+         {L"aero.theme", L"LUNA.THEME", L"Windows Classic.theme", L"Classic.theme"}) {
+        survivors.Add(fixture.AddTheme(name, Utf16Bytes(text)));
+        EXPECT_TRUE(Uninstall(name, false).empty()) << Narrow(name);
+    }
+    for (const auto& lost : survivors.Lost())
+        ADD_FAILURE() << "removed: " << Narrow(lost);
+}
+
+// The style folder goes only with proof that it is the theme's own. Every
+// case has the folder BlueSkyTheme, with a long name, a short alias and a
+// link Alias to it ("owned" is a theme that uses it), and a link Out to a
+// folder outside the theme folder; both folders hold a sky.msstyles.
+TEST(UninstallTheme, TheStyleFolderGoesOnlyWhenTheThemeOwnsIt) {
+    const std::wstring owned = L"[VisualStyles]\r\nPath=C:\\S\\BlueSkyTheme\\sky.msstyles\r\n";
+    const std::wstring pack = L"[VisualStyles]\r\nPath=C:\\S\\Pack\\pack.msstyles\r\n";
+    struct Case {
+        const char* Name;
+        std::wstring Text;              // of the theme uninstalled
+        std::wstring Other;             // of another installed theme
+        std::vector<std::wstring> Keep; // below the theme folder, must survive
+    };
+    const Case cases[] = {
+        {"the named style file is not in the folder",
+         pack,
+         L"",
+         {L"Pack\\readme.txt", L"Pack\\sub\\pack.msstyles"}},
+        {"the named style file is a folder", pack, L"", {L"Pack\\pack.msstyles\\x.txt"}},
+        {"another theme's wallpaper lies in the folder",
+         pack,
+         L"[Control Panel\\Desktop]\r\nWallpaper=%windir%\\Resources\\Themes\\Pack\\w.jpg\r\n",
+         {L"Pack\\pack.msstyles", L"Pack\\w.jpg"}},
+        {"another theme's style lies in the folder",
+         pack,
+         L"[VisualStyles]\r\nPath=%windir%\\Resources\\Themes\\Pack\\other.msstyles\r\n",
+         {L"Pack\\pack.msstyles", L"Pack\\other.msstyles"}},
+        {"another theme's style lies deeper, named as the system names it",
+         pack,
+         L"[VisualStyles]\r\nPath=%ResourceDir%\\Themes\\Pack\\Sub\\other.msstyles\r\n",
+         {L"Pack\\pack.msstyles", L"Pack\\Sub\\other.msstyles"}},
+        {"a folder of the system's styles",
+         L"[VisualStyles]\r\nPath=C:\\S\\Aero\\aero.msstyles\r\n",
+         L"",
+         {L"Aero\\aero.msstyles"}},
+        {"the short name of another theme's folder",
+         L"[VisualStyles]\r\nPath=C:\\S\\%SHORT%\\sky.msstyles\r\n",
+         owned,
+         {}},
+        {"a link to another theme's folder",
+         L"[VisualStyles]\r\nPath=C:\\S\\Alias\\sky.msstyles\r\n",
+         owned,
+         {}},
+        {"a link out of the theme folder",
+         L"[VisualStyles]\r\nPath=C:\\S\\Out\\sky.msstyles\r\n",
+         L"",
+         {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Name);
+        TThemeFixture fixture;
+        TSurvivors survivors;
+        survivors.Add(fixture.AddTheme(L"BlueSkyTheme\\sky.msstyles", "sky"));
+        survivors.Add(fixture.Root().WriteFile(L"Outside\\sky.msstyles", "outside"));
+        for (const auto& keep : c.Keep)
+            survivors.Add(fixture.AddTheme(keep, "keep"));
+        if (!c.Other.empty()) survivors.Add(fixture.AddTheme(L"other.theme", Utf16Bytes(c.Other)));
+        fixture.AddTheme(L"uninstalled.theme", Utf16Bytes(c.Text));
+        std::wstring longName = fixture.Themes() + L"BlueSkyTheme";
+        wchar_t shortName[MAX_PATH] = L"";
+        GetShortPathNameW(longName.c_str(), shortName, MAX_PATH);
+        std::wstring alias = shortName;
+        alias = alias.substr(alias.find_last_of(L'\\') + 1);
+        TEnvironmentOverride shortVariable(L"SHORT", alias.c_str());
+        TFolderLink link(fixture.Themes() + L"Alias", longName);
+        ASSERT_EQ(link.Refused(), "");
+        TFolderLink out(fixture.Themes() + L"Out", fixture.Root() / L"Outside");
+        ASSERT_EQ(out.Refused(), "");
+        ASSERT_NE(Narrow(alias), "BlueSkyTheme");
+
+        EXPECT_TRUE(Uninstall(L"uninstalled.theme").empty());
+        for (const auto& lost : survivors.Lost())
+            ADD_FAILURE() << "removed: " << Narrow(lost);
+    }
+}
+
+TEST(UninstallTheme, AWallpaperBehindALinkStays) {
+    TThemeFixture fixture;
+    TSurvivors survivors;
+    survivors.Add(fixture.Root().WriteFile(L"Secret\\s.bmp", "BM"));
+    TFolderLink link(fixture.Themes() + L"Pics", fixture.Root() / L"Secret");
+    ASSERT_EQ(link.Refused(), "");
+    fixture.AddTheme(L"linked.theme",
+                     Utf16Bytes(L"[Control Panel\\Desktop]\r\n"
+                                L"Wallpaper=%windir%\\Resources\\Themes\\Pics\\s.bmp\r\n"));
+
+    EXPECT_TRUE(Uninstall(L"linked.theme").empty());
+    EXPECT_FALSE(FileExists(fixture.Themes() + L"linked.theme"));
+    EXPECT_TRUE(survivors.Lost().empty());
+}
+
+TEST(UninstallTheme, TheShortcutPathIsAbsoluteAndNeverADevice) {
+    TempFolder root;
+    struct Case {
+        const wchar_t* AllUsers; // nullptr: not set
+        const wchar_t* DisplayName;
+        std::wstring Expected; // below the test folder; empty: no shortcut
+    };
+    const Case cases[] = {
+        {L"%ROOT%\\AllUsers", L"蓝天", L"AllUsers\\「开始」菜单\\程序\\Tavro主题\\蓝天.lnk"},
+        {L"%ROOT%\\AllUsers\\", L"蓝天", L"AllUsers\\「开始」菜单\\程序\\Tavro主题\\蓝天.lnk"},
+        {nullptr, L"蓝天", L""},
+        {L"", L"蓝天", L""},
+        {L"AllUsers", L"蓝天", L""},
+        {L"\\AllUsers", L"蓝天", L""},
+        {L"C:AllUsers", L"蓝天", L""},
+        {L"\\\\server\\share", L"蓝天", L""},
+        {L"%ROOT%\\AllUsers", L"CON", L""},
+        {L"%ROOT%\\AllUsers", L"nul.x", L""},
+        {L"%ROOT%\\AllUsers", L"Com1", L""},
+    };
+    TThemeBase theme;
+    for (const Case& c : cases) {
+        std::wstring allUsers = c.AllUsers ? c.AllUsers : L"";
+        if (allUsers.rfind(L"%ROOT%", 0) == 0) allUsers.replace(0, 6, root.Path());
+        SCOPED_TRACE(Narrow(allUsers) + " / " + Narrow(c.DisplayName));
+        TEnvironmentOverride variable(L"ALLUSERSPROFILE", c.AllUsers ? allUsers.c_str() : nullptr);
+        theme.DisplayName = c.DisplayName;
+        EXPECT_EQ(Narrow(TavroShortcutPath(theme)),
+                  c.Expected.empty() ? "" : Narrow(root / c.Expected));
+    }
 }

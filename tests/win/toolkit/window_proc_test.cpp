@@ -108,6 +108,79 @@ TEST(WindowProc, ParentReflectsNotificationsToTheChild) {
     EXPECT_TRUE(Saw(hook.seen, CN_COMMAND));
 }
 
+namespace {
+
+// A top-level window of another process (a hidden Notepad), for as long as
+// the object lives.
+class TOtherProcessWindow {
+public:
+    TOtherProcessWindow() {
+        wchar_t notepad[MAX_PATH];
+        GetSystemDirectoryW(notepad, MAX_PATH);
+        wcscat_s(notepad, L"\\notepad.exe");
+        STARTUPINFOW si{sizeof(si)};
+        si.dwFlags = STARTF_USESHOWWINDOW;
+        si.wShowWindow = SW_HIDE;
+        if (!CreateProcessW(notepad, nullptr, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si,
+                            &process_))
+            return;
+        WaitForInputIdle(process_.hProcess, 10000);
+        for (int i = 0; i < 200 && !window_; ++i) {
+            EnumWindows(&TOtherProcessWindow::Take, reinterpret_cast<LPARAM>(this));
+            if (!window_) Sleep(50);
+        }
+    }
+    ~TOtherProcessWindow() {
+        if (!process_.hProcess) return;
+        TerminateProcess(process_.hProcess, 0);
+        WaitForSingleObject(process_.hProcess, 5000);
+        CloseHandle(process_.hThread);
+        CloseHandle(process_.hProcess);
+    }
+    TOtherProcessWindow(const TOtherProcessWindow&) = delete;
+    TOtherProcessWindow& operator=(const TOtherProcessWindow&) = delete;
+
+    HWND Window() const { return window_; }
+
+private:
+    static BOOL CALLBACK Take(HWND window, LPARAM self) {
+        auto* me = reinterpret_cast<TOtherProcessWindow*>(self);
+        DWORD process = 0;
+        GetWindowThreadProcessId(window, &process);
+        if (process != me->process_.dwProcessId || GetWindow(window, GW_OWNER)) return TRUE;
+        me->window_ = window;
+        return FALSE;
+    }
+
+    PROCESS_INFORMATION process_{};
+    HWND window_ = nullptr;
+};
+
+} // namespace
+
+// The property that holds a window's control is under a global atom: another
+// process can put any value there on its own windows, and their handles reach
+// ours in messages. Here the value is the address of a real button of ours:
+// were it trusted, another process could click it.
+TEST(WindowProc, WindowsOfAnotherProcessNeverYieldAControl) {
+    TFormOwner f;
+    auto* button = new TButton(&f.root);
+    button->SetParent(f.form);
+    int clicks = 0;
+    button->OnClick = [&](TPersistent*) { ++clicks; };
+    f.form->HandleNeeded();
+    TOtherProcessWindow other;
+    ASSERT_NE(other.Window(), nullptr);
+    ASSERT_TRUE(SetPropW(other.Window(), MAKEINTATOM(TWinControl::ControlAtom()), button));
+    ASSERT_EQ(GetPropW(other.Window(), MAKEINTATOM(TWinControl::ControlAtom())), button);
+
+    EXPECT_EQ(TWinControl::FindControl(other.Window()), nullptr);
+    SendMessageW(f.form->Handle(), WM_COMMAND, MAKEWPARAM(0, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(other.Window()));
+    EXPECT_EQ(clicks, 0);
+    RemovePropW(other.Window(), MAKEINTATOM(TWinControl::ControlAtom()));
+}
+
 TEST(GraphicControls, ParentPaintsThemIntoAnyDcAndForwardsClicks) {
     TFormOwner f;
     auto* image = new TImage(&f.root);
