@@ -1,14 +1,6 @@
-# Cross toolchain: 32-bit Windows through mingw-w64 (posix threads model, so
-# std::thread works), everything linked statically. Programs run under Wine's
-# 32-bit loader through scripts/wine-exec, which knows the prefix.
-set(CMAKE_SYSTEM_NAME Windows)
+# Cross toolchain: 32-bit Windows (the product) through mingw-w64, run under
+# Wine's 32-bit loader.
 set(CMAKE_SYSTEM_PROCESSOR i686)
-set(CMAKE_C_COMPILER i686-w64-mingw32-gcc-posix)
-set(CMAKE_CXX_COMPILER i686-w64-mingw32-g++-posix)
-set(CMAKE_RC_COMPILER i686-w64-mingw32-windres)
-set(CMAKE_FIND_ROOT_PATH /usr/i686-w64-mingw32)
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+set(VELMORA_MINGW_TRIPLET i686-w64-mingw32)
 set(VELMORA_WINE_ARCH win32)
-set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/../scripts/wine-exec ${VELMORA_WINE_ARCH})
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-common.cmake)

@@ -136,3 +136,13 @@ std::vector<COLORREF> TFrameWindow::PaintOffscreen(COLORREF seed) {
     DeleteObject(bmp);
     return out;
 }
+
+std::vector<std::uint8_t> SkinStreamOf(const std::vector<std::uint8_t>& packedSkin) {
+    std::vector<std::uint8_t> stream;
+    stream.reserve(packedSkin.size() + 4);
+    const auto size = static_cast<std::uint32_t>(packedSkin.size());
+    for (int i = 0; i < 4; ++i)
+        stream.push_back(static_cast<std::uint8_t>(size >> (8 * i)));
+    stream.insert(stream.end(), packedSkin.begin(), packedSkin.end());
+    return stream;
+}

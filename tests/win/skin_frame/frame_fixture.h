@@ -4,6 +4,7 @@
 #include "engine/skin_data.h"
 #include "engine/win_skin_form.h"
 
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
@@ -43,3 +44,6 @@ private:
 // A loaded skin data component whose model the tests rewrite.
 TSkinModel& EditableModel(TSkinData& data);
 void PumpMessages();
+// The skin data's stored stream for a packed skin: its length (4 bytes, low
+// byte first), then the skin.
+std::vector<std::uint8_t> SkinStreamOf(const std::vector<std::uint8_t>& packedSkin);

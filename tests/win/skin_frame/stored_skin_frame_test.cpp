@@ -29,13 +29,7 @@ TEST(StoredSkinFrameTest, BlueAndYellowFramesOnAShownWindow) {
     } cases[] = {{0, "blue"}, {1, "yellow"}};
     for (const TCase& c : cases) {
         TSkinData data(nullptr);
-        const TSkinBytes image = StoredSkin(c.Index);
-        std::vector<std::uint8_t> stream(4);
-        const auto size = static_cast<std::uint32_t>(image.size());
-        for (int i = 0; i < 4; ++i)
-            stream[i] = static_cast<std::uint8_t>(size >> (8 * i));
-        stream.insert(stream.end(), image.begin(), image.end());
-        data.SetSkinStreamValue(stream);
+        data.SetSkinStreamValue(SkinStreamOf(StoredSkin(c.Index)));
         ASSERT_FALSE(data.SkinNotLoaded()) << c.Name;
         {
             TFrameWindow window(420, 260, WS_OVERLAPPEDWINDOW, L"Velmora 主题管理器 - frame");
