@@ -67,6 +67,7 @@ pe_arch() {
 prepare_prefix() {
   [ -f "$WINEPREFIX/.velmora-ready-2" ] || create_prefix
   [ -f "$WINEPREFIX/.velmora-fonts-3" ] || configure_fonts
+  [ -f "$WINEPREFIX/.velmora-crashes-1" ] || configure_crashes
 }
 
 # The frame drawn inside the window like on Windows.
@@ -92,6 +93,14 @@ configure_fonts() {
   import_registry "$section"
   cp /usr/share/wine/fonts/marlett.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
   touch "$WINEPREFIX/.velmora-fonts-3"
+}
+
+# A crashing program ends at once with a failure instead of opening Wine's
+# crash dialog on the display, where nobody answers it and a test would wait
+# for its time-out.
+configure_crashes() {
+  import_registry '[HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows NT\\CurrentVersion\\AeDebug]\r\n"Debugger"=""\r\n"Auto"="1"\r\n'
+  touch "$WINEPREFIX/.velmora-crashes-1"
 }
 
 # Imports one block of registry text (printf escapes allowed) into the prefix.
