@@ -103,11 +103,12 @@ bool TShellRecorder::WriteCommand(const std::wstring& classKey) {
     RegDeleteTreeW(kRoot, classKey.c_str());
     // The redirection comes first so that anything the shell appends after
     // the path is recorded too; so are the parameters it was handed (%*), so
-    // that a program given more than its path shows it.
+    // that a program given more than its path shows it. Each arrival adds a
+    // line: one that should not have come cannot hide behind a later one.
     wchar_t system[MAX_PATH];
     GetSystemDirectoryW(system, MAX_PATH);
     const std::wstring command =
-        std::wstring(system) + L"\\cmd.exe /c >\"" + record_ + L"\" echo \"%1\" \"%*\"";
+        std::wstring(system) + L"\\cmd.exe /c >>\"" + record_ + L"\" echo \"%1\" \"%*\"";
     return SetDefaultValue(kRoot, classKey + L"\\shell\\open\\command", command);
 }
 

@@ -37,9 +37,9 @@ public:
     bool Catch(const std::wstring& extensionOrClass);
 
     // What the recorder received (the path, then the parameters if any, with
-    // the quotes and line end around them removed), waiting up
-    // to `waitMs` for it; empty when nothing came. The record is removed so
-    // the next hand-off starts afresh.
+    // the quotes and line end around them removed; a line each when several
+    // arrived), waiting up to `waitMs` for it; empty when nothing came. The
+    // record is removed so the next hand-off starts afresh.
     std::wstring Received(DWORD waitMs);
 
 private:
