@@ -1,5 +1,6 @@
 #include "core/quick_ini.h"
 
+#include "core/ascii_text.h"
 #include "core/assertion_failed.h"
 
 #include <algorithm>
@@ -15,17 +16,6 @@ std::string_view Trim(std::string_view text) {
     while (end > begin && static_cast<unsigned char>(text[end - 1]) <= 32)
         --end;
     return text.substr(begin, end - begin);
-}
-
-char LowerAscii(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-std::string LowerAscii(std::string_view text) {
-    std::string result(text);
-    std::transform(result.begin(), result.end(), result.begin(),
-                   [](char c) { return LowerAscii(c); });
-    return result;
 }
 
 bool SameTextIgnoringCase(std::string_view a, std::string_view b) {

@@ -1,5 +1,6 @@
 #include "core/skin_loader.h"
 
+#include "core/ascii_text.h"
 #include "core/bmp_decoder.h"
 #include "core/colour_maths.h"
 #include "core/colour_ramp.h"
@@ -20,12 +21,6 @@ namespace {
 std::string UpperCase(std::string text) {
     for (char& c : text)
         if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-    return text;
-}
-
-std::string LowerCase(std::string text) {
-    for (char& c : text)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
     return text;
 }
 
@@ -153,7 +148,7 @@ void TSkinParser::LoadSkinBitmap(TPixelBitmap& bitmap, const std::string& value)
 }
 
 const TPixelBitmap& TSkinParser::DecodedImage(const std::string& name) {
-    const std::string key = LowerCase(name);
+    const std::string key = LowerAscii(name);
     const auto found = images_.find(key);
     if (found != images_.end()) return found->second;
     scratch_.clear();

@@ -1,5 +1,6 @@
 #include "core/skin_reader.h"
 
+#include "core/ascii_text.h"
 #include "core/lzh_decoder.h"
 
 #include <algorithm>
@@ -14,15 +15,6 @@ std::int32_t ReadInt32(const std::uint8_t* p) {
     return static_cast<std::int32_t>(
         static_cast<std::uint32_t>(p[0]) | static_cast<std::uint32_t>(p[1]) << 8 |
         static_cast<std::uint32_t>(p[2]) << 16 | static_cast<std::uint32_t>(p[3]) << 24);
-}
-
-char LowerAscii(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-std::string LowerAscii(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(), [](char c) { return LowerAscii(c); });
-    return text;
 }
 
 } // namespace

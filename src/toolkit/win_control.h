@@ -53,8 +53,9 @@ public:
     // The control stored on a window of this process, or nullptr.
     static TWinControl* FindControl(HWND wnd);
     // "ControlOfs" + module instance + thread id (at least 8 upper-case hex
-    // digits each, all of a 64-bit handle's): the property under which every toolkit window holds its
-    // control, so that the skin engine finds it from a bare handle.
+    // digits each, all of a 64-bit handle's): the property under which every
+    // toolkit window holds its control, so that the skin engine finds it from
+    // a bare handle.
     static const std::wstring& ControlAtomName();
     static ATOM ControlAtom();
 

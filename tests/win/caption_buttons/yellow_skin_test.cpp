@@ -8,7 +8,6 @@
 #include "toolkit/canvas.h"
 #include "toolkit/component.h"
 
-
 namespace {
 
 class YellowSkin : public CaptionFixture {

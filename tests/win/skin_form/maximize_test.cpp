@@ -90,9 +90,9 @@ TEST_F(SkinFormTest, MaximizeAndRestoreKeepTheSkinnedFrameRight) {
     const RECT normalShape = RegionBox(window);
     POINT normalClient{};
     ClientToScreen(window, &normalClient);
-    const COLORREF caption = PaintedFrame(window)[static_cast<size_t>(form->BorderTop / 2) *
-                                                      (normal.right - normal.left) +
-                                                  (normal.right - normal.left) / 2];
+    const COLORREF caption = PaintedFrame(
+        window)[static_cast<size_t>(form->BorderTop / 2) * (normal.right - normal.left) +
+                (normal.right - normal.left) / 2];
     EXPECT_TRUE(ButtonShown(*form, 2)) << "maximize button while normal";
     EXPECT_FALSE(ButtonShown(*form, 1)) << "restore button while normal";
 
