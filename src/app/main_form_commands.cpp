@@ -7,18 +7,6 @@
 
 namespace {
 
-// The record behind the row the context menu was opened for.
-TThemeBase* SelectedTheme(TListView& list) {
-    TListItem* selected = list.Selected();
-    return selected ? static_cast<TThemeBase*>(selected->Data()) : nullptr;
-}
-
-// The name the selected row shows.
-std::wstring SelectedName(TListView& list) {
-    TListItem* selected = list.Selected();
-    return selected && selected->SubItems().Count() > 0 ? selected->SubItems()[0] : L"";
-}
-
 // The shell follows a theme's paths as they are, shares included: the user
 // decides whether another computer is reached.
 bool MayReachOtherComputer(HWND owner, const std::wstring& name, const std::wstring& themeFile) {
@@ -37,7 +25,7 @@ void TFrmMain::MnUninstallClick(TObject*) {
     // The menu item is disabled for the system themes; a click that gets
     // through anyway still removes nothing of theirs.
     if (!theme || IsSystemThemeFile(theme->FileName)) return;
-    std::wstring name = SelectedName(*LstThemes);
+    std::wstring name = SelectedThemeName(*LstThemes);
     if (MessageBoxW(Handle(), (L"你要卸载主题: " + name + L" 吗?").c_str(), L"提示",
                     MB_YESNO | MB_ICONQUESTION) != IDYES)
         return;
@@ -47,7 +35,7 @@ void TFrmMain::MnUninstallClick(TObject*) {
 
 void TFrmMain::MnUsesClick(TObject*) {
     TThemeBase* theme = SelectedTheme(*LstThemes);
-    if (theme && MayReachOtherComputer(Handle(), SelectedName(*LstThemes), theme->Path))
+    if (theme && MayReachOtherComputer(Handle(), SelectedThemeName(*LstThemes), theme->Path))
         UseTheme(Handle(), theme->Path, ThemesInfoObj->ThemesPath);
 }
 

@@ -9,16 +9,12 @@
 
 namespace {
 
-bool IsIconAction(int action) {
-    return action == 3 || action == 11;
-}
-
 // The frame shown for a state: disabled buttons show frame 4 when the strip
 // has one, otherwise their normal frame.
-int FrameForState(const TWinSysButton& button, int state) {
+int FrameForState(const TWinSysButton& button, TNCState state) {
     int index = state;
-    if (!button.Enabled) index = button.FrameCount() > 3 ? 4 : 1;
-    if (button.Element->Visibility == 100 && index == 3) index = 4;
+    if (!button.Enabled) index = button.FrameCount() > 3 ? ncDisabled : ncNormal;
+    if (button.Element->Visibility == cvChildMaximized && index == ncHot) index = ncDisabled;
     return index;
 }
 
@@ -26,7 +22,7 @@ int FrameForState(const TWinSysButton& button, int state) {
 
 // --- TNCObject: every change of state repaints the object ---
 
-void TNCObject::SetState(int state) {
+void TNCObject::SetState(TNCState state) {
     State = state;
     Paint();
 }
@@ -108,58 +104,55 @@ void TWinSkinForm::CreateSysButtons() {
         }
         SysButtons.push_back(std::move(button));
     }
-    ButtonCount = static_cast<int>(SysButtons.size());
 }
 
 bool TWinSkinForm::ActiveChildMaximized() const {
-    if (FormKind != fkMDIFrame || !MDIClientHandle) return false;
-    BOOL maximized = FALSE;
-    HWND child = reinterpret_cast<HWND>(
-        SendMessageW(MDIClientHandle, WM_MDIGETACTIVE, 0, reinterpret_cast<LPARAM>(&maximized)));
-    return child && maximized;
+    bool maximized = false;
+    return Traits.FormKind == fkMDIFrame && ActiveMDIChild(Traits.MDIClient, &maximized) &&
+           maximized;
 }
 
 // One of the two conditions of a button; `second` selects the Visibility1
 // reading of the value.
 bool TWinSkinForm::VisibilityHolds(int value, bool second, int action) {
-    const bool maxBox = (BorderIcons & biMaximizeBit) != 0;
-    const bool minBox = (BorderIcons & biMinimizeBit) != 0;
-    const bool helpBox = (BorderIcons & biHelpBit) != 0;
-    const bool sysMenu = (BorderIcons & biSystemMenuBit) != 0;
+    const bool maxBox = (Traits.BorderIcons & biMaximizeBit) != 0;
+    const bool minBox = (Traits.BorderIcons & biMinimizeBit) != 0;
+    const bool helpBox = (Traits.BorderIcons & biHelpBit) != 0;
+    const bool sysMenu = (Traits.BorderIcons & biSystemMenuBit) != 0;
     const bool maximized = WindowState == wsMaximized;
     switch (value) {
-    case 0:
+    case cvAlways:
         return true;
-    case 1:
+    case cvMaximized:
         return maximized;
-    case 2:
+    case cvNotMaximized:
         return !maximized;
-    case 3:
+    case cvActive:
         return Active;
-    case 4:
+    case cvInactive:
         return !Active;
-    case 5:
+    case cvNever:
         return false;
-    case 6:
-    case 8:
+    case cvMinMaxBox:
+    case cvMinMaxBoxToo:
         return second ? (minBox || maxBox) : ((minBox || maxBox) && sysMenu);
-    case 7:
+    case cvNoMaximizeBox:
         return !maxBox;
-    case 9:
+    case cvNoMinimizeBox:
         return !minBox;
-    case 10:
+    case cvHelpBox:
         return second ? helpBox : (helpBox && !minBox && !maxBox);
-    case 100:
+    case cvChildMaximized:
         // As the second condition it repeats the first, which is already
         // part of the result.
         return second || (ActiveChildMaximized() && MenuHeight > 0);
-    case 200:
-        return BorderKind == bkDialog && !SystemDialog;
+    case cvOwnDialog:
+        return Traits.BorderKind == bkDialog && !Traits.SystemDialog;
     default:
         break;
     }
-    if (value >= 201 && value <= 999) return true;
-    if (value >= 1000 && value <= 2000) {
+    if (value >= cvAlwaysFrom && value <= cvAlwaysTo) return true;
+    if (value >= cvAskWindowFrom && value <= cvAskWindowTo) {
         if (second) return true;
         return Handle && SendMessageW(Handle, SKINMSG_BUTTONVISIBLE, static_cast<WPARAM>(value),
                                       static_cast<LPARAM>(action)) > 0;
@@ -174,21 +167,21 @@ bool TWinSkinForm::IsButtonVisible(int index) {
     const TDataSkinSysButton& e = *button.Element;
     bool visible = VisibilityHolds(e.Visibility, false, e.Action) &&
                    VisibilityHolds(e.Visibility1, true, e.Action);
-    const bool sysMenu = (BorderIcons & biSystemMenuBit) != 0;
+    const bool sysMenu = (Traits.BorderIcons & biSystemMenuBit) != 0;
     switch (e.Action) {
-    case 0:
+    case caClose:
         if (!sysMenu) visible = false;
         break;
-    case 1:
-        button.Enabled = (BorderIcons & biMaximizeBit) && sysMenu;
+    case caMaximize:
+        button.Enabled = (Traits.BorderIcons & biMaximizeBit) && sysMenu;
         break;
-    case 2:
-        button.Enabled = (BorderIcons & biMinimizeBit) && sysMenu;
+    case caMinimize:
+        button.Enabled = (Traits.BorderIcons & biMinimizeBit) && sysMenu;
         break;
-    case 3:
-    case 11:
-    case 12:
-        if (BorderKind == bkDialog) visible = false;
+    case caIconMenu:
+    case caIconMenuToo:
+    case caMenu:
+        if (Traits.BorderKind == bkDialog) visible = false;
         break;
     default:
         break;
@@ -197,34 +190,44 @@ bool TWinSkinForm::IsButtonVisible(int index) {
     return visible;
 }
 
+void TWinSkinForm::UpdateButtonStates() {
+    for (int i = 0; i < static_cast<int>(SysButtons.size()); ++i)
+        IsButtonVisible(i);
+}
+
 void TWinSkinForm::LayoutSysButtons() {
+    UpdateButtonStates();
+    PlaceSysButtons();
+}
+
+void TWinSkinForm::PlaceSysButtons() {
     const int windowWidth = WindowRect.right - WindowRect.left;
     int menuBarLeft = 0;
     if (const TSkinModel* skin = Skin(); skin && skin->MenuBarImage)
         menuBarLeft = skin->MenuBarImage->LeftWidth;
     for (int i = 0; i < static_cast<int>(SysButtons.size()); ++i) {
         TWinSysButton& button = *SysButtons[i];
-        if (!IsButtonVisible(i) || button.Image().Empty()) continue;
+        if (!button.Visible || button.Image().Empty()) continue;
         const TDataSkinSysButton& e = *button.Element;
         const int w = button.Image().Width() / button.FrameCount();
         const int h = button.Image().Height();
         int x = 0, y = 0;
         switch (e.Align) {
-        case 0:
+        case calLeftEdge:
             x = e.XCoord, y = e.YCoord;
             break;
-        case 1:
+        case calRightEdge:
             x = windowWidth - e.XCoord, y = e.YCoord;
             break;
-        case 2:
-        case 8:
+        case calBeforeText:
+        case calBeforeTextToo:
             x = CaptionTextRect.left - w - e.XCoord, y = e.YCoord;
             break;
-        case 3:
-        case 9:
+        case calAfterText:
+        case calAfterTextToo:
             x = CaptionTextRect.right + e.XCoord, y = e.YCoord;
             break;
-        case 100:
+        case calMenuBar:
             x = windowWidth - e.XCoord - BorderRight - menuBarLeft;
             y = BorderTop + (MenuHeight - h) / 2;
             break;
@@ -238,7 +241,8 @@ void TWinSkinForm::LayoutSysButtons() {
 void TWinSkinForm::PaintSysButtons(TCanvas& canvas) {
     for (auto& owned : SysButtons) {
         TWinSysButton& button = *owned;
-        if (!button.Visible || button.Image().Empty() || button.Element->Visibility == 100)
+        if (!button.Visible || button.Image().Empty() ||
+            button.Element->Visibility == cvChildMaximized)
             continue;
         if (IsIconAction(button.Element->Action)) {
             DrawWindowIcon(canvas.Handle(), button.Rect.left, button.Rect.top);
@@ -252,14 +256,13 @@ void TWinSkinForm::PaintSysButtons(TCanvas& canvas) {
     }
 }
 
-void TWinSkinForm::DrawSysButton(TWinSysButton& button, int state) {
+void TWinSkinForm::DrawSysButton(TWinSysButton& button, TNCState state) {
     if (!Handle || !button.Visible || button.Image().Empty()) return;
-    HDC dc = GetWindowDC(Handle);
+    TWindowDC dc(Handle, true);
     if (!dc) return;
     if (IsIconAction(button.Element->Action))
-        DrawWindowIcon(dc, button.Rect.left, button.Rect.top);
+        DrawWindowIcon(dc.Get(), button.Rect.left, button.Rect.top);
     else
-        StretchSkinFrame(dc, button.Rect, button.Image(), FrameForState(button, state),
+        StretchSkinFrame(dc.Get(), button.Rect, button.Image(), FrameForState(button, state),
                          button.FrameCount(), true);
-    ReleaseDC(Handle, dc);
 }

@@ -26,7 +26,7 @@ void TWinSkinForm::ReloadFrameMetrics() {
     // before it may.
     SysButtons.clear();
     model_ = SkinData->SharedSkin();
-    if (BorderKind == bkNone) {
+    if (Traits.BorderKind == bkNone) {
         BorderLeft = BorderTop = BorderRight = BorderBottom = 0;
         MenuHeight = 0;
     } else {
@@ -47,8 +47,8 @@ void TWinSkinForm::HandleNCCalcSize(TMessage& m) {
     }
     auto* params = reinterpret_cast<NCCALCSIZE_PARAMS*>(m.LParam);
     if (!params) return;
-    const bool mdiChildNotNormal = FormKind == fkMDIChild && WindowState != wsNormal;
-    if (mdiChildNotNormal || BorderKind == bkNone) {
+    const bool mdiChildNotNormal = Traits.FormKind == fkMDIChild && WindowState != wsNormal;
+    if (mdiChildNotNormal || Traits.BorderKind == bkNone) {
         params->rgrc[1] = params->rgrc[0];
     } else if (const WINDOWPOS* pos = params->lppos) {
         const RECT client{pos->x + BorderLeft, pos->y + BorderTop + MenuHeight,
@@ -70,7 +70,7 @@ void TWinSkinForm::FitWindow(bool keepClient) {
         RefreshFrame();
         return;
     }
-    if (SystemDialog || SkinState == ssReapplying) GetClientRect(Handle, &ClientRect);
+    if (Traits.SystemDialog || SkinState == ssReapplying) GetClientRect(Handle, &ClientRect);
     int width = Width(ClientRect) + BorderLeft + BorderRight;
     int clientHeight = Height(ClientRect);
     if (keepClient) {
@@ -78,34 +78,31 @@ void TWinSkinForm::FitWindow(bool keepClient) {
         clientHeight = Height(ClientRect);
     } else if (Form) {
         width = Form->ClientWidth() + BorderLeft + BorderRight;
-        clientHeight = Form->ClientHeight() - (FormKind == fkMDIChild ? 0 : MenuHeight);
+        clientHeight = Form->ClientHeight() - (Traits.FormKind == fkMDIChild ? 0 : MenuHeight);
     }
     const int height = clientHeight + BorderTop + BorderBottom + MenuHeight;
-    if (SystemDialog && !keepClient && SkinData) width = WidenToCaption(width);
+    if (Traits.SystemDialog && !keepClient && SkinData) width = WidenToCaption(width);
     // The client area stays where it is on the screen: the window grows or
     // shrinks around it, so switching frames never moves the contents.
     POINT topLeft = ClientOrigin();
     topLeft.x -= BorderLeft;
     topLeft.y -= BorderTop + MenuHeight;
-    if (FormKind == fkMDIChild || ChildWindow)
+    if (Traits.FormKind == fkMDIChild || Traits.ChildWindow)
         MapWindowPoints(nullptr, GetParent(Handle), &topLeft, 1);
     SetWindowPos(Handle, nullptr, topLeft.x, topLeft.y, width, height,
                  SWP_FRAMECHANGED | SWP_NOACTIVATE | SWP_NOZORDER);
 }
 
 int TWinSkinForm::WidenToCaption(int width) {
-    WindowText = WindowCaption();
-    const std::wstring& text = WindowText;
+    const std::wstring& text = WindowCaption();
     TWindowDC dc(Handle, true);
-    HFONT font = CaptionFont ? CaptionFont.Get() : SkinData->SystemCaptionFont();
     SIZE size{};
     if (dc) {
-        TSelectObject keep(dc.Get(), font);
+        TSelectObject keep(dc.Get(), CaptionFontHandle());
         GetTextExtentPoint32W(dc.Get(), text.c_str(), static_cast<int>(text.size()), &size);
     }
-    CaptionTextWidth = size.cx;
     const TDataSkinTitle& title = Skin()->Title;
-    const int needed = title.LeftWidth + CaptionTextWidth + title.RightWidth;
+    const int needed = title.LeftWidth + size.cx + title.RightWidth;
     if (width >= needed) return width;
     // The controls keep their place in the middle of the wider window.
     const int shift = (needed - width) / 2;
@@ -128,12 +125,12 @@ POINT TWinSkinForm::ClientOrigin() const {
 }
 
 void TWinSkinForm::SetSysMenuStyle(bool remove) {
-    if ((BorderIcons & biKeepSysMenuBit) || !Handle) return;
+    if ((Traits.BorderIcons & biKeepSysMenuBit) || !Handle) return;
     const LONG current = GetWindowLongW(Handle, GWL_STYLE);
     LONG style = current;
     if (remove)
         style &= ~WS_SYSMENU;
-    else if (BorderIcons & biSystemMenuBit)
+    else if (Traits.BorderIcons & biSystemMenuBit)
         style |= WS_SYSMENU;
     // Every frame paint asks for the style again; writing an unchanged one
     // would still send the style-change messages each time.

@@ -22,24 +22,6 @@ void FillSolid(HDC dc, const RECT& r, COLORREF colour) {
     if (brush) FillRect(dc, &r, brush.Get());
 }
 
-std::wstring ReadWindowText(HWND window, bool unicode) {
-    if (unicode) {
-        const int len = GetWindowTextLengthW(window);
-        if (len <= 0) return {};
-        std::wstring text(static_cast<size_t>(len) + 1, L'\0');
-        text.resize(static_cast<size_t>(GetWindowTextW(window, text.data(), len + 1)));
-        return text;
-    }
-    char buffer[1001] = {};
-    SendMessageA(window, WM_GETTEXT, sizeof buffer - 1, reinterpret_cast<LPARAM>(buffer));
-    const int len = MultiByteToWideChar(CP_ACP, 0, buffer, -1, nullptr, 0);
-    if (len <= 1) return {};
-    std::wstring text(static_cast<size_t>(len), L'\0');
-    MultiByteToWideChar(CP_ACP, 0, buffer, -1, text.data(), len);
-    text.resize(static_cast<size_t>(len) - 1);
-    return text;
-}
-
 } // namespace
 
 const TDataSkinBorder& TWinSkinForm::BorderRecord(int part) const {
@@ -108,7 +90,8 @@ void TWinSkinForm::PaintBorderPart(int part, const RECT& rect, HDC dc) {
 void TWinSkinForm::HandleNCPaint(TMessage& m) {
     SetSysMenuStyle(true);
     if (SkinData && SkinData->FrameFlag) {
-        if ((FormKind == fkMDIChild && WindowState == wsMaximized) || BorderKind == bkNone) {
+        if ((Traits.FormKind == fkMDIChild && WindowState == wsMaximized) ||
+            Traits.BorderKind == bkNone) {
             Default(m);
             return;
         }
@@ -120,7 +103,9 @@ void TWinSkinForm::HandleNCPaint(TMessage& m) {
 void TWinSkinForm::PaintFrame(HDC dc) {
     if (!ScratchBitmap() || !SkinData || !Handle) return;
     if (SkinState != ssSkinned && SkinState != ssReapplying) return;
-    if (BorderKind == bkNone || (FormKind == fkMDIChild && WindowState == wsMaximized)) return;
+    if (Traits.BorderKind == bkNone ||
+        (Traits.FormKind == fkMDIChild && WindowState == wsMaximized))
+        return;
     if (!dc) {
         // A caller's DC (SKINMSG_PAINTNC) is painted as given; otherwise
         // the window's own.
@@ -172,8 +157,9 @@ void TWinSkinForm::PaintTitle(HDC dc) {
         p = RECT{BorderLeft, 0, w - BorderRight, BorderTop};
     }
     PaintBorderPart(bpTop, p, buffer);
-    PaintCaptionText(TitleBuffer.Canvas(), p);
-    LayoutSysButtons();
+    // Where everything goes is settled before anything is drawn on it.
+    LayoutCaption(buffer, p);
+    PaintCaptionText(buffer, p);
     PaintSysButtons(TitleBuffer.Canvas());
     BitBlt(dc, 0, 0, w, bufferHeight, buffer, 0, 0, SRCCOPY);
     SetBkMode(dc, OPAQUE);
@@ -193,46 +179,64 @@ bool TWinSkinForm::SeedTitleFromSides(HDC buffer, int w, int height) {
     return true;
 }
 
-void TWinSkinForm::PaintCaptionText(TCanvas& canvas, const RECT& p) {
+HFONT TWinSkinForm::CaptionFontHandle() const {
+    if (CaptionFont) return CaptionFont.Get();
+    if (HFONT font = SkinData ? SkinData->SystemCaptionFont() : nullptr) return font;
+    // A DC's own default is a bitmap font without Chinese glyphs.
+    return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+}
+
+std::wstring TWinSkinForm::CaptionString() {
+    return CaptionPrefix + WindowCaption() + CaptionSuffix;
+}
+
+void TWinSkinForm::LayoutCaption(HDC dc, const RECT& strip) {
+    UpdateButtonStates();
+    ButtonReserve = RightButtonReserve();
+    CaptionTextRect = MeasureCaptionText(dc, strip);
+    PlaceSysButtons();
+}
+
+RECT TWinSkinForm::MeasureCaptionText(HDC dc, const RECT& strip) {
+    const TDataSkinTitle& title = Skin()->Title;
+    const std::wstring text = CaptionString();
+    TSelectObject keepFont(dc, CaptionFontHandle());
+    RECT r = strip;
+    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r,
+              DT_CALCRECT | DT_NOPREFIX | DT_NOCLIP);
+    r.right += title.TextBackLeft + title.TextBackRight;
+    PlaceCaptionText(r, strip);
+    return r;
+}
+
+void TWinSkinForm::PaintCaptionText(HDC dc, const RECT& p) {
     if (!SkinData) return;
     const TSkinModel& skin = *Skin();
     const TDataSkinTitle& title = skin.Title;
-    const std::wstring text = CaptionPrefix + WindowCaption() + CaptionSuffix;
-    ButtonReserve = RightButtonReserve();
-
-    HDC dc = canvas.Handle();
-    HFONT font = CaptionFont ? CaptionFont.Get() : SkinData->SystemCaptionFont();
-    // A DC's own default is a bitmap font without Chinese glyphs.
-    if (!font) font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
-    TSelectObject keepFont(dc, font);
+    const std::wstring text = CaptionString();
+    TSelectObject keepFont(dc, CaptionFontHandle());
     const int oldMode = SetBkMode(dc, TRANSPARENT);
     const COLORREF oldColour =
         SetTextColor(dc, skin.Colour(Active ? sciTitleTextActive : sciTitleTextNoActive));
 
-    RECT r = p;
-    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r,
-              DT_CALCRECT | DT_NOPREFIX | DT_NOCLIP);
-    r.right += title.TextBackLeft + title.TextBackRight;
-    PlaceCaptionText(r, p);
-    CaptionTextRect = r;
+    RECT r = CaptionTextRect;
     DrawCaptionBar(dc, r, p);
 
     r.left += title.TextBackLeft;
     r.right -= title.TextBackRight;
     UINT flags = DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS;
-    if (RightToLeft) flags |= DT_RIGHT | DT_RTLREADING;
+    if (Traits.RightToLeft) flags |= DT_RIGHT | DT_RTLREADING;
     DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r, flags);
 
     SetTextColor(dc, oldColour);
     SetBkMode(dc, oldMode);
 }
 
-int TWinSkinForm::RightButtonReserve() {
+int TWinSkinForm::RightButtonReserve() const {
     int reserve = 0;
-    for (size_t i = 0; i < SysButtons.size(); ++i) {
-        TWinSysButton& button = *SysButtons[i];
-        IsButtonVisible(static_cast<int>(i));
-        if (button.Visible && button.Element && button.Element->Align == 1 &&
+    for (const auto& owned : SysButtons) {
+        const TWinSysButton& button = *owned;
+        if (button.Visible && button.Element && button.Element->Align == calRightEdge &&
             !button.Image().Empty())
             reserve = std::max(reserve, static_cast<int>(button.Element->XCoord));
     }
@@ -241,7 +245,7 @@ int TWinSkinForm::RightButtonReserve() {
 
 int TWinSkinForm::CaptionTextX(int textWidth, int stripWidth) const {
     const TDataSkinTitle& title = Skin()->Title;
-    if (RightToLeft) {
+    if (Traits.RightToLeft) {
         switch (title.TextAlignment) {
         case 0:
             return stripWidth - ButtonReserve - textWidth;
@@ -271,7 +275,7 @@ void TWinSkinForm::PlaceCaptionText(RECT& r, const RECT& p) const {
     const int x = CaptionTextX(tw, p.right - p.left);
     const int y = (p.bottom - p.top - th) / 2 + title.TopHeight / 2;
     OffsetRect(&r, x, y);
-    if (RightToLeft) {
+    if (Traits.RightToLeft) {
         if (x <= 0) r.left = title.LeftWidth;
         OffsetRect(&r, 10, 0);
     } else if (GetWindowLongW(Handle, GWL_STYLE) & WS_POPUP) {
@@ -280,7 +284,7 @@ void TWinSkinForm::PlaceCaptionText(RECT& r, const RECT& p) const {
     } else if (p.right - title.RightWidth < r.right) {
         r.right = p.right - title.RightWidth;
     }
-    if (BorderKind == bkDialog && title.TextAlignment == 0) r.left -= 16;
+    if (Traits.BorderKind == bkDialog && title.TextAlignment == 0) r.left -= 16;
 }
 
 void TWinSkinForm::DrawCaptionBar(HDC dc, const RECT& r, const RECT& p) {
@@ -302,7 +306,7 @@ void TWinSkinForm::DrawCaptionBar(HDC dc, const RECT& r, const RECT& p) {
 
 const std::wstring& TWinSkinForm::WindowCaption() {
     if (!captionTextRead_) {
-        captionText_ = ReadWindowText(Handle, Unicode || IsWindowUnicode(Handle));
+        captionText_ = WindowTextOf(Handle);
         captionTextRead_ = true;
     }
     return captionText_;

@@ -24,7 +24,7 @@ static TRegionHandle PartRegion(const TDataSkinBorder& record, const RECT& rect,
     const TPixelBitmap pixels = BuildSkinBitmap(width, height, record.Bitmap, record.Margins(),
                                                 vertical, record.Tile != 1, record.Frames(), frame);
     return CreateRegionFromBitmap(pixels, rect.left, rect.top, kBorderKeyTolerance,
-                                  kBorderKeyTolerance, kBorderKeyTolerance, RGB(255, 0, 255));
+                                  kBorderKeyTolerance, kBorderKeyTolerance, kSkinKeyColour);
 }
 
 void TWinSkinForm::UpdateRegion() {
@@ -33,7 +33,7 @@ void TWinSkinForm::UpdateRegion() {
     GetWindowRect(Handle, &window);
     const int w = window.right - window.left, h = window.bottom - window.top;
     if (w <= 0 || h <= 0) return;
-    const bool mdiChild = FormKind == fkMDIChild;
+    const bool mdiChild = Traits.FormKind == fkMDIChild;
     if (mdiChild && WindowState != wsNormal) return;
     if (w == RegionWidth && h == RegionHeight && !mdiChild && SkinState != ssReapplying) return;
 
@@ -49,7 +49,7 @@ void TWinSkinForm::UpdateRegion() {
     if (!region) return;
     // The window owns the region from here on.
     if (SetWindowRgn(Handle, region.Get(), TRUE)) {
-        Region = region.Release();
+        (void)region.Release();
         HasRegion = true;
     }
 }
@@ -57,7 +57,7 @@ void TWinSkinForm::UpdateRegion() {
 TRegionHandle TWinSkinForm::ShapedRegion(int w, int h) const {
     TRegionHandle region =
         RectRegion(RECT{BorderLeft, BorderTop, w - BorderRight, h - BorderBottom});
-    if (BorderKind == bkNone || !region) return region;
+    if (Traits.BorderKind == bkNone || !region) return region;
     const TSkinModel& skin = *Skin();
     struct Part {
         const TDataSkinBorder& record;
@@ -84,8 +84,7 @@ TRegionHandle TWinSkinForm::ShapedRegion(int w, int h) const {
 
 void TWinSkinForm::RemoveRegion() {
     if (!HasRegion) return;
-    SetWindowRgn(Handle, nullptr, FormKind == fkMDIChild);
-    Region = nullptr;
+    SetWindowRgn(Handle, nullptr, Traits.FormKind == fkMDIChild);
     HasRegion = false;
 }
 
@@ -105,7 +104,6 @@ void TWinSkinForm::SuspendRegion() {
     if (RegionSuspended) return;
     RegionSuspended = true;
     RegionWidth = RegionHeight = 0;
-    Region = nullptr;
     HasRegion = false;
     SetWindowRgn(Handle, nullptr, TRUE);
 }
@@ -125,7 +123,7 @@ void TWinSkinForm::EndSizing() {
 bool TWinSkinForm::RegionFollowsSize() const {
     if (WindowState == wsMinimized) return false;
     if (SkinState != ssSkinned && SkinState != ssReapplying) return false;
-    if (FormKind != fkMDIChild) return true;
+    if (Traits.FormKind != fkMDIChild) return true;
     const TSkinManage* manager = SkinManager();
     return WindowState == wsNormal && !(manager && manager->MDIChildMaximized);
 }

@@ -21,7 +21,7 @@ void TWinSkinForm::ConsumeMessage(TMessage& m) {
 POINT TWinSkinForm::ScreenToWindow(int x, int y) const {
     POINT p{x, y};
     if (Handle) ScreenToClient(Handle, &p);
-    if (!(FormKind == fkMDIChild && WindowState == wsMinimized)) {
+    if (!(Traits.FormKind == fkMDIChild && WindowState == wsMinimized)) {
         p.x += BorderLeft;
         p.y += BorderTop + MenuHeight;
     }
@@ -102,7 +102,7 @@ void TWinSkinForm::HandleNCLButtonDblClk(TMessage& m) {
     const POINT s = MessagePoint(m);
     if (TNCObject* button = ButtonAt(ScreenToWindow(s.x, s.y))) {
         TWinSysButton* caption = CaptionButton(button);
-        if (caption && (caption->Element->Action == 3 || caption->Element->Action == 11)) {
+        if (caption && IsIconAction(caption->Element->Action)) {
             SetHoverTimer(false);
             PostMessageW(Handle, WM_SYSCOMMAND, SC_CLOSE, 0);
         }
@@ -113,7 +113,7 @@ void TWinSkinForm::HandleNCLButtonDblClk(TMessage& m) {
     if (m.WParam == HTCAPTION && WindowState != wsNormal) {
         RestoreWindow();
         ConsumeMessage(m);
-    } else if (m.WParam == HTCAPTION && (BorderIcons & biMaximizeBit)) {
+    } else if (m.WParam == HTCAPTION && (Traits.BorderIcons & biMaximizeBit)) {
         ToggleMaximize();
         ConsumeMessage(m);
     } else {
@@ -122,7 +122,7 @@ void TWinSkinForm::HandleNCLButtonDblClk(TMessage& m) {
 }
 
 void TWinSkinForm::HandleNCRButtonDown(TMessage& m) {
-    if (m.WParam == HTCAPTION && FormKind != fkMDIChild && SkinnedMenuAllowed()) {
+    if (m.WParam == HTCAPTION && Traits.FormKind != fkMDIChild && SkinnedMenuAllowed()) {
         ShowSystemMenu(MessagePoint(m));
         ConsumeMessage(m);
         return;
@@ -156,7 +156,7 @@ void TWinSkinForm::HoverTick() {
 
 void TWinSkinForm::SetHoverTimer(bool enabled) {
     if (enabled && Handle) {
-        HoverTimer = SetTimer(Handle, kHoverTimerId, 250, nullptr) ? kHoverTimerId : 0;
+        HoverTimer = SetTimer(Handle, kHoverTimerId, kHoverIntervalMs, nullptr) ? kHoverTimerId : 0;
     } else {
         if (HoverTimer && Handle) KillTimer(Handle, kHoverTimerId);
         HoverTimer = 0;
@@ -169,38 +169,38 @@ void TWinSkinForm::ExecuteButton(int x, int y) {
     TWinSysButton* button = CaptionButton(HotObject);
     if (!button) return;
     switch (button->Element->Action) {
-    case 0:
+    case caClose:
         if (CloseAllowed()) {
             SetHoverTimer(false);
             PostMessageW(Handle, WM_SYSCOMMAND, SC_CLOSE, 0);
         }
         break;
-    case 1:
-    case 22:
+    case caMaximize:
+    case caMaximizeToo:
         if (button->Enabled) ToggleMaximize();
         break;
-    case 2:
-    case 23:
+    case caMinimize:
+    case caMinimizeToo:
         if (button->Enabled) ToggleMinimize();
         break;
-    case 3:
-    case 11:
-    case 12:
+    case caIconMenu:
+    case caIconMenuToo:
+    case caMenu:
         ShowSystemMenu(POINT{x + 1, y + 1});
         break;
-    case 4:
+    case caHelp:
         PostMessageW(Handle, WM_SYSCOMMAND, SC_CONTEXTHELP, 0);
         break;
-    case 7:
-    case 60:
+    case caChildMinimize:
+    case caChildMinimizeToo:
         SendToActiveChild(SC_MINIMIZE);
         break;
-    case 8:
-    case 61:
+    case caChildRestore:
+    case caChildRestoreToo:
         SendToActiveChild(SC_RESTORE);
         break;
-    case 9:
-    case 62:
+    case caChildClose:
+    case caChildCloseToo:
         SendToActiveChild(SC_CLOSE);
         break;
     default:
@@ -215,7 +215,7 @@ void TWinSkinForm::ToggleMaximize() {
         RestoreWindow();
         return;
     }
-    if (FormKind == fkMDIChild)
+    if (Traits.FormKind == fkMDIChild)
         if (TSkinManage* manager = SkinManager()) manager->SetMDIChildMaximized(true);
     WindowState = wsMaximized;
     PostMessageW(Handle, WM_SYSCOMMAND, SC_MAXIMIZE, 0);
@@ -238,7 +238,7 @@ void TWinSkinForm::ToggleMinimize() {
 }
 
 void TWinSkinForm::SendToActiveChild(UINT command) {
-    if (FormKind != fkMDIFrame || !MDIClientHandle) return;
-    HWND child = reinterpret_cast<HWND>(SendMessageW(MDIClientHandle, WM_MDIGETACTIVE, 0, 0));
-    if (child) SendMessageW(child, WM_SYSCOMMAND, command, 0);
+    if (Traits.FormKind != fkMDIFrame) return;
+    if (HWND child = ActiveMDIChild(Traits.MDIClient))
+        SendMessageW(child, WM_SYSCOMMAND, command, 0);
 }

@@ -25,12 +25,12 @@ public:
     virtual void MouseEnter();
     virtual void MouseLeave();
     virtual void Paint() {}
-    void SetState(int state);
+    void SetState(TNCState state);
 
     TWinSkinForm* Form;
     RECT Rect{}; // window coordinates
     bool Visible = false;
-    int State = ncNormal;
+    TNCState State = ncNormal;
     bool Enabled = true;
 };
 
@@ -46,7 +46,7 @@ public:
     int FrameCount() const;
 
     const TDataSkinSysButton* Element; // not owned
-    // Set for an icon button (action 3 or 11) whose record has no image.
+    // Set for an icon button (IsIconAction) whose record has no image.
     const TPixelBitmap* IconImage = nullptr;
 
     // The frame the title bar shows, composed once while strip, frame and

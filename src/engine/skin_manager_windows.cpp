@@ -1,34 +1,22 @@
 // The manager's windows: which to skin, with which component, and the list
 // of their skin objects.
 #include "engine/skin_data.h"
-#include "engine/skin_helpers.h"
 #include "engine/skin_manager.h"
 #include "engine/win_skin_form.h"
 #include "toolkit/form.h"
 #include "toolkit/screen.h"
+#include "toolkit/text_compare.h"
+#include "toolkit/win_control.h"
 
 #include <algorithm>
-#include <cwctype>
 
 namespace {
-
-std::wstring ClassOf(HWND window) {
-    wchar_t cls[256] = L"";
-    GetClassNameW(window, cls, 256);
-    return cls;
-}
-
-std::wstring Lower(std::wstring s) {
-    for (wchar_t& c : s)
-        c = static_cast<wchar_t>(std::towlower(c));
-    return s;
-}
 
 bool IsOrdinaryChild(HWND window) {
     const LONG_PTR style = GetWindowLongPtrW(window, GWL_STYLE);
     const LONG_PTR exStyle = GetWindowLongPtrW(window, GWL_EXSTYLE);
     if (!(style & WS_CHILD) || (exStyle & WS_EX_MDICHILD)) return false;
-    return Lower(ClassOf(GetParent(window))) != L"mdiclient";
+    return !IsWindowOfClass(GetParent(window), L"MDIClient");
 }
 
 TForm* FormOfWindow(HWND window) {
@@ -44,9 +32,9 @@ bool TSkinManage::SkinWindow(HWND w) {
     Purge();
     if (SendMessageW(w, SKINMSG_QUERY, 0, 0) == 1 || FindSkinForm(w)) return false;
     TForm* form = FormOfWindow(w);
-    TComponent* known = form ? form : static_cast<TComponent*>(ControlOf(w));
+    TComponent* known = form ? form : static_cast<TComponent*>(TWinControl::FindControl(w));
     if (!SkinAllMode && IsOrdinaryChild(w)) return false;
-    const std::wstring cls = ClassOf(w);
+    const std::wstring cls = WindowClassName(w);
     const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(w, GWLP_HINSTANCE));
     if (!known && instance != GetModuleHandleW(nullptr) && cls != L"#32770") return false;
 
@@ -78,12 +66,12 @@ bool TSkinManage::SkinWindow(HWND w) {
 bool TSkinManage::ShouldSkin(HWND w, const std::wstring& cls) {
     bool answer = true;
     if (!mainSkinData_) return answer;
-    const std::wstring lower = Lower(cls);
-    if (!InSet(mainSkinData_->Options(), xoPreview) && lower.find(L"preview") != std::wstring::npos)
+    if (!InSet(mainSkinData_->Options(), xoPreview) && ContainsNoCase(cls, L"preview"))
         answer = false;
-    if (cls == L"#32770" && (GetWindowLongPtrW(w, GWL_STYLE) & 0x200)) answer = false;
-    if (lower == L"tpopupdbtreeview") answer = false;
-    return mainSkinData_->FilterForm(w, cls, answer);
+    // A dialog that puts itself in the foreground is left as it is.
+    if (cls == L"#32770" && (GetWindowLongPtrW(w, GWL_STYLE) & DS_SETFOREGROUND)) answer = false;
+    if (SameTextNoCase(cls, L"TPopupDBTreeView")) answer = false;
+    return mainSkinData_->FilterForm(cls, answer);
 }
 
 TSkinData* TSkinManage::ChooseSkinData(HWND w) const {
@@ -93,8 +81,7 @@ TSkinData* TSkinManage::ChooseSkinData(HWND w) const {
         if (sd->SkinFormtype() == sfOnlyThisForm && owner && owner->Handle() == w) found = sd;
     }
     if (found) return found;
-    const std::wstring cls = Lower(ClassOf(w));
-    if (cls == L"tmessageform" || cls == L"#32770")
+    if (IsWindowOfClass(w, L"TMessageForm") || IsWindowOfClass(w, L"#32770"))
         for (TSkinData* sd : skinDataList_)
             if (sd->SkinFormtype() == sfDialog) found = sd;
     if (found) return found;
@@ -182,7 +169,7 @@ void TSkinManage::SetMDIChildMaximized(bool value) {
     MDIChildMaximized = value;
     if (mainSkinData_ && InSet(mainSkinData_->Options(), xoMDIChildBorder)) return;
     for (TWinSkinForm* f : skinForms_) {
-        if (f->FormKind != fkMDIChild) continue;
+        if (f->Traits.FormKind != fkMDIChild) continue;
         if (value) {
             f->RemoveRegion();
             f->RefreshFrame();

@@ -66,7 +66,7 @@ void TWinSkinForm::HandleSysCommand(TMessage& m) {
         break;
     case SC_RESTORE:
         WindowState = wsNormal;
-        if (FormKind == fkMDIChild)
+        if (Traits.FormKind == fkMDIChild)
             if (TSkinManage* manager = SkinManager()) manager->SetMDIChildMaximized(false);
         break;
     default:
@@ -102,7 +102,7 @@ void TWinSkinForm::ShowSystemMenu(POINT screenPoint) {
     const DWORD now = GetTickCount();
     const DWORD doubleClick = DoubleClickTime ? DoubleClickTime : GetDoubleClickTime();
     if (LastRightClick == 0 || now - LastRightClick > doubleClick) {
-        if (TSkinManage* manager = SkinManager()) manager->NextMenuKind = 2;
+        if (TSkinManage* manager = SkinManager()) manager->NextMenuKind = mkSystemMenu;
         LastRightClick = now ? now : 1;
         BuildSystemMenu();
         TrackSystemMenu(screenPoint);
@@ -156,10 +156,10 @@ void TWinSkinForm::BuildSystemMenu() {
             enabled = !maximized;
             break;
         case SC_MINIMIZE:
-            enabled = !minimized && (BorderIcons & biMinimizeBit);
+            enabled = !minimized && (Traits.BorderIcons & biMinimizeBit);
             break;
         case SC_MAXIMIZE:
-            enabled = !maximized && (BorderIcons & biMaximizeBit);
+            enabled = !maximized && (Traits.BorderIcons & biMaximizeBit);
             break;
         case SC_RESTORE:
             enabled = WindowState != wsNormal;

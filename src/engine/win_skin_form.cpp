@@ -17,34 +17,11 @@ TColor SkinButtonFace(const TSkinData& sd) {
     return static_cast<TColor>(sd.Skin().Colour(sciButtonFace));
 }
 
-bool IsNTFamilyWindows2000() {
-    OSVERSIONINFOW info{};
-    info.dwOSVersionInfoSize = sizeof(info);
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
-    if (!GetVersionExW(&info)) return false;
-#pragma GCC diagnostic pop
-    return info.dwPlatformId == VER_PLATFORM_WIN32_NT && info.dwMajorVersion > 4 &&
-           info.dwMinorVersion == 0;
-}
-
-HWND FindMDIClient(HWND window) {
-    for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-        wchar_t cls[16] = L"";
-        GetClassNameW(child, cls, 16);
-        if (lstrcmpiW(cls, L"MDIClient") == 0) return child;
-    }
-    return nullptr;
-}
-
 } // namespace
 
-TWinSkinForm::TWinSkinForm(TComponent* owner) : TComponent(owner) {
+TWinSkinForm::TWinSkinForm(TComponent* owner)
+    : TComponent(owner), CaptionFont(CreateSystemCaptionFont()) {
     DoubleClickTime = GetDoubleClickTime();
-    NONCLIENTMETRICSW metrics{};
-    metrics.cbSize = sizeof(metrics);
-    if (SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0))
-        CaptionFont.Reset(CreateFontIndirectW(&metrics.lfCaptionFont));
 }
 
 TWinSkinForm::~TWinSkinForm() {
@@ -85,87 +62,62 @@ void TWinSkinForm::Attach(TSkinData* skinData) {
     if (manager) manager->ActivityState = ActivityStarted;
     SkinData = skinData;
     BackgroundBrush.Reset(CreateSolidBrush(ColorToRGB(SkinButtonFace(*skinData))));
-    SkinFrame = InSet(skinData->SkinControls(), xcMainMenu);
-
-    Style = static_cast<DWORD>(GetWindowLongPtrW(Handle, GWL_STYLE));
-    const auto exStyle = static_cast<DWORD>(GetWindowLongPtrW(Handle, GWL_EXSTYLE));
-    RightToLeft = (exStyle & WS_EX_LEFTSCROLLBAR) != 0;
-    ChildWindow = (Style & WS_CHILD) != 0;
-    wchar_t cls[101] = L"";
-    GetClassNameW(Handle, cls, 101);
-    WindowClass = cls;
-    OwnerWindow = GetWindow(Handle, GW_OWNER);
-
-    BorderIcons = 0;
-    if ((Style & WS_SYSMENU) || SystemMenuHandle) BorderIcons |= biSystemMenuBit;
-    if (Style & WS_MINIMIZEBOX) BorderIcons |= biMinimizeBit;
-    if (Style & WS_MAXIMIZEBOX) BorderIcons |= biMaximizeBit;
-    if (exStyle & WS_EX_CONTEXTHELP) BorderIcons |= biHelpBit;
-
+    SkinFrame = skinData->SkinsFrames();
+    Traits = ReadWindowTraits(Handle);
     WindowState = WindowStateOf(Handle);
-    Sizeable = (Style & WS_THICKFRAME) != 0;
-    MDIClientHandle = FindMDIClient(Handle);
-    FormKind = MDIClientHandle ? fkMDIFrame : fkPlain;
-    if (MDIClientHandle && manager) {
-        manager->MDIClient = MDIClientHandle;
-        manager->MDIFrame = Form;
-    }
-    if (exStyle & WS_EX_MDICHILD) {
-        FormKind = fkMDIChild;
-        if (InSet(skinData->Options(), xoMDIChildBorder)) SkinFrame = false;
-    }
-
-    if ((Style & WS_CAPTION) != WS_CAPTION)
-        BorderKind = bkNone;
-    else if (Style & WS_THICKFRAME)
-        BorderKind = bkSizeable;
-    else if (Style & DS_MODALFRAME)
-        BorderKind = bkDialog;
-    else
-        BorderKind = bkSingle;
-    if (exStyle & WS_EX_DLGMODALFRAME) BorderKind = bkDialog;
-
-    if (IsNTFamilyWindows2000() &&
-        ((exStyle & WS_EX_APPWINDOW) || (!OwnerWindow && FormKind != fkMDIChild)))
-        BorderIcons |= biKeepSysMenuBit;
-
-    Unicode = IsWindowUnicode(Handle) != FALSE;
-    if (WindowClass == L"#32770" || WindowClass == L"TMessageForm") {
-        BorderKind = bkDialog;
-        SystemDialog = true;
-    }
-    if (manager && manager->HideWhileSkinning && !ChildWindow && SkinFrame &&
-        BorderKind != bkNone) {
-        Style &= ~WS_VISIBLE;
-        SetWindowLongPtrW(Handle, GWL_STYLE, static_cast<LONG_PTR>(Style));
-    }
-
-    if (FormKind == fkMDIFrame) {
-        MenuUpdate = skinData->MenuUpdate();
-        MDIClientThunk =
-            std::make_unique<TWindowSubclass>(MDIClientHandle, this, &MDIClientHandler);
-        if (!MDIClientThunk->Installed()) MDIClientThunk.reset();
-    }
-    WndProcThunk = std::make_unique<TWindowSubclass>(Handle, this, &WindowHandler);
-    if (!WndProcThunk->Installed()) {
-        WndProcThunk.reset();
-        MDIClientThunk.reset();
-        return;
-    }
-
+    if (Traits.FormKind == fkMDIChild && InSet(skinData->Options(), xoMDIChildBorder))
+        SkinFrame = false;
+    TellManagerOfMDIClient(manager);
+    HideUntilSkinned(manager);
+    if (!Subclass()) return;
     if (SkinFrame) {
         MenuHandle = GetMenu(Handle);
-        if (MenuHandle && FormKind != fkMDIChild) MenuHeight = GetSystemMetrics(SM_CYMENU);
+        if (MenuHandle && Traits.FormKind != fkMDIChild) MenuHeight = GetSystemMetrics(SM_CYMENU);
         ReloadFrameMetrics();
     } else {
         SkinState = ssSkinned;
     }
-    if (FormKind == fkMDIChild) {
-        const int least = GetSystemMetrics(SM_CYCAPTION) + GetSystemMetrics(SM_CXFRAME);
-        if (BorderTop < least) MenuHeight = least - BorderTop;
-        if (WindowState == wsMaximized && manager && !manager->MDIChildMaximized)
-            manager->SetMDIChildMaximized(true);
+    if (Traits.FormKind == fkMDIChild) FitMDIChildCaption(manager);
+}
+
+void TWinSkinForm::TellManagerOfMDIClient(TSkinManage* manager) {
+    if (Traits.MDIClient && manager) {
+        manager->MDIClient = Traits.MDIClient;
+        manager->MDIFrame = Form;
     }
+}
+
+// The window is shown only once its frame is the skin's, so the standard
+// frame never flashes.
+void TWinSkinForm::HideUntilSkinned(TSkinManage* manager) {
+    if (!manager || !manager->HideWhileSkinning || Traits.ChildWindow || !SkinFrame ||
+        Traits.BorderKind == bkNone)
+        return;
+    Traits.Style &= ~WS_VISIBLE;
+    SetWindowLongPtrW(Handle, GWL_STYLE, static_cast<LONG_PTR>(Traits.Style));
+}
+
+bool TWinSkinForm::Subclass() {
+    if (Traits.FormKind == fkMDIFrame) {
+        MenuUpdate = SkinData->MenuUpdate();
+        MDIClientThunk =
+            std::make_unique<TWindowSubclass>(Traits.MDIClient, this, &MDIClientHandler);
+        if (!MDIClientThunk->Installed()) MDIClientThunk.reset();
+    }
+    WndProcThunk = std::make_unique<TWindowSubclass>(Handle, this, &WindowHandler);
+    if (WndProcThunk->Installed()) return true;
+    WndProcThunk.reset();
+    MDIClientThunk.reset();
+    return false;
+}
+
+// An MDI child's caption is at least as tall as the system's, and a child
+// that arrives maximized tells the manager.
+void TWinSkinForm::FitMDIChildCaption(TSkinManage* manager) {
+    const int least = GetSystemMetrics(SM_CYCAPTION) + GetSystemMetrics(SM_CXFRAME);
+    if (BorderTop < least) MenuHeight = least - BorderTop;
+    if (WindowState == wsMaximized && manager && !manager->MDIChildMaximized)
+        manager->SetMDIChildMaximized(true);
 }
 
 void TWinSkinForm::Start() {
@@ -188,7 +140,7 @@ void TWinSkinForm::Start() {
     // The controls are taken over by the control skins (not yet part of
     // the engine); the frame is ours from here on.
     if (SkinState == ssAttached) {
-        if (FormKind == fkMDIChild) {
+        if (Traits.FormKind == fkMDIChild) {
             if (WindowState == wsMaximized) {
                 if (manager && manager->MDIClient)
                     PostMessageW(manager->MDIClient, SKINMSG_REDRAW,
@@ -199,7 +151,8 @@ void TWinSkinForm::Start() {
                 SkinState = ssSkinned;
                 UpdateRegion();
             }
-        } else if (!ChildWindow && BorderKind != bkNone && WindowState != wsMinimized) {
+        } else if (!Traits.ChildWindow && Traits.BorderKind != bkNone &&
+                   WindowState != wsMinimized) {
             SkinState = ssFitting;
             FitWindow(false);
             SkinState = ssSkinned;
@@ -269,11 +222,11 @@ void TWinSkinForm::Detach() {
     if (Form && SkinState != ssDetaching) Form->SetColor(SavedColor);
     SetSysMenuStyle(false);
     MDIClientThunk.reset();
-    if (SkinState != ssDetaching && IsWindow(Handle) && (FormKind == fkMDIChild || !ChildWindow))
+    if (SkinState != ssDetaching && IsWindow(Handle) &&
+        (Traits.FormKind == fkMDIChild || !Traits.ChildWindow))
         RestoreStandardFrame();
     if (IsWindow(Handle)) SetWindowRgn(Handle, nullptr, TRUE);
     HasRegion = false;
-    Region = nullptr;
     RegionSuspended = Sizing = false;
 }
 
@@ -284,7 +237,7 @@ void TWinSkinForm::RestoreStandardFrame() {
     GetClientRect(Handle, &client);
     const POINT origin = ClientOrigin();
     POINT topLeft{origin.x - StdClientOffset.x, origin.y - StdClientOffset.y};
-    if (FormKind == fkMDIChild) MapWindowPoints(nullptr, GetParent(Handle), &topLeft, 1);
+    if (Traits.FormKind == fkMDIChild) MapWindowPoints(nullptr, GetParent(Handle), &topLeft, 1);
     SetWindowPos(Handle, nullptr, topLeft.x, topLeft.y, client.right + StdFrameSize.right,
                  client.bottom + StdFrameSize.bottom,
                  SWP_FRAMECHANGED | SWP_NOACTIVATE | SWP_NOZORDER);

@@ -18,7 +18,9 @@
 #include "engine/nc_object.h"
 #include "engine/scratch_bitmap.h"
 #include "engine/skin_control.h"
+#include "engine/window_facts.h"
 #include "engine/window_subclass.h"
+#include "engine/window_traits.h"
 #include "toolkit/bitmap.h"
 #include "toolkit/component.h"
 #include "toolkit/gdi_objects.h"
@@ -33,23 +35,9 @@ class TForm;
 class TSkinData;
 class TPopupMenu;
 class TDataSkinBorder;
+class TSkinManage;
 struct TSkinModel;
 
-enum TFormKind : unsigned char { fkPlain = 0, fkMDIFrame = 1, fkMDIChild = 2 };
-enum TBorderKind : unsigned char { bkSizeable = 0, bkSingle = 1, bkNone = 2, bkDialog = 3 };
-// Bits of BorderIcons.
-enum TBorderIconBit : unsigned char {
-    biMaximizeBit = 1 << 0,
-    biMinimizeBit = 1 << 1,
-    biHelpBit = 1 << 2,
-    biSystemMenuBit = 1 << 3,
-    // The window's WS_SYSMENU bit is never toggled (Windows 2000 top-levels).
-    biKeepSysMenuBit = 1 << 4,
-};
-enum TWindowState : unsigned char { wsNormal = 0, wsMaximized = 1, wsMinimized = 2 };
-
-// The state a window's placement reports (shown minimized, maximized or not).
-TWindowState WindowStateOf(HWND window);
 enum TSkinState : int {
     ssAttached = 0,   // attached, skinning not started
     ssSkinned = 1,    // steady state
@@ -59,8 +47,10 @@ enum TSkinState : int {
     ssDestroyed = 6,  // the window is gone; the manager frees the object
 };
 // The id of the hover timer, a window timer of the skinned window whose
-// WM_TIMER the window procedure routes to HoverTick.
+// WM_TIMER the window procedure routes to HoverTick, and how often it asks
+// whether the pointer left a hot caption button.
 constexpr UINT_PTR kHoverTimerId = 0x3519;
+constexpr UINT kHoverIntervalMs = 250;
 // The border pixels the window region leaves out: the skin's key colour and
 // values up to this much above it in each channel.
 constexpr int kBorderKeyTolerance = 1;
@@ -122,9 +112,19 @@ public:
     void PaintTitle(HDC dc);
     bool SeedTitleFromSides(HDC buffer, int w, int height);
     void PaintBorderPart(int part, const RECT& rect, HDC dc);
-    void PaintCaptionText(TCanvas& canvas, const RECT& p);
+    // Settles the caption strip `strip` before it is drawn: the buttons'
+    // states, the room the right-hand ones take, the text rectangle
+    // (CaptionTextRect) and the buttons' places.
+    void LayoutCaption(HDC dc, const RECT& strip);
+    RECT MeasureCaptionText(HDC dc, const RECT& strip);
+    // The bar and the text at CaptionTextRect.
+    void PaintCaptionText(HDC dc, const RECT& p);
+    // The caption's font: the system's, or a stock one that has the glyphs.
+    HFONT CaptionFontHandle() const;
+    // The window's text as the caption shows it.
+    std::wstring CaptionString();
     // The widest XCoord of the visible right-aligned caption buttons.
-    int RightButtonReserve();
+    int RightButtonReserve() const;
     // Where text `textWidth` wide starts in a strip `stripWidth` wide.
     int CaptionTextX(int textWidth, int stripWidth) const;
     // Moves the measured text rectangle `r` into the strip `p` and cuts it
@@ -159,10 +159,16 @@ public:
 
     // --- caption buttons (caption_buttons.cpp, window_icon.cpp) ---
     void CreateSysButtons();
+    // Evaluates and keeps Visible (and, for maximize and minimize, Enabled)
+    // of button `index`.
     bool IsButtonVisible(int index);
+    void UpdateButtonStates();
+    // UpdateButtonStates, then PlaceSysButtons.
     void LayoutSysButtons();
+    // The Rect of every visible button with an image, from its Align.
+    void PlaceSysButtons();
     void PaintSysButtons(TCanvas& canvas);
-    void DrawSysButton(TWinSysButton& button, int state);
+    void DrawSysButton(TWinSysButton& button, TNCState state);
     void BuildIconBitmap();
     void DrawWindowIcon(HDC dc, int x, int y);
 
@@ -203,17 +209,17 @@ public:
     bool HoverTimerEnabled = false;
     std::wstring CaptionSuffix = L"  ";
     std::wstring CaptionPrefix = L" ";
-    std::wstring WindowClass;
+    // Read once when the object attaches.
+    TWindowTraits Traits;
     bool MenuUpdate = false;
+    // The frame is the skin's (the skin data skins main menus, which stands
+    // for the whole frame); otherwise only the controls are skinned.
     bool SkinFrame = false;
     RECT ClientRect{};
-    int CaptionTextWidth = 0;
     DWORD LastRightClick = 0;
     DWORD DoubleClickTime = 0;
-    HWND OwnerWindow = nullptr;
     HICON IconHandle = nullptr;
     int IconSize = 0;
-    std::wstring WindowText;
     int BorderLeft = 0, BorderTop = 0, BorderRight = 0, BorderBottom = 0;
     RECT WindowRect{};
     RECT CaptionTextRect{};
@@ -221,29 +227,20 @@ public:
     // Where the client area sat inside the standard frame (before skinning).
     POINT StdClientOffset{};
     int MenuHeight = 0;
-    int ButtonCount = 0;
     // Inside the skinned system menu's modal loop.
     bool MenuTracking = false;
-    bool RightToLeft = false;
-    bool Sizeable = false;
-    bool Unicode = false;
-    bool SystemDialog = false;
-    bool ChildWindow = false;
     // Shared with the call that tracks it: letting go of the menu during its
     // own loop (the window unskinned or destroyed there) frees it only once
     // the loop is over.
     std::shared_ptr<TPopupMenu> SystemMenuPopup;
-    HWND MDIClientHandle = nullptr;
     HMENU MenuHandle = nullptr;
     HMENU SystemMenuHandle = nullptr;
     HMENU TrackedMenu = nullptr;
     int SavedColor = 0;
-    DWORD Style = 0;
     int ButtonReserve = 0;
     TNCObject* HotObject = nullptr;
+    // The window holds a region of ours (the window owns it).
     bool HasRegion = false;
-    // The region last given to the window; the window owns it.
-    HRGN Region = nullptr;
     TForm* Form = nullptr;
     HWND Handle = nullptr;
     TSkinData* SkinData = nullptr;
@@ -259,11 +256,8 @@ public:
     // the pixels the region would cut out in their neighbours' colours.
     bool RegionSuspended = false;
     bool Active = true;
-    TFormKind FormKind = fkPlain;
-    TBorderKind BorderKind = bkSizeable;
-    unsigned char BorderIcons = 0;
     TWindowState WindowState = wsNormal;
-    int SkinState = ssAttached;
+    TSkinState SkinState = ssAttached;
     TSkinControl* HoverControl = nullptr;
     int ManagerId = 0;
     std::wstring ManagerClassName;
@@ -289,6 +283,13 @@ private:
                               void (TWinSkinForm::*handler)(TMessage&));
     // The window whose message Default() passes on (the MDI client's or ours).
     HWND current_ = nullptr;
+    // The steps of Attach.
+    void TellManagerOfMDIClient(TSkinManage* manager);
+    void HideUntilSkinned(TSkinManage* manager);
+    // Installs the window's (and an MDI frame's client's) subclass; false
+    // when the window refused it.
+    bool Subclass();
+    void FitMDIChildCaption(TSkinManage* manager);
     void Unsubclass();
     void RestoreStandardFrame();
     // What the first stage does not answer: the frame's stages, or the

@@ -60,16 +60,6 @@ bool IsSysMenuCommand(WORD id) {
 
 } // namespace
 
-TWindowState WindowStateOf(HWND window) {
-    WINDOWPLACEMENT p{};
-    p.length = sizeof(p);
-    GetWindowPlacement(window, &p);
-    if (p.showCmd == SW_SHOWMINIMIZED || p.showCmd == SW_MINIMIZE ||
-        p.showCmd == SW_SHOWMINNOACTIVE)
-        return wsMinimized;
-    return p.showCmd == SW_SHOWMAXIMIZED ? wsMaximized : wsNormal;
-}
-
 void TWinSkinForm::Default(TMessage& m) {
     // Inside our subclass handler the next procedure of the window's chain
     // answers (DefSubclassProc stays valid even when ours was removed during
@@ -151,7 +141,7 @@ void TWinSkinForm::SkinFormWndProc(TMessage& m) {
         }
         return;
     case WM_NCACTIVATE:
-        if (SkinState == ssAttached && FormKind != fkMDIChild) {
+        if (SkinState == ssAttached && Traits.FormKind != fkMDIChild) {
             // Nothing painted before skinning starts, but the change of
             // activation is allowed: answering FALSE would keep the window
             // from being deactivated.
@@ -180,7 +170,8 @@ void TWinSkinForm::SkinFormWndProc(TMessage& m) {
         return;
     case WM_INITMENUPOPUP:
         if (TSkinManage* manager = SkinManager())
-            manager->NextMenuKind = reinterpret_cast<HMENU>(m.WParam) == SystemMenuHandle ? 2 : 1;
+            manager->NextMenuKind =
+                reinterpret_cast<HMENU>(m.WParam) == SystemMenuHandle ? mkSystemMenu : mkMenuBar;
         Default(m);
         return;
     case WM_TIMER:
@@ -218,7 +209,7 @@ void TWinSkinForm::PassOnFromStageOne(TMessage& m) {
 }
 
 void TWinSkinForm::StageTwo(TMessage& m) {
-    if (ChildWindow && FormKind != fkMDIChild) {
+    if (Traits.ChildWindow && Traits.FormKind != fkMDIChild) {
         Default(m);
         return;
     }
@@ -283,7 +274,7 @@ void TWinSkinForm::StageTwo(TMessage& m) {
 
 void TWinSkinForm::StageThree(TMessage& m) {
     TSkinManage* manager = SkinManager();
-    const bool maximizedChild = FormKind == fkMDIChild && WindowState == wsMaximized;
+    const bool maximizedChild = Traits.FormKind == fkMDIChild && WindowState == wsMaximized;
     if (SkinState == ssAttached || maximizedChild) {
         Default(m);
         return;
@@ -292,9 +283,9 @@ void TWinSkinForm::StageThree(TMessage& m) {
     case WM_NCACTIVATE:
         Active = m.WParam != 0;
         SetHoverTimer(Active);
-        if (FormKind == fkMDIFrame && MDIClientHandle)
-            SendMessageW(MDIClientHandle, WM_NCACTIVATE, m.WParam, 0);
-        if (FormKind == fkMDIChild) Default(m);
+        if (Traits.FormKind == fkMDIFrame && Traits.MDIClient)
+            SendMessageW(Traits.MDIClient, WM_NCACTIVATE, m.WParam, 0);
+        if (Traits.FormKind == fkMDIChild) Default(m);
         if (!maximizedChild) PaintFrame(nullptr);
         m.Result = 1;
         return;
@@ -356,7 +347,7 @@ void TWinSkinForm::HandleFormMessage(TMessage& m) {
         SavedWindowProc(m);
         if (!IsWindowVisible(Handle)) return;
         TSkinManage* manager = SkinManager();
-        if (WindowState == wsMaximized && FormKind == fkMDIChild) {
+        if (WindowState == wsMaximized && Traits.FormKind == fkMDIChild) {
             if (manager && manager->MDIClient)
                 PostMessageW(manager->MDIClient, SKINMSG_REDRAW, 0, 0);
         } else if (WindowState == wsMinimized) {
@@ -406,10 +397,9 @@ void TWinSkinForm::MDIClientWndProc(TMessage& m) {
     case WM_MDIDESTROY: {
         Default(m);
         if (SkinFrame && manager) {
-            BOOL maximized = FALSE;
-            HWND active = reinterpret_cast<HWND>(
-                SendMessageW(current_, WM_MDIGETACTIVE, 0, reinterpret_cast<LPARAM>(&maximized)));
-            manager->SetMDIChildMaximized(active && maximized);
+            bool maximized = false;
+            HWND active = ActiveMDIChild(current_, &maximized);
+            manager->SetMDIChildMaximized(maximized);
             if (!active && SkinData) SkinData->SetMenuUpdate(MenuUpdate);
         }
         return;
@@ -424,7 +414,8 @@ void TWinSkinForm::MDIClientWndProc(TMessage& m) {
         Default(m);
         return;
     case SKINMSG_REDRAW:
-        RedrawWindow(current_, nullptr, nullptr, 0x585);
+        RedrawWindow(current_, nullptr, nullptr,
+                     RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
         return;
     default:
         Default(m);

@@ -1,3 +1,4 @@
+#include "engine/skin_draw.h"
 #include "engine/win_skin_form.h"
 
 // The small window icon: drawn for icon buttons, and kept as an image on the
@@ -11,10 +12,10 @@ void TWinSkinForm::BuildIconBitmap() {
     }
     IconSize = GetSystemMetrics(SM_CXSMICON);
     const int w = IconSize, h = GetSystemMetrics(SM_CYSMICON);
-    IconPixels = TPixelBitmap(w, h, 0xFF00FF);
+    IconPixels = TPixelBitmap(w, h, kKeyColour);
     if (!IconBitmap.SetSize(w, h)) return;
     HDC dc = IconBitmap.DC();
-    TBrushHandle key(CreateSolidBrush(RGB(255, 0, 255)));
+    TBrushHandle key(CreateSolidBrush(kSkinKeyColour));
     RECT all{0, 0, w, h};
     FillRect(dc, &all, key.Get());
     if (IconHandle) DrawIconEx(dc, 0, 0, IconHandle, w, h, 0, nullptr, DI_NORMAL);

@@ -46,7 +46,7 @@ const wchar_t* WindowClass() {
 void CaptionFixture::SetUp() {
     form_ = std::make_unique<TWinSkinForm>(nullptr);
     form_->SkinState = ssSkinned;
-    form_->BorderIcons = biMaximizeBit | biMinimizeBit | biSystemMenuBit;
+    form_->Traits.BorderIcons = biMaximizeBit | biMinimizeBit | biSystemMenuBit;
     form_->DoubleClickTime = 500;
     gButtonVisibleAnswerFor = -1;
     gButtonVisibleAction = -1;

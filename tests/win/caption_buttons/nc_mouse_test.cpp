@@ -129,7 +129,7 @@ TEST_F(MouseTable, ButtonUpRunsTheActionOnlyOnTheHotButton) {
 }
 
 TEST_F(MouseTable, DisabledMaximizeDoesNothing) {
-    form_->BorderIcons = biSystemMenuBit | biMinimizeBit;
+    form_->Traits.BorderIcons = biSystemMenuBit | biMinimizeBit;
     form_->LayoutSysButtons();
     EXPECT_TRUE(max_->Visible);
     EXPECT_FALSE(max_->Enabled);
@@ -224,7 +224,7 @@ TEST_F(MouseTable, DoubleClickOnTheCaptionMaximizesAndRestores) {
     // Not on a sizing edge, and not without a maximize box.
     m = Mouse(WM_NCLBUTTONDBLCLK, {200, 1}, HTTOP);
     form_->HandleNCLButtonDblClk(m);
-    form_->BorderIcons = biSystemMenuBit;
+    form_->Traits.BorderIcons = biSystemMenuBit;
     m = Mouse(WM_NCLBUTTONDBLCLK, {200, 10});
     form_->HandleNCLButtonDblClk(m);
     EXPECT_TRUE(Pump().empty());

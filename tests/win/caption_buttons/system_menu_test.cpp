@@ -63,7 +63,7 @@ TEST_F(CaptionFixture, SystemMenuCopyHasTheItemsAndTheirStates) {
 
 TEST_F(CaptionFixture, MissingMaximizeBoxDisablesTheItem) {
     MakeWindow(WS_OVERLAPPEDWINDOW);
-    form_->BorderIcons = biSystemMenuBit | biMinimizeBit;
+    form_->Traits.BorderIcons = biSystemMenuBit | biMinimizeBit;
     form_->BuildSystemMenu();
     EXPECT_FALSE(ItemWithTag(*form_->SystemMenuPopup, SC_MAXIMIZE)->Enabled());
 }

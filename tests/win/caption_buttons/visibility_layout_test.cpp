@@ -65,10 +65,10 @@ TEST_F(CaptionFixture, VisibilityTable) {
     for (const VisibilityCase& c : kVisibilityCases) {
         form_->SysButtons.clear();
         AddButton(50, 0, 0, 0, c.V, c.V1);
-        form_->BorderIcons = c.Icons;
+        form_->Traits.BorderIcons = c.Icons;
         form_->WindowState = c.State;
         form_->Active = c.Active;
-        form_->BorderKind = c.Kind;
+        form_->Traits.BorderKind = c.Kind;
         EXPECT_EQ(form_->IsButtonVisible(0), c.Expected) << "V " << c.V << " V1 " << c.V1;
         EXPECT_EQ(form_->SysButtons[0]->Visible, c.Expected);
     }
@@ -98,7 +98,7 @@ TEST_F(CaptionFixture, PerActionRules) {
     TWinSysButton& icon = AddButton(3, 0, 0, 0);
     TWinSysButton& menu = AddButton(12, 0, 0, 0);
 
-    form_->BorderIcons = kSys | kMin;
+    form_->Traits.BorderIcons = kSys | kMin;
     for (int i = 0; i < 5; ++i)
         form_->IsButtonVisible(i);
     EXPECT_TRUE(close.Visible);
@@ -107,15 +107,15 @@ TEST_F(CaptionFixture, PerActionRules) {
     EXPECT_TRUE(min.Enabled);
     EXPECT_TRUE(icon.Visible);
 
-    form_->BorderIcons = kMax | kMin;
+    form_->Traits.BorderIcons = kMax | kMin;
     for (int i = 0; i < 5; ++i)
         form_->IsButtonVisible(i);
     EXPECT_FALSE(close.Visible) << "no system menu: no close button";
     EXPECT_FALSE(max.Enabled) << "no system menu: maximize disabled";
     EXPECT_FALSE(min.Enabled);
 
-    form_->BorderIcons = kSys | kMax;
-    form_->BorderKind = bkDialog;
+    form_->Traits.BorderIcons = kSys | kMax;
+    form_->Traits.BorderKind = bkDialog;
     for (int i = 0; i < 5; ++i)
         form_->IsButtonVisible(i);
     EXPECT_FALSE(icon.Visible);
@@ -166,7 +166,7 @@ COLORREF WindowPixel(HWND window, int x, int y) {
 }
 
 struct DrawCase {
-    int State;
+    TNCState State;
     bool Enabled;
     int Frames;
     int Visibility;

@@ -66,7 +66,7 @@ TEST_F(YellowSkin, CaptionButtonsOfTheYellowSkin) {
     SendMessageW(window_, WM_SETICON, ICON_SMALL,
                  reinterpret_cast<LPARAM>(LoadIconW(nullptr, IDI_APPLICATION)));
     form_->SkinData = data_;
-    form_->BorderIcons = biMaximizeBit | biMinimizeBit | biSystemMenuBit;
+    form_->Traits.BorderIcons = biMaximizeBit | biMinimizeBit | biSystemMenuBit;
     form_->CaptionTextRect = RECT{30, 4, 200, 24};
     form_->CreateSysButtons();
     ASSERT_EQ(form_->SysButtons.size(), data_->Skin().SysButtonRecords.size());

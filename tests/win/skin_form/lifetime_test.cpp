@@ -2,7 +2,6 @@
 // with their windows without double frees or dangling list entries.
 #include "skin_form_fixture.h"
 
-#include "engine/skin_helpers.h"
 #include "toolkit/caught_errors.h"
 #include "toolkit/form.h"
 
@@ -227,14 +226,14 @@ TEST_F(SkinFormTest, FailingFormHandlerStillFreesTheObjectTheManagerLetGo) {
     other->WindowProc = failing.Next;
 }
 
-TEST_F(SkinFormTest, ControlOfFindsTheToolkitControlBehindAWindow) {
-    EXPECT_EQ(ControlOf(main_), form_.get());
-    EXPECT_EQ(ControlOf(nullptr), nullptr);
+TEST_F(SkinFormTest, FindControlFindsTheToolkitControlBehindAWindow) {
+    EXPECT_EQ(TWinControl::FindControl(main_), form_.get());
+    EXPECT_EQ(TWinControl::FindControl(nullptr), nullptr);
     TRawWindow raw;
-    EXPECT_EQ(ControlOf(raw.Handle()), nullptr);
+    EXPECT_EQ(TWinControl::FindControl(raw.Handle()), nullptr);
     // The module handle and thread id read back whole from the name, in
     // either build (the 64-bit module handle lies above 4 GB).
-    const std::wstring& name = ControlAtomName();
+    const std::wstring& name = TWinControl::ControlAtomName();
     ASSERT_EQ(name.rfind(L"ControlOfs", 0), 0u);
     ASSERT_GE(name.size(), 10u + 16u);
     const std::wstring module = name.substr(10, name.size() - 18);

@@ -82,9 +82,8 @@ TFrameWindow::~TFrameWindow() {
 void TFrameWindow::Skin(TSkinData& data) {
     TWinSkinForm& f = *form_;
     f.SkinData = &data;
-    f.Unicode = true;
     f.SkinFrame = true;
-    f.BorderIcons = biSystemMenuBit | biMinimizeBit | biMaximizeBit;
+    f.Traits.BorderIcons = biSystemMenuBit | biMinimizeBit | biMaximizeBit;
     // What attaching gives the object: the system's caption font.
     NONCLIENTMETRICSW metrics{};
     metrics.cbSize = offsetof(NONCLIENTMETRICSW, iPaddedBorderWidth);
