@@ -3,6 +3,7 @@
 #include "engine/engine_messages.h"
 #include "engine/skin_data.h"
 #include "engine/skin_draw.h"
+#include "engine/caption_layout.h"
 #include "engine/skin_manager.h"
 #include "engine/win_skin_form.h"
 #include "toolkit/canvas.h"
@@ -106,88 +107,26 @@ void TWinSkinForm::CreateSysButtons() {
     }
 }
 
-bool TWinSkinForm::ActiveChildMaximized() const {
-    bool maximized = false;
-    return Traits.FormKind == fkMDIFrame && ActiveMDIChild(Traits.MDIClient, &maximized) &&
-           maximized;
-}
-
-// One of the two conditions of a button; `second` selects the Visibility1
-// reading of the value.
-bool TWinSkinForm::VisibilityHolds(int value, bool second, int action) {
-    const bool maxBox = (Traits.BorderIcons & biMaximizeBit) != 0;
-    const bool minBox = (Traits.BorderIcons & biMinimizeBit) != 0;
-    const bool helpBox = (Traits.BorderIcons & biHelpBit) != 0;
-    const bool sysMenu = (Traits.BorderIcons & biSystemMenuBit) != 0;
-    const bool maximized = WindowState == wsMaximized;
-    switch (value) {
-    case cvAlways:
-        return true;
-    case cvMaximized:
-        return maximized;
-    case cvNotMaximized:
-        return !maximized;
-    case cvActive:
-        return Active;
-    case cvInactive:
-        return !Active;
-    case cvNever:
-        return false;
-    case cvMinMaxBox:
-    case cvMinMaxBoxToo:
-        return second ? (minBox || maxBox) : ((minBox || maxBox) && sysMenu);
-    case cvNoMaximizeBox:
-        return !maxBox;
-    case cvNoMinimizeBox:
-        return !minBox;
-    case cvHelpBox:
-        return second ? helpBox : (helpBox && !minBox && !maxBox);
-    case cvChildMaximized:
-        // As the second condition it repeats the first, which is already
-        // part of the result.
-        return second || (ActiveChildMaximized() && MenuHeight > 0);
-    case cvOwnDialog:
-        return Traits.BorderKind == bkDialog && !Traits.SystemDialog;
-    default:
-        break;
-    }
-    if (value >= cvAlwaysFrom && value <= cvAlwaysTo) return true;
-    if (value >= cvAskWindowFrom && value <= cvAskWindowTo) {
-        if (second) return true;
-        return Handle && SendMessageW(Handle, SKINMSG_BUTTONVISIBLE, static_cast<WPARAM>(value),
-                                      static_cast<LPARAM>(action)) > 0;
-    }
-    // -1 and every unknown value hide the button.
-    return false;
+TCaptionFacts TWinSkinForm::CaptionFacts() const {
+    TCaptionFacts facts;
+    facts.BorderIcons = Traits.BorderIcons;
+    facts.BorderKind = Traits.BorderKind;
+    facts.SystemDialog = Traits.SystemDialog;
+    facts.State = WindowState;
+    facts.Active = Active;
+    facts.MDIClient = Traits.FormKind == fkMDIFrame ? Traits.MDIClient : nullptr;
+    facts.MenuHeight = MenuHeight;
+    facts.Window = Handle;
+    return facts;
 }
 
 bool TWinSkinForm::IsButtonVisible(int index) {
     if (index < 0 || index >= static_cast<int>(SysButtons.size())) return false;
     TWinSysButton& button = *SysButtons[index];
-    const TDataSkinSysButton& e = *button.Element;
-    bool visible = VisibilityHolds(e.Visibility, false, e.Action) &&
-                   VisibilityHolds(e.Visibility1, true, e.Action);
-    const bool sysMenu = (Traits.BorderIcons & biSystemMenuBit) != 0;
-    switch (e.Action) {
-    case caClose:
-        if (!sysMenu) visible = false;
-        break;
-    case caMaximize:
-        button.Enabled = (Traits.BorderIcons & biMaximizeBit) && sysMenu;
-        break;
-    case caMinimize:
-        button.Enabled = (Traits.BorderIcons & biMinimizeBit) && sysMenu;
-        break;
-    case caIconMenu:
-    case caIconMenuToo:
-    case caMenu:
-        if (Traits.BorderKind == bkDialog) visible = false;
-        break;
-    default:
-        break;
-    }
-    button.Visible = visible;
-    return visible;
+    const TButtonLook look = CaptionButtonLook(*button.Element, CaptionFacts(), button.Enabled);
+    button.Visible = look.Visible;
+    button.Enabled = look.Enabled;
+    return look.Visible;
 }
 
 void TWinSkinForm::UpdateButtonStates() {
@@ -201,40 +140,21 @@ void TWinSkinForm::LayoutSysButtons() {
 }
 
 void TWinSkinForm::PlaceSysButtons() {
-    const int windowWidth = WindowRect.right - WindowRect.left;
-    int menuBarLeft = 0;
+    TCaptionGeometry geometry;
+    geometry.WindowWidth = WindowRect.right - WindowRect.left;
+    geometry.TextRect = CaptionTextRect;
+    geometry.BorderRight = BorderRight;
+    geometry.BorderTop = BorderTop;
+    geometry.MenuHeight = MenuHeight;
     if (const TSkinModel* skin = Skin(); skin && skin->MenuBarImage)
-        menuBarLeft = skin->MenuBarImage->LeftWidth;
-    for (int i = 0; i < static_cast<int>(SysButtons.size()); ++i) {
-        TWinSysButton& button = *SysButtons[i];
+        geometry.MenuBarLeft = skin->MenuBarImage->LeftWidth;
+    for (const auto& owned : SysButtons) {
+        TWinSysButton& button = *owned;
+        // Hidden buttons keep their old place; they are not hit.
         if (!button.Visible || button.Image().Empty()) continue;
-        const TDataSkinSysButton& e = *button.Element;
-        const int w = button.Image().Width() / button.FrameCount();
-        const int h = button.Image().Height();
-        int x = 0, y = 0;
-        switch (e.Align) {
-        case calLeftEdge:
-            x = e.XCoord, y = e.YCoord;
-            break;
-        case calRightEdge:
-            x = windowWidth - e.XCoord, y = e.YCoord;
-            break;
-        case calBeforeText:
-        case calBeforeTextToo:
-            x = CaptionTextRect.left - w - e.XCoord, y = e.YCoord;
-            break;
-        case calAfterText:
-        case calAfterTextToo:
-            x = CaptionTextRect.right + e.XCoord, y = e.YCoord;
-            break;
-        case calMenuBar:
-            x = windowWidth - e.XCoord - BorderRight - menuBarLeft;
-            y = BorderTop + (MenuHeight - h) / 2;
-            break;
-        default:
-            break;
-        }
-        button.Rect = RECT{x, y, x + w, y + h};
+        button.Rect =
+            CaptionButtonRect(*button.Element, button.Image().Width() / button.FrameCount(),
+                              button.Image().Height(), geometry);
     }
 }
 

@@ -1,5 +1,6 @@
 #include "engine/win_skin_form.h"
 
+#include "engine/caption_layout.h"
 #include "engine/platform_api.h"
 #include "engine/scratch_bitmap.h"
 #include "engine/skin_data.h"
@@ -205,8 +206,12 @@ RECT TWinSkinForm::MeasureCaptionText(HDC dc, const RECT& strip) {
     DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r,
               DT_CALCRECT | DT_NOPREFIX | DT_NOCLIP);
     r.right += title.TextBackLeft + title.TextBackRight;
-    PlaceCaptionText(r, strip);
-    return r;
+    TCaptionTextFacts facts;
+    facts.RightToLeft = Traits.RightToLeft;
+    facts.Popup = (GetWindowLongW(Handle, GWL_STYLE) & WS_POPUP) != 0;
+    facts.BorderKind = Traits.BorderKind;
+    facts.ButtonReserve = ButtonReserve;
+    return PlaceCaptionText(title, r, strip, facts);
 }
 
 void TWinSkinForm::PaintCaptionText(HDC dc, const RECT& p) {
@@ -241,50 +246,6 @@ int TWinSkinForm::RightButtonReserve() const {
             reserve = std::max(reserve, static_cast<int>(button.Element->XCoord));
     }
     return reserve;
-}
-
-int TWinSkinForm::CaptionTextX(int textWidth, int stripWidth) const {
-    const TDataSkinTitle& title = Skin()->Title;
-    if (Traits.RightToLeft) {
-        switch (title.TextAlignment) {
-        case 0:
-            return stripWidth - ButtonReserve - textWidth;
-        case 1:
-            return (stripWidth - textWidth - ButtonReserve) / 2;
-        case 2:
-            return title.LeftWidth;
-        default:
-            break;
-        }
-    }
-    switch (title.TextAlignment) {
-    case 0:
-        return title.LeftWidth;
-    case 1:
-        return (stripWidth - textWidth) / 2;
-    case 2:
-        return stripWidth - title.RightWidth - textWidth;
-    default:
-        return 0;
-    }
-}
-
-void TWinSkinForm::PlaceCaptionText(RECT& r, const RECT& p) const {
-    const TDataSkinTitle& title = Skin()->Title;
-    const int tw = r.right - r.left, th = r.bottom - r.top;
-    const int x = CaptionTextX(tw, p.right - p.left);
-    const int y = (p.bottom - p.top - th) / 2 + title.TopHeight / 2;
-    OffsetRect(&r, x, y);
-    if (Traits.RightToLeft) {
-        if (x <= 0) r.left = title.LeftWidth;
-        OffsetRect(&r, 10, 0);
-    } else if (GetWindowLongW(Handle, GWL_STYLE) & WS_POPUP) {
-        if (p.right - ButtonReserve - 5 < r.right && ButtonReserve > 5)
-            r.right = p.right - ButtonReserve - 5;
-    } else if (p.right - title.RightWidth < r.right) {
-        r.right = p.right - title.RightWidth;
-    }
-    if (Traits.BorderKind == bkDialog && title.TextAlignment == 0) r.left -= 16;
 }
 
 void TWinSkinForm::DrawCaptionBar(HDC dc, const RECT& r, const RECT& p) {

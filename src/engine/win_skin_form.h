@@ -15,6 +15,7 @@
 //   window_icon.cpp             the small window icon
 //   nc_mouse.cpp                hit testing, non-client mouse, hover, actions
 //   system_menu.cpp             the skinned system menu and keyboard access
+#include "engine/caption_layout.h"
 #include "engine/nc_object.h"
 #include "engine/scratch_bitmap.h"
 #include "engine/skin_control.h"
@@ -125,11 +126,6 @@ public:
     std::wstring CaptionString();
     // The widest XCoord of the visible right-aligned caption buttons.
     int RightButtonReserve() const;
-    // Where text `textWidth` wide starts in a strip `stripWidth` wide.
-    int CaptionTextX(int textWidth, int stripWidth) const;
-    // Moves the measured text rectangle `r` into the strip `p` and cuts it
-    // before the buttons or the title's right part.
-    void PlaceCaptionText(RECT& r, const RECT& p) const;
     // The bar behind the caption text, from the title record.
     void DrawCaptionBar(HDC dc, const RECT& r, const RECT& p);
     // The window's text, read the way the window keeps it (wide or ANSI).
@@ -327,8 +323,8 @@ private:
     const TBitmap* ComposedBorder(int part, int width, int height);
     void DropBorderCache();
     // Caption buttons and the non-client mouse.
-    bool VisibilityHolds(int value, bool second, int action);
-    bool ActiveChildMaximized() const;
+    // What the caption rules need to know of this window now.
+    TCaptionFacts CaptionFacts() const;
     TWinSysButton* CaptionButton(TNCObject* object) const;
     void ConsumeMessage(TMessage& m);
     bool SkinnedMenuAllowed() const;
