@@ -8,19 +8,6 @@
 #include "engine/win_skin_form.h"
 #include "toolkit/canvas.h"
 
-namespace {
-
-// The frame shown for a state: disabled buttons show frame 4 when the strip
-// has one, otherwise their normal frame.
-int FrameForState(const TWinSysButton& button, TNCState state) {
-    int index = state;
-    if (!button.Enabled) index = button.FrameCount() > 3 ? ncDisabled : ncNormal;
-    if (button.Element->Visibility == cvChildMaximized && index == ncHot) index = ncDisabled;
-    return index;
-}
-
-} // namespace
-
 // --- TNCObject: every change of state repaints the object ---
 
 void TNCObject::SetState(TNCState state) {
@@ -29,23 +16,23 @@ void TNCObject::SetState(TNCState state) {
 }
 
 void TNCObject::MouseEnter() {
-    if (Form->HotObject == this) return;
-    if (Form->HotObject) Form->HotObject->MouseLeave();
+    if (Form->hotObject_ == this) return;
+    if (Form->hotObject_) Form->hotObject_->MouseLeave();
     if (!Visible) return;
-    Form->HotObject = this;
+    Form->hotObject_ = this;
     SetState(ncHot);
 }
 
 void TNCObject::MouseLeave() {
     if (!Visible) return;
-    if (Form->HotObject == this) Form->HotObject = nullptr;
+    if (Form->hotObject_ == this) Form->hotObject_ = nullptr;
     SetState(ncNormal);
 }
 
 void TNCObject::MouseDown() {
-    if (Form->HotObject && Form->HotObject != this) Form->HotObject->MouseLeave();
+    if (Form->hotObject_ && Form->hotObject_ != this) Form->hotObject_->MouseLeave();
     if (!Visible) return;
-    Form->HotObject = this;
+    Form->hotObject_ = this;
     SetState(ncPressed);
 }
 
@@ -89,11 +76,11 @@ const TMaskedImage& TWinSysButton::TitleFrame(int frameIndex, int width, int hei
 // --- the form's caption buttons ---
 
 void TWinSkinForm::CreateSysButtons() {
-    HotObject = nullptr;
-    SysButtons.clear();
-    if (!SkinData) return;
+    hotObject_ = nullptr;
+    sysButtons_.clear();
+    if (!skinData_) return;
     // The buttons point into the model: the window holds it while they live.
-    model_ = SkinData->SharedSkin();
+    model_ = skinData_->SharedSkin();
     bool iconBuilt = false;
     for (const auto& record : Skin()->SysButtonRecords) {
         auto button = std::make_unique<TWinSysButton>(this, *record);
@@ -103,26 +90,26 @@ void TWinSkinForm::CreateSysButtons() {
             iconBuilt = true;
             button->IconImage = &IconPixels;
         }
-        SysButtons.push_back(std::move(button));
+        sysButtons_.push_back(std::move(button));
     }
 }
 
 TCaptionFacts TWinSkinForm::CaptionFacts() const {
     TCaptionFacts facts;
-    facts.BorderIcons = Traits.BorderIcons;
-    facts.BorderKind = Traits.BorderKind;
-    facts.SystemDialog = Traits.SystemDialog;
-    facts.State = WindowState;
-    facts.Active = Active;
-    facts.MDIClient = Traits.FormKind == fkMDIFrame ? Traits.MDIClient : nullptr;
+    facts.BorderIcons = traits_.BorderIcons;
+    facts.BorderKind = traits_.BorderKind;
+    facts.SystemDialog = traits_.SystemDialog;
+    facts.State = windowState_;
+    facts.Active = active_;
+    facts.MDIClient = traits_.FormKind == fkMDIFrame ? traits_.MDIClient : nullptr;
     facts.MenuHeight = MenuHeight;
-    facts.Window = Handle;
+    facts.Window = handle_;
     return facts;
 }
 
 bool TWinSkinForm::IsButtonVisible(int index) {
-    if (index < 0 || index >= static_cast<int>(SysButtons.size())) return false;
-    TWinSysButton& button = *SysButtons[index];
+    if (index < 0 || index >= static_cast<int>(sysButtons_.size())) return false;
+    TWinSysButton& button = *sysButtons_[index];
     const TButtonLook look = CaptionButtonLook(*button.Element, CaptionFacts(), button.Enabled);
     button.Visible = look.Visible;
     button.Enabled = look.Enabled;
@@ -130,25 +117,20 @@ bool TWinSkinForm::IsButtonVisible(int index) {
 }
 
 void TWinSkinForm::UpdateButtonStates() {
-    for (int i = 0; i < static_cast<int>(SysButtons.size()); ++i)
+    for (int i = 0; i < static_cast<int>(sysButtons_.size()); ++i)
         IsButtonVisible(i);
-}
-
-void TWinSkinForm::LayoutSysButtons() {
-    UpdateButtonStates();
-    PlaceSysButtons();
 }
 
 void TWinSkinForm::PlaceSysButtons() {
     TCaptionGeometry geometry;
     geometry.WindowWidth = WindowRect.right - WindowRect.left;
-    geometry.TextRect = CaptionTextRect;
+    geometry.TextRect = captionTextRect_;
     geometry.BorderRight = BorderRight;
     geometry.BorderTop = BorderTop;
     geometry.MenuHeight = MenuHeight;
     if (const TSkinModel* skin = Skin(); skin && skin->MenuBarImage)
         geometry.MenuBarLeft = skin->MenuBarImage->LeftWidth;
-    for (const auto& owned : SysButtons) {
+    for (const auto& owned : sysButtons_) {
         TWinSysButton& button = *owned;
         // Hidden buttons keep their old place; they are not hit.
         if (!button.Visible || button.Image().Empty()) continue;
@@ -159,7 +141,7 @@ void TWinSkinForm::PlaceSysButtons() {
 }
 
 void TWinSkinForm::PaintSysButtons(TCanvas& canvas) {
-    for (auto& owned : SysButtons) {
+    for (auto& owned : sysButtons_) {
         TWinSysButton& button = *owned;
         if (!button.Visible || button.Image().Empty() ||
             button.Element->Visibility == cvChildMaximized)
@@ -168,7 +150,7 @@ void TWinSkinForm::PaintSysButtons(TCanvas& canvas) {
             DrawWindowIcon(canvas.Handle(), button.Rect.left, button.Rect.top);
             continue;
         }
-        const int frame = (button.FrameCount() < 4 || (Active && button.Enabled)) ? 1 : 4;
+        const int frame = RestingFrame(active_, button.Enabled, button.FrameCount());
         const RECT& r = button.Rect;
         if (r.right < r.left || r.bottom < r.top) continue;
         DrawMasked(canvas.Handle(), r.left, r.top,
@@ -177,12 +159,14 @@ void TWinSkinForm::PaintSysButtons(TCanvas& canvas) {
 }
 
 void TWinSkinForm::DrawSysButton(TWinSysButton& button, TNCState state) {
-    if (!Handle || !button.Visible || button.Image().Empty()) return;
-    TWindowDC dc(Handle, true);
+    if (!handle_ || !button.Visible || button.Image().Empty()) return;
+    TWindowDC dc(handle_, true);
     if (!dc) return;
     if (IsIconAction(button.Element->Action))
         DrawWindowIcon(dc.Get(), button.Rect.left, button.Rect.top);
     else
-        StretchSkinFrame(dc.Get(), button.Rect, button.Image(), FrameForState(button, state),
+        StretchSkinFrame(dc.Get(), button.Rect, button.Image(),
+                         CaptionButtonFrame(state, button.Enabled, button.FrameCount(),
+                                            button.Element->Visibility),
                          button.FrameCount(), true);
 }

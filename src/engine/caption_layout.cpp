@@ -88,6 +88,17 @@ int CaptionTextX(const TDataSkinTitle& title, int textWidth, int stripWidth, boo
 
 } // namespace
 
+int CaptionButtonFrame(TNCState state, bool enabled, int frameCount, int visibility) {
+    int index = state;
+    if (!enabled) index = frameCount > 3 ? ncDisabled : ncNormal;
+    if (visibility == cvChildMaximized && index == ncHot) index = ncDisabled;
+    return index;
+}
+
+int RestingFrame(bool active, bool enabled, int frameCount) {
+    return (frameCount < 4 || (active && enabled)) ? ncNormal : ncDisabled;
+}
+
 TButtonLook CaptionButtonLook(const TDataSkinSysButton& e, const TCaptionFacts& f,
                               bool enabledBefore) {
     TButtonLook look;

@@ -9,6 +9,18 @@
 
 #include <windows.h>
 
+// The states of a caption button, numbered as the frames of its strip.
+enum TNCState { ncNormal = 1, ncPressed = 2, ncHot = 3, ncDisabled = 4 };
+
+// The frame (1-based) a button draws in `state`: a disabled one shows its
+// disabled frame when the strip has one, else its normal frame; the MDI
+// child's buttons show the disabled frame for hot.
+int CaptionButtonFrame(TNCState state, bool enabled, int frameCount, int visibility);
+// The frame a button rests in when the whole caption is painted: normal, or
+// the disabled frame (when there is one) while the window is inactive or the
+// button disabled.
+int RestingFrame(bool active, bool enabled, int frameCount);
+
 // What decides whether a caption button shows.
 struct TCaptionFacts {
     unsigned char BorderIcons = 0; // TBorderIconBit

@@ -47,7 +47,7 @@ void TWinSkinForm::DropBorderCache() {
 
 const TBitmap* TWinSkinForm::ComposedBorder(int part, int width, int height) {
     const TDataSkinBorder& record = BorderRecord(part);
-    const int frame = record.BorderFrame(Active);
+    const int frame = record.BorderFrame(active_);
     // Without the region the pixels it would cut out are on the screen:
     // they take their neighbours' colours instead of the key's.
     const bool filled = record.Trans == 1 && RegionSuspended;
@@ -82,7 +82,7 @@ const TBitmap* TWinSkinForm::ComposedBorder(int part, int width, int height) {
 
 void TWinSkinForm::PaintBorderPart(int part, const RECT& rect, HDC dc) {
     const int width = rect.right - rect.left, height = rect.bottom - rect.top;
-    if (width < 0 || height < 0 || !dc || !SkinData) return;
+    if (width < 0 || height < 0 || !dc || !skinData_) return;
     const TBitmap* image = ComposedBorder(part, width, height);
     if (!image || image->Empty()) return;
     BitBlt(dc, rect.left, rect.top, width, height, image->DC(), 0, 0, SRCCOPY);
@@ -90,9 +90,9 @@ void TWinSkinForm::PaintBorderPart(int part, const RECT& rect, HDC dc) {
 
 void TWinSkinForm::HandleNCPaint(TMessage& m) {
     SetSysMenuStyle(true);
-    if (SkinData && SkinData->FrameFlag) {
-        if ((Traits.FormKind == fkMDIChild && WindowState == wsMaximized) ||
-            Traits.BorderKind == bkNone) {
+    if (skinData_ && skinData_->FrameFlag) {
+        if ((traits_.FormKind == fkMDIChild && windowState_ == wsMaximized) ||
+            traits_.BorderKind == bkNone) {
             Default(m);
             return;
         }
@@ -102,24 +102,24 @@ void TWinSkinForm::HandleNCPaint(TMessage& m) {
 }
 
 void TWinSkinForm::PaintFrame(HDC dc) {
-    if (!ScratchBitmap() || !SkinData || !Handle) return;
-    if (SkinState != ssSkinned && SkinState != ssReapplying) return;
-    if (Traits.BorderKind == bkNone ||
-        (Traits.FormKind == fkMDIChild && WindowState == wsMaximized))
+    if (!ScratchBitmap() || !skinData_ || !handle_) return;
+    if (skinState_ != ssSkinned && skinState_ != ssReapplying) return;
+    if (traits_.BorderKind == bkNone ||
+        (traits_.FormKind == fkMDIChild && windowState_ == wsMaximized))
         return;
     if (!dc) {
         // A caller's DC (SKINMSG_PAINTNC) is painted as given; otherwise
         // the window's own.
-        TWindowDC own(Handle, true);
+        TWindowDC own(handle_, true);
         if (own) PaintFrame(own.Get());
         return;
     }
     try {
-        GetWindowRect(Handle, &WindowRect);
+        GetWindowRect(handle_, &WindowRect);
         const int w = WindowRect.right - WindowRect.left, h = WindowRect.bottom - WindowRect.top;
         WindowWidth = w;
         WindowHeight = h;
-        if (WindowState == wsMinimized || IsIconic(Handle)) {
+        if (windowState_ == wsMinimized || IsIconic(handle_)) {
             PaintTitle(dc);
         } else {
             PaintBorderPart(bpLeft, RECT{0, 0, BorderLeft, h}, dc);
@@ -134,12 +134,12 @@ void TWinSkinForm::PaintFrame(HDC dc) {
         // A frame that cannot be painted stays as it was; the window goes on.
         RecordCaughtError("frame paint");
     }
-    HotObject = nullptr;
+    hotObject_ = nullptr;
 }
 
 void TWinSkinForm::PaintTitle(HDC dc) {
     const int w = WindowWidth, h = WindowHeight;
-    const bool minimized = WindowState == wsMinimized || IsIconic(Handle);
+    const bool minimized = windowState_ == wsMinimized || IsIconic(handle_);
     const int bufferHeight = minimized ? h : BorderTop;
     if (w <= 0 || bufferHeight <= 0) return;
     if (TitleBuffer.Width() < w || TitleBuffer.Height() != bufferHeight)
@@ -182,7 +182,7 @@ bool TWinSkinForm::SeedTitleFromSides(HDC buffer, int w, int height) {
 
 HFONT TWinSkinForm::CaptionFontHandle() const {
     if (CaptionFont) return CaptionFont.Get();
-    if (HFONT font = SkinData ? SkinData->SystemCaptionFont() : nullptr) return font;
+    if (HFONT font = skinData_ ? skinData_->SystemCaptionFont() : nullptr) return font;
     // A DC's own default is a bitmap font without Chinese glyphs.
     return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
 }
@@ -194,7 +194,7 @@ std::wstring TWinSkinForm::CaptionString() {
 void TWinSkinForm::LayoutCaption(HDC dc, const RECT& strip) {
     UpdateButtonStates();
     ButtonReserve = RightButtonReserve();
-    CaptionTextRect = MeasureCaptionText(dc, strip);
+    captionTextRect_ = MeasureCaptionText(dc, strip);
     PlaceSysButtons();
 }
 
@@ -207,30 +207,30 @@ RECT TWinSkinForm::MeasureCaptionText(HDC dc, const RECT& strip) {
               DT_CALCRECT | DT_NOPREFIX | DT_NOCLIP);
     r.right += title.TextBackLeft + title.TextBackRight;
     TCaptionTextFacts facts;
-    facts.RightToLeft = Traits.RightToLeft;
-    facts.Popup = (GetWindowLongW(Handle, GWL_STYLE) & WS_POPUP) != 0;
-    facts.BorderKind = Traits.BorderKind;
+    facts.RightToLeft = traits_.RightToLeft;
+    facts.Popup = (GetWindowLongW(handle_, GWL_STYLE) & WS_POPUP) != 0;
+    facts.BorderKind = traits_.BorderKind;
     facts.ButtonReserve = ButtonReserve;
     return PlaceCaptionText(title, r, strip, facts);
 }
 
 void TWinSkinForm::PaintCaptionText(HDC dc, const RECT& p) {
-    if (!SkinData) return;
+    if (!skinData_) return;
     const TSkinModel& skin = *Skin();
     const TDataSkinTitle& title = skin.Title;
     const std::wstring text = CaptionString();
     TSelectObject keepFont(dc, CaptionFontHandle());
     const int oldMode = SetBkMode(dc, TRANSPARENT);
     const COLORREF oldColour =
-        SetTextColor(dc, skin.Colour(Active ? sciTitleTextActive : sciTitleTextNoActive));
+        SetTextColor(dc, skin.Colour(active_ ? sciTitleTextActive : sciTitleTextNoActive));
 
-    RECT r = CaptionTextRect;
+    RECT r = captionTextRect_;
     DrawCaptionBar(dc, r, p);
 
     r.left += title.TextBackLeft;
     r.right -= title.TextBackRight;
     UINT flags = DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS;
-    if (Traits.RightToLeft) flags |= DT_RIGHT | DT_RTLREADING;
+    if (traits_.RightToLeft) flags |= DT_RIGHT | DT_RTLREADING;
     DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r, flags);
 
     SetTextColor(dc, oldColour);
@@ -239,7 +239,7 @@ void TWinSkinForm::PaintCaptionText(HDC dc, const RECT& p) {
 
 int TWinSkinForm::RightButtonReserve() const {
     int reserve = 0;
-    for (const auto& owned : SysButtons) {
+    for (const auto& owned : sysButtons_) {
         const TWinSysButton& button = *owned;
         if (button.Visible && button.Element && button.Element->Align == calRightEdge &&
             !button.Image().Empty())
@@ -252,7 +252,7 @@ void TWinSkinForm::DrawCaptionBar(HDC dc, const RECT& r, const RECT& p) {
     const TDataSkinTitle& title = Skin()->Title;
     if (title.Bitmap.Empty() || r.right < r.left || p.bottom < p.top) return;
     const int barWidth = r.right - r.left, barHeight = p.bottom - p.top;
-    const int frame = Active ? 1 : 2;
+    const int frame = active_ ? 1 : 2;
     if (captionBar_.Width != barWidth || captionBar_.Height != barHeight ||
         captionBar_.Frame != frame) {
         captionBar_.Image = MaskedSkinBar(
@@ -267,7 +267,7 @@ void TWinSkinForm::DrawCaptionBar(HDC dc, const RECT& r, const RECT& p) {
 
 const std::wstring& TWinSkinForm::WindowCaption() {
     if (!captionTextRead_) {
-        captionText_ = WindowTextOf(Handle);
+        captionText_ = WindowTextOf(handle_);
         captionTextRead_ = true;
     }
     return captionText_;

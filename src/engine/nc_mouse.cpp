@@ -20,8 +20,8 @@ void TWinSkinForm::ConsumeMessage(TMessage& m) {
 
 POINT TWinSkinForm::ScreenToWindow(int x, int y) const {
     POINT p{x, y};
-    if (Handle) ScreenToClient(Handle, &p);
-    if (!(Traits.FormKind == fkMDIChild && WindowState == wsMinimized)) {
+    if (handle_) ScreenToClient(handle_, &p);
+    if (!(traits_.FormKind == fkMDIChild && windowState_ == wsMinimized)) {
         p.x += BorderLeft;
         p.y += BorderTop + MenuHeight;
     }
@@ -29,13 +29,13 @@ POINT TWinSkinForm::ScreenToWindow(int x, int y) const {
 }
 
 TWinSysButton* TWinSkinForm::CaptionButton(TNCObject* object) const {
-    for (const auto& button : SysButtons)
+    for (const auto& button : sysButtons_)
         if (button.get() == object) return button.get();
     return nullptr;
 }
 
 TNCObject* TWinSkinForm::ButtonAt(POINT windowPoint) {
-    for (const auto& button : SysButtons)
+    for (const auto& button : sysButtons_)
         if (button->Visible && button->Element->Action >= 0 && !button->Image().Empty() &&
             PtInRect(&button->Rect, windowPoint))
             return button.get();
@@ -52,7 +52,7 @@ void TWinSkinForm::HandleNCHitTest(TMessage& m) {
 }
 
 void TWinSkinForm::HandleNCMouseMove(TMessage& m) {
-    if (!Active) {
+    if (!active_) {
         ConsumeMessage(m);
         return;
     }
@@ -62,25 +62,25 @@ void TWinSkinForm::HandleNCMouseMove(TMessage& m) {
         ConsumeMessage(m);
         return;
     }
-    if (HotObject) HotObject->MouseLeave();
-    HotObject = nullptr;
+    if (hotObject_) hotObject_->MouseLeave();
+    hotObject_ = nullptr;
     Default(m);
 }
 
 void TWinSkinForm::HandleNCLButtonDown(TMessage& m) {
     const POINT s = MessagePoint(m);
     if (TNCObject* button = ButtonAt(ScreenToWindow(s.x, s.y))) {
-        if (!Active && Handle) SetForegroundWindow(Handle);
+        if (!active_ && handle_) SetForegroundWindow(handle_);
         button->MouseDown();
         if (IsMenuButton(button)) {
             OpenMenuButton(button);
-            HotObject = button;
+            hotObject_ = button;
         }
         ConsumeMessage(m);
         return;
     }
     // A maximized window is not dragged by its caption.
-    if (WindowState == wsMaximized && Active && m.WParam == HTCAPTION) m.WParam = HTMENU;
+    if (windowState_ == wsMaximized && active_ && m.WParam == HTCAPTION) m.WParam = HTMENU;
     Default(m);
 }
 
@@ -92,7 +92,7 @@ void TWinSkinForm::HandleNCLButtonUp(TMessage& m) {
         return;
     }
     ConsumeMessage(m);
-    if (CaptionButton(button) && button == HotObject) {
+    if (CaptionButton(button) && button == hotObject_) {
         button->MouseUp();
         ExecuteButton(s.x, s.y);
     }
@@ -104,16 +104,16 @@ void TWinSkinForm::HandleNCLButtonDblClk(TMessage& m) {
         TWinSysButton* caption = CaptionButton(button);
         if (caption && IsIconAction(caption->Element->Action)) {
             SetHoverTimer(false);
-            PostMessageW(Handle, WM_SYSCOMMAND, SC_CLOSE, 0);
+            PostMessageW(handle_, WM_SYSCOMMAND, SC_CLOSE, 0);
         }
         ConsumeMessage(m);
         return;
     }
     // Only the caption: a double click on a sizing edge must not maximize.
-    if (m.WParam == HTCAPTION && WindowState != wsNormal) {
+    if (m.WParam == HTCAPTION && windowState_ != wsNormal) {
         RestoreWindow();
         ConsumeMessage(m);
-    } else if (m.WParam == HTCAPTION && (Traits.BorderIcons & biMaximizeBit)) {
+    } else if (m.WParam == HTCAPTION && (traits_.BorderIcons & biMaximizeBit)) {
         ToggleMaximize();
         ConsumeMessage(m);
     } else {
@@ -122,7 +122,7 @@ void TWinSkinForm::HandleNCLButtonDblClk(TMessage& m) {
 }
 
 void TWinSkinForm::HandleNCRButtonDown(TMessage& m) {
-    if (m.WParam == HTCAPTION && Traits.FormKind != fkMDIChild && SkinnedMenuAllowed()) {
+    if (m.WParam == HTCAPTION && traits_.FormKind != fkMDIChild) {
         ShowSystemMenu(MessagePoint(m));
         ConsumeMessage(m);
         return;
@@ -134,12 +134,12 @@ void TWinSkinForm::HoverTick() {
     if (MenuTracking) return;
     POINT cursor{};
     if (!GetCursorPos(&cursor)) return;
-    if (HotObject) {
+    if (hotObject_) {
         const POINT p = ScreenToWindow(cursor.x, cursor.y);
-        if (!PtInRect(&HotObject->Rect, p)) {
+        if (!PtInRect(&hotObject_->Rect, p)) {
             // A hot object that is no longer one of ours is only forgotten.
-            TNCObject* hot = HotObject;
-            HotObject = nullptr;
+            TNCObject* hot = hotObject_;
+            hotObject_ = nullptr;
             if (CaptionButton(hot) || IsMenuButton(hot)) hot->MouseLeave();
         }
     }
@@ -155,10 +155,11 @@ void TWinSkinForm::HoverTick() {
 }
 
 void TWinSkinForm::SetHoverTimer(bool enabled) {
-    if (enabled && Handle) {
-        HoverTimer = SetTimer(Handle, kHoverTimerId, kHoverIntervalMs, nullptr) ? kHoverTimerId : 0;
+    if (enabled && handle_) {
+        HoverTimer =
+            SetTimer(handle_, kHoverTimerId, kHoverIntervalMs, nullptr) ? kHoverTimerId : 0;
     } else {
-        if (HoverTimer && Handle) KillTimer(Handle, kHoverTimerId);
+        if (HoverTimer && handle_) KillTimer(handle_, kHoverTimerId);
         HoverTimer = 0;
         HoverControl = nullptr;
     }
@@ -166,13 +167,13 @@ void TWinSkinForm::SetHoverTimer(bool enabled) {
 }
 
 void TWinSkinForm::ExecuteButton(int x, int y) {
-    TWinSysButton* button = CaptionButton(HotObject);
+    TWinSysButton* button = CaptionButton(hotObject_);
     if (!button) return;
     switch (button->Element->Action) {
     case caClose:
         if (CloseAllowed()) {
             SetHoverTimer(false);
-            PostMessageW(Handle, WM_SYSCOMMAND, SC_CLOSE, 0);
+            PostMessageW(handle_, WM_SYSCOMMAND, SC_CLOSE, 0);
         }
         break;
     case caMaximize:
@@ -189,7 +190,7 @@ void TWinSkinForm::ExecuteButton(int x, int y) {
         ShowSystemMenu(POINT{x + 1, y + 1});
         break;
     case caHelp:
-        PostMessageW(Handle, WM_SYSCOMMAND, SC_CONTEXTHELP, 0);
+        PostMessageW(handle_, WM_SYSCOMMAND, SC_CONTEXTHELP, 0);
         break;
     case caChildMinimize:
     case caChildMinimizeToo:
@@ -205,40 +206,40 @@ void TWinSkinForm::ExecuteButton(int x, int y) {
         break;
     default:
         if (button->Element->Action >= 0)
-            PostMessageW(Handle, SKINMSG_ACTION, static_cast<WPARAM>(button->Element->Action), 0);
+            PostMessageW(handle_, SKINMSG_ACTION, static_cast<WPARAM>(button->Element->Action), 0);
         break;
     }
 }
 
 void TWinSkinForm::ToggleMaximize() {
-    if (WindowState == wsMaximized) {
+    if (windowState_ == wsMaximized) {
         RestoreWindow();
         return;
     }
-    if (Traits.FormKind == fkMDIChild)
+    if (traits_.FormKind == fkMDIChild)
         if (TSkinManage* manager = SkinManager()) manager->SetMDIChildMaximized(true);
-    WindowState = wsMaximized;
-    PostMessageW(Handle, WM_SYSCOMMAND, SC_MAXIMIZE, 0);
-    HotObject = nullptr;
+    windowState_ = wsMaximized;
+    PostMessageW(handle_, WM_SYSCOMMAND, SC_MAXIMIZE, 0);
+    hotObject_ = nullptr;
 }
 
 void TWinSkinForm::RestoreWindow() {
-    WindowState = wsNormal;
-    PostMessageW(Handle, WM_SYSCOMMAND, SC_RESTORE, 0);
+    windowState_ = wsNormal;
+    PostMessageW(handle_, WM_SYSCOMMAND, SC_RESTORE, 0);
 }
 
 void TWinSkinForm::ToggleMinimize() {
-    if (WindowState == wsMinimized) {
+    if (windowState_ == wsMinimized) {
         RestoreWindow();
         return;
     }
-    WindowState = wsMinimized;
+    windowState_ = wsMinimized;
     SetSysMenuStyle(false);
-    PostMessageW(Handle, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    PostMessageW(handle_, WM_SYSCOMMAND, SC_MINIMIZE, 0);
 }
 
 void TWinSkinForm::SendToActiveChild(UINT command) {
-    if (Traits.FormKind != fkMDIFrame) return;
-    if (HWND child = ActiveMDIChild(Traits.MDIClient))
+    if (traits_.FormKind != fkMDIFrame) return;
+    if (HWND child = ActiveMDIChild(traits_.MDIClient))
         SendMessageW(child, WM_SYSCOMMAND, command, 0);
 }

@@ -3,6 +3,7 @@
 // buttons here, the menu-bar buttons elsewhere. Each moves between normal
 // (1), pressed (2) and hot (3); the state is also the frame index drawn, and
 // every change of state repaints the object.
+#include "engine/caption_layout.h"
 #include "engine/skin_draw.h"
 
 #include <windows.h>
@@ -10,8 +11,6 @@
 class TWinSkinForm;
 class TDataSkinSysButton;
 class TPixelBitmap;
-
-enum TNCState { ncNormal = 1, ncPressed = 2, ncHot = 3, ncDisabled = 4 };
 
 class TNCObject {
 public:

@@ -132,12 +132,12 @@ void TSkinManage::CarryOut(TSkinAction action, TSkinData& sd, bool onlyOwner) {
     auto formsOf = [&] {
         std::vector<TWinSkinForm*> forms;
         for (TWinSkinForm* f : skinForms_)
-            if (f->SkinData == &sd) forms.push_back(f);
+            if (f->SkinData() == &sd) forms.push_back(f);
         // Its owner form has one object; the first is the one that counts.
         if (onlyOwner && forms.size() > 1) forms.resize(1);
         return forms;
     };
-    auto stillListed = [&](TWinSkinForm* f) { return FindSkinForm(f->Handle) == f; };
+    auto stillListed = [&](TWinSkinForm* f) { return FindSkinForm(f->Handle()) == f; };
     switch (action) {
     case ActionSkinAll:
         SkinningOn = true;
@@ -157,7 +157,7 @@ void TSkinManage::CarryOut(TSkinAction action, TSkinData& sd, bool onlyOwner) {
             while (!skinForms_.empty())
                 UnskinAndFree(skinForms_.front());
         } else if (auto it = std::find_if(skinForms_.rbegin(), skinForms_.rend(),
-                                          [&](TWinSkinForm* f) { return f->SkinData == &sd; });
+                                          [&](TWinSkinForm* f) { return f->SkinData() == &sd; });
                    it != skinForms_.rend()) {
             UnskinAndFree(*it);
         }
@@ -178,7 +178,7 @@ void TSkinManage::CarryOut(TSkinAction action, TSkinData& sd, bool onlyOwner) {
         if (onlyOwner) break;
         if (TWinSkinForm* f = FindSkinForm(ReskinTarget)) {
             f->Detach();
-            f->SkinState = ssDestroyed;
+            f->MarkDestroyed();
             Purge();
         }
         SkinWindow(ReskinTarget);

@@ -73,7 +73,6 @@ public:
     bool MDIChildMaximized = false;
     bool HideWhileSkinning = false;
     HWND ReskinTarget = nullptr;
-    const int ManagerId = 0;
 
     HWND MDIClient = nullptr;
     TForm* MDIFrame = nullptr;

@@ -50,10 +50,7 @@ bool TSkinManage::SkinWindow(HWND w) {
 
     TSkinData* sd = ChooseSkinData(w);
     if (!sd || sd->SkinNotLoaded()) return false;
-    auto* object = new TWinSkinForm(form);
-    object->Handle = w;
-    object->ManagerId = ManagerId;
-    object->ManagerClassName = cls;
+    auto* object = new TWinSkinForm(form, w, cls);
     skinForms_.push_back(object);
     if (form)
         object->AttachForm(sd, form);
@@ -101,7 +98,7 @@ bool TSkinManage::SkinForm(TForm* form) {
 TWinSkinForm* TSkinManage::FindSkinForm(HWND w) const {
     if (!w) return nullptr;
     for (TWinSkinForm* f : skinForms_)
-        if (f->Handle == w && f->SkinState != ssDestroyed) return f;
+        if (f->Handle() == w && f->SkinState() != ssDestroyed) return f;
     return nullptr;
 }
 
@@ -113,7 +110,7 @@ void TSkinManage::RemoveSkinForm(TWinSkinForm* form) {
 
 void TSkinManage::ReloadFramesOf(TSkinData* skinData) {
     for (TWinSkinForm* f : skinForms_)
-        if (f->SkinData == skinData) f->ReloadFrameMetrics();
+        if (f->SkinData() == skinData) f->ReloadFrameMetrics();
 }
 
 void TSkinManage::Release(TWinSkinForm* form) {
@@ -122,13 +119,13 @@ void TSkinManage::Release(TWinSkinForm* form) {
     // loop inside its window procedure): the object frees itself when that
     // message returns.
     if (form->InDispatch())
-        form->FreePending = true;
+        form->FreeWhenDone();
     else
         delete form;
 }
 
 void TSkinManage::UnskinAndFree(TWinSkinForm* form) {
-    const HWND w = form->Handle;
+    const HWND w = form->Handle();
     form->Detach();
     if (IsWindow(w))
         RedrawWindow(w, nullptr, nullptr,
@@ -142,7 +139,7 @@ void TSkinManage::Purge() {
     for (size_t i = skinForms_.size(); i-- > 0;) {
         if (i >= skinForms_.size()) continue;
         TWinSkinForm* f = skinForms_[i];
-        if (f->SkinState == ssDestroyed && f->ManagerId == ManagerId) Release(f);
+        if (f->SkinState() == ssDestroyed) Release(f);
     }
 }
 
@@ -158,7 +155,7 @@ void TSkinManage::Shutdown() {
         skinForms_.pop_back();
         f->DetachOnDestroy();
         if (f->InDispatch())
-            f->FreePending = true;
+            f->FreeWhenDone();
         else
             delete f;
     }
@@ -168,16 +165,6 @@ void TSkinManage::SetMDIChildMaximized(bool value) {
     if (value == MDIChildMaximized) return;
     MDIChildMaximized = value;
     if (mainSkinData_ && InSet(mainSkinData_->Options(), xoMDIChildBorder)) return;
-    for (TWinSkinForm* f : skinForms_) {
-        if (f->Traits.FormKind != fkMDIChild) continue;
-        if (value) {
-            f->RemoveRegion();
-            f->RefreshFrame();
-        } else if (f->WindowState != wsMinimized) {
-            f->WindowState = wsNormal;
-            f->FitWindow(true);
-            f->UpdateRegion();
-            f->PaintFrame(nullptr);
-        }
-    }
+    for (TWinSkinForm* f : skinForms_)
+        f->MDIChildMaximizeChanged(value);
 }

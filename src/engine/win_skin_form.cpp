@@ -19,10 +19,9 @@ TColor SkinButtonFace(const TSkinData& sd) {
 
 } // namespace
 
-TWinSkinForm::TWinSkinForm(TComponent* owner)
-    : TComponent(owner), CaptionFont(CreateSystemCaptionFont()) {
-    DoubleClickTime = GetDoubleClickTime();
-}
+TWinSkinForm::TWinSkinForm(TComponent* owner, HWND window, std::wstring className)
+    : TComponent(owner), handle_(window), ManagerClassName(std::move(className)),
+      CaptionFont(CreateSystemCaptionFont()) {}
 
 TWinSkinForm::~TWinSkinForm() {
     *Alive = false;
@@ -36,12 +35,12 @@ TWinSkinForm::~TWinSkinForm() {
 
 const TSkinModel* TWinSkinForm::Skin() const {
     if (model_) return model_.get();
-    return SkinData ? &SkinData->Skin() : nullptr;
+    return skinData_ ? &skinData_->Skin() : nullptr;
 }
 
 void TWinSkinForm::AttachForm(TSkinData* skinData, TForm* form) {
     Form = form;
-    if (skinData->OnBeforeSkinForm) skinData->OnBeforeSkinForm(Form, Handle, ManagerClassName);
+    if (skinData->OnBeforeSkinForm) skinData->OnBeforeSkinForm(Form, handle_, ManagerClassName);
     Attach(skinData);
     if (!Attached()) return;
     if (SkinFrame) {
@@ -57,32 +56,32 @@ void TWinSkinForm::AttachWindow(TSkinData* skinData) {
 }
 
 void TWinSkinForm::Attach(TSkinData* skinData) {
-    if (Attached() || !IsWindow(Handle)) return;
+    if (Attached() || !IsWindow(handle_)) return;
     TSkinManage* manager = SkinManager();
     if (manager) manager->ActivityState = ActivityStarted;
-    SkinData = skinData;
+    skinData_ = skinData;
     BackgroundBrush.Reset(CreateSolidBrush(ColorToRGB(SkinButtonFace(*skinData))));
     SkinFrame = skinData->SkinsFrames();
-    Traits = ReadWindowTraits(Handle);
-    WindowState = WindowStateOf(Handle);
-    if (Traits.FormKind == fkMDIChild && InSet(skinData->Options(), xoMDIChildBorder))
+    traits_ = ReadWindowTraits(handle_);
+    windowState_ = WindowStateOf(handle_);
+    if (traits_.FormKind == fkMDIChild && InSet(skinData->Options(), xoMDIChildBorder))
         SkinFrame = false;
     TellManagerOfMDIClient(manager);
     HideUntilSkinned(manager);
     if (!Subclass()) return;
     if (SkinFrame) {
-        MenuHandle = GetMenu(Handle);
-        if (MenuHandle && Traits.FormKind != fkMDIChild) MenuHeight = GetSystemMetrics(SM_CYMENU);
+        MenuHandle = GetMenu(handle_);
+        if (MenuHandle && traits_.FormKind != fkMDIChild) MenuHeight = GetSystemMetrics(SM_CYMENU);
         ReloadFrameMetrics();
     } else {
-        SkinState = ssSkinned;
+        skinState_ = ssSkinned;
     }
-    if (Traits.FormKind == fkMDIChild) FitMDIChildCaption(manager);
+    if (traits_.FormKind == fkMDIChild) FitMDIChildCaption(manager);
 }
 
 void TWinSkinForm::TellManagerOfMDIClient(TSkinManage* manager) {
-    if (Traits.MDIClient && manager) {
-        manager->MDIClient = Traits.MDIClient;
+    if (traits_.MDIClient && manager) {
+        manager->MDIClient = traits_.MDIClient;
         manager->MDIFrame = Form;
     }
 }
@@ -90,21 +89,21 @@ void TWinSkinForm::TellManagerOfMDIClient(TSkinManage* manager) {
 // The window is shown only once its frame is the skin's, so the standard
 // frame never flashes.
 void TWinSkinForm::HideUntilSkinned(TSkinManage* manager) {
-    if (!manager || !manager->HideWhileSkinning || Traits.ChildWindow || !SkinFrame ||
-        Traits.BorderKind == bkNone)
+    if (!manager || !manager->HideWhileSkinning || traits_.ChildWindow || !SkinFrame ||
+        traits_.BorderKind == bkNone)
         return;
-    Traits.Style &= ~WS_VISIBLE;
-    SetWindowLongPtrW(Handle, GWL_STYLE, static_cast<LONG_PTR>(Traits.Style));
+    traits_.Style &= ~WS_VISIBLE;
+    SetWindowLongPtrW(handle_, GWL_STYLE, static_cast<LONG_PTR>(traits_.Style));
 }
 
 bool TWinSkinForm::Subclass() {
-    if (Traits.FormKind == fkMDIFrame) {
-        MenuUpdate = SkinData->MenuUpdate();
+    if (traits_.FormKind == fkMDIFrame) {
+        MenuUpdate = skinData_->MenuUpdate();
         MDIClientThunk =
-            std::make_unique<TWindowSubclass>(Traits.MDIClient, this, &MDIClientHandler);
+            std::make_unique<TWindowSubclass>(traits_.MDIClient, this, &MDIClientHandler);
         if (!MDIClientThunk->Installed()) MDIClientThunk.reset();
     }
-    WndProcThunk = std::make_unique<TWindowSubclass>(Handle, this, &WindowHandler);
+    WndProcThunk = std::make_unique<TWindowSubclass>(handle_, this, &WindowHandler);
     if (WndProcThunk->Installed()) return true;
     WndProcThunk.reset();
     MDIClientThunk.reset();
@@ -116,16 +115,16 @@ bool TWinSkinForm::Subclass() {
 void TWinSkinForm::FitMDIChildCaption(TSkinManage* manager) {
     const int least = GetSystemMetrics(SM_CYCAPTION) + GetSystemMetrics(SM_CXFRAME);
     if (BorderTop < least) MenuHeight = least - BorderTop;
-    if (WindowState == wsMaximized && manager && !manager->MDIChildMaximized)
+    if (windowState_ == wsMaximized && manager && !manager->MDIChildMaximized)
         manager->SetMDIChildMaximized(true);
 }
 
 void TWinSkinForm::Start() {
-    SystemMenuHandle = GetSystemMenu(Handle, FALSE);
+    SystemMenuHandle = GetSystemMenu(handle_, FALSE);
     BuildIconBitmap();
     RECT window{}, client{};
-    GetWindowRect(Handle, &window);
-    GetClientRect(Handle, &client);
+    GetWindowRect(handle_, &window);
+    GetClientRect(handle_, &client);
     ClientRect = client;
     StdFrameSize = RECT{0, 0, (window.right - window.left) - client.right,
                         (window.bottom - window.top) - client.bottom};
@@ -134,49 +133,49 @@ void TWinSkinForm::Start() {
     TSkinManage* manager = SkinManager();
     if (manager && manager->HideWhileSkinning) {
         manager->HideWhileSkinning = false;
-        const auto style = GetWindowLongPtrW(Handle, GWL_STYLE);
-        if (!(style & WS_VISIBLE)) SetWindowLongPtrW(Handle, GWL_STYLE, style | WS_VISIBLE);
+        const auto style = GetWindowLongPtrW(handle_, GWL_STYLE);
+        if (!(style & WS_VISIBLE)) SetWindowLongPtrW(handle_, GWL_STYLE, style | WS_VISIBLE);
     }
     // The controls are taken over by the control skins (not yet part of
     // the engine); the frame is ours from here on.
-    if (SkinState == ssAttached) {
-        if (Traits.FormKind == fkMDIChild) {
-            if (WindowState == wsMaximized) {
+    if (skinState_ == ssAttached) {
+        if (traits_.FormKind == fkMDIChild) {
+            if (windowState_ == wsMaximized) {
                 if (manager && manager->MDIClient)
                     PostMessageW(manager->MDIClient, SKINMSG_REDRAW,
-                                 reinterpret_cast<WPARAM>(Handle), 0);
-            } else if (WindowState == wsNormal) {
-                SkinState = ssFitting;
+                                 reinterpret_cast<WPARAM>(handle_), 0);
+            } else if (windowState_ == wsNormal) {
+                skinState_ = ssFitting;
                 FitWindow(false);
-                SkinState = ssSkinned;
+                skinState_ = ssSkinned;
                 UpdateRegion();
             }
-        } else if (!Traits.ChildWindow && Traits.BorderKind != bkNone &&
-                   WindowState != wsMinimized) {
-            SkinState = ssFitting;
+        } else if (!traits_.ChildWindow && traits_.BorderKind != bkNone &&
+                   windowState_ != wsMinimized) {
+            skinState_ = ssFitting;
             FitWindow(false);
-            SkinState = ssSkinned;
-            if (WindowState == wsNormal)
+            skinState_ = ssSkinned;
+            if (windowState_ == wsNormal)
                 UpdateRegion();
             else
                 RefreshFrame();
         }
     }
     // The window may have been destroyed by what ran above.
-    if (!IsWindow(Handle) || SkinState == ssDestroyed) return;
+    if (!IsWindow(handle_) || skinState_ == ssDestroyed) return;
     // Frame painting was held back until now; paint it once in full.
-    RedrawWindow(Handle, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_NOCHILDREN);
-    SendMessageW(Handle, SKINMSG_SKINNED, 0, kSkinMagic);
-    if (SkinData && SkinData->OnAfterSkinForm)
-        SkinData->OnAfterSkinForm(Form, Handle, ManagerClassName);
-    if (SkinState == ssDestroyed || !Attached()) return;
-    SkinState = ssSkinned;
+    RedrawWindow(handle_, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_NOCHILDREN);
+    SendMessageW(handle_, SKINMSG_SKINNED, 0, kSkinMagic);
+    if (skinData_ && skinData_->OnAfterSkinForm)
+        skinData_->OnAfterSkinForm(Form, handle_, ManagerClassName);
+    if (skinState_ == ssDestroyed || !Attached()) return;
+    skinState_ = ssSkinned;
     SetHoverTimer(true);
 }
 
 void TWinSkinForm::ApplySkinChange() {
-    if (!SkinData) return;
-    const TColor face = SkinButtonFace(*SkinData);
+    if (!skinData_) return;
+    const TColor face = SkinButtonFace(*skinData_);
     BackgroundBrush.Reset(CreateSolidBrush(ColorToRGB(face)));
     if (Form) {
         Form->SetColor(face);
@@ -185,16 +184,16 @@ void TWinSkinForm::ApplySkinChange() {
     }
     for (auto& control : ControlList)
         control->SkinChanged();
-    SkinState = ssReapplying;
+    skinState_ = ssReapplying;
     if (SkinFrame && Form) {
         FitWindow(true);
         Form->SetHeight(Form->Height() + 1);
         Form->SetHeight(Form->Height() - 1);
     }
-    if (!IsWindow(Handle)) return;
-    SendMessageW(Handle, SKINMSG_SKINNED, 0, kSkinMagic);
-    if (SkinData->OnAfterSkinForm) SkinData->OnAfterSkinForm(Form, Handle, ManagerClassName);
-    if (SkinState == ssReapplying) SkinState = ssSkinned;
+    if (!IsWindow(handle_)) return;
+    SendMessageW(handle_, SKINMSG_SKINNED, 0, kSkinMagic);
+    if (skinData_->OnAfterSkinForm) skinData_->OnAfterSkinForm(Form, handle_, ManagerClassName);
+    if (skinState_ == ssReapplying) skinState_ = ssSkinned;
 }
 
 void TWinSkinForm::Unsubclass() {
@@ -219,14 +218,14 @@ void TWinSkinForm::Detach() {
     if (!Attached()) return;
     Unsubclass();
     FreeSkinnedControls();
-    if (Form && SkinState != ssDetaching) Form->SetColor(SavedColor);
+    if (Form && skinState_ != ssDetaching) Form->SetColor(SavedColor);
     SetSysMenuStyle(false);
     MDIClientThunk.reset();
-    if (SkinState != ssDetaching && IsWindow(Handle) &&
-        (Traits.FormKind == fkMDIChild || !Traits.ChildWindow))
+    if (skinState_ != ssDetaching && IsWindow(handle_) &&
+        (traits_.FormKind == fkMDIChild || !traits_.ChildWindow))
         RestoreStandardFrame();
-    if (IsWindow(Handle)) SetWindowRgn(Handle, nullptr, TRUE);
-    HasRegion = false;
+    if (IsWindow(handle_)) SetWindowRgn(handle_, nullptr, TRUE);
+    hasRegion_ = false;
     RegionSuspended = Sizing = false;
 }
 
@@ -234,11 +233,11 @@ void TWinSkinForm::RestoreStandardFrame() {
     // Measured from the client area the skin frame left, so that the client
     // keeps its size and screen position whatever the frame widths were.
     RECT client{};
-    GetClientRect(Handle, &client);
+    GetClientRect(handle_, &client);
     const POINT origin = ClientOrigin();
     POINT topLeft{origin.x - StdClientOffset.x, origin.y - StdClientOffset.y};
-    if (Traits.FormKind == fkMDIChild) MapWindowPoints(nullptr, GetParent(Handle), &topLeft, 1);
-    SetWindowPos(Handle, nullptr, topLeft.x, topLeft.y, client.right + StdFrameSize.right,
+    if (traits_.FormKind == fkMDIChild) MapWindowPoints(nullptr, GetParent(handle_), &topLeft, 1);
+    SetWindowPos(handle_, nullptr, topLeft.x, topLeft.y, client.right + StdFrameSize.right,
                  client.bottom + StdFrameSize.bottom,
                  SWP_FRAMECHANGED | SWP_NOACTIVATE | SWP_NOZORDER);
 }
@@ -254,11 +253,11 @@ void TWinSkinForm::DetachOnDestroy() {
 void TWinSkinForm::DetachControls() {
     SetHoverTimer(false);
     FreeSkinnedControls();
-    if (Form && SkinState != ssDetaching) Form->SetColor(SavedColor);
+    if (Form && skinState_ != ssDetaching) Form->SetColor(SavedColor);
     Unsubclass();
     MDIClientThunk.reset();
-    if (SkinState != ssDetaching && IsWindow(Handle))
-        RedrawWindow(Handle, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+    if (skinState_ != ssDetaching && IsWindow(handle_))
+        RedrawWindow(handle_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 bool TWinSkinForm::RegisterControl(TSkinControl* control) {
@@ -276,6 +275,19 @@ void TWinSkinForm::UnregisterControl(TSkinControl* control) {
             ControlList.erase(std::next(it).base());
             return;
         }
+}
+
+void TWinSkinForm::MDIChildMaximizeChanged(bool maximized) {
+    if (traits_.FormKind != fkMDIChild) return;
+    if (maximized) {
+        RemoveRegion();
+        RefreshFrame();
+    } else if (windowState_ != wsMinimized) {
+        windowState_ = wsNormal;
+        FitWindow(true);
+        UpdateRegion();
+        PaintFrame(nullptr);
+    }
 }
 
 void TWinSkinForm::FreeSkinnedControls() {

@@ -5,10 +5,10 @@
 // skin's magenta key colour for icon buttons whose record has no image.
 void TWinSkinForm::BuildIconBitmap() {
     IconHandle = nullptr;
-    if (Handle) {
-        IconHandle = reinterpret_cast<HICON>(SendMessageW(Handle, WM_GETICON, ICON_SMALL, 0));
+    if (handle_) {
+        IconHandle = reinterpret_cast<HICON>(SendMessageW(handle_, WM_GETICON, ICON_SMALL, 0));
         if (!IconHandle)
-            IconHandle = reinterpret_cast<HICON>(SendMessageW(Handle, WM_GETICON, ICON_BIG, 0));
+            IconHandle = reinterpret_cast<HICON>(SendMessageW(handle_, WM_GETICON, ICON_BIG, 0));
     }
     IconSize = GetSystemMetrics(SM_CXSMICON);
     const int w = IconSize, h = GetSystemMetrics(SM_CYSMICON);

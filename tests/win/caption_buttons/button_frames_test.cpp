@@ -1,11 +1,37 @@
-// Which frame a caption button draws in each state, on a real window.
+// Which frame a caption button draws in each state: the rules as tables,
+// and on a skinned window the pixels the mouse and the activation leave.
 #include "caption_fixture.h"
 
-#include "engine/engine_messages.h"
-#include "toolkit/bitmap.h"
-#include "toolkit/canvas.h"
-
 namespace {
+
+struct FrameCase {
+    TNCState State;
+    bool Enabled;
+    int Frames;
+    int Visibility;
+    int Expected;
+};
+
+TEST(CaptionButtonFrame, EachStateShowsItsFrame) {
+    const FrameCase cases[] = {
+        {ncNormal, true, 4, 0, 1},  {ncPressed, true, 4, 0, 2}, {ncHot, true, 4, 0, 3},
+        {ncNormal, false, 4, 0, 4}, {ncHot, false, 4, 0, 4},    {ncNormal, false, 3, 0, 1},
+        {ncHot, true, 4, 100, 4},   {ncPressed, true, 3, 0, 2},
+    };
+    for (const FrameCase& c : cases)
+        EXPECT_EQ(CaptionButtonFrame(c.State, c.Enabled, c.Frames, c.Visibility), c.Expected)
+            << "state " << c.State << " enabled " << c.Enabled << " frames " << c.Frames;
+}
+
+TEST(CaptionButtonFrame, TheRestingFrame) {
+    struct {
+        bool Active, Enabled;
+        int Frames, Expected;
+    } cases[] = {{true, true, 4, 1}, {false, true, 4, 4}, {true, false, 4, 4}, {false, true, 3, 1}};
+    for (const auto& c : cases)
+        EXPECT_EQ(RestingFrame(c.Active, c.Enabled, c.Frames), c.Expected)
+            << c.Active << c.Enabled << c.Frames;
+}
 
 COLORREF WindowPixel(HWND window, int x, int y) {
     HDC dc = GetWindowDC(window);
@@ -14,72 +40,30 @@ COLORREF WindowPixel(HWND window, int x, int y) {
     return c;
 }
 
-struct DrawCase {
-    TNCState State;
-    bool Enabled;
-    int Frames;
-    int Visibility;
-    int ExpectedFrame;
-};
-
-TEST_F(CaptionFixture, DrawSysButtonShowsTheFrameOfEachState) {
-    MakeWindow(WS_POPUP | WS_SYSMENU);
-    const DrawCase cases[] = {
-        {ncNormal, true, 4, 0, 1},  {ncPressed, true, 4, 0, 2}, {ncHot, true, 4, 0, 3},
-        {ncNormal, false, 4, 0, 4}, {ncHot, false, 4, 0, 4},    {ncNormal, false, 3, 0, 1},
-        {ncHot, true, 4, 100, 4},   {ncPressed, true, 3, 0, 2},
-    };
-    for (const DrawCase& c : cases) {
-        form_->SysButtons.clear();
-        TWinSysButton& b = AddButton(50, 0, 20, 20, c.Visibility, 0, c.Frames, 12, 12);
-        b.Visible = true;
-        b.Enabled = c.Enabled;
-        b.Rect = RECT{20, 20, 32, 32};
-        form_->DrawSysButton(b, c.State);
-        EXPECT_EQ(WindowPixel(window_, 26, 26), kFrameColour[c.ExpectedFrame])
-            << "state " << c.State << " enabled " << c.Enabled << " frames " << c.Frames;
-    }
-}
-
 TEST_F(CaptionFixture, StateChangesRepaintTheButton) {
-    MakeWindow(WS_POPUP | WS_SYSMENU);
-    TWinSysButton& b = AddButton(50, 0, 20, 20);
-    form_->LayoutSysButtons();
-    b.MouseEnter();
-    EXPECT_EQ(WindowPixel(window_, 25, 25), kFrameColour[3]);
-    b.MouseDown();
-    EXPECT_EQ(WindowPixel(window_, 25, 25), kFrameColour[2]);
-    b.MouseLeave();
-    EXPECT_EQ(WindowPixel(window_, 25, 25), kFrameColour[1]);
+    AddButton(50, 0, 20, 5);
+    MakeWindow(WS_POPUP | WS_CAPTION | WS_SYSMENU);
+    EXPECT_EQ(WindowPixel(window_, 25, 10), kFrameColour[1]);
+    Mouse(WM_NCMOUSEMOVE, {25, 10});
+    EXPECT_EQ(WindowPixel(window_, 25, 10), kFrameColour[3]);
+    Mouse(WM_NCLBUTTONDOWN, {25, 10});
+    EXPECT_EQ(WindowPixel(window_, 25, 10), kFrameColour[2]);
+    Mouse(WM_NCMOUSEMOVE, {200, 10});
+    EXPECT_EQ(WindowPixel(window_, 25, 10), kFrameColour[1]);
 }
 
-struct RestingCase {
-    bool Active, Enabled;
-    int Frames, ExpectedFrame;
-};
-
-TEST_F(CaptionFixture, PaintSysButtonsDrawsTheRestingLook) {
-    MakeWindow(WS_POPUP | WS_SYSMENU);
-    const RestingCase cases[] = {
-        {true, true, 4, 1}, {false, true, 4, 4}, {true, false, 4, 4}, {false, true, 3, 1}};
-    for (const RestingCase& c : cases) {
-        form_->SysButtons.clear();
-        form_->Active = c.Active;
-        TWinSysButton& b = AddButton(50, 0, 4, 4, 0, 0, c.Frames);
-        // Buttons of the menu bar are left to the bar.
-        TWinSysButton& bar = AddButton(50, 0, 20, 4, 100, 0);
-        b.Visible = bar.Visible = true;
-        b.Enabled = c.Enabled;
-        b.Rect = RECT{4, 4, 14, 14};
-        bar.Rect = RECT{20, 4, 30, 14};
-        TBitmap buffer(40, 20);
-        TCanvas& canvas = buffer.Canvas();
-        canvas.FillRect(RECT{0, 0, 40, 20}, RGB(255, 255, 255));
-        form_->PaintSysButtons(canvas);
-        GdiFlush();
-        EXPECT_EQ(buffer.Pixel(8, 8), kFrameColour[c.ExpectedFrame]) << c.Active << c.Enabled;
-        EXPECT_EQ(buffer.Pixel(25, 8), RGB(255, 255, 255));
-    }
+TEST_F(CaptionFixture, AnInactiveCaptionRestsOnTheDisabledFrame) {
+    AddButton(50, 0, 20, 5);
+    // Buttons of the menu bar are left to the bar.
+    AddButton(50, 0, 40, 5, 100);
+    MakeWindow(WS_POPUP | WS_CAPTION | WS_SYSMENU);
+    const COLORREF face = WindowPixel(window_, 45, 10);
+    EXPECT_NE(face, kFrameColour[1]);
+    SendMessageW(window_, WM_NCACTIVATE, FALSE, 0);
+    EXPECT_EQ(WindowPixel(window_, 25, 10), kFrameColour[4]);
+    SendMessageW(window_, WM_NCACTIVATE, TRUE, 0);
+    EXPECT_EQ(WindowPixel(window_, 25, 10), kFrameColour[1]);
+    EXPECT_EQ(WindowPixel(window_, 45, 10), face) << "the menu bar's button is not drawn";
 }
 
 } // namespace
