@@ -355,7 +355,9 @@ void TSkinParser::ReadMDIButtons(std::size_t first) {
     for (int i = 0; i < 3; ++i) {
         TDataSkinSysButton& button = *model_.SysButtonRecords[first + static_cast<std::size_t>(i)];
         button.Bitmap = CropBitmap(image, {4 * w * i, 0, 4 * w * (i + 1), h});
-        button.XCoord = (w + 4) * (3 - i);
+        // From the picture's width, which a hostile skin makes huge: kept
+        // to the offsets' range like every offset the INI gives.
+        button.XCoord = std::min((w + 4) * (3 - i), kMaxSkinOffset);
     }
 }
 
