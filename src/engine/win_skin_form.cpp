@@ -294,6 +294,7 @@ void TWinSkinForm::FreeSkinnedControls() {
     while (!ControlList.empty()) {
         std::unique_ptr<TSkinControl> control = std::move(ControlList.front());
         ControlList.erase(ControlList.begin());
-        if (control && control->AttachState != 6) control->RestoreControl();
+        if (control && control->AttachState != TControlAttach::WindowGone)
+            control->RestoreControl();
     }
 }
