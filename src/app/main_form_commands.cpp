@@ -26,8 +26,9 @@ void TFrmMain::MnUninstallClick(TObject*) {
     // through anyway still removes nothing of theirs.
     if (!theme || IsSystemThemeFile(theme->FileName)) return;
     std::wstring name = SelectedThemeName(*LstThemes);
+    // No is the default: Enter alone must not delete files.
     if (MessageBoxW(Handle(), (L"你要卸载主题: " + name + L" 吗?").c_str(), L"提示",
-                    MB_YESNO | MB_ICONQUESTION) != IDYES)
+                    MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) != IDYES)
         return;
     UninstallTheme(*theme, *ThemesInfoObj);
     LoadThemeList();

@@ -94,7 +94,7 @@ void TWinSkinForm::HandleNCLButtonUp(TMessage& m) {
     ConsumeMessage(m);
     if (CaptionButton(button) && button == hotObject_) {
         button->MouseUp();
-        ExecuteButton(s.x, s.y);
+        ExecuteButton();
     }
 }
 
@@ -166,7 +166,7 @@ void TWinSkinForm::SetHoverTimer(bool enabled) {
     HoverTimerEnabled = enabled && HoverTimer != 0;
 }
 
-void TWinSkinForm::ExecuteButton(int x, int y) {
+void TWinSkinForm::ExecuteButton() {
     TWinSysButton* button = CaptionButton(hotObject_);
     if (!button) return;
     switch (button->Element->Action) {
@@ -187,7 +187,7 @@ void TWinSkinForm::ExecuteButton(int x, int y) {
     case caIconMenu:
     case caIconMenuToo:
     case caMenu:
-        ShowSystemMenu(POINT{x + 1, y + 1});
+        ShowSystemMenu(BelowButton(*button));
         break;
     case caHelp:
         PostMessageW(handle_, WM_SYSCOMMAND, SC_CONTEXTHELP, 0);
@@ -209,6 +209,12 @@ void TWinSkinForm::ExecuteButton(int x, int y) {
             PostMessageW(handle_, SKINMSG_ACTION, static_cast<WPARAM>(button->Element->Action), 0);
         break;
     }
+}
+
+POINT TWinSkinForm::BelowButton(const TWinSysButton& button) const {
+    RECT window{};
+    GetWindowRect(handle_, &window);
+    return POINT{window.left + button.Rect.left, window.top + button.Rect.bottom};
 }
 
 void TWinSkinForm::ToggleMaximize() {

@@ -145,6 +145,9 @@ void TWinSkinForm::BuildSystemMenu() {
         // opens, so the window's state decides them here.
         switch (info.wID) {
         case SC_SIZE:
+            // A window without a sizing border is not resized from its menu.
+            enabled = !maximized && traits_.Sizeable;
+            break;
         case SC_MOVE:
             enabled = !maximized;
             break;

@@ -230,7 +230,10 @@ private:
     void HandleNCRButtonDown(TMessage& m);
     void HoverTick();
     void SetHoverTimer(bool enabled);
-    void ExecuteButton(int x, int y);
+    void ExecuteButton();
+    // Where a menu opened from a caption button appears: under the button,
+    // as the system opens its own under the window icon.
+    POINT BelowButton(const TWinSysButton& button) const;
     void ToggleMaximize();
     void RestoreWindow();
     void ToggleMinimize();

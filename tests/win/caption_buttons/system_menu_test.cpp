@@ -84,10 +84,47 @@ INSTANTIATE_TEST_SUITE_P(
                     MenuStateCase{SW_MAXIMIZE, true, false, true, false, false},
                     MenuStateCase{SW_MINIMIZE, true, true, false, true, true}));
 
-TEST_F(SystemMenu, MissingMaximizeBoxDisablesTheItem) {
-    MakeWindow(WS_OVERLAPPEDWINDOW & ~WS_MAXIMIZEBOX);
-    ASSERT_TRUE(OpenMenu());
-    EXPECT_FALSE(ItemWithTag(*form_->SystemMenu(), SC_MAXIMIZE)->Enabled());
+struct StyleCase {
+    const char* What;
+    DWORD Style;
+    bool Size, Maximize, Minimize;
+};
+
+// What the window's style does not allow is greyed, as the system greys it.
+TEST_F(SystemMenu, ItemsTheStyleDoesNotAllowAreGreyed) {
+    const StyleCase cases[] = {
+        {"sizeable with both boxes", WS_OVERLAPPEDWINDOW, true, true, true},
+        {"no maximize box", WS_OVERLAPPEDWINDOW & ~WS_MAXIMIZEBOX, true, false, true},
+        {"no minimize box", WS_OVERLAPPEDWINDOW & ~WS_MINIMIZEBOX, true, true, false},
+        {"fixed size", WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, false, false,
+         true},
+    };
+    for (const StyleCase& c : cases) {
+        SCOPED_TRACE(c.What);
+        MakeWindow(c.Style);
+        ASSERT_TRUE(OpenMenu());
+        TPopupMenu& menu = *form_->SystemMenu();
+        EXPECT_EQ(ItemWithTag(menu, SC_SIZE)->Enabled(), c.Size);
+        EXPECT_EQ(ItemWithTag(menu, SC_MAXIMIZE)->Enabled(), c.Maximize);
+        EXPECT_EQ(ItemWithTag(menu, SC_MINIMIZE)->Enabled(), c.Minimize);
+        EXPECT_TRUE(ItemWithTag(menu, SC_MOVE)->Enabled());
+        form_.reset();
+        DestroyWindow(window_);
+        window_ = nullptr;
+    }
+}
+
+TEST_F(SystemMenu, TheIconButtonOpensTheMenuBelowItself) {
+    AddButton(caIconMenu, 0, 10, 5);
+    MakeWindow(WS_OVERLAPPEDWINDOW);
+    const TMenuDriver ender = EndMenuWhenOpen();
+    Click({15, 10});
+    ASSERT_TRUE(ender.Done() && !ender.TimedOut()) << "the menu was shown";
+    RECT r{};
+    GetWindowRect(window_, &r);
+    const RECT& icon = Button(0).Rect;
+    EXPECT_EQ(form_->SystemMenu()->PopupPoint().x, r.left + icon.left);
+    EXPECT_EQ(form_->SystemMenu()->PopupPoint().y, r.top + icon.bottom);
 }
 
 // The system's double-click time, set for one test and put back.

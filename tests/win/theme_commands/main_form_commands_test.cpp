@@ -65,6 +65,7 @@ TEST_F(MainFormCommandsTest, SingleUninstallAsksFirstAndRebuildsTheList) {
         EXPECT_EQ(boxes[0].Caption, L"提示");
         EXPECT_EQ(boxes[0].Text, L"你要卸载主题: 蓝天 吗?");
         EXPECT_EQ(boxes[0].Buttons, (std::vector<int>{IDYES, IDNO}));
+        EXPECT_EQ(boxes[0].DefaultButton, IDNO) << "Enter alone deletes nothing";
         EXPECT_TRUE(boxes[0].HasOwner);
         EXPECT_TRUE(boxes[0].HasIcon);
     }
