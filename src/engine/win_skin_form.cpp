@@ -227,6 +227,14 @@ void TWinSkinForm::Detach() {
     if (IsWindow(handle_)) SetWindowRgn(handle_, nullptr, TRUE);
     hasRegion_ = false;
     RegionSuspended = Sizing = false;
+    ShowRealActivation();
+}
+
+// The system's frame kept the activation it last saw itself; the window may
+// have been activated or deactivated since, while the skin answered.
+void TWinSkinForm::ShowRealActivation() {
+    if (skinState_ == ssDetaching || traits_.ChildWindow || !IsWindow(handle_)) return;
+    SendMessageW(handle_, WM_NCACTIVATE, GetActiveWindow() == handle_, 0);
 }
 
 void TWinSkinForm::RestoreStandardFrame() {

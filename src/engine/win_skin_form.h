@@ -264,6 +264,7 @@ private:
     void FitMDIChildCaption(TSkinManage* manager);
     void Unsubclass();
     void RestoreStandardFrame();
+    void ShowRealActivation();
 
     // --- dispatch (win_skin_form_dispatch.cpp) ---
     static LRESULT WindowHandler(void* object, HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
