@@ -135,10 +135,13 @@ void TFrmMain::FormDestroy(TObject*) {
     ThemesInfoObj = nullptr;
 }
 
-std::wstring ShownThemeName(const std::wstring& displayName) {
-    std::wstring name = displayName;
+std::wstring ShownThemeName(const TThemeBase& theme) {
+    std::wstring name = theme.DisplayName;
     if (SameTextNoCase(name, L"@themeui.dll,-2017")) name = L"Windows XP";
     if (SameTextNoCase(name, L"@themeui.dll,-2016")) name = L"Windows 经典";
+    // A blank row, "卸载:" and "你要卸载主题:  吗?" tell the user nothing.
+    if (name.find_first_not_of(L" \t") == std::wstring::npos)
+        name = theme.FileName.substr(0, theme.FileName.rfind(L'.'));
     return name;
 }
 
@@ -150,7 +153,7 @@ void TFrmMain::LoadThemeList() {
         TThemeBase& theme = ThemesInfoObj->Items.GetItem(i);
         item->SetData(&theme);
         item->SetCaption(std::to_wstring(i));
-        item->SubItems().Add(ShownThemeName(theme.DisplayName));
+        item->SubItems().Add(ShownThemeName(theme));
     }
 }
 

@@ -83,5 +83,6 @@ std::wstring SelectedThemeName(TListView& list);
 // n - 1; text comparison ignoring ASCII case, negated when descending.
 int CompareThemeItems(TListItem* item1, TListItem* item2, LPARAM column);
 
-// The name the list shows for a theme's stored display name.
-std::wstring ShownThemeName(const std::wstring& displayName);
+// The name the list shows for a theme: its stored display name, or its file
+// name without the extension when it has none (or its file is unreadable).
+std::wstring ShownThemeName(const TThemeBase& theme);
