@@ -141,14 +141,13 @@ void TSkinManage::CarryOut(TSkinAction action, TSkinData& sd, bool onlyOwner) {
     switch (action) {
     case ActionSkinAll:
         SkinningOn = true;
-        if (!onlyOwner) {
+        if (onlyOwner) {
+            SkinOwnerForm(dynamic_cast<TForm*>(sd.Owner()));
+        } else {
             HideWhileSkinning = false;
             Purge();
-        }
-        if (onlyOwner)
-            SkinOwnerForm(dynamic_cast<TForm*>(sd.Owner()));
-        else
             SkinAllForms();
+        }
         break;
     case ActionUnskinAll:
         SkinningOn = false;
