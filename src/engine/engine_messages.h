@@ -19,6 +19,9 @@ constexpr UINT SKINMSG_REDRAW = 0x3516;
 constexpr UINT SKINMSG_RESKINSCROLL = 0x3517;
 // Open the menu-bar button at the screen point in lParam.
 constexpr UINT SKINMSG_MENUAT = 0x3518;
+// To a skinned control: wParam > 0 resumes its skin (and repaints), 0 or
+// less suspends it; while suspended the control paints itself.
+constexpr UINT SKINMSG_ENABLE = 0x3506;
 // Is the window skinned? Skinned windows answer 1.
 constexpr UINT SKINMSG_QUERY = 0x3523;
 // To a skinned form's handler: apply the skin again.

@@ -143,15 +143,6 @@ void TWinSkinForm::HoverTick() {
             if (CaptionButton(hot) || IsMenuButton(hot)) hot->MouseLeave();
         }
     }
-    if (HoverControl && !Form) {
-        RECT r{};
-        if (!HoverControl->Handle || !GetWindowRect(HoverControl->Handle, &r) ||
-            !PtInRect(&r, cursor)) {
-            TSkinControl* control = HoverControl;
-            HoverControl = nullptr;
-            control->MouseLeave();
-        }
-    }
 }
 
 void TWinSkinForm::SetHoverTimer(bool enabled) {
@@ -161,7 +152,6 @@ void TWinSkinForm::SetHoverTimer(bool enabled) {
     } else {
         if (HoverTimer && handle_) KillTimer(handle_, kHoverTimerId);
         HoverTimer = 0;
-        HoverControl = nullptr;
     }
     HoverTimerEnabled = enabled && HoverTimer != 0;
 }

@@ -113,7 +113,7 @@ void TWinSkinForm::TrackSystemMenu(POINT screenPoint) {
     // each item holds only its command and the window's handle, and this
     // object is touched afterwards only if it still exists.
     const std::shared_ptr<TPopupMenu> menu = SystemMenuPopup;
-    const std::shared_ptr<bool> alive = Alive;
+    const std::shared_ptr<const bool> alive = AliveFlag();
     MenuTracking = true;
     menu->Popup(screenPoint.x, screenPoint.y);
     if (*alive) MenuTracking = false;

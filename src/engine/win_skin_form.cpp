@@ -1,10 +1,12 @@
 #include "engine/win_skin_form.h"
 
+#include "engine/control_mapping.h"
 #include "engine/skin_data.h"
 #include "engine/skin_manager.h"
 #include "toolkit/colours.h"
 #include "toolkit/form.h"
 #include "toolkit/menus.h"
+#include "toolkit/win_control.h"
 
 const TClassInfo& TWinSkinForm::StaticClass() {
     static const TClassInfo info(L"TWinSkinForm", &TComponent::StaticClass(), nullptr);
@@ -24,7 +26,6 @@ TWinSkinForm::TWinSkinForm(TComponent* owner, HWND window, std::wstring classNam
       CaptionFont(CreateSystemCaptionFont()) {}
 
 TWinSkinForm::~TWinSkinForm() {
-    *Alive = false;
     // Freed while still attached (a toolkit form freeing its components
     // with the window alive, or the manager shutting down): unhook first so
     // the window never calls into a dead object.
@@ -136,8 +137,9 @@ void TWinSkinForm::Start() {
         const auto style = GetWindowLongPtrW(handle_, GWL_STYLE);
         if (!(style & WS_VISIBLE)) SetWindowLongPtrW(handle_, GWL_STYLE, style | WS_VISIBLE);
     }
-    // The controls are taken over by the control skins (not yet part of
-    // the engine); the frame is ours from here on.
+    SkinControls();
+    // The window may have been destroyed by what a control's attach ran.
+    if (!IsWindow(handle_) || skinState_ == ssDestroyed) return;
     if (skinState_ == ssAttached) {
         if (traits_.FormKind == fkMDIChild) {
             if (windowState_ == wsMaximized) {
@@ -268,21 +270,24 @@ void TWinSkinForm::DetachControls() {
         RedrawWindow(handle_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
-bool TWinSkinForm::RegisterControl(TSkinControl* control) {
-    for (auto& c : ControlList)
-        if (c.get() == control) return true;
-    ControlList.emplace_back(control);
-    return false;
+bool TWinSkinForm::AdoptControl(std::unique_ptr<TSkinControl> control) {
+    if (!control || SkinControlOf(control->Handle())) return false;
+    ControlList.push_back(std::move(control));
+    return true;
 }
 
-void TWinSkinForm::UnregisterControl(TSkinControl* control) {
-    for (auto it = ControlList.rbegin(); it != ControlList.rend(); ++it)
-        if (it->get() == control) {
-            // The caller is freeing the control itself.
-            (void)it->release();
-            ControlList.erase(std::next(it).base());
-            return;
-        }
+TSkinControl* TWinSkinForm::SkinControlOf(HWND window) const {
+    if (!window) return nullptr;
+    for (const auto& c : ControlList)
+        if (c->Handle() == window) return c.get();
+    return nullptr;
+}
+
+TSkinControl* TWinSkinForm::SkinControlOf(const TWinControl* control) const {
+    if (!control) return nullptr;
+    for (const auto& c : ControlList)
+        if (c->Control() == control) return c.get();
+    return nullptr;
 }
 
 void TWinSkinForm::MDIChildMaximizeChanged(bool maximized) {
@@ -298,11 +303,53 @@ void TWinSkinForm::MDIChildMaximizeChanged(bool maximized) {
     }
 }
 
+void TWinSkinForm::SkinControls() {
+    if (!skinData_) return;
+    TControlMapper mapper(*this, *skinData_);
+    if (Form)
+        mapper.SkinFormControls(*Form);
+    else
+        mapper.SkinChildWindows(handle_);
+}
+
+void TWinSkinForm::SkinSizeGrip(HWND grip) {
+    if (skinData_ && Attached()) TControlMapper(*this, *skinData_).MapChildWindow(grip);
+}
+
+void TWinSkinForm::PurgeGoneControls() {
+    for (auto it = ControlList.begin(); it != ControlList.end();) {
+        if ((*it)->AttachState() != TControlAttach::WindowGone) {
+            ++it;
+            continue;
+        }
+        std::unique_ptr<TSkinControl> gone = std::move(*it);
+        it = ControlList.erase(it);
+        TDispatchTarget::Release(std::move(gone));
+    }
+}
+
+void TWinSkinForm::RememberTag(TWinControl& group, TControl& item) {
+    savedTags_.push_back({&group, group.Handle(), &item, item.Tag()});
+}
+
+// Only for items still inside their group whose window still belongs to it.
+void TWinSkinForm::RestoreTags() {
+    for (auto it = savedTags_.rbegin(); it != savedTags_.rend(); ++it) {
+        if (TWinControl::FindControl(it->GroupWindow) != it->Group) continue;
+        for (int i = 0; i < it->Group->ControlCount(); ++i)
+            if (it->Group->Controls(i) == it->Item) it->Item->SetTag(it->Tag);
+    }
+    savedTags_.clear();
+}
+
+// A control skin freed inside one of its own messages (a skinned button's
+// click switching the skin off) waits until that message returns.
 void TWinSkinForm::FreeSkinnedControls() {
     while (!ControlList.empty()) {
-        std::unique_ptr<TSkinControl> control = std::move(ControlList.front());
-        ControlList.erase(ControlList.begin());
-        if (control && control->AttachState != TControlAttach::WindowGone)
-            control->RestoreControl();
+        std::unique_ptr<TSkinControl> control = std::move(ControlList.back());
+        ControlList.pop_back();
+        control->RestoreControl();
+        TDispatchTarget::Release(std::move(control));
     }
+    RestoreTags();
 }

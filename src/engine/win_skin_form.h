@@ -16,11 +16,12 @@
 //   nc_mouse.cpp                hit testing, non-client mouse, hover, actions
 //   system_menu.cpp             the skinned system menu and keyboard access
 #include "engine/caption_layout.h"
+#include "engine/message_dispatch.h"
 #include "engine/nc_object.h"
 #include "engine/scratch_bitmap.h"
-#include "engine/skin_control.h"
+#include "engine/controls/skin_control.h"
 #include "engine/window_facts.h"
-#include "engine/window_subclass.h"
+#include "toolkit/window_subclass.h"
 #include "engine/window_traits.h"
 #include "toolkit/bitmap.h"
 #include "toolkit/component.h"
@@ -32,6 +33,7 @@
 #include <string>
 #include <vector>
 
+class TControl;
 class TForm;
 class TSkinData;
 class TPopupMenu;
@@ -64,7 +66,7 @@ struct TFrameWidths {
     int Menu = 0; // the menu bar's height below the caption
 };
 
-class TWinSkinForm : public TComponent {
+class TWinSkinForm : public TComponent, public TDispatchTarget {
     VELMORA_CLASS()
 public:
     // The manager creates one per window it skins; `className` is the
@@ -83,19 +85,24 @@ public:
     // come from the new one.
     void ReloadFrameMetrics();
     void ApplySkinChange();
-    bool RegisterControl(TSkinControl* control);
-    void UnregisterControl(TSkinControl* control);
+    // Takes ownership of an attached control skin; false (and the object
+    // freed) when its window already has one.
+    bool AdoptControl(std::unique_ptr<TSkinControl> control);
+    // The control skin of `window`, if this form holds one.
+    TSkinControl* SkinControlOf(HWND window) const;
+    TSkinControl* SkinControlOf(const TWinControl* control) const;
+    const std::vector<std::unique_ptr<TSkinControl>>& SkinControls() const { return ControlList; }
+    // Frees the control skins whose windows are gone.
+    void PurgeGoneControls();
+    // Mapping gives `item` of `group` another Tag; unskinning puts this one back.
+    void RememberTag(TWinControl& group, TControl& item);
+    // The skin's face colour as a brush, for raw children's backgrounds.
+    HBRUSH FaceBrush() const { return BackgroundBrush.Get(); }
     bool Attached() const { return WndProcThunk != nullptr; }
-    // True while a message of the window is being handled by this object;
-    // the object must not be freed then.
-    bool InDispatch() const { return DispatchDepth > 0; }
-    // The manager let go of the object inside one of its window's messages:
-    // it frees itself when that message returns.
-    void FreeWhenDone() { FreePending = true; }
     // The window is gone for the manager; the next purge frees the object.
     void MarkDestroyed() { skinState_ = ssDestroyed; }
-    // A size grip created on this window; the control skins take it over.
-    void SkinSizeGrip(HWND grip) {}
+    // A size grip created on this window after it was skinned.
+    void SkinSizeGrip(HWND grip);
     // An MDI child of the frame was maximized or restored.
     void MDIChildMaximizeChanged(bool maximized);
 
@@ -130,13 +137,15 @@ public:
 
 private:
     friend class TNCObject;
-    class TDispatchScope;
 
     void Attach(TSkinData* skinData);
     void DetachControls();
     // SKINMSG_START: skins the controls and fits the window to the frame.
     void Start();
+    // Gives the window's controls their skins.
+    void SkinControls();
     void FreeSkinnedControls();
+    void RestoreTags();
 
     // --- the window procedure (win_skin_form_dispatch.cpp) ---
     // Passes the message to the next procedure; m.Result gets its answer.
@@ -270,10 +279,6 @@ private:
     static LRESULT WindowHandler(void* object, HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
     static LRESULT MDIClientHandler(void* object, HWND window, UINT msg, WPARAM wParam,
                                     LPARAM lParam);
-    // Runs one message through `handler` with the object kept alive for its
-    // duration (and freed afterwards if the manager let go of it meanwhile).
-    static LRESULT RunHandler(void* object, HWND window, TMessage& m,
-                              void (TWinSkinForm::*handler)(TMessage&));
     // What the first stage does not answer: the frame's stages, or the
     // platform when the frame is not skinned.
     void PassOnFromStageOne(TMessage& m);
@@ -305,15 +310,6 @@ private:
     // Non-null exactly while the window is subclassed.
     std::unique_ptr<TWindowSubclass> WndProcThunk;
     std::unique_ptr<TWindowSubclass> MDIClientThunk;
-    // The window whose message Default() passes on (the MDI client's or ours).
-    HWND current_ = nullptr;
-    int DispatchDepth = 0;
-    // Set when the manager let go of the object while a message of its window
-    // was being handled; the handler frees it on the way out.
-    bool FreePending = false;
-    // False once the object is gone: a handler still on the stack (the owner
-    // form freed inside one of its own messages) then touches nothing more.
-    std::shared_ptr<bool> Alive = std::make_shared<bool>(true);
 
     // --- the frame ---
     // The model the frame metrics and the caption buttons were built from.
@@ -385,7 +381,6 @@ private:
     // --- mouse, hover and the system menu ---
     UINT_PTR HoverTimer = 0; // the window timer's id while it runs
     bool HoverTimerEnabled = false;
-    TSkinControl* HoverControl = nullptr;
     DWORD LastRightClick = 0;
     // Inside the skinned system menu's modal loop.
     bool MenuTracking = false;
@@ -398,4 +393,12 @@ private:
 
     // --- the control skins ---
     std::vector<std::unique_ptr<TSkinControl>> ControlList;
+    // Tags mapping changed, to be put back.
+    struct TSavedTag {
+        TWinControl* Group;
+        HWND GroupWindow;
+        TControl* Item;
+        int Tag;
+    };
+    std::vector<TSavedTag> savedTags_;
 };

@@ -9,34 +9,6 @@
 #include <memory>
 #include <utility>
 
-// Counts a message as being handled by the object for as long as it runs,
-// so that nobody frees the object under it.
-class TWinSkinForm::TDispatchScope {
-public:
-    explicit TDispatchScope(TWinSkinForm& form) : form_(form), alive_(form.Alive) {
-        ++form_.DispatchDepth;
-    }
-    ~TDispatchScope() {
-        if (*alive_) --form_.DispatchDepth;
-    }
-    TDispatchScope(const TDispatchScope&) = delete;
-    TDispatchScope& operator=(const TDispatchScope&) = delete;
-    bool Alive() const { return *alive_; }
-    // The manager let go of the object during the message, and no other
-    // message of it is still running: free it now.
-    void FreeIfReleased() {
-        if (*alive_ && form_.DispatchDepth == 1 && form_.FreePending) {
-            *alive_ = false;
-            --form_.DispatchDepth;
-            delete &form_;
-        }
-    }
-
-private:
-    TWinSkinForm& form_;
-    std::shared_ptr<bool> alive_;
-};
-
 namespace {
 
 // The undocumented message with which themed windows draw their caption.
@@ -62,40 +34,22 @@ bool IsSysMenuCommand(WORD id) {
 
 void TWinSkinForm::Default(TMessage& m) {
     // Inside our subclass handler the next procedure of the window's chain
-    // answers (DefSubclassProc stays valid even when ours was removed during
-    // this very message); outside, the platform's default stands in.
-    m.Result = current_ ? DefSubclassProc(current_, m.Msg, m.WParam, m.LParam)
-                        : DefWindowProcW(handle_, m.Msg, m.WParam, m.LParam);
-}
-
-LRESULT TWinSkinForm::RunHandler(void* object, HWND window, TMessage& m,
-                                 void (TWinSkinForm::*handler)(TMessage&)) {
-    auto* self = static_cast<TWinSkinForm*>(object);
-    TDispatchScope scope(*self);
-    HWND outer = std::exchange(self->current_, window);
-    try {
-        (self->*handler)(m);
-    } catch (...) {
-        // Nothing crosses the window procedure: the platform answers.
-        RecordCaughtError("skinned window procedure");
-        m.Result = DefSubclassProc(window, m.Msg, m.WParam, m.LParam);
-    }
-    if (!scope.Alive()) return m.Result;
-    self->current_ = outer;
-    scope.FreeIfReleased();
-    return m.Result;
+    // answers; outside, the platform's default stands in.
+    if (!PassOn(m)) m.Result = DefWindowProcW(handle_, m.Msg, m.WParam, m.LParam);
 }
 
 LRESULT TWinSkinForm::WindowHandler(void* object, HWND window, UINT msg, WPARAM wParam,
                                     LPARAM lParam) {
     TMessage m{msg, wParam, lParam, 0};
-    return RunHandler(object, window, m, &TWinSkinForm::SkinFormWndProc);
+    return Dispatch(static_cast<TWinSkinForm*>(object), window, m, &TWinSkinForm::SkinFormWndProc,
+                    "skinned window procedure");
 }
 
 LRESULT TWinSkinForm::MDIClientHandler(void* object, HWND window, UINT msg, WPARAM wParam,
                                        LPARAM lParam) {
     TMessage m{msg, wParam, lParam, 0};
-    return RunHandler(object, window, m, &TWinSkinForm::MDIClientWndProc);
+    return Dispatch(static_cast<TWinSkinForm*>(object), window, m, &TWinSkinForm::MDIClientWndProc,
+                    "skinned MDI client procedure");
 }
 
 bool TWinSkinForm::AnswerEngineMessage(TMessage& m) {
@@ -329,7 +283,7 @@ void TWinSkinForm::FormWindowProc(TMessage& m) {
     // Perform), so they count as dispatch here as well, and this is an entry
     // point of its own: nothing crosses it, and an object the manager let go
     // of meanwhile is freed on the way out whatever the handler did.
-    TDispatchScope scope(*this);
+    THold hold(*this);
     const HWND window = handle_; // the object may be gone when the handler fails
     try {
         HandleFormMessage(m);
@@ -338,7 +292,6 @@ void TWinSkinForm::FormWindowProc(TMessage& m) {
         // The platform answers, as at the toolkit's window procedure.
         m.Result = m.Msg == WM_NCDESTROY ? 0 : DefWindowProcW(window, m.Msg, m.WParam, m.LParam);
     }
-    scope.FreeIfReleased();
 }
 
 void TWinSkinForm::HandleFormMessage(TMessage& m) {
@@ -385,8 +338,8 @@ void TWinSkinForm::MDIClientWndProc(TMessage& m) {
         return;
     case WM_NCCALCSIZE:
         if (SkinFrame && !(skinData_ && InSet(skinData_->Options(), xoMDIScrollbar))) {
-            const auto style = GetWindowLongPtrW(current_, GWL_STYLE);
-            SetWindowLongPtrW(current_, GWL_STYLE, style & ~(WS_VSCROLL | WS_HSCROLL));
+            const auto style = GetWindowLongPtrW(DispatchWindow(), GWL_STYLE);
+            SetWindowLongPtrW(DispatchWindow(), GWL_STYLE, style & ~(WS_VSCROLL | WS_HSCROLL));
         }
         Default(m);
         return;
@@ -398,7 +351,7 @@ void TWinSkinForm::MDIClientWndProc(TMessage& m) {
         Default(m);
         if (SkinFrame && manager) {
             bool maximized = false;
-            HWND active = ActiveMDIChild(current_, &maximized);
+            HWND active = ActiveMDIChild(DispatchWindow(), &maximized);
             manager->SetMDIChildMaximized(maximized);
             if (!active && skinData_) skinData_->SetMenuUpdate(MenuUpdate);
         }
@@ -414,7 +367,7 @@ void TWinSkinForm::MDIClientWndProc(TMessage& m) {
         Default(m);
         return;
     case SKINMSG_REDRAW:
-        RedrawWindow(current_, nullptr, nullptr,
+        RedrawWindow(DispatchWindow(), nullptr, nullptr,
                      RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
         return;
     default:

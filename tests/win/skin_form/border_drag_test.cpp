@@ -2,7 +2,7 @@
 // (WM_ENTERSIZEMOVE, new sizes, WM_EXITSIZEMOVE) runs without the shaped
 // region, with the frame's corners filled in, and ends with the region of
 // the final size.
-#include "skin_form_fixture.h"
+#include "support/skin_form_fixture.h"
 
 #include "toolkit/gdi_objects.h"
 

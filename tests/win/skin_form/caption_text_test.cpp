@@ -1,6 +1,6 @@
 // The skinned caption of the real main form shows the window's text as last
 // set, whichever way it was set.
-#include "skin_form_fixture.h"
+#include "support/skin_form_fixture.h"
 
 #include <algorithm>
 

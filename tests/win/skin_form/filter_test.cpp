@@ -1,5 +1,5 @@
 // Which windows the manager takes over, and which skin component applies.
-#include "skin_form_fixture.h"
+#include "support/skin_form_fixture.h"
 
 #include "toolkit/form.h"
 

@@ -1,6 +1,6 @@
 // Skin objects outlive every message that runs through them, and go away
 // with their windows without double frees or dangling list entries.
-#include "skin_form_fixture.h"
+#include "support/skin_form_fixture.h"
 
 #include "toolkit/caught_errors.h"
 #include "toolkit/form.h"

@@ -2,7 +2,7 @@
 // the new size, the whole window is visible while maximized, the caption
 // shows the restore button instead of the maximize one, and restoring gives
 // back the first rectangle, shape and client position.
-#include "skin_form_fixture.h"
+#include "support/skin_form_fixture.h"
 
 #include "engine/nc_object.h"
 

@@ -2,7 +2,7 @@
 // with the GDI handle table nearly full, hundreds of frame paints, caption
 // hovers and activation changes still leave the same room. (Wine keeps no
 // per-process count of GDI objects; running out is what shows a leak.)
-#include "skin_form_fixture.h"
+#include "support/skin_form_fixture.h"
 
 #include "support/gdi_handles.h"
 

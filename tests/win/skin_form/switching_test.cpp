@@ -1,6 +1,6 @@
 // Switching the skin on, changing it and switching it off, many times over,
 // on the real main form: nothing grows, and off gives the exact look back.
-#include "skin_form_fixture.h"
+#include "support/skin_form_fixture.h"
 
 #include "freed_memory.h"
 #include "support/gdi_handles.h"

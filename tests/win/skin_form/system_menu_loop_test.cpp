@@ -3,7 +3,7 @@
 // messages, the program's own timers. When the window is unskinned, closed
 // or its form freed before the user chooses, the choice must neither call
 // into what was freed nor reach anything but the chosen command's window.
-#include "skin_form_fixture.h"
+#include "support/skin_form_fixture.h"
 
 #include "freed_memory.h"
 #include "support/menu_driver.h"

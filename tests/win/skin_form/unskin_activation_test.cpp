@@ -1,6 +1,6 @@
 // Back to the system's look, the frame shows the window's real activation:
 // the caption of the active window is drawn active at once.
-#include "skin_form_fixture.h"
+#include "support/skin_form_fixture.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "engine/window_subclass.h"
+#include "toolkit/window_subclass.h"
 
 #include <commctrl.h>
 

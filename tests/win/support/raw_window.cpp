@@ -1,4 +1,4 @@
-#include "skin_form_fixture.h"
+#include "support/skin_form_fixture.h"
 
 TRawWindow::TRawWindow(const wchar_t* cls, DWORD style, int width, int height, HINSTANCE instance,
                        HWND parent) {

@@ -1,0 +1,41 @@
+#include "engine/controls/control_registry.h"
+
+#include "engine/controls/face_boxes.h"
+#include "engine/controls/group_box.h"
+
+namespace {
+
+using TFactory = std::unique_ptr<TSkinControl> (*)(const TSkinChoice&);
+
+template <class T> std::unique_ptr<TSkinControl> Make(const TSkinChoice&) {
+    return std::make_unique<T>();
+}
+
+struct TFamily {
+    TSkinKind Kind;
+    TFactory Factory;
+};
+
+const TFamily kFamilies[] = {
+    {TSkinKind::GroupBox, &Make<TSkinGroupBox>},
+    {TSkinKind::Box, &Make<TSkinBox>},
+    {TSkinKind::BoxH, &Make<TSkinBoxH>},
+    {TSkinKind::Sizer, &Make<TSkinSizer>},
+};
+
+TFactory FactoryOf(TSkinKind kind) {
+    for (const TFamily& family : kFamilies)
+        if (family.Kind == kind) return family.Factory;
+    return nullptr;
+}
+
+} // namespace
+
+std::unique_ptr<TSkinControl> CreateSkinControl(const TSkinChoice& choice) {
+    const TFactory factory = FactoryOf(choice.Kind);
+    return factory ? factory(choice) : nullptr;
+}
+
+bool HasSkinFamily(TSkinKind kind) {
+    return FactoryOf(kind) != nullptr;
+}
