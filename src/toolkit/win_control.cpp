@@ -3,6 +3,7 @@
 #include "toolkit/caught_errors.h"
 #include "toolkit/cursors.h"
 
+#include <commctrl.h>
 #include <windowsx.h>
 
 #include <algorithm>
@@ -137,8 +138,11 @@ void TWinControl::CreateHandle() {
     if (!wnd) throw std::runtime_error("cannot create a window");
     handle_ = wnd;
     SetPropW(wnd, MAKEINTATOM(ControlAtom()), this);
-    defWndProc_ = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrW(wnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&StdWndProc)));
+    // The platform's subclass chain, as the skin engine's hooks use it: a
+    // hook put on later is never cut off by ours coming or going.
+    classProc_ = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(wnd, GWLP_WNDPROC));
+    subclass_ = std::make_unique<TWindowSubclass>(wnd, this, &SubclassHandler);
+    if (!subclass_->Installed()) throw std::runtime_error("cannot hook a window");
     SendMessageW(wnd, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Handle()), FALSE);
     CreateWnd();
     for (TControl* c : std::vector<TControl*>(controls_))
@@ -168,29 +172,35 @@ void TWinControl::DestroyHandle() {
     if (handle_) DestroyWindow(handle_);
 }
 
-LRESULT CALLBACK TWinControl::StdWndProc(HWND wnd, UINT msg, WPARAM w, LPARAM l) {
-    TWinControl* control = FindControl(wnd);
-    if (!control) return DefWindowProcW(wnd, msg, w, l);
+LRESULT TWinControl::SubclassHandler(void* object, HWND wnd, UINT msg, WPARAM w, LPARAM l) {
+    auto* control = static_cast<TWinControl*>(object);
     TMessage m{msg, w, l, 0};
+    ++control->dispatchDepth_;
     try {
         control->WindowProc(m);
     } catch (...) {
         // Nothing may cross the window procedure; the window keeps working.
         RecordCaughtError("window procedure");
-        m.Result = msg == WM_NCDESTROY ? 0 : DefWindowProcW(wnd, msg, w, l);
+        m.Result = msg == WM_NCDESTROY ? 0 : DefSubclassProc(wnd, msg, w, l);
     }
+    --control->dispatchDepth_;
     if (msg == WM_NCDESTROY) {
         RemovePropW(wnd, MAKEINTATOM(ControlAtom()));
-        SetWindowLongPtrW(wnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(control->defWndProc_));
+        control->subclass_.reset();
         control->handle_ = nullptr;
-        control->defWndProc_ = nullptr;
+        control->classProc_ = nullptr;
     }
     return m.Result;
 }
 
 void TWinControl::DefaultHandler(TMessage& m) {
-    if (handle_ && defWndProc_)
-        m.Result = CallWindowProcW(defWndProc_, handle_, m.Msg, m.WParam, m.LParam);
+    if (!handle_) return;
+    // Inside one of the window's messages the rest of its chain answers;
+    // a message performed from outside goes to the class's own procedure.
+    if (dispatchDepth_ > 0)
+        m.Result = DefSubclassProc(handle_, m.Msg, m.WParam, m.LParam);
+    else if (classProc_)
+        m.Result = CallWindowProcW(classProc_, handle_, m.Msg, m.WParam, m.LParam);
 }
 
 bool TWinControl::ReflectToChild(TMessage& m) {

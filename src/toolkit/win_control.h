@@ -4,6 +4,9 @@
 // a window property, and every message of the window goes through the
 // control's WindowProc before the window's original procedure.
 #include "toolkit/control.h"
+#include "toolkit/window_subclass.h"
+
+#include <memory>
 
 #include <string>
 #include <vector>
@@ -80,10 +83,13 @@ private:
     void PaintWithControls(TMessage& m);
     bool ForwardMouseToGraphic(TMessage& m);
     bool SetCursorFromChild(TMessage& m);
-    static LRESULT CALLBACK StdWndProc(HWND wnd, UINT msg, WPARAM w, LPARAM l);
+    static LRESULT SubclassHandler(void* object, HWND wnd, UINT msg, WPARAM w, LPARAM l);
 
     HWND handle_ = nullptr;
-    WNDPROC defWndProc_ = nullptr;
+    std::unique_ptr<TWindowSubclass> subclass_;
+    // The window class's procedure, for messages performed from outside.
+    WNDPROC classProc_ = nullptr;
+    int dispatchDepth_ = 0;
     std::vector<TControl*> controls_;
     TGraphicControl* mouseCapture_ = nullptr;
     TBrushHandle brush_;
