@@ -1,6 +1,8 @@
 #include "gallery_form.h"
 
 #include "engine/skin_store_component.h"
+#include "raw_dialog.h"
+#include "toolkit/status_bar.h"
 
 #include <utility>
 
@@ -26,12 +28,24 @@ void TGalleryForm::BtnSystemClick(TObject*) {
     SwitchSkinOff(*this);
 }
 
+void TGalleryForm::BtnRawDialogClick(TObject*) {
+    RunRawDialog(Handle());
+}
+
+void TGalleryForm::WndProc(TMessage& m) {
+    TForm::WndProc(m);
+    if (m.Msg != WM_SIZE) return;
+    if (auto* bar = Find<TStatusBar>(L"StatusBar1"); bar && bar->HandleAllocated())
+        SendMessageW(bar->Handle(), WM_SIZE, 0, 0);
+}
+
 std::any TGalleryForm::MethodAddress(const std::wstring& name) {
     using TNotify = void (TGalleryForm::*)(TObject*);
     static const std::pair<const wchar_t*, TNotify> handlers[] = {
         {L"BtnYellowClick", &TGalleryForm::BtnYellowClick},
         {L"BtnBlueClick", &TGalleryForm::BtnBlueClick},
         {L"BtnSystemClick", &TGalleryForm::BtnSystemClick},
+        {L"BtnRawDialogClick", &TGalleryForm::BtnRawDialogClick},
     };
     for (const auto& [n, method] : handlers)
         if (name == n) return TNotifyEvent([this, m = method](TObject* s) { (this->*m)(s); });

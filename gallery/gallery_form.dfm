@@ -3,8 +3,8 @@ object GalleryForm: TGalleryForm
   Top = 150
   BorderStyle = bsSizeable
   Caption = 'Velmora 皮肤样例'
-  ClientHeight = 300
-  ClientWidth = 420
+  ClientHeight = 380
+  ClientWidth = 560
   Color = clBtnFace
   Font.Charset = GB2312_CHARSET
   Font.Color = clWindowText
@@ -16,7 +16,7 @@ object GalleryForm: TGalleryForm
     Left = 8
     Top = 8
     Width = 200
-    Height = 120
+    Height = 150
     Caption = '外观'
     TabOrder = 0
     object BtnYellow: TButton
@@ -46,6 +46,15 @@ object GalleryForm: TGalleryForm
       TabOrder = 2
       OnClick = BtnSystemClick
     end
+    object BtnRawDialog: TButton
+      Left = 12
+      Top = 118
+      Width = 176
+      Height = 26
+      Caption = '原始对话框(&D)'
+      TabOrder = 3
+      OnClick = BtnRawDialogClick
+    end
   end
   object Edit1: TEdit
     Left = 220
@@ -61,18 +70,70 @@ object GalleryForm: TGalleryForm
     Width = 188
     Height = 16
     Caption = '拖动边框可以改变窗口大小。'
+    Transparent = True
+  end
+  object Panel1: TPanel
+    Left = 220
+    Top = 76
+    Width = 188
+    Height = 82
+    Caption = '面板 Panel'
+    TabOrder = 2
+  end
+  object PageControl1: TPageControl
+    Left = 420
+    Top = 8
+    Width = 132
+    Height = 150
+    TabOrder = 3
+    object TabSheet1: TTabSheet
+      Caption = '第一页'
+      object Label2: TLabel
+        Left = 8
+        Top = 10
+        Width = 110
+        Height = 16
+        Caption = '标签页上的文字'
+        Transparent = True
+      end
+    end
+    object TabSheet2: TTabSheet
+      Caption = '第二页'
+    end
   end
   object ListView1: TListView
     Left = 8
-    Top = 136
-    Width = 400
-    Height = 150
+    Top = 166
+    Width = 544
+    Height = 180
     ViewStyle = vsReport
-    TabOrder = 2
+    TabOrder = 4
     Columns = <
       item
         Caption = '名称'
         Width = 200
+      end>
+  end
+  object StatusBar1: TStatusBar
+    Left = 0
+    Top = 358
+    Width = 560
+    Height = 22
+    Panels = <
+      item
+        Text = '就绪'
+        Width = 120
+      end
+      item
+        Text = '居中的面板'
+        Width = 180
+        Alignment = taCenter
+        Bevel = pbRaised
+      end
+      item
+        Text = '无边'
+        Width = 100
+        Bevel = pbNone
       end>
   end
 end

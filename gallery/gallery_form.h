@@ -1,6 +1,7 @@
 #pragma once
 // The gallery's window: a sizeable form with a few controls and one button
-// per look (yellow skin, blue skin, the system's own).
+// per look (yellow skin, blue skin, the system's own), containers of every
+// kind, and a button that opens a raw dialog of the platform's controls.
 #include "toolkit/button.h"
 #include "toolkit/form.h"
 
@@ -12,5 +13,8 @@ public:
     void BtnYellowClick(TObject* sender);
     void BtnBlueClick(TObject* sender);
     void BtnSystemClick(TObject* sender);
+    void BtnRawDialogClick(TObject* sender);
+    // The status bar follows the window's bottom edge.
+    void WndProc(TMessage& m) override;
     std::any MethodAddress(const std::wstring& name) override;
 };

@@ -137,7 +137,7 @@ void TWinSkinForm::Start() {
         const auto style = GetWindowLongPtrW(handle_, GWL_STYLE);
         if (!(style & WS_VISIBLE)) SetWindowLongPtrW(handle_, GWL_STYLE, style | WS_VISIBLE);
     }
-    SkinControls();
+    MapControls();
     // The window may have been destroyed by what a control's attach ran.
     if (!IsWindow(handle_) || skinState_ == ssDestroyed) return;
     if (skinState_ == ssAttached) {
@@ -303,7 +303,7 @@ void TWinSkinForm::MDIChildMaximizeChanged(bool maximized) {
     }
 }
 
-void TWinSkinForm::SkinControls() {
+void TWinSkinForm::MapControls() {
     if (!skinData_) return;
     TControlMapper mapper(*this, *skinData_);
     if (Form)

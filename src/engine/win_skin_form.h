@@ -143,7 +143,7 @@ private:
     // SKINMSG_START: skins the controls and fits the window to the frame.
     void Start();
     // Gives the window's controls their skins.
-    void SkinControls();
+    void MapControls();
     void FreeSkinnedControls();
     void RestoreTags();
 

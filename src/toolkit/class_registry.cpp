@@ -7,7 +7,9 @@
 #include "toolkit/label.h"
 #include "toolkit/list_view.h"
 #include "toolkit/menus.h"
+#include "toolkit/page_control.h"
 #include "toolkit/speed_button.h"
+#include "toolkit/status_bar.h"
 #include "toolkit/web_browser.h"
 
 #include <vector>
@@ -20,6 +22,7 @@ std::vector<const TClassInfo*>& Registry() {
         &TGroupBox::StaticClass(),   &TPanel::StaticClass(),     &TImage::StaticClass(),
         &TListView::StaticClass(),   &TPopupMenu::StaticClass(), &TMenuItem::StaticClass(),
         &TWebBrowser::StaticClass(), &TLabel::StaticClass(),     &TSpeedButton::StaticClass(),
+        &TStatusBar::StaticClass(),  &TPageControl::StaticClass(), &TTabSheet::StaticClass(),
     };
     return classes;
 }

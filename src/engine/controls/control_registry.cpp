@@ -2,6 +2,8 @@
 
 #include "engine/controls/face_boxes.h"
 #include "engine/controls/group_box.h"
+#include "engine/controls/status_bar.h"
+#include "engine/controls/tab_sheet.h"
 
 namespace {
 
@@ -17,10 +19,9 @@ struct TFamily {
 };
 
 const TFamily kFamilies[] = {
-    {TSkinKind::GroupBox, &Make<TSkinGroupBox>},
-    {TSkinKind::Box, &Make<TSkinBox>},
-    {TSkinKind::BoxH, &Make<TSkinBoxH>},
-    {TSkinKind::Sizer, &Make<TSkinSizer>},
+    {TSkinKind::GroupBox, &Make<TSkinGroupBox>},   {TSkinKind::Box, &Make<TSkinBox>},
+    {TSkinKind::BoxH, &Make<TSkinBoxH>},           {TSkinKind::Sizer, &Make<TSkinSizer>},
+    {TSkinKind::StatusBar, &Make<TSkinStatusBar>}, {TSkinKind::TabSheet, &Make<TSkinTabSheet>},
 };
 
 TFactory FactoryOf(TSkinKind kind) {

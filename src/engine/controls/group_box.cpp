@@ -116,15 +116,9 @@ void TSkinGroupBox::DrawSkin(HDC dc, const RECT& rect) {
         PaintGroupBox(dc, rect, look);
         return;
     }
-    // Whole-box paints go through a buffer so the face is never seen blank;
-    // the box clips its windowed children, so the copy leaves them alone.
-    const int w = rect.right - rect.left, h = rect.bottom - rect.top;
-    if ((buffer_.Width() != w || buffer_.Height() != h) && !buffer_.SetSize(w, h)) {
-        PaintGroupBox(dc, rect, look);
-        control->PaintControls(dc);
-        return;
-    }
-    PaintGroupBox(buffer_.DC(), rect, look);
-    control->PaintControls(buffer_.DC());
-    BitBlt(dc, rect.left, rect.top, w, h, buffer_.DC(), 0, 0, SRCCOPY);
+    // The box clips its windowed children, so the copy leaves them alone.
+    PaintBuffered(dc, rect, [&](HDC target) {
+        PaintGroupBox(target, rect, look);
+        control->PaintControls(target);
+    });
 }

@@ -4,7 +4,6 @@
 // skin (its image children included), off-screen and copied once; a raw
 // dialog group box paints itself and the skin draws over its edge.
 #include "engine/controls/skin_control.h"
-#include "toolkit/bitmap.h"
 
 // Everything a group box picture depends on.
 struct TGroupBoxLook {
@@ -31,6 +30,4 @@ protected:
 
 private:
     TGroupBoxLook Look() const;
-    // Reused while the box keeps its size.
-    TBitmap buffer_;
 };

@@ -227,6 +227,18 @@ void TSkinControl::FillColor(HDC dc, const RECT& rect, COLORREF colour) {
     if (brush) FillRect(dc, &rect, brush.Get());
 }
 
+void TSkinControl::PaintBuffered(HDC dc, const RECT& rect, const std::function<void(HDC)>& paint) {
+    const int w = rect.right - rect.left, h = rect.bottom - rect.top;
+    if (w <= 0 || h <= 0) return;
+    const bool ready = (buffer_.Width() == w && buffer_.Height() == h) || buffer_.SetSize(w, h);
+    if (!ready) {
+        paint(dc);
+        return;
+    }
+    paint(buffer_.DC());
+    BitBlt(dc, rect.left, rect.top, w, h, buffer_.DC(), 0, 0, SRCCOPY);
+}
+
 void TSkinControl::DrawTextFocus(HDC dc, UINT flags, const RECT& rect) const {
     RECT text = rect;
     DrawTextW(dc, Text.c_str(), static_cast<int>(Text.size()), &text,

@@ -12,11 +12,13 @@
 // changes beyond what the base changes.
 #include "engine/message_dispatch.h"
 #include "toolkit/messages.h"
+#include "toolkit/bitmap.h"
 #include "toolkit/persistent.h"
 #include "toolkit/window_subclass.h"
 
 #include <windows.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -90,6 +92,10 @@ protected:
     void FillFace(HDC dc, const RECT& rect) const;
     void FillParentColor(HDC dc, const RECT& rect) const;
     static void FillColor(HDC dc, const RECT& rect, COLORREF colour);
+    // Runs `paint` on the control's off-screen buffer (kept while the size
+    // stays) and copies the result to `dc` in one blit, so a visible surface
+    // is never seen half drawn; straight into `dc` when GDI refuses a buffer.
+    void PaintBuffered(HDC dc, const RECT& rect, const std::function<void(HDC)>& paint);
     // A focus rectangle around Text as `flags` place it in `rect`.
     void DrawTextFocus(HDC dc, UINT flags, const RECT& rect) const;
 
@@ -139,6 +145,7 @@ private:
     int savedColor_ = 0;
     bool parentBackgroundWasOn_ = false;
     std::vector<TSavedProp> savedProps_;
+    TBitmap buffer_;
 };
 
 // The window's text as a control skin shows it.

@@ -1,0 +1,43 @@
+#pragma once
+// Page controls: the platform's tab control with one sheet per tab; the
+// sheet of the chosen tab fills the display area and the others are hidden.
+#include "toolkit/custom_control.h"
+
+class TPageControl;
+
+// One page: a container painted in its Color, whose caption is its tab's.
+class TTabSheet : public TCustomControl {
+    VELMORA_CLASS()
+public:
+    using TCustomControl::TCustomControl;
+    // The page control it belongs to, or nullptr.
+    TPageControl* PageControl() const;
+    // Its place among the page control's sheets, or -1.
+    int PageIndex() const;
+
+protected:
+    void CreateParams(TCreateParams& p) override;
+};
+
+class TPageControl : public TWinControl {
+    VELMORA_CLASS()
+public:
+    using TWinControl::TWinControl;
+    int PageCount() const;
+    TTabSheet* Pages(int index) const;
+    int ActivePageIndex() const { return active_; }
+    void SetActivePageIndex(int index);
+    // The area a sheet fills, in the page control's client coordinates.
+    RECT DisplayRect() const;
+    void WndProc(TMessage& m) override;
+
+protected:
+    void CreateParams(TCreateParams& p) override;
+    void CreateWnd() override;
+    void BoundsChanged() override;
+
+private:
+    void PlaceSheets();
+
+    int active_ = 0;
+};
