@@ -119,8 +119,7 @@ void TControlMapper::SkinFormControls(TForm& form) {
     std::vector<TWinControl*> ordered;
     CollectTabOrder(form, ordered);
     for (TWinControl* c : ordered)
-        if (c->HandleAllocated() && c->Tag() != data_.DisableTag() && !AnswersSkinned(c->Handle()))
-            MapControl(*c, &form);
+        if (c->HandleAllocated() && c->Tag() != data_.DisableTag()) MapControl(*c, &form);
 }
 
 void TControlMapper::MapComponents(TComponent& owner) {
@@ -139,7 +138,8 @@ void TControlMapper::MapChildren(TWinControl& control) {
 
 void TControlMapper::MapControl(TControl& control, TWinControl* parent) {
     if (DisabledByTag(control)) return;
-    if (!control.Parent() || AlreadySkinned(control)) return;
+    if (!control.Parent() || NothingToDo(control)) return;
+    if (AlreadySkinned(control)) return;
     if (auto* windowed = dynamic_cast<TWinControl*>(&control)) {
         try {
             windowed->HandleNeeded();
@@ -151,6 +151,15 @@ void TControlMapper::MapControl(TControl& control, TWinControl* parent) {
     if (SkinnedByHandler(control, parent, upper)) return;
     if (MapByName(upper, control)) return;
     Apply(ChoiceForControl(control), control);
+}
+
+// Every question to a window costs a message through its hooks; a control
+// that no handler, map line or family would touch is passed over first.
+bool TControlMapper::NothingToDo(TControl& control) const {
+    if (data_.OnSkinControl) return false;
+    if (!ClassMapKind(data_.Skin3rd(), UpperCase(control.ClassName())).empty()) return false;
+    const TSkinChoice choice = ChoiceForControl(control);
+    return choice.Children == TChildMapping::None && !HasSkinFamily(choice.Kind);
 }
 
 // A group of items disabled by its tag disables every item too.

@@ -39,6 +39,7 @@ private:
     void MapChildren(TWinControl& control);
     void MapControl(TControl& control, TWinControl* parent);
     bool DisabledByTag(TControl& control);
+    bool NothingToDo(TControl& control) const;
     bool AlreadySkinned(TControl& control) const;
     bool SkinnedByHandler(TControl& control, TWinControl* parent, const std::wstring& upper);
     bool MapByName(const std::wstring& upper, TControl& control);

@@ -137,9 +137,6 @@ void TWinSkinForm::Start() {
         const auto style = GetWindowLongPtrW(handle_, GWL_STYLE);
         if (!(style & WS_VISIBLE)) SetWindowLongPtrW(handle_, GWL_STYLE, style | WS_VISIBLE);
     }
-    MapControls();
-    // The window may have been destroyed by what a control's attach ran.
-    if (!IsWindow(handle_) || skinState_ == ssDestroyed) return;
     if (skinState_ == ssAttached) {
         if (traits_.FormKind == fkMDIChild) {
             if (windowState_ == wsMaximized) {
@@ -164,6 +161,10 @@ void TWinSkinForm::Start() {
         }
     }
     // The window may have been destroyed by what ran above.
+    if (!IsWindow(handle_) || skinState_ == ssDestroyed) return;
+    // Once the frame is fitted, so that the controls' first skinned paint
+    // is also their last of the start.
+    MapControls();
     if (!IsWindow(handle_) || skinState_ == ssDestroyed) return;
     // Frame painting was held back until now; paint it once in full.
     RedrawWindow(handle_, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_NOCHILDREN);

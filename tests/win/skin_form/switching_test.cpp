@@ -16,6 +16,7 @@ TEST_F(SkinFormTest, ThousandSwitchesLeakNothingAndRestoreTheWindow) {
     SetWindowPos(main_, nullptr, -3000, -3000, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     Pump();
     const TWindowLook before = TWindowLook::Of(main_);
+    const TControlsLook controlsBefore = TControlsLook::Of(*form_);
     const int subclassesBefore = TWindowSubclass::LiveCount();
     SkinOn(); // first pass may set up lasting system state
     SkinOff();
@@ -34,6 +35,7 @@ TEST_F(SkinFormTest, ThousandSwitchesLeakNothingAndRestoreTheWindow) {
     EXPECT_TRUE(RoomFor(200));
     EXPECT_TRUE(manager_->SkinForms().empty());
     EXPECT_EQ(TWindowLook::Of(main_), before);
+    EXPECT_EQ(TControlsLook::Of(*form_), controlsBefore);
 }
 
 TEST_F(SkinFormTest, EngineMessagesAreAnsweredWhileSkinned) {

@@ -90,6 +90,44 @@ inline std::ostream& operator<<(std::ostream& os, const TWindowLook& l) {
               << l.ClientOrigin.y;
 }
 
+// What unskinning must give back of every control of a form.
+struct TControlsLook {
+    struct TOne {
+        std::wstring Name;
+        LONG_PTR Proc = 0;
+        int Color = 0, Tag = 0;
+        std::wstring Text;
+        bool operator==(const TOne& o) const {
+            return Name == o.Name && Proc == o.Proc && Color == o.Color && Tag == o.Tag &&
+                   Text == o.Text;
+        }
+    };
+    std::vector<TOne> Controls;
+    static void Collect(TWinControl& parent, std::vector<TOne>& out) {
+        for (int i = 0; i < parent.ControlCount(); ++i) {
+            TControl* c = parent.Controls(i);
+            auto* w = dynamic_cast<TWinControl*>(c);
+            const LONG_PTR proc =
+                w && w->HandleAllocated() ? GetWindowLongPtrW(w->Handle(), GWLP_WNDPROC) : 0;
+            out.push_back({c->Name(), proc, c->Color(), c->Tag(), c->GetText()});
+            if (w) Collect(*w, out);
+        }
+    }
+    static TControlsLook Of(TWinControl& form) {
+        TControlsLook look;
+        Collect(form, look.Controls);
+        return look;
+    }
+    bool operator==(const TControlsLook& o) const { return Controls == o.Controls; }
+};
+
+inline std::ostream& operator<<(std::ostream& os, const TControlsLook& l) {
+    for (const auto& c : l.Controls)
+        os << std::string(c.Name.begin(), c.Name.end()) << " proc " << c.Proc << " colour "
+           << std::hex << c.Color << std::dec << " tag " << c.Tag << "; ";
+    return os;
+}
+
 class SkinFormTest : public StoredMainFormTest {
 protected:
     void SetUp() override {
