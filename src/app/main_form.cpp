@@ -1,5 +1,6 @@
 #include "app/main_form.h"
 
+#include "app/theme_names.h"
 #include "app/theme_ownership.h"
 #include "app/theme_site.h"
 #include "engine/skin_store_component.h"
@@ -85,6 +86,13 @@ void TFrmMain::Loaded() {
     Bind(*this, N4, L"N4");
     Bind(*this, N3, L"N3");
     Bind(*this, N5, L"N5");
+    // Keyboard ways to what the mouse reaches.
+    LstThemes->OnKeyDown = [this](TObject* s, WORD& k, TShiftState sh) {
+        LstThemesKeyDown(s, k, sh);
+    };
+    LstThemes->OnContextPopup = [this](TObject* s, POINT p, bool& h) {
+        LstThemesContextPopup(s, p, h);
+    };
 }
 
 // The handlers the stored description names, by name.
@@ -126,6 +134,7 @@ void TFrmMain::FormCreate(TObject*) {
     Web->Navigate(std::wstring(kThemeSite) + L"/gg/uninstall.html");
     ThemesInfoObj = new TThemesInfo();
     LoadThemeList();
+    RestoreLook();
 }
 
 void TFrmMain::FormDestroy(TObject*) {
@@ -135,18 +144,10 @@ void TFrmMain::FormDestroy(TObject*) {
     ThemesInfoObj = nullptr;
 }
 
-std::wstring ShownThemeName(const TThemeBase& theme) {
-    std::wstring name = theme.DisplayName;
-    if (SameTextNoCase(name, L"@themeui.dll,-2017")) name = L"Windows XP";
-    if (SameTextNoCase(name, L"@themeui.dll,-2016")) name = L"Windows 经典";
-    // A blank row, "卸载:" and "你要卸载主题:  吗?" tell the user nothing.
-    if (name.find_first_not_of(L" \t") == std::wstring::npos)
-        name = theme.FileName.substr(0, theme.FileName.rfind(L'.'));
-    return name;
-}
-
 void TFrmMain::LoadThemeList() {
+    TListUpdate quiet(*LstThemes);
     LstThemes->Items().Clear();
+    LstThemes->SetSortArrow(-1, true); // the rows come back in catalogue order
     ThemesInfoObj->Refresh();
     for (int i = 0; i < ThemesInfoObj->Items.Count(); ++i) {
         TListItem* item = LstThemes->Items().Add();
@@ -186,11 +187,32 @@ int CompareThemeItems(TListItem* item1, TListItem* item2, LPARAM column) {
 
 void TFrmMain::LstThemesColumnClick(TObject*, int column) {
     LstThemes->CustomSort(CompareThemeItems, column);
+    LstThemes->SetSortArrow(column, SortAscending);
     SortAscending = !SortAscending;
 }
 
 void TFrmMain::LstThemesMouseDown(TObject*, TMouseButton button, TShiftState, int, int) {
-    if (button != TMouseButton::Right) return;
+    if (button == TMouseButton::Right) ShowThemeMenu();
+}
+
+// Shift+F10 and the Menu key open the row's menu where the mouse would.
+void TFrmMain::LstThemesContextPopup(TObject*, POINT mousePos, bool& handled) {
+    if (mousePos.x != -1 || mousePos.y != -1) return; // the mouse's own menu came at mouse down
+    handled = true;
+    if (TListItem* selected = LstThemes->Selected()) {
+        ListView_EnsureVisible(LstThemes->Handle(), selected->Index(), FALSE);
+        ShowThemeMenu();
+    }
+}
+
+void TFrmMain::LstThemesKeyDown(TObject*, WORD& key, TShiftState shift) {
+    if (key == VK_DELETE && shift == 0 && LstThemes->Selected()) {
+        key = 0;
+        MnUninstallClick(LstThemes);
+    }
+}
+
+void TFrmMain::ShowThemeMenu() {
     TListItem* selected = LstThemes->Selected();
     if (!selected) return;
     // The item's position in the list, mapped from the window's client

@@ -1,6 +1,7 @@
 #pragma once
 // The program's one window: the check-box list of installed themes, the
 // search box, the function buttons and the small web panel.
+#include "app/theme_names.h"
 #include "app/themes_info.h"
 #include "toolkit/button.h"
 #include "toolkit/edit.h"
@@ -48,6 +49,12 @@ public:
     void BtnReverseSelectionClick(TObject* sender);
     void LstThemesColumnClick(TObject* sender, int column);
     void LstThemesMouseDown(TObject* sender, TMouseButton button, TShiftState shift, int x, int y);
+    // Keyboard conventions: the Menu key and Shift+F10 open the selected
+    // row's menu, Delete uninstalls the selected theme, Alt+K opens the skin
+    // menu.
+    void LstThemesContextPopup(TObject* sender, POINT mousePos, bool& handled);
+    void LstThemesKeyDown(TObject* sender, WORD& key, TShiftState shift);
+    bool DialogKey(const MSG& msg) override;
 
     // Theme commands (main_form_commands.cpp).
     void MnUninstallClick(TObject* sender);
@@ -64,9 +71,16 @@ public:
     void N3Click(TObject* sender);
     void N4Click(TObject* sender);
     void N5Click(TObject* sender);
+    // Shows the look the user chose at the last run (the skin menu saves it).
+    void RestoreLook();
 
     void Loaded() override;
     std::any MethodAddress(const std::wstring& name) override;
+
+private:
+    // Names the selected row's theme in the context menu and shows it by
+    // the row; nothing without a selection.
+    void ShowThemeMenu();
 };
 
 extern TFrmMain* FrmMain;
@@ -82,7 +96,3 @@ std::wstring SelectedThemeName(TListView& list);
 // List-view compare callback: `column` 0 compares captions, n > 0 sub-item
 // n - 1; text comparison ignoring ASCII case, negated when descending.
 int CompareThemeItems(TListItem* item1, TListItem* item2, LPARAM column);
-
-// The name the list shows for a theme: its stored display name, or its file
-// name without the extension when it has none (or its file is unreadable).
-std::wstring ShownThemeName(const TThemeBase& theme);

@@ -1,5 +1,6 @@
 // The main window's search box, share command and skin menu.
 #include "app/main_form.h"
+#include "app/saved_look.h"
 #include "app/search_share.h"
 #include "engine/skin_data.h"
 #include "engine/skin_store_component.h"
@@ -31,14 +32,42 @@ void TFrmMain::Image1Click(TObject*) {
     PopupMenu1->Popup(at.x, at.y);
 }
 
+// The skin icon has no window to take the focus: Alt+K reaches its menu from
+// anywhere in the window.
+bool TFrmMain::DialogKey(const MSG& msg) {
+    const bool ours = HandleAllocated() && (msg.hwnd == Handle() || IsChild(Handle(), msg.hwnd));
+    if (ours && msg.message == WM_SYSCHAR && (msg.wParam == L'k' || msg.wParam == L'K')) {
+        Image1Click(Image1);
+        return true;
+    }
+    return TForm::DialogKey(msg);
+}
+
 void TFrmMain::N3Click(TObject*) {
     SwitchToStoredSkin(*this, 0);
+    SaveLook(TLook::Blue);
 }
 
 void TFrmMain::N4Click(TObject*) {
     SwitchToStoredSkin(*this, 1);
+    SaveLook(TLook::Yellow);
 }
 
 void TFrmMain::N5Click(TObject*) {
     SwitchSkinOff(*this);
+    SaveLook(TLook::System);
+}
+
+void TFrmMain::RestoreLook() {
+    // The stored description starts in the yellow skin.
+    switch (ReadSavedLook()) {
+    case TLook::Blue:
+        SwitchToStoredSkin(*this, 0);
+        break;
+    case TLook::System:
+        SwitchSkinOff(*this);
+        break;
+    case TLook::Yellow:
+        break;
+    }
 }

@@ -61,10 +61,7 @@ void TApplication::Run() {
     while (!terminated_) {
         BOOL got = GetMessageW(&msg, nullptr, 0, 0);
         if (got <= 0) break;
-        TForm* active = Screen().ActiveForm();
-        if (active && active->DialogKey(msg)) continue;
-        TranslateMessage(&msg);
-        DispatchMessageW(&msg);
+        Dispatch(msg);
     }
     terminated_ = true;
     DestroyForms();
@@ -82,9 +79,15 @@ void TApplication::ProcessMessages() {
             terminated_ = true;
             break;
         }
-        TranslateMessage(&msg);
-        DispatchMessageW(&msg);
+        Dispatch(msg);
     }
+}
+
+void TApplication::Dispatch(const MSG& msg) {
+    TForm* active = Screen().ActiveForm();
+    if (active && active->DialogKey(msg)) return;
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
 }
 
 int TApplication::MessageBox(const std::wstring& text, const std::wstring& caption, UINT flags) {

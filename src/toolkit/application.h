@@ -45,7 +45,7 @@ public:
     void Run();
     void Terminate();
     bool Terminated() const { return terminated_; }
-    // Dispatches every message waiting in the queue.
+    // Dispatches every message waiting in the queue, keys as Run does.
     void ProcessMessages();
 
     // MessageBoxW owned by the active form; returns its result.
@@ -54,6 +54,9 @@ public:
     void DestroyForms();
 
 private:
+    // The active form sees keys first (dialog keys, its own shortcuts).
+    void Dispatch(const MSG& msg);
+
     std::wstring title_;
     HWND handle_ = nullptr;
     mutable TIconHandle icon_;

@@ -17,7 +17,6 @@ const TClassInfo& TEdit::StaticClass() {
             c.Enum<TEdit>(L"BevelKind", kBevelKinds, &TEdit::BevelKind, &TEdit::SetBevelKind);
             c.Bool<TEdit>(L"AutoSize", &TEdit::AutoSize, &TEdit::SetAutoSize);
             c.Enum<TEdit>(L"BiDiMode", kBiDiModes, &TEdit::BiDiMode, &TEdit::SetBiDiMode);
-            c.Event(L"OnKeyDown", &TEdit::OnKeyDown);
         },
         [](TComponent* o) { return new TEdit(o); });
     return info;
@@ -39,16 +38,4 @@ void TEdit::CreateParams(TCreateParams& p) {
     else if (borderStyle_ == bsSingleBorder)
         p.ExStyle |= WS_EX_CLIENTEDGE;
     if (biDiMode_ != bdLeftToRight) p.ExStyle |= WS_EX_RTLREADING;
-}
-
-void TEdit::WndProc(TMessage& m) {
-    if (m.Msg == WM_KEYDOWN && OnKeyDown) {
-        WORD key = static_cast<WORD>(m.WParam);
-        TShiftState shift = (GetKeyState(VK_SHIFT) < 0 ? MK_SHIFT : 0) |
-                            (GetKeyState(VK_CONTROL) < 0 ? MK_CONTROL : 0);
-        OnKeyDown(this, key, shift);
-        if (key == 0) return; // the handler swallowed the key
-        m.WParam = key;
-    }
-    TWinControl::WndProc(m);
 }

@@ -23,9 +23,6 @@ public:
     int BiDiMode() const { return biDiMode_; }
     void SetBiDiMode(int v) { biDiMode_ = v; }
 
-    TKeyEvent OnKeyDown;
-    void WndProc(TMessage& m) override;
-
 protected:
     void CreateParams(TCreateParams& p) override;
 

@@ -34,7 +34,7 @@ public:
     // Keyboard navigation that a dialog box would do: Tab and Shift+Tab move
     // between tab stops, Alt+letter clicks the button whose caption marks
     // that letter with '&'. True when the message was used up.
-    bool DialogKey(const MSG& msg);
+    virtual bool DialogKey(const MSG& msg);
 
     // The tooltip window that shows the controls' hints (ShowHint forms only).
     HWND HintWindow() const { return hintWindow_; }

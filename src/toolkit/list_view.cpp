@@ -218,6 +218,7 @@ void TListView::ColumnsRebuild() {
         col.iSubItem = i;
         ListView_InsertColumn(h, i, &col);
     }
+    ApplySortArrow();
     UpdateColumns();
 }
 
@@ -265,6 +266,43 @@ bool TListView::CustomSort(TLVCompare compare, LPARAM data) {
     }
     if (ordered.size() == items_.items_.size()) items_.items_ = std::move(ordered);
     return true;
+}
+
+void TListView::SetSortArrow(int column, bool ascending) {
+    sortColumn_ = column;
+    sortAscending_ = ascending;
+    ApplySortArrow();
+}
+
+void TListView::ApplySortArrow() {
+    HWND header = HandleAllocated() ? ListView_GetHeader(Handle()) : nullptr;
+    if (!header) return;
+    for (int i = 0; i < Header_GetItemCount(header); ++i) {
+        HDITEMW item{};
+        item.mask = HDI_FORMAT;
+        if (!Header_GetItem(header, i, &item)) continue;
+        item.fmt &= ~(HDF_SORTUP | HDF_SORTDOWN);
+        if (i == sortColumn_) item.fmt |= sortAscending_ ? HDF_SORTUP : HDF_SORTDOWN;
+        Header_SetItem(header, i, &item);
+    }
+}
+
+void TListView::BeginUpdate() {
+    if (updateCount_++ != 0 || !HandleAllocated()) return;
+    // Turning redrawing back on shows a hidden window: suspend only a shown one.
+    redrawSuspended_ = (GetWindowLongPtrW(Handle(), GWL_STYLE) & WS_VISIBLE) != 0;
+    if (redrawSuspended_) SendMessageW(Handle(), WM_SETREDRAW, FALSE, 0);
+}
+
+void TListView::EndUpdate() {
+    if (updateCount_ == 0 || --updateCount_ != 0 || !redrawSuspended_) return;
+    redrawSuspended_ = false;
+    if (!HandleAllocated()) return;
+    SendMessageW(Handle(), WM_SETREDRAW, TRUE, 0);
+    // Redrawing came back without a paint: draw the outcome once, frame and
+    // scroll bar included (their size may have changed meanwhile).
+    RedrawWindow(Handle(), nullptr, nullptr,
+                 RDW_ERASE | RDW_FRAME | RDW_INVALIDATE | RDW_ALLCHILDREN);
 }
 
 void TListView::WndProc(TMessage& m) {

@@ -134,6 +134,15 @@ public:
     // Sorts the items with `compare`, which gets `data` as its third argument.
     bool CustomSort(TLVCompare compare, LPARAM data);
 
+    // The header's sort arrow on `column` (up for ascending); -1 shows none.
+    void SetSortArrow(int column, bool ascending);
+
+    // Between BeginUpdate and the matching EndUpdate the list is not drawn:
+    // a rebuild shows neither the emptied list nor half of its rows, only
+    // the result, in one repaint at the end. Calls nest.
+    void BeginUpdate();
+    void EndUpdate();
+
     TColumnClickEvent OnColumnClick;
 
     void WndProc(TMessage& m) override;
@@ -146,6 +155,7 @@ protected:
 
 private:
     void ApplyExtendedStyle();
+    void ApplySortArrow();
     void ColumnsRebuild();
     friend class TListColumns;
     friend class TListColumn;
@@ -155,6 +165,22 @@ private:
     bool readOnly_ = false;
     bool rowSelect_ = false;
     bool updatingColumns_ = false;
+    int sortColumn_ = -1;
+    bool sortAscending_ = true;
+    int updateCount_ = 0;
+    bool redrawSuspended_ = false;
     TListColumns columns_;
     TListItems items_;
+};
+
+// BeginUpdate for a scope: the list is drawn again however the scope ends.
+class TListUpdate {
+public:
+    explicit TListUpdate(TListView& list) : list_(list) { list_.BeginUpdate(); }
+    ~TListUpdate() { list_.EndUpdate(); }
+    TListUpdate(const TListUpdate&) = delete;
+    TListUpdate& operator=(const TListUpdate&) = delete;
+
+private:
+    TListView& list_;
 };

@@ -41,3 +41,9 @@ using TFindHandle = TUniqueHandle<HANDLE, FindClose>;
 inline HANDLE ValidHandle(HANDLE h) {
     return h == INVALID_HANDLE_VALUE ? nullptr : h;
 }
+
+// Registry keys: RegCloseKey answers with an error code, not a BOOL.
+inline BOOL WINAPI CloseRegistryKey(HKEY key) {
+    return RegCloseKey(key) == ERROR_SUCCESS;
+}
+using TRegistryKey = TUniqueHandle<HKEY, CloseRegistryKey>;

@@ -55,7 +55,10 @@ void RegisterOwnClass(const TCreateParams& p) {
 } // namespace
 
 const TClassInfo& TWinControl::StaticClass() {
-    static const TClassInfo info(L"TWinControl", &TControl::StaticClass());
+    static const TClassInfo info(L"TWinControl", &TControl::StaticClass(), [](TClassInfo& c) {
+        c.Event(L"OnKeyDown", &TWinControl::OnKeyDown);
+        c.Event(L"OnContextPopup", &TWinControl::OnContextPopup);
+    });
     return info;
 }
 
@@ -300,8 +303,35 @@ bool TWinControl::SetCursorFromChild(TMessage& m) {
     return true;
 }
 
+// True when the handler swallowed the key.
+bool TWinControl::KeyDown(TMessage& m) {
+    if (!OnKeyDown) return false;
+    WORD key = static_cast<WORD>(m.WParam);
+    TShiftState shift =
+        (GetKeyState(VK_SHIFT) < 0 ? MK_SHIFT : 0) | (GetKeyState(VK_CONTROL) < 0 ? MK_CONTROL : 0);
+    OnKeyDown(this, key, shift);
+    m.WParam = key;
+    return key == 0;
+}
+
+// True when the handler dealt with the request.
+bool TWinControl::ContextPopup(TMessage& m) {
+    if (!OnContextPopup || reinterpret_cast<HWND>(m.WParam) != handle_) return false;
+    POINT at{GET_X_LPARAM(m.LParam), GET_Y_LPARAM(m.LParam)};
+    if (at.x != -1 || at.y != -1) ScreenToClient(handle_, &at);
+    bool handled = false;
+    OnContextPopup(this, at, handled);
+    return handled;
+}
+
 void TWinControl::WndProc(TMessage& m) {
     switch (m.Msg) {
+    case WM_KEYDOWN:
+        if (KeyDown(m)) return;
+        break;
+    case WM_CONTEXTMENU:
+        if (ContextPopup(m)) return;
+        break;
     case WM_COMMAND:
     case WM_HSCROLL:
     case WM_VSCROLL:

@@ -50,6 +50,12 @@ public:
     bool Focused() const;
     void SetFocus();
 
+    // A key pressed in the window; a handler that sets the key to 0 keeps
+    // it from the window.
+    TKeyEvent OnKeyDown;
+    // The window was asked for its context menu (WM_CONTEXTMENU).
+    TContextPopupEvent OnContextPopup;
+
     void WndProc(TMessage& m) override;
     void DefaultHandler(TMessage& m) override;
 
@@ -80,6 +86,8 @@ private:
     void CreateHandle();
     void ApplyTabOrder();
     bool ReflectToChild(TMessage& m);
+    bool KeyDown(TMessage& m);
+    bool ContextPopup(TMessage& m);
     void PaintWithControls(TMessage& m);
     bool ForwardMouseToGraphic(TMessage& m);
     bool SetCursorFromChild(TMessage& m);

@@ -1,14 +1,16 @@
 #!/usr/bin/env python3
 """The real Velmora.exe under Wine: the main window lists a fixture theme,
 sorts by name on a header click, and a right click on the theme's row opens
-the context menu sized for that theme's name. Screenshots are kept."""
+the context menu sized for that theme's name; the look chosen from the
+keyboard's skin menu comes back at the next start. Screenshots are kept."""
 import os
+import subprocess
 import sys
 import time
 import unittest
 
-from e2e_support import (ProgramTest, SkinFrame, colour_count, find_window, geometry, run,
-                         visible_windows, wait_for_new_window)
+from e2e_support import (ProgramTest, SkinFrame, colour_count, find_window, geometry, pixel,
+                         run, visible_windows, wait_for_new_window, wine_command)
 
 CLIENT_W, CLIENT_H = 429, 408
 
@@ -54,6 +56,50 @@ class MainWindowTest(ProgramTest):
         self.assertGreater(colour_count(root_png, crop), 2, "the menu shows no text")
         run("convert", root_png, "-crop", crop, "+repage",
             os.path.join(self.shots, "context-menu.png"))
+
+    def wait_for_frame(self, window, name, timeout=8.0):
+        """The window's geometry once it wears the named skin's frame."""
+        frame = SkinFrame(name)
+        size = (CLIENT_W + frame.left + frame.right, CLIENT_H + frame.top + frame.bottom)
+        deadline = time.time() + timeout
+        while time.time() < deadline:
+            g = geometry(window)
+            if (g["WIDTH"], g["HEIGHT"]) == size:
+                break
+            time.sleep(0.1)
+        time.sleep(0.5)
+        return g
+
+    def assert_blue_caption(self, window, shot_name):
+        g = self.wait_for_frame(window, "blue")
+        run("xdotool", "mousemove", "--window", window, "150", "12")
+        time.sleep(0.4)
+        png = self.shot(shot_name)
+        row = 6
+        self.assertIn(pixel(png, g["X"] + g["WIDTH"] // 2, g["Y"] + row),
+                      SkinFrame("blue").caption_colours(row), "the caption is not blue")
+
+    def test_the_chosen_look_comes_back_at_the_next_start(self):
+        self.addCleanup(subprocess.run, wine_command(
+            "reg", "delete", r"HKCU\Software\Velmora", "/v", "Skin", "/f"),
+            capture_output=True)
+        window = find_window("^Velmora$")
+        self.assertIsNotNone(window, "the main window did not appear")
+        self.wait_for_frame(window, "yellow")
+        # Alt+K opens the skin menu; its second item is the blue skin.
+        run("xdotool", "mousemove", "--window", window, "200", "8", "click", "1")
+        before = visible_windows()
+        run("xdotool", "key", "--window", window, "alt+k")
+        self.assertIsNotNone(wait_for_new_window(before), "Alt+K opened no skin menu")
+        run("xdotool", "key", "Down", "Down", "Return")
+        self.assert_blue_caption(window, "look-chosen-blue.png")
+
+        self.stop_app()
+        self.app = subprocess.Popen(wine_command(self.exe), stdout=subprocess.DEVNULL,
+                                    stderr=subprocess.DEVNULL)
+        window = find_window("^Velmora$")
+        self.assertIsNotNone(window, "the main window did not come back")
+        self.assert_blue_caption(window, "look-blue-after-restart.png")
 
 
 if __name__ == "__main__":

@@ -380,6 +380,232 @@ TEST_F(MainFormTest, HintsOfTheListAndTheSearchBox) {
                           L"输入主题名称,点搜索按钮就可以找到精美主题了!"}}));
 }
 
+namespace {
+
+// What the list drew while a subclass watched it.
+struct TPaintLog {
+    int Paints = 0; // client, background and frame paints
+};
+
+LRESULT CALLBACK PaintCounter(HWND w, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR data) {
+    if (msg == WM_PAINT || msg == WM_ERASEBKGND || msg == WM_NCPAINT)
+        ++reinterpret_cast<TPaintLog*>(data)->Paints;
+    return DefSubclassProc(w, msg, wp, lp);
+}
+
+// Paints of the list (drawn by the window itself) between construction and Stop().
+class TPaintWatch {
+public:
+    explicit TPaintWatch(HWND list) : list_(list) {
+        SetWindowSubclass(list_, &PaintCounter, 1, reinterpret_cast<DWORD_PTR>(&log_));
+    }
+    ~TPaintWatch() { RemoveWindowSubclass(list_, &PaintCounter, 1); }
+    int Paints() const { return log_.Paints; }
+
+private:
+    HWND list_;
+    TPaintLog log_;
+};
+
+void PumpUntilIdle() {
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+}
+
+} // namespace
+
+TEST_F(MainFormTest, RebuildingTheListDrawsOnlyTheOutcome) {
+    // More rows than fit: the scroll bar goes away and comes back.
+    std::vector<std::pair<std::wstring, std::string>> themes;
+    for (int i = 0; i < 40; ++i)
+        themes.push_back({L"t" + std::to_wstring(i) + L".theme", "Theme " + std::to_string(i)});
+    SetUpThemes(themes);
+    FrmMain->Show();
+    PumpUntilIdle();
+    HWND list = FrmMain->LstThemes->Handle();
+    TPaintWatch watch(list);
+    FrmMain->LoadThemeList();
+    EXPECT_EQ(watch.Paints(), 0) << "the list was drawn half rebuilt";
+    EXPECT_TRUE(IsWindowVisible(list));
+    UpdateWindow(list);
+    PumpUntilIdle();
+    EXPECT_GT(watch.Paints(), 0) << "the rebuilt list was never drawn";
+    EXPECT_EQ(ListView_GetItemCount(list), 40);
+}
+
+namespace {
+
+// One string of a DLL's string table, read without the indirect-string call.
+std::wstring StringOf(const std::wstring& dll, UINT id) {
+    HMODULE module = LoadLibraryExW(dll.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    if (!module) return {};
+    wchar_t text[256] = L"";
+    LoadStringW(module, id, text, 256);
+    FreeLibrary(module);
+    return text;
+}
+
+std::wstring SystemFolder() {
+    wchar_t folder[MAX_PATH];
+    GetSystemDirectoryW(folder, MAX_PATH);
+    return folder;
+}
+
+} // namespace
+
+TEST_F(MainFormTest, ResourceReferenceNamesResolveFromSystemDllsOnly) {
+    const std::wstring systemDll = SystemFolder() + L"\\oleacc.dll";
+    const std::wstring text = StringOf(systemDll, 2);
+    ASSERT_FALSE(text.empty()) << "the system's oleacc.dll has no string 2";
+    // The same DLL outside the system folder: a theme must not get it loaded.
+    const std::wstring copy = folder_ / L"oleacc.dll";
+    ASSERT_TRUE(CopyFileW(systemDll.c_str(), copy.c_str(), FALSE));
+    ASSERT_EQ(StringOf(copy, 2), text);
+    const std::wstring back = SystemFolder() + L"\\..\\..\\" + copy.substr(3); // same drive
+    const struct {
+        std::wstring file, name, shown;
+    } rows[] = {
+        {L"full.theme", L"@" + systemDll + L",-2", text},
+        {L"variable.theme", L"@%SystemRoot%\\System32\\OLEACC.DLL,-2", text},
+        {L"bare.theme", L"@oleacc.dll,-2", text},
+        {L"elsewhere.theme", L"@" + copy + L",-2", L"elsewhere"},
+        {L"climbs.theme", L"@" + back + L",-2", L"climbs"},
+        {L"no-minus.theme", L"@oleacc.dll,2", L"no-minus"},
+        {L"no-id.theme", L"@oleacc.dll", L"no-id"},
+        {L"no-file.theme", L"@,-2", L"no-file"},
+        {L"no-string.theme", L"@oleacc.dll,-64999", L"no-string"},
+        {L"plain.theme", L"Plain 名字", L"Plain 名字"},
+        {L"xp.theme", L"@themeui.dll,-2017", L"Windows XP"},
+    };
+    std::vector<std::pair<std::wstring, std::string>> themes;
+    for (const auto& r : rows)
+        themes.push_back({r.file, Narrow(r.name)});
+    SetUpThemes(themes);
+    for (const auto& r : rows)
+        EXPECT_EQ(Shown(1)[RowOf(r.file)], r.shown) << Narrow(r.name);
+}
+
+TEST_F(MainFormTest, TheSortedColumnShowsTheArrowOfItsDirection) {
+    SetUpThemes(TwelveThemes());
+    HWND header = ListView_GetHeader(FrmMain->LstThemes->Handle());
+    auto arrows = [header] {
+        std::vector<int> out;
+        for (int i = 0; i < Header_GetItemCount(header); ++i) {
+            HDITEMW item{};
+            item.mask = HDI_FORMAT;
+            Header_GetItem(header, i, &item);
+            out.push_back(item.fmt & (HDF_SORTUP | HDF_SORTDOWN));
+        }
+        return out;
+    };
+    EXPECT_EQ(arrows(), (std::vector<int>{0, 0}));
+    const struct {
+        int column;
+        std::vector<int> arrows;
+    } clicks[] = {
+        {0, {HDF_SORTUP, 0}},
+        {0, {HDF_SORTDOWN, 0}},
+        {1, {0, HDF_SORTUP}},
+        {0, {HDF_SORTDOWN, 0}},
+    };
+    for (const auto& c : clicks) {
+        FrmMain->LstThemesColumnClick(FrmMain->LstThemes, c.column);
+        EXPECT_EQ(arrows(), c.arrows) << "after a click on column " << c.column;
+    }
+    FrmMain->LoadThemeList(); // catalogue order again: no column is sorted
+    EXPECT_EQ(arrows(), (std::vector<int>{0, 0}));
+}
+
+namespace {
+
+// Keys as the user types them, through the system's input queue: the first
+// ones are held while the last is pressed.
+void TypeKeys(const std::vector<WORD>& keys) {
+    std::vector<INPUT> inputs;
+    auto add = [&inputs](WORD key, DWORD flags) {
+        INPUT input{};
+        input.type = INPUT_KEYBOARD;
+        input.ki.wVk = key;
+        input.ki.dwFlags = flags;
+        inputs.push_back(input);
+    };
+    for (WORD key : keys)
+        add(key, 0);
+    for (auto key = keys.rbegin(); key != keys.rend(); ++key)
+        add(*key, KEYEVENTF_KEYUP);
+    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
+// Dispatches messages the way the program's loop does until `done` or a
+// few seconds have passed.
+template <class Done> bool PumpUntil(Done done) {
+    for (DWORD start = GetTickCount(); GetTickCount() - start < 5000;) {
+        Application().ProcessMessages();
+        if (done()) return true;
+        Sleep(20);
+    }
+    return false;
+}
+
+} // namespace
+
+TEST_F(MainFormTest, KeyboardReachesTheRowMenuTheUninstallAndTheSkinMenu) {
+    SetUpThemes({{L"a.theme", "甲"}, {L"b.theme", "乙"}});
+    int skinMenus = 0;
+    FrmMain->PopupMenu1->Track = [&skinMenus](HMENU, int, int) -> UINT {
+        ++skinMenus;
+        return 0;
+    };
+    HWND window = FrmMain->Handle();
+    FrmMain->Show();
+    SetForegroundWindow(window);
+    const int row = RowOf(L"b.theme");
+    FrmMain->LstThemes->Items()[row]->SetSelected(true);
+    FrmMain->LstThemes->SetFocus();
+    // The pointer is far from the row: the menu must not follow it.
+    SetCursorPos(2, 2);
+    POINT rowAt = FrmMain->LstThemes->Items()[row]->Position();
+    ClientToScreen(window, &rowAt);
+
+    const struct {
+        const char* what;
+        std::vector<WORD> keys;
+        int rowMenus, skinMenus;
+    } presses[] = {
+        {"Menu key", {VK_APPS}, 1, 0},
+        {"Shift+F10", {VK_SHIFT, VK_F10}, 1, 0},
+        {"Alt+K", {VK_MENU, 'K'}, 0, 1},
+    };
+    for (const auto& p : presses) {
+        menu_ = {};
+        skinMenus = 0;
+        TypeKeys(p.keys);
+        PumpUntil([&] { return menu_.Shown + skinMenus > 0; });
+        Application().ProcessMessages();
+        EXPECT_EQ(menu_.Shown, p.rowMenus) << p.what;
+        EXPECT_EQ(skinMenus, p.skinMenus) << p.what;
+        if (menu_.Shown == 0) continue;
+        EXPECT_EQ(menu_.Captions[0], L"卸载: 乙") << p.what;
+        EXPECT_EQ(menu_.At.x, rowAt.x + 42) << p.what;
+        EXPECT_EQ(menu_.At.y, rowAt.y + 41) << p.what;
+    }
+
+    // Delete asks the single uninstall's question; No keeps the theme.
+    TMessageBoxAnswerer answerer(IDNO);
+    TypeKeys({VK_DELETE});
+    PumpUntil([&] { return !answerer.Boxes().empty(); });
+    const auto boxes = answerer.Boxes();
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].Caption, L"提示");
+    EXPECT_EQ(boxes[0].Text, L"你要卸载主题: 乙 吗?");
+    EXPECT_EQ(boxes[0].DefaultButton, IDNO);
+    EXPECT_TRUE(FileExists(folder_ / L"Resources\\Themes\\b.theme"));
+    EXPECT_EQ(FrmMain->LstThemes->Items().Count(), 2);
+}
+
 TEST_F(MainFormTest, EmptyThemeFolderGivesAnEmptyList) {
     SetUpThemes({});
     EXPECT_EQ(FrmMain->LstThemes->Items().Count(), 0);
