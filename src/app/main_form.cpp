@@ -2,6 +2,8 @@
 
 #include "app/theme_ownership.h"
 #include "app/theme_site.h"
+#include "engine/skin_store_component.h"
+#include "toolkit/text_compare.h"
 
 #include <functional>
 #include <stdexcept>
@@ -12,11 +14,6 @@ TThemesInfo* ThemesInfoObj = nullptr;
 bool SortAscending = true;
 
 namespace {
-
-bool SameTextIgnoringCase(const std::wstring& a, const std::wstring& b) {
-    return CompareStringOrdinal(a.c_str(), static_cast<int>(a.size()), b.c_str(),
-                                static_cast<int>(b.size()), TRUE) == CSTR_EQUAL;
-}
 
 // Text comparison that folds ASCII letters only; the sign is what counts.
 int CompareText(const std::wstring& a, const std::wstring& b) {
@@ -48,7 +45,21 @@ const TClassInfo& TFrmMain::StaticClass() {
     return info;
 }
 
-TFrmMain::TFrmMain(TComponent* owner) : TForm(owner) {}
+TFrmMain::TFrmMain(TComponent* owner) : TForm(owner) {
+    // The stored description holds the skin components: the reader must know
+    // them before it reads this form.
+    RegisterSkinComponents();
+}
+
+TThemeBase* SelectedTheme(TListView& list) {
+    TListItem* selected = list.Selected();
+    return selected ? static_cast<TThemeBase*>(selected->Data()) : nullptr;
+}
+
+std::wstring SelectedThemeName(TListView& list) {
+    TListItem* selected = list.Selected();
+    return selected && selected->SubItems().Count() > 0 ? selected->SubItems()[0] : L"";
+}
 
 void TFrmMain::Loaded() {
     TForm::Loaded();
@@ -124,10 +135,13 @@ void TFrmMain::FormDestroy(TObject*) {
     ThemesInfoObj = nullptr;
 }
 
-std::wstring ShownThemeName(const std::wstring& displayName) {
-    std::wstring name = displayName;
-    if (SameTextIgnoringCase(name, L"@themeui.dll,-2017")) name = L"Windows XP";
-    if (SameTextIgnoringCase(name, L"@themeui.dll,-2016")) name = L"Windows 经典";
+std::wstring ShownThemeName(const TThemeBase& theme) {
+    std::wstring name = theme.DisplayName;
+    if (SameTextNoCase(name, L"@themeui.dll,-2017")) name = L"Windows XP";
+    if (SameTextNoCase(name, L"@themeui.dll,-2016")) name = L"Windows 经典";
+    // A blank row, "卸载:" and "你要卸载主题:  吗?" tell the user nothing.
+    if (name.find_first_not_of(L" \t") == std::wstring::npos)
+        name = theme.FileName.substr(0, theme.FileName.rfind(L'.'));
     return name;
 }
 
@@ -139,7 +153,7 @@ void TFrmMain::LoadThemeList() {
         TThemeBase& theme = ThemesInfoObj->Items.GetItem(i);
         item->SetData(&theme);
         item->SetCaption(std::to_wstring(i));
-        item->SubItems().Add(ShownThemeName(theme.DisplayName));
+        item->SubItems().Add(ShownThemeName(theme));
     }
 }
 
@@ -183,12 +197,12 @@ void TFrmMain::LstThemesMouseDown(TObject*, TMouseButton button, TShiftState, in
     // origin; the offset below accounts for where the list sits.
     POINT p = selected->Position();
     ::ClientToScreen(Handle(), &p);
-    std::wstring name = selected->SubItems().Count() > 0 ? selected->SubItems()[0] : L"";
+    const std::wstring name = SelectedThemeName(*LstThemes);
     MnUses->SetCaption(FormatName(L"使用: %s", name));
     MnLookPaper->SetCaption(FormatName(L"查看: %s 壁纸", name));
     MnUninstall->SetCaption(FormatName(L"卸载: %s", name));
-    auto* theme = static_cast<TThemeBase*>(selected->Data());
-    bool system = theme && IsSystemThemeFile(theme->FileName);
+    const TThemeBase* theme = SelectedTheme(*LstThemes);
+    const bool system = theme && IsSystemThemeFile(theme->FileName);
     MnUninstall->SetEnabled(!system);
     MnLookPaper->SetEnabled(!system);
     PopMenu->Popup(p.x + 42, p.y + 41);

@@ -56,7 +56,7 @@ public:
     void BitBtn1Click(TObject* sender);
     void BtnPaperPathClick(TObject* sender);
     void BtnThemesPathClick(TObject* sender);
-    // Search, sharing and skins (main_form_commands.cpp).
+    // Search, sharing and skins (main_form_search_skin.cpp).
     void TxtSearchNameKeyDown(TObject* sender, WORD& key, TShiftState shift);
     void BtnSearchClick(TObject* sender);
     void N2Click(TObject* sender);
@@ -74,9 +74,15 @@ extern TThemesInfo* ThemesInfoObj;
 // Direction of the next column sort, shared by both columns.
 extern bool SortAscending;
 
+// The record behind the list's selected row, or null.
+TThemeBase* SelectedTheme(TListView& list);
+// The name the selected row shows; empty without a selection.
+std::wstring SelectedThemeName(TListView& list);
+
 // List-view compare callback: `column` 0 compares captions, n > 0 sub-item
 // n - 1; text comparison ignoring ASCII case, negated when descending.
 int CompareThemeItems(TListItem* item1, TListItem* item2, LPARAM column);
 
-// The name the list shows for a theme's stored display name.
-std::wstring ShownThemeName(const std::wstring& displayName);
+// The name the list shows for a theme: its stored display name, or its file
+// name without the extension when it has none (or its file is unreadable).
+std::wstring ShownThemeName(const TThemeBase& theme);

@@ -7,18 +7,6 @@
 
 namespace {
 
-// The record behind the row the context menu was opened for.
-TThemeBase* SelectedTheme(TListView& list) {
-    TListItem* selected = list.Selected();
-    return selected ? static_cast<TThemeBase*>(selected->Data()) : nullptr;
-}
-
-// The name the selected row shows.
-std::wstring SelectedName(TListView& list) {
-    TListItem* selected = list.Selected();
-    return selected && selected->SubItems().Count() > 0 ? selected->SubItems()[0] : L"";
-}
-
 // The shell follows a theme's paths as they are, shares included: the user
 // decides whether another computer is reached.
 bool MayReachOtherComputer(HWND owner, const std::wstring& name, const std::wstring& themeFile) {
@@ -30,6 +18,17 @@ bool MayReachOtherComputer(HWND owner, const std::wstring& name, const std::wstr
            IDYES;
 }
 
+// The name as the uninstall question gives it: rows that show the same name
+// are told apart by the theme's file.
+std::wstring NameInQuestion(TListView& list, const TThemeBase& theme, const std::wstring& name) {
+    int same = 0;
+    for (int i = 0; i < list.Items().Count(); ++i) {
+        TListItem* item = list.Items()[i];
+        if (item->SubItems().Count() > 0 && item->SubItems()[0] == name) ++same;
+    }
+    return same > 1 ? name + L" (" + theme.FileName + L")" : name;
+}
+
 } // namespace
 
 void TFrmMain::MnUninstallClick(TObject*) {
@@ -37,9 +36,10 @@ void TFrmMain::MnUninstallClick(TObject*) {
     // The menu item is disabled for the system themes; a click that gets
     // through anyway still removes nothing of theirs.
     if (!theme || IsSystemThemeFile(theme->FileName)) return;
-    std::wstring name = SelectedName(*LstThemes);
+    const std::wstring name = NameInQuestion(*LstThemes, *theme, SelectedThemeName(*LstThemes));
+    // No is the default: Enter alone must not delete files.
     if (MessageBoxW(Handle(), (L"你要卸载主题: " + name + L" 吗?").c_str(), L"提示",
-                    MB_YESNO | MB_ICONQUESTION) != IDYES)
+                    MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) != IDYES)
         return;
     UninstallTheme(*theme, *ThemesInfoObj);
     LoadThemeList();
@@ -47,7 +47,7 @@ void TFrmMain::MnUninstallClick(TObject*) {
 
 void TFrmMain::MnUsesClick(TObject*) {
     TThemeBase* theme = SelectedTheme(*LstThemes);
-    if (theme && MayReachOtherComputer(Handle(), SelectedName(*LstThemes), theme->Path))
+    if (theme && MayReachOtherComputer(Handle(), SelectedThemeName(*LstThemes), theme->Path))
         UseTheme(Handle(), theme->Path, ThemesInfoObj->ThemesPath);
 }
 

@@ -4,15 +4,6 @@
 #include "engine/skin_data.h"
 #include "engine/skin_store_component.h"
 
-namespace {
-
-// The main form's description holds the skin components, so the reader must
-// know them before the first form is made; this file is always linked with
-// the main form.
-[[maybe_unused]] const bool kSkinComponentsKnown = (RegisterSkinComponents(), true);
-
-} // namespace
-
 void TFrmMain::TxtSearchNameKeyDown(TObject*, WORD& key, TShiftState) {
     if (key == VK_RETURN) BtnSearch->Click();
 }
@@ -22,9 +13,8 @@ void TFrmMain::BtnSearchClick(TObject*) {
 }
 
 void TFrmMain::N2Click(TObject*) {
-    TListItem* selected = LstThemes->Selected();
-    if (!selected) return;
-    std::wstring name = selected->SubItems().Count() > 0 ? selected->SubItems()[0] : L"";
+    if (!LstThemes->Selected()) return;
+    const std::wstring name = SelectedThemeName(*LstThemes);
     // Another program may hold the clipboard open: then say so rather than
     // claim a link is there to paste.
     if (PutTextOnClipboard(Handle(), SearchUrl(StripBrandMark(name))))

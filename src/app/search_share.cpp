@@ -2,16 +2,13 @@
 
 #include "app/theme_site.h"
 #include "app/url_encode.h"
+#include "toolkit/text_compare.h"
 
 #include <shellapi.h>
 
 #include <cstring>
 
 namespace {
-
-bool SameIgnoringCase(const wchar_t* a, const wchar_t* b, std::size_t n) {
-    return CompareStringOrdinal(a, int(n), b, int(n), TRUE) == CSTR_EQUAL;
-}
 
 // Global memory holding `bytes`, for SetClipboardData (which takes it over).
 HGLOBAL GlobalCopy(const void* bytes, std::size_t size) {
@@ -65,7 +62,8 @@ std::wstring StripBrandMark(const std::wstring& name) {
     if (name.find(mark) == std::wstring::npos) return name;
     std::wstring out;
     for (std::size_t i = 0; i < name.size();) {
-        if (name.size() - i >= mark.size() && SameIgnoringCase(&name[i], mark.c_str(), mark.size()))
+        if (name.size() - i >= mark.size() &&
+            SameTextNoCase(std::wstring_view(name).substr(i, mark.size()), mark))
             i += mark.size();
         else
             out += name[i++];

@@ -73,11 +73,6 @@ std::wstring NormalisePath(const std::wstring& path) {
     return IsLocalAbsolutePath(full) ? full : std::wstring();
 }
 
-bool SameTextNoCase(const std::wstring& a, const std::wstring& b) {
-    return CompareStringOrdinal(a.c_str(), (int)a.size(), b.c_str(), (int)b.size(), TRUE) ==
-           CSTR_EQUAL;
-}
-
 bool IsInsideFolder(const std::wstring& path, const std::wstring& folder, bool directOnly) {
     std::wstring p = NormalisePath(path);
     std::wstring f = NormalisePath(folder);

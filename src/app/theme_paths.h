@@ -2,6 +2,8 @@
 // Path checks shared by the catalogue, the uninstaller and the shell
 // hand-offs. A .theme file is untrusted input: every path read from one is
 // checked here before anything is deleted or handed to the shell.
+#include "toolkit/text_compare.h"
+
 #include <string>
 
 // Value of an environment variable; empty when it is not set.
@@ -29,9 +31,6 @@ bool IsLocalAbsolutePath(const std::wstring& path);
 // The absolute, normalised form ("..", "." and doubled separators resolved);
 // empty when the path is not a local absolute path.
 std::wstring NormalisePath(const std::wstring& path);
-
-// Ordinal comparison without regard to case, independent of the locale.
-bool SameTextNoCase(const std::wstring& a, const std::wstring& b);
 
 // True when path lies inside folder (folder with or without trailing
 // backslash); with directOnly, only as a direct entry. Both are normalised

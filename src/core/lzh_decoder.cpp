@@ -9,7 +9,6 @@
 #include <new>
 
 const char* const kLzhNoMemoryMessage = "LZH : Cannot get memory for dictionary tables";
-const char* const kLzhFreeFailedMessage = "LZH : Error freeing memory for dictionary tables";
 const char* const kLzhSizeTooLargeMessage = "LZH : Expanded size is larger than the data can hold";
 
 namespace {

@@ -34,9 +34,7 @@ constexpr std::size_t kLzhMaxExpandedSize = std::size_t{64} << 20;
 // the zero bits read past its end), and never beyond kLzhMaxExpandedSize.
 std::size_t LzhMaxExpandedSize(std::size_t streamSize);
 
-extern const char* const kLzhNoMemoryMessage; // "LZH : Cannot get memory for dictionary tables"
-extern const char* const
-    kLzhFreeFailedMessage; // "LZH : Error freeing memory for dictionary tables"
+extern const char* const kLzhNoMemoryMessage;     // "LZH : Cannot get memory for dictionary tables"
 extern const char* const kLzhSizeTooLargeMessage; // a size beyond LzhMaxExpandedSize
 
 // One decoder per expansion. The input is borrowed; bytes past its end read as

@@ -3,6 +3,7 @@
 // image strip, the margins drawn unscaled, the drawing mode and the state
 // colours. The skin loader fills them; painting only reads them.
 
+#include "core/caption_button_codes.h"
 #include "core/colour.h"
 #include "core/nine_slice.h"
 #include "core/pixel_bitmap.h"
@@ -90,12 +91,12 @@ public:
 class TDataSkinSysButton : public TDataSkinObject {
 public:
     using TDataSkinObject::TDataSkinObject;
-    std::int32_t Action = 0;
-    std::int32_t Align = 0;
+    std::int32_t Action = 0; // TCaptionAction
+    std::int32_t Align = 0;  // TCaptionAlign
     std::int32_t XCoord = 0;
     std::int32_t YCoord = 0;
-    std::int32_t CombineOp = 0; // -1: none
-    std::int32_t Visibility = 0;
+    std::int32_t CombineOp = 0;  // -1: none
+    std::int32_t Visibility = 0; // TCaptionVisibility, both must hold
     std::int32_t Visibility1 = 0;
 };
 

@@ -312,12 +312,13 @@ void TSkinParser::ReadCaptionButtons() {
         button->XCoord = Offset(section, "Xcoord", 0);
         button->YCoord = Offset(section, "Ycoord", 0);
         button->Visibility = Int(section, "Visibility", 0);
-        button->Visibility1 = Int(section, "Visibility1", button->Action == -1 ? -1 : 0);
-        if (button->Action == 1 && button->Visibility == 2) {
+        button->Visibility1 =
+            Int(section, "Visibility1", button->Action == -1 ? cvHidden : cvAlways);
+        if (button->Action == caMaximize && button->Visibility == cvNotMaximized) {
             haveAnchor = true;
             anchorX = button->XCoord;
             anchorY = button->YCoord;
-        } else if (button->Action == 4 && haveAnchor) {
+        } else if (button->Action == caHelp && haveAnchor) {
             // Without an earlier anchor the button keeps its own position.
             button->XCoord = anchorX;
             button->YCoord = anchorY;
@@ -328,16 +329,17 @@ void TSkinParser::ReadCaptionButtons() {
         if (button->FrameCount == 0) {
             button->FrameCount = CaptionButtonFrameCount(button->Bitmap.Width(),
                                                          button->Bitmap.Height(), button->Action);
-            if (button->Action == 3 || button->Action == 11) button->Bitmap.Clear();
+            if (IsIconAction(button->Action)) button->Bitmap.Clear();
         }
         model_.SysButtonRecords.push_back(std::move(button));
     }
 
     const std::size_t first = model_.SysButtonRecords.size();
-    for (std::int32_t action : {7, 8, 9}) {
+    for (std::int32_t action : {caChildMinimize, caChildRestore, caChildClose}) {
         auto button = std::make_unique<TDataSkinSysButton>("MDICONTROLS");
         button->Action = action;
-        button->Align = button->Visibility = button->Visibility1 = 100;
+        button->Align = calMenuBar;
+        button->Visibility = button->Visibility1 = cvChildMaximized;
         button->FrameCount = 4;
         model_.SysButtonRecords.push_back(std::move(button));
     }
@@ -353,7 +355,9 @@ void TSkinParser::ReadMDIButtons(std::size_t first) {
     for (int i = 0; i < 3; ++i) {
         TDataSkinSysButton& button = *model_.SysButtonRecords[first + static_cast<std::size_t>(i)];
         button.Bitmap = CropBitmap(image, {4 * w * i, 0, 4 * w * (i + 1), h});
-        button.XCoord = (w + 4) * (3 - i);
+        // From the picture's width, which a hostile skin makes huge: kept
+        // to the offsets' range like every offset the INI gives.
+        button.XCoord = std::min((w + 4) * (3 - i), kMaxSkinOffset);
     }
 }
 

@@ -1,5 +1,6 @@
 #include "engine/win_skin_form.h"
 
+#include "engine/caption_layout.h"
 #include "engine/platform_api.h"
 #include "engine/scratch_bitmap.h"
 #include "engine/skin_data.h"
@@ -20,24 +21,6 @@ constexpr int kSpareLength = 64;
 void FillSolid(HDC dc, const RECT& r, COLORREF colour) {
     TBrushHandle brush(CreateSolidBrush(colour));
     if (brush) FillRect(dc, &r, brush.Get());
-}
-
-std::wstring ReadWindowText(HWND window, bool unicode) {
-    if (unicode) {
-        const int len = GetWindowTextLengthW(window);
-        if (len <= 0) return {};
-        std::wstring text(static_cast<size_t>(len) + 1, L'\0');
-        text.resize(static_cast<size_t>(GetWindowTextW(window, text.data(), len + 1)));
-        return text;
-    }
-    char buffer[1001] = {};
-    SendMessageA(window, WM_GETTEXT, sizeof buffer - 1, reinterpret_cast<LPARAM>(buffer));
-    const int len = MultiByteToWideChar(CP_ACP, 0, buffer, -1, nullptr, 0);
-    if (len <= 1) return {};
-    std::wstring text(static_cast<size_t>(len), L'\0');
-    MultiByteToWideChar(CP_ACP, 0, buffer, -1, text.data(), len);
-    text.resize(static_cast<size_t>(len) - 1);
-    return text;
 }
 
 } // namespace
@@ -64,7 +47,7 @@ void TWinSkinForm::DropBorderCache() {
 
 const TBitmap* TWinSkinForm::ComposedBorder(int part, int width, int height) {
     const TDataSkinBorder& record = BorderRecord(part);
-    const int frame = record.BorderFrame(Active);
+    const int frame = record.BorderFrame(active_);
     // Without the region the pixels it would cut out are on the screen:
     // they take their neighbours' colours instead of the key's.
     const bool filled = record.Trans == 1 && RegionSuspended;
@@ -99,7 +82,7 @@ const TBitmap* TWinSkinForm::ComposedBorder(int part, int width, int height) {
 
 void TWinSkinForm::PaintBorderPart(int part, const RECT& rect, HDC dc) {
     const int width = rect.right - rect.left, height = rect.bottom - rect.top;
-    if (width < 0 || height < 0 || !dc || !SkinData) return;
+    if (width < 0 || height < 0 || !dc || !skinData_) return;
     const TBitmap* image = ComposedBorder(part, width, height);
     if (!image || image->Empty()) return;
     BitBlt(dc, rect.left, rect.top, width, height, image->DC(), 0, 0, SRCCOPY);
@@ -107,8 +90,9 @@ void TWinSkinForm::PaintBorderPart(int part, const RECT& rect, HDC dc) {
 
 void TWinSkinForm::HandleNCPaint(TMessage& m) {
     SetSysMenuStyle(true);
-    if (SkinData && SkinData->FrameFlag) {
-        if ((FormKind == fkMDIChild && WindowState == wsMaximized) || BorderKind == bkNone) {
+    if (skinData_ && skinData_->FrameFlag) {
+        if ((traits_.FormKind == fkMDIChild && windowState_ == wsMaximized) ||
+            traits_.BorderKind == bkNone) {
             Default(m);
             return;
         }
@@ -118,22 +102,24 @@ void TWinSkinForm::HandleNCPaint(TMessage& m) {
 }
 
 void TWinSkinForm::PaintFrame(HDC dc) {
-    if (!ScratchBitmap() || !SkinData || !Handle) return;
-    if (SkinState != ssSkinned && SkinState != ssReapplying) return;
-    if (BorderKind == bkNone || (FormKind == fkMDIChild && WindowState == wsMaximized)) return;
+    if (!ScratchBitmap() || !skinData_ || !handle_) return;
+    if (skinState_ != ssSkinned && skinState_ != ssReapplying) return;
+    if (traits_.BorderKind == bkNone ||
+        (traits_.FormKind == fkMDIChild && windowState_ == wsMaximized))
+        return;
     if (!dc) {
         // A caller's DC (SKINMSG_PAINTNC) is painted as given; otherwise
         // the window's own.
-        TWindowDC own(Handle, true);
+        TWindowDC own(handle_, true);
         if (own) PaintFrame(own.Get());
         return;
     }
     try {
-        GetWindowRect(Handle, &WindowRect);
+        GetWindowRect(handle_, &WindowRect);
         const int w = WindowRect.right - WindowRect.left, h = WindowRect.bottom - WindowRect.top;
         WindowWidth = w;
         WindowHeight = h;
-        if (WindowState == wsMinimized || IsIconic(Handle)) {
+        if (windowState_ == wsMinimized || IsIconic(handle_)) {
             PaintTitle(dc);
         } else {
             PaintBorderPart(bpLeft, RECT{0, 0, BorderLeft, h}, dc);
@@ -148,12 +134,12 @@ void TWinSkinForm::PaintFrame(HDC dc) {
         // A frame that cannot be painted stays as it was; the window goes on.
         RecordCaughtError("frame paint");
     }
-    HotObject = nullptr;
+    hotObject_ = nullptr;
 }
 
 void TWinSkinForm::PaintTitle(HDC dc) {
     const int w = WindowWidth, h = WindowHeight;
-    const bool minimized = WindowState == wsMinimized || IsIconic(Handle);
+    const bool minimized = windowState_ == wsMinimized || IsIconic(handle_);
     const int bufferHeight = minimized ? h : BorderTop;
     if (w <= 0 || bufferHeight <= 0) return;
     if (TitleBuffer.Width() < w || TitleBuffer.Height() != bufferHeight)
@@ -172,8 +158,9 @@ void TWinSkinForm::PaintTitle(HDC dc) {
         p = RECT{BorderLeft, 0, w - BorderRight, BorderTop};
     }
     PaintBorderPart(bpTop, p, buffer);
-    PaintCaptionText(TitleBuffer.Canvas(), p);
-    LayoutSysButtons();
+    // Where everything goes is settled before anything is drawn on it.
+    LayoutCaption(buffer, p);
+    PaintCaptionText(buffer, p);
     PaintSysButtons(TitleBuffer.Canvas());
     BitBlt(dc, 0, 0, w, bufferHeight, buffer, 0, 0, SRCCOPY);
     SetBkMode(dc, OPAQUE);
@@ -193,101 +180,79 @@ bool TWinSkinForm::SeedTitleFromSides(HDC buffer, int w, int height) {
     return true;
 }
 
-void TWinSkinForm::PaintCaptionText(TCanvas& canvas, const RECT& p) {
-    if (!SkinData) return;
-    const TSkinModel& skin = *Skin();
-    const TDataSkinTitle& title = skin.Title;
-    const std::wstring text = CaptionPrefix + WindowCaption() + CaptionSuffix;
-    ButtonReserve = RightButtonReserve();
-
-    HDC dc = canvas.Handle();
-    HFONT font = CaptionFont ? CaptionFont.Get() : SkinData->SystemCaptionFont();
+HFONT TWinSkinForm::CaptionFontHandle() const {
+    if (CaptionFont) return CaptionFont.Get();
+    if (HFONT font = skinData_ ? skinData_->SystemCaptionFont() : nullptr) return font;
     // A DC's own default is a bitmap font without Chinese glyphs.
-    if (!font) font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
-    TSelectObject keepFont(dc, font);
-    const int oldMode = SetBkMode(dc, TRANSPARENT);
-    const COLORREF oldColour =
-        SetTextColor(dc, skin.Colour(Active ? sciTitleTextActive : sciTitleTextNoActive));
+    return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+}
 
-    RECT r = p;
+std::wstring TWinSkinForm::CaptionString() {
+    return CaptionPrefix + WindowCaption() + CaptionSuffix;
+}
+
+void TWinSkinForm::LayoutCaption(HDC dc, const RECT& strip) {
+    UpdateButtonStates();
+    ButtonReserve = RightButtonReserve();
+    captionTextRect_ = MeasureCaptionText(dc, strip);
+    PlaceSysButtons();
+}
+
+RECT TWinSkinForm::MeasureCaptionText(HDC dc, const RECT& strip) {
+    const TDataSkinTitle& title = Skin()->Title;
+    const std::wstring text = CaptionString();
+    TSelectObject keepFont(dc, CaptionFontHandle());
+    RECT r = strip;
     DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r,
               DT_CALCRECT | DT_NOPREFIX | DT_NOCLIP);
     r.right += title.TextBackLeft + title.TextBackRight;
-    PlaceCaptionText(r, p);
-    CaptionTextRect = r;
+    TCaptionTextFacts facts;
+    facts.RightToLeft = traits_.RightToLeft;
+    facts.Popup = (GetWindowLongW(handle_, GWL_STYLE) & WS_POPUP) != 0;
+    facts.BorderKind = traits_.BorderKind;
+    facts.ButtonReserve = ButtonReserve;
+    return PlaceCaptionText(title, r, strip, facts);
+}
+
+void TWinSkinForm::PaintCaptionText(HDC dc, const RECT& p) {
+    if (!skinData_) return;
+    const TSkinModel& skin = *Skin();
+    const TDataSkinTitle& title = skin.Title;
+    const std::wstring text = CaptionString();
+    TSelectObject keepFont(dc, CaptionFontHandle());
+    const int oldMode = SetBkMode(dc, TRANSPARENT);
+    const COLORREF oldColour =
+        SetTextColor(dc, skin.Colour(active_ ? sciTitleTextActive : sciTitleTextNoActive));
+
+    RECT r = captionTextRect_;
     DrawCaptionBar(dc, r, p);
 
     r.left += title.TextBackLeft;
     r.right -= title.TextBackRight;
     UINT flags = DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS;
-    if (RightToLeft) flags |= DT_RIGHT | DT_RTLREADING;
+    if (traits_.RightToLeft) flags |= DT_RIGHT | DT_RTLREADING;
     DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r, flags);
 
     SetTextColor(dc, oldColour);
     SetBkMode(dc, oldMode);
 }
 
-int TWinSkinForm::RightButtonReserve() {
+int TWinSkinForm::RightButtonReserve() const {
     int reserve = 0;
-    for (size_t i = 0; i < SysButtons.size(); ++i) {
-        TWinSysButton& button = *SysButtons[i];
-        IsButtonVisible(static_cast<int>(i));
-        if (button.Visible && button.Element && button.Element->Align == 1 &&
+    for (const auto& owned : sysButtons_) {
+        const TWinSysButton& button = *owned;
+        if (button.Visible && button.Element && button.Element->Align == calRightEdge &&
             !button.Image().Empty())
             reserve = std::max(reserve, static_cast<int>(button.Element->XCoord));
     }
     return reserve;
 }
 
-int TWinSkinForm::CaptionTextX(int textWidth, int stripWidth) const {
-    const TDataSkinTitle& title = Skin()->Title;
-    if (RightToLeft) {
-        switch (title.TextAlignment) {
-        case 0:
-            return stripWidth - ButtonReserve - textWidth;
-        case 1:
-            return (stripWidth - textWidth - ButtonReserve) / 2;
-        case 2:
-            return title.LeftWidth;
-        default:
-            break;
-        }
-    }
-    switch (title.TextAlignment) {
-    case 0:
-        return title.LeftWidth;
-    case 1:
-        return (stripWidth - textWidth) / 2;
-    case 2:
-        return stripWidth - title.RightWidth - textWidth;
-    default:
-        return 0;
-    }
-}
-
-void TWinSkinForm::PlaceCaptionText(RECT& r, const RECT& p) const {
-    const TDataSkinTitle& title = Skin()->Title;
-    const int tw = r.right - r.left, th = r.bottom - r.top;
-    const int x = CaptionTextX(tw, p.right - p.left);
-    const int y = (p.bottom - p.top - th) / 2 + title.TopHeight / 2;
-    OffsetRect(&r, x, y);
-    if (RightToLeft) {
-        if (x <= 0) r.left = title.LeftWidth;
-        OffsetRect(&r, 10, 0);
-    } else if (GetWindowLongW(Handle, GWL_STYLE) & WS_POPUP) {
-        if (p.right - ButtonReserve - 5 < r.right && ButtonReserve > 5)
-            r.right = p.right - ButtonReserve - 5;
-    } else if (p.right - title.RightWidth < r.right) {
-        r.right = p.right - title.RightWidth;
-    }
-    if (BorderKind == bkDialog && title.TextAlignment == 0) r.left -= 16;
-}
-
 void TWinSkinForm::DrawCaptionBar(HDC dc, const RECT& r, const RECT& p) {
     const TDataSkinTitle& title = Skin()->Title;
     if (title.Bitmap.Empty() || r.right < r.left || p.bottom < p.top) return;
     const int barWidth = r.right - r.left, barHeight = p.bottom - p.top;
-    const int frame = Active ? 1 : 2;
+    const int frame = active_ ? 1 : 2;
     if (captionBar_.Width != barWidth || captionBar_.Height != barHeight ||
         captionBar_.Frame != frame) {
         captionBar_.Image = MaskedSkinBar(
@@ -302,7 +267,7 @@ void TWinSkinForm::DrawCaptionBar(HDC dc, const RECT& r, const RECT& p) {
 
 const std::wstring& TWinSkinForm::WindowCaption() {
     if (!captionTextRead_) {
-        captionText_ = ReadWindowText(Handle, Unicode || IsWindowUnicode(Handle));
+        captionText_ = WindowTextOf(handle_);
         captionTextRead_ = true;
     }
     return captionText_;

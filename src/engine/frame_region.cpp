@@ -24,18 +24,18 @@ static TRegionHandle PartRegion(const TDataSkinBorder& record, const RECT& rect,
     const TPixelBitmap pixels = BuildSkinBitmap(width, height, record.Bitmap, record.Margins(),
                                                 vertical, record.Tile != 1, record.Frames(), frame);
     return CreateRegionFromBitmap(pixels, rect.left, rect.top, kBorderKeyTolerance,
-                                  kBorderKeyTolerance, kBorderKeyTolerance, RGB(255, 0, 255));
+                                  kBorderKeyTolerance, kBorderKeyTolerance, kSkinKeyColour);
 }
 
 void TWinSkinForm::UpdateRegion() {
-    if (SkinState == ssDestroyed || !SkinFrame || !Handle || !SkinData) return;
+    if (skinState_ == ssDestroyed || !SkinFrame || !handle_ || !skinData_) return;
     RECT window{};
-    GetWindowRect(Handle, &window);
+    GetWindowRect(handle_, &window);
     const int w = window.right - window.left, h = window.bottom - window.top;
     if (w <= 0 || h <= 0) return;
-    const bool mdiChild = FormKind == fkMDIChild;
-    if (mdiChild && WindowState != wsNormal) return;
-    if (w == RegionWidth && h == RegionHeight && !mdiChild && SkinState != ssReapplying) return;
+    const bool mdiChild = traits_.FormKind == fkMDIChild;
+    if (mdiChild && windowState_ != wsNormal) return;
+    if (w == RegionWidth && h == RegionHeight && !mdiChild && skinState_ != ssReapplying) return;
 
     const TSkinModel& skin = *Skin();
     TRegionHandle region;
@@ -48,16 +48,16 @@ void TWinSkinForm::UpdateRegion() {
     }
     if (!region) return;
     // The window owns the region from here on.
-    if (SetWindowRgn(Handle, region.Get(), TRUE)) {
-        Region = region.Release();
-        HasRegion = true;
+    if (SetWindowRgn(handle_, region.Get(), TRUE)) {
+        (void)region.Release();
+        hasRegion_ = true;
     }
 }
 
 TRegionHandle TWinSkinForm::ShapedRegion(int w, int h) const {
     TRegionHandle region =
         RectRegion(RECT{BorderLeft, BorderTop, w - BorderRight, h - BorderBottom});
-    if (BorderKind == bkNone || !region) return region;
+    if (traits_.BorderKind == bkNone || !region) return region;
     const TSkinModel& skin = *Skin();
     struct Part {
         const TDataSkinBorder& record;
@@ -75,7 +75,7 @@ TRegionHandle TWinSkinForm::ShapedRegion(int w, int h) const {
     };
     for (const Part& part : parts) {
         TRegionHandle piece = part.record.Trans == 1 && part.fromImage
-                                  ? PartRegion(part.record, part.rect, part.vertical, Active)
+                                  ? PartRegion(part.record, part.rect, part.vertical, active_)
                                   : RectRegion(part.rect);
         if (piece) CombineRgn(region.Get(), region.Get(), piece.Get(), RGN_OR);
     }
@@ -83,10 +83,9 @@ TRegionHandle TWinSkinForm::ShapedRegion(int w, int h) const {
 }
 
 void TWinSkinForm::RemoveRegion() {
-    if (!HasRegion) return;
-    SetWindowRgn(Handle, nullptr, FormKind == fkMDIChild);
-    Region = nullptr;
-    HasRegion = false;
+    if (!hasRegion_) return;
+    SetWindowRgn(handle_, nullptr, traits_.FormKind == fkMDIChild);
+    hasRegion_ = false;
 }
 
 void TWinSkinForm::RegionAfterResize() {
@@ -105,9 +104,8 @@ void TWinSkinForm::SuspendRegion() {
     if (RegionSuspended) return;
     RegionSuspended = true;
     RegionWidth = RegionHeight = 0;
-    Region = nullptr;
-    HasRegion = false;
-    SetWindowRgn(Handle, nullptr, TRUE);
+    hasRegion_ = false;
+    SetWindowRgn(handle_, nullptr, TRUE);
 }
 
 void TWinSkinForm::BeginSizing() {
@@ -123,9 +121,9 @@ void TWinSkinForm::EndSizing() {
 }
 
 bool TWinSkinForm::RegionFollowsSize() const {
-    if (WindowState == wsMinimized) return false;
-    if (SkinState != ssSkinned && SkinState != ssReapplying) return false;
-    if (FormKind != fkMDIChild) return true;
+    if (windowState_ == wsMinimized) return false;
+    if (skinState_ != ssSkinned && skinState_ != ssReapplying) return false;
+    if (traits_.FormKind != fkMDIChild) return true;
     const TSkinManage* manager = SkinManager();
-    return WindowState == wsNormal && !(manager && manager->MDIChildMaximized);
+    return windowState_ == wsNormal && !(manager && manager->MDIChildMaximized);
 }

@@ -20,8 +20,8 @@ void TWinSkinForm::ConsumeMessage(TMessage& m) {
 
 POINT TWinSkinForm::ScreenToWindow(int x, int y) const {
     POINT p{x, y};
-    if (Handle) ScreenToClient(Handle, &p);
-    if (!(FormKind == fkMDIChild && WindowState == wsMinimized)) {
+    if (handle_) ScreenToClient(handle_, &p);
+    if (!(traits_.FormKind == fkMDIChild && windowState_ == wsMinimized)) {
         p.x += BorderLeft;
         p.y += BorderTop + MenuHeight;
     }
@@ -29,13 +29,13 @@ POINT TWinSkinForm::ScreenToWindow(int x, int y) const {
 }
 
 TWinSysButton* TWinSkinForm::CaptionButton(TNCObject* object) const {
-    for (const auto& button : SysButtons)
+    for (const auto& button : sysButtons_)
         if (button.get() == object) return button.get();
     return nullptr;
 }
 
 TNCObject* TWinSkinForm::ButtonAt(POINT windowPoint) {
-    for (const auto& button : SysButtons)
+    for (const auto& button : sysButtons_)
         if (button->Visible && button->Element->Action >= 0 && !button->Image().Empty() &&
             PtInRect(&button->Rect, windowPoint))
             return button.get();
@@ -52,7 +52,7 @@ void TWinSkinForm::HandleNCHitTest(TMessage& m) {
 }
 
 void TWinSkinForm::HandleNCMouseMove(TMessage& m) {
-    if (!Active) {
+    if (!active_) {
         ConsumeMessage(m);
         return;
     }
@@ -62,25 +62,25 @@ void TWinSkinForm::HandleNCMouseMove(TMessage& m) {
         ConsumeMessage(m);
         return;
     }
-    if (HotObject) HotObject->MouseLeave();
-    HotObject = nullptr;
+    if (hotObject_) hotObject_->MouseLeave();
+    hotObject_ = nullptr;
     Default(m);
 }
 
 void TWinSkinForm::HandleNCLButtonDown(TMessage& m) {
     const POINT s = MessagePoint(m);
     if (TNCObject* button = ButtonAt(ScreenToWindow(s.x, s.y))) {
-        if (!Active && Handle) SetForegroundWindow(Handle);
+        if (!active_ && handle_) SetForegroundWindow(handle_);
         button->MouseDown();
         if (IsMenuButton(button)) {
             OpenMenuButton(button);
-            HotObject = button;
+            hotObject_ = button;
         }
         ConsumeMessage(m);
         return;
     }
     // A maximized window is not dragged by its caption.
-    if (WindowState == wsMaximized && Active && m.WParam == HTCAPTION) m.WParam = HTMENU;
+    if (windowState_ == wsMaximized && active_ && m.WParam == HTCAPTION) m.WParam = HTMENU;
     Default(m);
 }
 
@@ -92,9 +92,9 @@ void TWinSkinForm::HandleNCLButtonUp(TMessage& m) {
         return;
     }
     ConsumeMessage(m);
-    if (CaptionButton(button) && button == HotObject) {
+    if (CaptionButton(button) && button == hotObject_) {
         button->MouseUp();
-        ExecuteButton(s.x, s.y);
+        ExecuteButton();
     }
 }
 
@@ -102,18 +102,18 @@ void TWinSkinForm::HandleNCLButtonDblClk(TMessage& m) {
     const POINT s = MessagePoint(m);
     if (TNCObject* button = ButtonAt(ScreenToWindow(s.x, s.y))) {
         TWinSysButton* caption = CaptionButton(button);
-        if (caption && (caption->Element->Action == 3 || caption->Element->Action == 11)) {
+        if (caption && IsIconAction(caption->Element->Action)) {
             SetHoverTimer(false);
-            PostMessageW(Handle, WM_SYSCOMMAND, SC_CLOSE, 0);
+            PostMessageW(handle_, WM_SYSCOMMAND, SC_CLOSE, 0);
         }
         ConsumeMessage(m);
         return;
     }
     // Only the caption: a double click on a sizing edge must not maximize.
-    if (m.WParam == HTCAPTION && WindowState != wsNormal) {
+    if (m.WParam == HTCAPTION && windowState_ != wsNormal) {
         RestoreWindow();
         ConsumeMessage(m);
-    } else if (m.WParam == HTCAPTION && (BorderIcons & biMaximizeBit)) {
+    } else if (m.WParam == HTCAPTION && (traits_.BorderIcons & biMaximizeBit)) {
         ToggleMaximize();
         ConsumeMessage(m);
     } else {
@@ -122,7 +122,7 @@ void TWinSkinForm::HandleNCLButtonDblClk(TMessage& m) {
 }
 
 void TWinSkinForm::HandleNCRButtonDown(TMessage& m) {
-    if (m.WParam == HTCAPTION && FormKind != fkMDIChild && SkinnedMenuAllowed()) {
+    if (m.WParam == HTCAPTION && traits_.FormKind != fkMDIChild) {
         ShowSystemMenu(MessagePoint(m));
         ConsumeMessage(m);
         return;
@@ -134,12 +134,12 @@ void TWinSkinForm::HoverTick() {
     if (MenuTracking) return;
     POINT cursor{};
     if (!GetCursorPos(&cursor)) return;
-    if (HotObject) {
+    if (hotObject_) {
         const POINT p = ScreenToWindow(cursor.x, cursor.y);
-        if (!PtInRect(&HotObject->Rect, p)) {
+        if (!PtInRect(&hotObject_->Rect, p)) {
             // A hot object that is no longer one of ours is only forgotten.
-            TNCObject* hot = HotObject;
-            HotObject = nullptr;
+            TNCObject* hot = hotObject_;
+            hotObject_ = nullptr;
             if (CaptionButton(hot) || IsMenuButton(hot)) hot->MouseLeave();
         }
     }
@@ -155,90 +155,97 @@ void TWinSkinForm::HoverTick() {
 }
 
 void TWinSkinForm::SetHoverTimer(bool enabled) {
-    if (enabled && Handle) {
-        HoverTimer = SetTimer(Handle, kHoverTimerId, 250, nullptr) ? kHoverTimerId : 0;
+    if (enabled && handle_) {
+        HoverTimer =
+            SetTimer(handle_, kHoverTimerId, kHoverIntervalMs, nullptr) ? kHoverTimerId : 0;
     } else {
-        if (HoverTimer && Handle) KillTimer(Handle, kHoverTimerId);
+        if (HoverTimer && handle_) KillTimer(handle_, kHoverTimerId);
         HoverTimer = 0;
         HoverControl = nullptr;
     }
     HoverTimerEnabled = enabled && HoverTimer != 0;
 }
 
-void TWinSkinForm::ExecuteButton(int x, int y) {
-    TWinSysButton* button = CaptionButton(HotObject);
+void TWinSkinForm::ExecuteButton() {
+    TWinSysButton* button = CaptionButton(hotObject_);
     if (!button) return;
     switch (button->Element->Action) {
-    case 0:
+    case caClose:
         if (CloseAllowed()) {
             SetHoverTimer(false);
-            PostMessageW(Handle, WM_SYSCOMMAND, SC_CLOSE, 0);
+            PostMessageW(handle_, WM_SYSCOMMAND, SC_CLOSE, 0);
         }
         break;
-    case 1:
-    case 22:
+    case caMaximize:
+    case caMaximizeToo:
         if (button->Enabled) ToggleMaximize();
         break;
-    case 2:
-    case 23:
+    case caMinimize:
+    case caMinimizeToo:
         if (button->Enabled) ToggleMinimize();
         break;
-    case 3:
-    case 11:
-    case 12:
-        ShowSystemMenu(POINT{x + 1, y + 1});
+    case caIconMenu:
+    case caIconMenuToo:
+    case caMenu:
+        ShowSystemMenu(BelowButton(*button));
         break;
-    case 4:
-        PostMessageW(Handle, WM_SYSCOMMAND, SC_CONTEXTHELP, 0);
+    case caHelp:
+        PostMessageW(handle_, WM_SYSCOMMAND, SC_CONTEXTHELP, 0);
         break;
-    case 7:
-    case 60:
+    case caChildMinimize:
+    case caChildMinimizeToo:
         SendToActiveChild(SC_MINIMIZE);
         break;
-    case 8:
-    case 61:
+    case caChildRestore:
+    case caChildRestoreToo:
         SendToActiveChild(SC_RESTORE);
         break;
-    case 9:
-    case 62:
+    case caChildClose:
+    case caChildCloseToo:
         SendToActiveChild(SC_CLOSE);
         break;
     default:
         if (button->Element->Action >= 0)
-            PostMessageW(Handle, SKINMSG_ACTION, static_cast<WPARAM>(button->Element->Action), 0);
+            PostMessageW(handle_, SKINMSG_ACTION, static_cast<WPARAM>(button->Element->Action), 0);
         break;
     }
 }
 
+POINT TWinSkinForm::BelowButton(const TWinSysButton& button) const {
+    RECT window{};
+    GetWindowRect(handle_, &window);
+    return POINT{window.left + button.Rect.left, window.top + button.Rect.bottom};
+}
+
 void TWinSkinForm::ToggleMaximize() {
-    if (WindowState == wsMaximized) {
+    if (windowState_ == wsMaximized) {
         RestoreWindow();
         return;
     }
-    if (FormKind == fkMDIChild)
+    if (traits_.FormKind == fkMDIChild)
         if (TSkinManage* manager = SkinManager()) manager->SetMDIChildMaximized(true);
-    WindowState = wsMaximized;
-    PostMessageW(Handle, WM_SYSCOMMAND, SC_MAXIMIZE, 0);
-    HotObject = nullptr;
+    windowState_ = wsMaximized;
+    PostMessageW(handle_, WM_SYSCOMMAND, SC_MAXIMIZE, 0);
+    hotObject_ = nullptr;
 }
 
 void TWinSkinForm::RestoreWindow() {
-    WindowState = wsNormal;
-    PostMessageW(Handle, WM_SYSCOMMAND, SC_RESTORE, 0);
+    windowState_ = wsNormal;
+    PostMessageW(handle_, WM_SYSCOMMAND, SC_RESTORE, 0);
 }
 
 void TWinSkinForm::ToggleMinimize() {
-    if (WindowState == wsMinimized) {
+    if (windowState_ == wsMinimized) {
         RestoreWindow();
         return;
     }
-    WindowState = wsMinimized;
+    windowState_ = wsMinimized;
     SetSysMenuStyle(false);
-    PostMessageW(Handle, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    PostMessageW(handle_, WM_SYSCOMMAND, SC_MINIMIZE, 0);
 }
 
 void TWinSkinForm::SendToActiveChild(UINT command) {
-    if (FormKind != fkMDIFrame || !MDIClientHandle) return;
-    HWND child = reinterpret_cast<HWND>(SendMessageW(MDIClientHandle, WM_MDIGETACTIVE, 0, 0));
-    if (child) SendMessageW(child, WM_SYSCOMMAND, command, 0);
+    if (traits_.FormKind != fkMDIFrame) return;
+    if (HWND child = ActiveMDIChild(traits_.MDIClient))
+        SendMessageW(child, WM_SYSCOMMAND, command, 0);
 }

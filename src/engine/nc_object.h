@@ -3,6 +3,7 @@
 // buttons here, the menu-bar buttons elsewhere. Each moves between normal
 // (1), pressed (2) and hot (3); the state is also the frame index drawn, and
 // every change of state repaints the object.
+#include "engine/caption_layout.h"
 #include "engine/skin_draw.h"
 
 #include <windows.h>
@@ -10,8 +11,6 @@
 class TWinSkinForm;
 class TDataSkinSysButton;
 class TPixelBitmap;
-
-enum TNCState { ncNormal = 1, ncPressed = 2, ncHot = 3, ncDisabled = 4 };
 
 class TNCObject {
 public:
@@ -25,12 +24,12 @@ public:
     virtual void MouseEnter();
     virtual void MouseLeave();
     virtual void Paint() {}
-    void SetState(int state);
+    void SetState(TNCState state);
 
     TWinSkinForm* Form;
     RECT Rect{}; // window coordinates
     bool Visible = false;
-    int State = ncNormal;
+    TNCState State = ncNormal;
     bool Enabled = true;
 };
 
@@ -46,7 +45,7 @@ public:
     int FrameCount() const;
 
     const TDataSkinSysButton* Element; // not owned
-    // Set for an icon button (action 3 or 11) whose record has no image.
+    // Set for an icon button (IsIconAction) whose record has no image.
     const TPixelBitmap* IconImage = nullptr;
 
     // The frame the title bar shows, composed once while strip, frame and

@@ -1,7 +1,8 @@
 #pragma once
-// The one door to the platform's optional parts: user32 entry points that
-// older systems lack (looked up at run time) and the system colours and
-// metrics that the portable core asks for.
+// The engine's optional platform parts: user32 entry points that older
+// systems lack (looked up at run time), and the system colours and metrics
+// the portable core asks for. Version and Wine differences are the
+// toolkit's (toolkit/platform.h).
 #include <windows.h>
 
 // True when user32 offers GetScrollBarInfo.

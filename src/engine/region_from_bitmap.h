@@ -1,6 +1,7 @@
 #pragma once
 // A window region from a skin image: every pixel that is not the key colour
 // (within the given tolerances) belongs to the region.
+#include "core/colour.h"
 #include "core/pixel_bitmap.h"
 #include "toolkit/gdi_objects.h"
 
@@ -10,4 +11,4 @@
 // empty region; an empty owner means GDI refused to make one.
 TRegionHandle CreateRegionFromBitmap(const TPixelBitmap& bitmap, int xOffset, int yOffset,
                                      int blueTolerance, int greenTolerance, int redTolerance,
-                                     COLORREF key = RGB(255, 0, 255));
+                                     COLORREF key = static_cast<COLORREF>(kKeyColour));

@@ -6,6 +6,9 @@
 
 class TWinSkinForm;
 
+// Where a control skin stands with its window.
+enum class TControlAttach { Detached, Attached, WindowGone };
+
 class TSkinControl {
 public:
     virtual ~TSkinControl() = default;
@@ -20,8 +23,7 @@ public:
     virtual void MouseLeave() {}
 
     HWND Handle = nullptr;
-    // 6: the control's window is gone.
-    int AttachState = 0;
+    TControlAttach AttachState = TControlAttach::Detached;
     TWinSkinForm* Form = nullptr;
 
 protected:

@@ -5,6 +5,7 @@
 #include "engine/platform_api.h"
 #include "engine/skin_class_map.h"
 #include "engine/skin_manager.h"
+#include "engine/window_facts.h"
 #include "toolkit/application.h"
 #include "toolkit/form.h"
 
@@ -36,15 +37,6 @@ const TEnumInfo& OptionInfo() {
 const TEnumInfo& FormTypeInfo() {
     static const TEnumInfo info{{L"sfMainform", L"sfOnlyThisForm", L"sfDialog", L"sfDLL"}};
     return info;
-}
-
-// The system's caption font; an empty owner when the platform cannot say.
-TFontHandle CaptionFont() {
-    NONCLIENTMETRICSW metrics{};
-    // The size without iPaddedBorderWidth is understood by every version.
-    metrics.cbSize = offsetof(NONCLIENTMETRICSW, iPaddedBorderWidth);
-    if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, metrics.cbSize, &metrics, 0)) return {};
-    return TFontHandle(CreateFontIndirectW(&metrics.lfCaptionFont));
 }
 
 // The reader's message is ASCII with a CR between its two lines.
@@ -174,17 +166,17 @@ void TSkinData::SetActive(bool value) {
         if (value) {
             if (SkinNotLoaded()) return;
             manager->SetPendingSkinData(this);
-            manager->Schedule(ActionSkinAll, 250);
+            manager->Schedule(ActionSkinAll);
             manager->ActivityState = ActivityStarted;
         } else {
             manager->SetPendingSkinData(this);
-            manager->Schedule(ActionUnskinAll, 250);
+            manager->Schedule(ActionUnskinAll);
         }
         return;
     case sfOnlyThisForm:
         manager->SetPendingSkinData(this);
         if (value && SkinNotLoaded()) return;
-        manager->Schedule(value ? ActionSkinAll : ActionUnskinAll, 250);
+        manager->Schedule(value ? ActionSkinAll : ActionUnskinAll);
         return;
     default:
         return;
@@ -211,7 +203,7 @@ void TSkinData::ApplyNewSkin() {
     TSkinManage* manager = SkinManager();
     manager->SetPendingSkinData(this);
     // Form skin objects rebuild their frame metrics when the reapply runs.
-    if (manager->ActivityState == ActivityStarted) manager->Schedule(ActionReapply, 250);
+    if (manager->ActivityState == ActivityStarted) manager->Schedule(ActionReapply);
 }
 
 void TSkinData::Loaded() {
@@ -219,14 +211,15 @@ void TSkinData::Loaded() {
     if (!HasScrollBarInfo()) skinControls_ &= ~SetOf({xcScrollbar});
     TSkinManage& manager = CreateSkinManager();
     manager.RegisterSkinData(this);
-    captionFont_ = CaptionFont();
+    captionFont_ = CreateSystemCaptionFont();
     if (skinFormtype_ != sfMainform) {
         manager.SkinningOn = true;
-        manager.ActivityState += 1;
+        // A second such component finds the manager started already.
+        if (manager.ActivityState == ActivityIdle) manager.ActivityState = ActivityStarted;
         auto* form = dynamic_cast<TForm*>(Owner());
         if (form && active_ && !SkinNotLoaded()) {
             manager.SetPendingSkinData(this);
-            manager.Schedule(ActionSkinAll, 250);
+            manager.Schedule(ActionSkinAll);
         }
         return;
     }
@@ -236,47 +229,20 @@ void TSkinData::Loaded() {
             active_ = false; // no skin, nothing to show
         else {
             manager.SetPendingSkinData(this);
-            manager.Schedule(ActionSkinAll, 250);
+            manager.Schedule(ActionSkinAll);
         }
     }
     if (InSet(skinControls_, xcMainMenu))
         skinControls_ &= ~SetOf({xcMenuItem});
     else
         skinControls_ &= ~SetOf({xcSystemMenu});
-    BuildAppIconBitmap();
-}
-
-void TSkinData::BuildAppIconBitmap() {
-    HWND owner = nullptr;
-    if (auto* form = dynamic_cast<TForm*>(Owner())) owner = form->Handle();
-    HICON icon = nullptr;
-    if (owner) {
-        icon = reinterpret_cast<HICON>(SendMessageW(owner, WM_GETICON, ICON_SMALL, 0));
-        if (!icon) icon = reinterpret_cast<HICON>(SendMessageW(owner, WM_GETICON, ICON_BIG, 0));
-    }
-    if (!icon) return;
-    const int cx = GetSystemMetrics(SM_CXSMICON), cy = GetSystemMetrics(SM_CYSMICON);
-    TIconHandle small(static_cast<HICON>(CopyImage(icon, IMAGE_ICON, cx, cy, LR_COPYFROMRESOURCE)));
-    TWindowDC screen(nullptr);
-    TMemoryDC dc(CreateCompatibleDC(screen.Get()));
-    TBitmapHandle bitmap(CreateCompatibleBitmap(screen.Get(), cx, cy));
-    if (!dc || !bitmap) return;
-    {
-        TSelectObject selected(dc.Get(), bitmap.Get());
-        TBrushHandle magenta(CreateSolidBrush(RGB(255, 0, 255)));
-        RECT all{0, 0, cx, cy};
-        FillRect(dc.Get(), &all, magenta.Get());
-        DrawIconEx(dc.Get(), 0, 0, small ? small.Get() : icon, cx, cy, 0, nullptr, DI_NORMAL);
-    }
-    appIcon_ = std::move(bitmap);
 }
 
 void TSkinData::FireSkinChanged() {
     if (OnSkinChanged) OnSkinChanged(this);
 }
 
-bool TSkinData::FilterForm(HWND window, const std::wstring& className, bool answer) {
-    LastAskedWindow = window;
+bool TSkinData::FilterForm(const std::wstring& className, bool answer) {
     if (OnFormSkin) {
         OnFormSkin(this, className, answer);
         return answer;

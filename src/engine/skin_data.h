@@ -136,19 +136,18 @@ public:
     // Four 16 x 16 glyphs: restore, maximize, minimize, close.
     HIMAGELIST MenuGlyphs() const { return menuGlyphs_.Get(); }
     HFONT SystemCaptionFont() const { return captionFont_.Get(); }
-    // The small application icon on magenta (transparent); null until loaded.
-    HBITMAP AppIconBitmap() const { return appIcon_.Get(); }
     int MaxWidth() const { return maxWidth_; }
     int MaxHeight() const { return maxHeight_; }
+    // Skinning main menus stands for skinning the whole window frame: a
+    // window without it keeps its own frame and gets only its controls skinned.
+    bool SkinsFrames() const { return InSet(skinControls_, xcMainMenu); }
     bool FrameFlag = true;
-    HWND LastAskedWindow = nullptr;
-    // The window filter: records the window and lets OnFormSkin decide.
-    bool FilterForm(HWND window, const std::wstring& className, bool answer);
+    // The window filter: OnFormSkin decides when it is set.
+    bool FilterForm(const std::wstring& className, bool answer);
 
 private:
     // Parses `image`; only a skin that loads replaces the current one.
     bool TryLoadSkin(TSkinBytes image);
-    void BuildAppIconBitmap();
 
     bool active_ = false;
     int disableTag_ = 99;
@@ -163,7 +162,6 @@ private:
     std::shared_ptr<const TSkinModel> skin_;
     TImageListHandle menuGlyphs_;
     TFontHandle captionFont_;
-    TBitmapHandle appIcon_;
     int maxWidth_ = 0;
     int maxHeight_ = 0;
     bool registered_ = false;

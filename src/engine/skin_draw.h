@@ -9,9 +9,9 @@
 
 #include <memory>
 
-// The key colour of every skin image: pixels of exactly this colour are never
-// drawn by the transparent routines.
-constexpr COLORREF kSkinKeyColour = RGB(255, 0, 255);
+// The core's key colour as GDI spells it: pixels of exactly this colour are
+// never drawn by the transparent routines.
+constexpr COLORREF kSkinKeyColour = static_cast<COLORREF>(kKeyColour);
 
 // How DrawTransparent combines bitmap and mask. Windows NT and later take
 // MaskBlt; the three-blit XOR/AND form is the one Windows 9x understands.

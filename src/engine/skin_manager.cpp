@@ -3,7 +3,9 @@
 #include "engine/skin_data.h"
 #include "engine/skin_popup_menu.h"
 #include "engine/win_skin_form.h"
+#include "engine/window_facts.h"
 #include "toolkit/caught_errors.h"
+#include "toolkit/text_compare.h"
 #include "toolkit/screen.h"
 #include "toolkit/form.h"
 
@@ -43,8 +45,6 @@ void FreeSkinManager() {
     delete std::exchange(TheManager, nullptr);
 }
 
-TSkinManage::TSkinManage(bool) {}
-
 TSkinManage::~TSkinManage() {
     ActivityState = ActivityClosing;
     SkinningOn = false;
@@ -81,7 +81,7 @@ void TSkinManage::UnregisterSkinData(TSkinData* skinData) {
     }
 }
 
-void TSkinManage::Schedule(int action, UINT milliseconds) {
+void TSkinManage::Schedule(TSkinAction action, UINT milliseconds) {
     pendingAction_ = action;
     interval_ = milliseconds;
     if (ActivityState != ActivityIdle) {
@@ -118,94 +118,92 @@ void TSkinManage::TimerTick() {
     StopTimer();
     TSkinData* sd = pendingSkinData_;
     if (!sd) return;
-    const int action = std::exchange(pendingAction_, ActionNone);
-    if (sd->SkinFormtype() == sfOnlyThisForm) {
-        CarryOutForOneForm(action, *sd);
-    } else {
-        CarryOut(action, *sd);
-        if (action == ActionReskinWindow) return;
-    }
+    const TSkinAction action = std::exchange(pendingAction_, ActionNone);
+    const bool onlyOwner = sd->SkinFormtype() == sfOnlyThisForm;
+    CarryOut(action, *sd, onlyOwner);
+    if (action == ActionReskinWindow && !onlyOwner) return;
     pendingSkinData_ = nullptr;
     sd->FireSkinChanged();
 }
 
-void TSkinManage::CarryOut(int action, TSkinData& sd) {
+void TSkinManage::CarryOut(TSkinAction action, TSkinData& sd, bool onlyOwner) {
+    // The objects of this component's windows, as they stand now: applying
+    // a skin runs window code that may add or drop entries.
+    auto formsOf = [&] {
+        std::vector<TWinSkinForm*> forms;
+        for (TWinSkinForm* f : skinForms_)
+            if (f->SkinData() == &sd) forms.push_back(f);
+        // Its owner form has one object; the first is the one that counts.
+        if (onlyOwner && forms.size() > 1) forms.resize(1);
+        return forms;
+    };
+    auto stillListed = [&](TWinSkinForm* f) { return FindSkinForm(f->Handle()) == f; };
     switch (action) {
     case ActionSkinAll:
         SkinningOn = true;
-        HideWhileSkinning = false;
-        SkinAllMode = true;
-        Purge();
-        for (int i = Screen().FormCount() - 1; i >= 0; --i)
-            if (i < Screen().FormCount()) SkinForm(Screen().Forms(i));
-        SkinAllMode = false;
+        if (onlyOwner) {
+            SkinOwnerForm(dynamic_cast<TForm*>(sd.Owner()));
+        } else {
+            HideWhileSkinning = false;
+            Purge();
+            SkinAllForms();
+        }
         break;
     case ActionUnskinAll:
         SkinningOn = false;
         Purge();
-        while (!skinForms_.empty())
-            UnskinAndFree(skinForms_.front());
+        if (!onlyOwner) {
+            while (!skinForms_.empty())
+                UnskinAndFree(skinForms_.front());
+        } else if (auto it = std::find_if(skinForms_.rbegin(), skinForms_.rend(),
+                                          [&](TWinSkinForm* f) { return f->SkinData() == &sd; });
+                   it != skinForms_.rend()) {
+            UnskinAndFree(*it);
+        }
         break;
     case ActionReapply: {
         Purge();
-        // A copy: applying a skin runs window code that may add or drop entries.
-        const std::vector<TWinSkinForm*> forms = skinForms_;
+        const std::vector<TWinSkinForm*> forms = formsOf();
         for (TWinSkinForm* f : forms)
-            if (FindSkinForm(f->Handle) == f && f->SkinData == &sd) f->ReloadFrameMetrics();
+            if (stillListed(f)) f->ReloadFrameMetrics();
         for (TWinSkinForm* f : forms)
-            if (FindSkinForm(f->Handle) == f && f->SkinData == &sd) f->ApplySkinChange();
+            if (stillListed(f)) f->ApplySkinChange();
         break;
     }
     case ActionPurge:
         FreeDestroyed();
         break;
     case ActionReskinWindow:
+        if (onlyOwner) break;
         if (TWinSkinForm* f = FindSkinForm(ReskinTarget)) {
             f->Detach();
-            f->SkinState = ssDestroyed;
+            f->MarkDestroyed();
             Purge();
         }
         SkinWindow(ReskinTarget);
         break;
+    case ActionNone:
+        break;
     }
 }
 
-void TSkinManage::CarryOutForOneForm(int action, TSkinData& sd) {
-    TForm* owner = dynamic_cast<TForm*>(sd.Owner());
-    switch (action) {
-    case ActionSkinAll:
-        SkinningOn = true;
-        SkinAllMode = true;
-        for (int i = Screen().FormCount() - 1; i >= 0; --i)
-            if (Screen().Forms(i) == owner) {
-                SkinForm(owner);
-                break;
-            }
-        SkinAllMode = false;
-        break;
-    case ActionUnskinAll: {
-        SkinningOn = false;
-        Purge();
-        auto it = std::find_if(skinForms_.rbegin(), skinForms_.rend(),
-                               [&](TWinSkinForm* f) { return f->SkinData == &sd; });
-        if (it != skinForms_.rend()) UnskinAndFree(*it);
-        break;
-    }
-    case ActionReapply: {
-        Purge();
-        auto it = std::find_if(skinForms_.begin(), skinForms_.end(),
-                               [&](TWinSkinForm* f) { return f->SkinData == &sd; });
-        if (it != skinForms_.end()) {
-            TWinSkinForm* f = *it;
-            f->ReloadFrameMetrics();
-            if (FindSkinForm(f->Handle) == f) f->ApplySkinChange();
+// Every form of the screen, from the last to the first.
+void TSkinManage::SkinAllForms() {
+    SkinAllMode = true;
+    for (int i = Screen().FormCount() - 1; i >= 0; --i)
+        if (i < Screen().FormCount()) SkinForm(Screen().Forms(i));
+    SkinAllMode = false;
+}
+
+// The component's owner form, when it is one of the screen's.
+void TSkinManage::SkinOwnerForm(TForm* owner) {
+    SkinAllMode = true;
+    for (int i = Screen().FormCount() - 1; i >= 0; --i)
+        if (Screen().Forms(i) == owner) {
+            SkinForm(owner);
+            break;
         }
-        break;
-    }
-    case ActionPurge:
-        FreeDestroyed();
-        break;
-    }
+    SkinAllMode = false;
 }
 
 LRESULT CALLBACK TSkinManage::CbtHookProc(int code, WPARAM wParam, LPARAM lParam) {
@@ -230,12 +228,11 @@ void TSkinManage::OnHook(int code, WPARAM wParam, LPARAM lParam) {
         const auto* create = reinterpret_cast<const CBT_CREATEWNDW*>(lParam);
         if (!create || !create->lpcs) return;
         const CREATESTRUCTW& cs = *create->lpcs;
-        wchar_t cls[64] = L"";
-        GetClassNameW(window, cls, 64);
-        if (lstrcmpiW(cls, L"ScrollBar") == 0 && (cs.style & SBS_SIZEGRIP)) {
+        const std::wstring cls = WindowClassName(window);
+        if (SameTextNoCase(cls, L"ScrollBar") && (cs.style & SBS_SIZEGRIP)) {
             if (TWinSkinForm* parent = FindSkinForm(cs.hwndParent)) parent->SkinSizeGrip(window);
         }
-        if (!(cs.style & WS_CHILD) && lstrcmpW(cls, L"#32768") == 0) SkinMenuWindow(window);
+        if (!(cs.style & WS_CHILD) && cls == L"#32768") SkinMenuWindow(window);
         if (cs.dwExStyle & WS_EX_MDICHILD) SkinWindow(window);
     } else if (code == HCBT_DESTROYWND) {
         ReleaseMenuWindow(window);

@@ -24,7 +24,14 @@ enum TSkinAction {
     ActionReskinWindow = 7,
 };
 
+// How long after a request a switch is carried out: requests in quick
+// succession (a menu click, then another) end in one switch.
+constexpr UINT kSkinSwitchDelayMs = 250;
+
 enum TActivityState { ActivityIdle = 0, ActivityStarted = 1, ActivityClosing = 4 };
+
+// The kind of menu the next popup-menu window belongs to.
+enum TMenuKind { mkPopup = 0, mkMenuBar = 1, mkSystemMenu = 2 };
 
 class TWinSkinForm;
 class TWinSkinPopMenu;
@@ -32,7 +39,7 @@ class TForm;
 
 class TSkinManage {
 public:
-    explicit TSkinManage(bool libraryMode = false);
+    TSkinManage() = default;
     ~TSkinManage();
     TSkinManage(const TSkinManage&) = delete;
     TSkinManage& operator=(const TSkinManage&) = delete;
@@ -50,8 +57,8 @@ public:
     // Puts `action` into the pending slot, replacing one that has not run.
     // Before any window was activated no timer runs: skinning is simply
     // switched on or off and the hook skins windows as they activate.
-    void Schedule(int action, UINT milliseconds);
-    int PendingAction() const { return pendingAction_; }
+    void Schedule(TSkinAction action, UINT milliseconds = kSkinSwitchDelayMs);
+    TSkinAction PendingAction() const { return pendingAction_; }
     TSkinData* PendingSkinData() const { return pendingSkinData_; }
     void SetPendingSkinData(TSkinData* skinData) { pendingSkinData_ = skinData; }
     bool TimerEnabled() const { return timerId_ != 0; }
@@ -61,12 +68,11 @@ public:
 
     bool SkinningOn = false;
     bool SkinAllMode = false;
-    int ActivityState = ActivityIdle;
-    int NextMenuKind = 0;
+    TActivityState ActivityState = ActivityIdle;
+    TMenuKind NextMenuKind = mkPopup;
     bool MDIChildMaximized = false;
     bool HideWhileSkinning = false;
     HWND ReskinTarget = nullptr;
-    const int ManagerId = 0;
 
     HWND MDIClient = nullptr;
     TForm* MDIFrame = nullptr;
@@ -90,8 +96,6 @@ public:
     void SkinMenuWindow(HWND window);
     bool ReleaseMenuWindow(HWND window);
     bool IsMenuWindow(HWND window) const;
-    void ClaimMenuHandle(HMENU menu);
-    HBITMAP MenuBackgroundFor(HMENU menu) const;
 
 private:
     static LRESULT CALLBACK CbtHookProc(int code, WPARAM wParam, LPARAM lParam);
@@ -99,8 +103,10 @@ private:
     void StartTimer();
     void StopTimer();
     void OnHook(int code, WPARAM wParam, LPARAM lParam);
-    void CarryOut(int action, TSkinData& skinData);
-    void CarryOutForOneForm(int action, TSkinData& skinData);
+    // `onlyOwner`: the component skins its owner form only.
+    void CarryOut(TSkinAction action, TSkinData& skinData, bool onlyOwner);
+    void SkinAllForms();
+    void SkinOwnerForm(TForm* owner);
     // Detaches, repaints and frees (or defers freeing while in dispatch).
     void UnskinAndFree(TWinSkinForm* form);
     // Frees now, or once the window's current message is done.
@@ -109,7 +115,7 @@ private:
     THookHandle hook_;
     UINT_PTR timerId_ = 0;
     UINT interval_ = 100;
-    int pendingAction_ = ActionNone;
+    TSkinAction pendingAction_ = ActionNone;
     TSkinData* pendingSkinData_ = nullptr;
     TSkinData* mainSkinData_ = nullptr;
     std::vector<TSkinData*> skinDataList_;

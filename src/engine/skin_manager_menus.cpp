@@ -11,11 +11,10 @@ void TSkinManage::SkinMenuWindow(HWND w) {
     TSkinData* sd = ChooseSkinData(w);
     if (!sd || sd->SkinNotLoaded()) return;
     const int controls = sd->SkinControls();
-    const bool wanted = NextMenuKind == 0 ? InSet(controls, xcPopupMenu)
-                        : NextMenuKind == 1
+    const bool wanted = NextMenuKind == mkPopup ? InSet(controls, xcPopupMenu)
+                        : NextMenuKind == mkMenuBar
                             ? InSet(controls, xcMainMenu) || InSet(controls, xcMenuItem)
-                        : NextMenuKind == 2 ? InSet(controls, xcSystemMenu)
-                                            : false;
+                            : InSet(controls, xcSystemMenu);
     if (!wanted) return;
     auto popup = std::make_unique<TWinSkinPopMenu>();
     popup->Attach(w, sd, nullptr);
@@ -30,25 +29,11 @@ bool TSkinManage::ReleaseMenuWindow(HWND w) {
         (*it)->Detach();
         popupMenus_.erase(it);
     }
-    if (popupMenus_.empty()) NextMenuKind = 0;
+    if (popupMenus_.empty()) NextMenuKind = mkPopup;
     return found;
 }
 
 bool TSkinManage::IsMenuWindow(HWND w) const {
     return std::any_of(popupMenus_.begin(), popupMenus_.end(),
                        [&](const auto& p) { return p->Handle == w; });
-}
-
-void TSkinManage::ClaimMenuHandle(HMENU menu) {
-    for (auto it = popupMenus_.rbegin(); it != popupMenus_.rend(); ++it)
-        if (!(*it)->MenuHandle) {
-            (*it)->MenuHandle = menu;
-            return;
-        }
-}
-
-HBITMAP TSkinManage::MenuBackgroundFor(HMENU menu) const {
-    for (const auto& p : popupMenus_)
-        if (p->MenuHandle == menu) return p->Background.Get();
-    return nullptr;
 }

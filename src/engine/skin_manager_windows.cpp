@@ -1,34 +1,22 @@
 // The manager's windows: which to skin, with which component, and the list
 // of their skin objects.
 #include "engine/skin_data.h"
-#include "engine/skin_helpers.h"
 #include "engine/skin_manager.h"
 #include "engine/win_skin_form.h"
 #include "toolkit/form.h"
 #include "toolkit/screen.h"
+#include "toolkit/text_compare.h"
+#include "toolkit/win_control.h"
 
 #include <algorithm>
-#include <cwctype>
 
 namespace {
-
-std::wstring ClassOf(HWND window) {
-    wchar_t cls[256] = L"";
-    GetClassNameW(window, cls, 256);
-    return cls;
-}
-
-std::wstring Lower(std::wstring s) {
-    for (wchar_t& c : s)
-        c = static_cast<wchar_t>(std::towlower(c));
-    return s;
-}
 
 bool IsOrdinaryChild(HWND window) {
     const LONG_PTR style = GetWindowLongPtrW(window, GWL_STYLE);
     const LONG_PTR exStyle = GetWindowLongPtrW(window, GWL_EXSTYLE);
     if (!(style & WS_CHILD) || (exStyle & WS_EX_MDICHILD)) return false;
-    return Lower(ClassOf(GetParent(window))) != L"mdiclient";
+    return !IsWindowOfClass(GetParent(window), L"MDIClient");
 }
 
 TForm* FormOfWindow(HWND window) {
@@ -44,9 +32,9 @@ bool TSkinManage::SkinWindow(HWND w) {
     Purge();
     if (SendMessageW(w, SKINMSG_QUERY, 0, 0) == 1 || FindSkinForm(w)) return false;
     TForm* form = FormOfWindow(w);
-    TComponent* known = form ? form : static_cast<TComponent*>(ControlOf(w));
+    TComponent* known = form ? form : static_cast<TComponent*>(TWinControl::FindControl(w));
     if (!SkinAllMode && IsOrdinaryChild(w)) return false;
-    const std::wstring cls = ClassOf(w);
+    const std::wstring cls = WindowClassName(w);
     const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(w, GWLP_HINSTANCE));
     if (!known && instance != GetModuleHandleW(nullptr) && cls != L"#32770") return false;
 
@@ -62,10 +50,7 @@ bool TSkinManage::SkinWindow(HWND w) {
 
     TSkinData* sd = ChooseSkinData(w);
     if (!sd || sd->SkinNotLoaded()) return false;
-    auto* object = new TWinSkinForm(form);
-    object->Handle = w;
-    object->ManagerId = ManagerId;
-    object->ManagerClassName = cls;
+    auto* object = new TWinSkinForm(form, w, cls);
     skinForms_.push_back(object);
     if (form)
         object->AttachForm(sd, form);
@@ -78,12 +63,12 @@ bool TSkinManage::SkinWindow(HWND w) {
 bool TSkinManage::ShouldSkin(HWND w, const std::wstring& cls) {
     bool answer = true;
     if (!mainSkinData_) return answer;
-    const std::wstring lower = Lower(cls);
-    if (!InSet(mainSkinData_->Options(), xoPreview) && lower.find(L"preview") != std::wstring::npos)
+    if (!InSet(mainSkinData_->Options(), xoPreview) && ContainsNoCase(cls, L"preview"))
         answer = false;
-    if (cls == L"#32770" && (GetWindowLongPtrW(w, GWL_STYLE) & 0x200)) answer = false;
-    if (lower == L"tpopupdbtreeview") answer = false;
-    return mainSkinData_->FilterForm(w, cls, answer);
+    // A dialog that puts itself in the foreground is left as it is.
+    if (cls == L"#32770" && (GetWindowLongPtrW(w, GWL_STYLE) & DS_SETFOREGROUND)) answer = false;
+    if (SameTextNoCase(cls, L"TPopupDBTreeView")) answer = false;
+    return mainSkinData_->FilterForm(cls, answer);
 }
 
 TSkinData* TSkinManage::ChooseSkinData(HWND w) const {
@@ -93,8 +78,7 @@ TSkinData* TSkinManage::ChooseSkinData(HWND w) const {
         if (sd->SkinFormtype() == sfOnlyThisForm && owner && owner->Handle() == w) found = sd;
     }
     if (found) return found;
-    const std::wstring cls = Lower(ClassOf(w));
-    if (cls == L"tmessageform" || cls == L"#32770")
+    if (IsWindowOfClass(w, L"TMessageForm") || IsWindowOfClass(w, L"#32770"))
         for (TSkinData* sd : skinDataList_)
             if (sd->SkinFormtype() == sfDialog) found = sd;
     if (found) return found;
@@ -114,7 +98,7 @@ bool TSkinManage::SkinForm(TForm* form) {
 TWinSkinForm* TSkinManage::FindSkinForm(HWND w) const {
     if (!w) return nullptr;
     for (TWinSkinForm* f : skinForms_)
-        if (f->Handle == w && f->SkinState != ssDestroyed) return f;
+        if (f->Handle() == w && f->SkinState() != ssDestroyed) return f;
     return nullptr;
 }
 
@@ -126,7 +110,7 @@ void TSkinManage::RemoveSkinForm(TWinSkinForm* form) {
 
 void TSkinManage::ReloadFramesOf(TSkinData* skinData) {
     for (TWinSkinForm* f : skinForms_)
-        if (f->SkinData == skinData) f->ReloadFrameMetrics();
+        if (f->SkinData() == skinData) f->ReloadFrameMetrics();
 }
 
 void TSkinManage::Release(TWinSkinForm* form) {
@@ -135,13 +119,13 @@ void TSkinManage::Release(TWinSkinForm* form) {
     // loop inside its window procedure): the object frees itself when that
     // message returns.
     if (form->InDispatch())
-        form->FreePending = true;
+        form->FreeWhenDone();
     else
         delete form;
 }
 
 void TSkinManage::UnskinAndFree(TWinSkinForm* form) {
-    const HWND w = form->Handle;
+    const HWND w = form->Handle();
     form->Detach();
     if (IsWindow(w))
         RedrawWindow(w, nullptr, nullptr,
@@ -155,7 +139,7 @@ void TSkinManage::Purge() {
     for (size_t i = skinForms_.size(); i-- > 0;) {
         if (i >= skinForms_.size()) continue;
         TWinSkinForm* f = skinForms_[i];
-        if (f->SkinState == ssDestroyed && f->ManagerId == ManagerId) Release(f);
+        if (f->SkinState() == ssDestroyed) Release(f);
     }
 }
 
@@ -171,7 +155,7 @@ void TSkinManage::Shutdown() {
         skinForms_.pop_back();
         f->DetachOnDestroy();
         if (f->InDispatch())
-            f->FreePending = true;
+            f->FreeWhenDone();
         else
             delete f;
     }
@@ -181,16 +165,6 @@ void TSkinManage::SetMDIChildMaximized(bool value) {
     if (value == MDIChildMaximized) return;
     MDIChildMaximized = value;
     if (mainSkinData_ && InSet(mainSkinData_->Options(), xoMDIChildBorder)) return;
-    for (TWinSkinForm* f : skinForms_) {
-        if (f->FormKind != fkMDIChild) continue;
-        if (value) {
-            f->RemoveRegion();
-            f->RefreshFrame();
-        } else if (f->WindowState != wsMinimized) {
-            f->WindowState = wsNormal;
-            f->FitWindow(true);
-            f->UpdateRegion();
-            f->PaintFrame(nullptr);
-        }
-    }
+    for (TWinSkinForm* f : skinForms_)
+        f->MDIChildMaximizeChanged(value);
 }

@@ -29,25 +29,18 @@ int GlyphForCommand(UINT command) {
 
 } // namespace
 
-bool TWinSkinForm::SkinnedMenuAllowed() const {
-    const TSkinManage* manager = SkinManager();
-    return !manager || manager->ManagerId == 0;
-}
-
 void TWinSkinForm::HandleSysCommand(TMessage& m) {
     const UINT command = static_cast<UINT>(m.WParam & 0xFFF0);
     if (!MenuTracking && command == SC_KEYMENU) {
         const wchar_t character = static_cast<wchar_t>(LOWORD(m.LParam));
         if (character == L' ') {
-            if (SkinnedMenuAllowed()) {
-                POINT origin{0, 0};
-                ClientToScreen(Handle, &origin);
-                ShowSystemMenu(origin);
-                // The skinned menu replaces the system one; letting the
-                // default run as well would open a second menu.
-                m.Result = 0;
-                return;
-            }
+            POINT origin{0, 0};
+            ClientToScreen(handle_, &origin);
+            ShowSystemMenu(origin);
+            // The skinned menu replaces the system one; letting the default
+            // run as well would open a second menu.
+            m.Result = 0;
+            return;
         } else if (character != L'-' && !GetCapture()) {
             TNCObject* button = character ? FindAccelButton(character) : FirstMenuButton();
             if (character == 0 || button) {
@@ -59,14 +52,14 @@ void TWinSkinForm::HandleSysCommand(TMessage& m) {
     }
     switch (command) {
     case SC_MINIMIZE:
-        WindowState = wsMinimized;
+        windowState_ = wsMinimized;
         break;
     case SC_MAXIMIZE:
-        WindowState = wsMaximized;
+        windowState_ = wsMaximized;
         break;
     case SC_RESTORE:
-        WindowState = wsNormal;
-        if (FormKind == fkMDIChild)
+        windowState_ = wsNormal;
+        if (traits_.FormKind == fkMDIChild)
             if (TSkinManage* manager = SkinManager()) manager->SetMDIChildMaximized(false);
         break;
     default:
@@ -76,7 +69,7 @@ void TWinSkinForm::HandleSysCommand(TMessage& m) {
     // The window may refuse the command (or run another in its place): what
     // it really did decides the caption buttons, not what was asked.
     if (command == SC_MINIMIZE || command == SC_MAXIMIZE || command == SC_RESTORE)
-        WindowState = WindowStateOf(Handle);
+        windowState_ = WindowStateOf(handle_);
 }
 
 void TWinSkinForm::HandleMenuAt(TMessage& m) {
@@ -98,18 +91,18 @@ void TWinSkinForm::HandleDialogChar(TMessage& m) {
 }
 
 void TWinSkinForm::ShowSystemMenu(POINT screenPoint) {
-    if (!SkinnedMenuAllowed() || !Handle) return;
+    if (!handle_) return;
     const DWORD now = GetTickCount();
-    const DWORD doubleClick = DoubleClickTime ? DoubleClickTime : GetDoubleClickTime();
+    const DWORD doubleClick = GetDoubleClickTime();
     if (LastRightClick == 0 || now - LastRightClick > doubleClick) {
-        if (TSkinManage* manager = SkinManager()) manager->NextMenuKind = 2;
+        if (TSkinManage* manager = SkinManager()) manager->NextMenuKind = mkSystemMenu;
         LastRightClick = now ? now : 1;
         BuildSystemMenu();
         TrackSystemMenu(screenPoint);
-    } else if (HotObject) {
+    } else if (hotObject_) {
         // The icon button clicked twice closes the window.
         SetHoverTimer(false);
-        PostMessageW(Handle, WM_CLOSE, 0, 0);
+        PostMessageW(handle_, WM_CLOSE, 0, 0);
     }
 }
 
@@ -129,11 +122,11 @@ void TWinSkinForm::TrackSystemMenu(POINT screenPoint) {
 void TWinSkinForm::BuildSystemMenu() {
     SystemMenuPopup = std::make_shared<TPopupMenu>(nullptr);
     SystemMenuPopup->SetTag(kSystemMenuTag);
-    SystemMenuImages.clear();
-    if (Handle) SystemMenuHandle = GetSystemMenu(Handle, FALSE);
+    systemMenuImages_.clear();
+    if (handle_) SystemMenuHandle = GetSystemMenu(handle_, FALSE);
     if (!SystemMenuHandle) return;
-    const bool maximized = WindowState == wsMaximized;
-    const bool minimized = WindowState == wsMinimized;
+    const bool maximized = windowState_ == wsMaximized;
+    const bool minimized = windowState_ == wsMinimized;
     const int count = GetMenuItemCount(SystemMenuHandle);
     for (int i = 0; i < count; ++i) {
         wchar_t text[kMaxItemText + 1] = {};
@@ -152,35 +145,38 @@ void TWinSkinForm::BuildSystemMenu() {
         // opens, so the window's state decides them here.
         switch (info.wID) {
         case SC_SIZE:
+            // A window without a sizing border is not resized from its menu.
+            enabled = !maximized && traits_.Sizeable;
+            break;
         case SC_MOVE:
             enabled = !maximized;
             break;
         case SC_MINIMIZE:
-            enabled = !minimized && (BorderIcons & biMinimizeBit);
+            enabled = !minimized && (traits_.BorderIcons & biMinimizeBit);
             break;
         case SC_MAXIMIZE:
-            enabled = !maximized && (BorderIcons & biMaximizeBit);
+            enabled = !maximized && (traits_.BorderIcons & biMaximizeBit);
             break;
         case SC_RESTORE:
-            enabled = WindowState != wsNormal;
+            enabled = windowState_ != wsNormal;
             break;
         default:
             break;
         }
         item->SetEnabled(enabled);
         item->SetChecked((info.fState & MFS_CHECKED) != 0);
-        const HWND window = Handle;
+        const HWND window = handle_;
         const WPARAM command = info.wID;
         item->OnClick = [window, command](TPersistent*) {
             PostMessageW(window, WM_SYSCOMMAND, command, 0);
         };
         SystemMenuPopup->Items()->Add(item);
-        SystemMenuImages.push_back(GlyphForCommand(info.wID));
+        systemMenuImages_.push_back(GlyphForCommand(info.wID));
     }
 }
 
 bool TWinSkinForm::CloseAllowed() const {
-    HMENU menu = Handle ? GetSystemMenu(Handle, FALSE) : SystemMenuHandle;
+    HMENU menu = handle_ ? GetSystemMenu(handle_, FALSE) : SystemMenuHandle;
     if (!menu) return false;
     MENUITEMINFOW info{};
     info.cbSize = sizeof(info);
@@ -202,10 +198,10 @@ bool TWinSkinForm::IsMenuButton(TNCObject*) const {
 void TWinSkinForm::OpenMenuButton(TNCObject*) {}
 
 void TWinSkinForm::PressMenuButton(TNCObject* button) {
-    if (!button || !Handle) return;
+    if (!button || !handle_) return;
     RECT window{};
-    GetWindowRect(Handle, &window);
+    GetWindowRect(handle_, &window);
     const int x = button->Rect.left + window.left + 1;
     const int y = button->Rect.top + window.top + 1;
-    PostMessageW(Handle, WM_NCLBUTTONDOWN, HTCLIENT, MAKELPARAM(x, y));
+    PostMessageW(handle_, WM_NCLBUTTONDOWN, HTCLIENT, MAKELPARAM(x, y));
 }

@@ -17,35 +17,11 @@ TColor SkinButtonFace(const TSkinData& sd) {
     return static_cast<TColor>(sd.Skin().Colour(sciButtonFace));
 }
 
-bool IsNTFamilyWindows2000() {
-    OSVERSIONINFOW info{};
-    info.dwOSVersionInfoSize = sizeof(info);
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
-    if (!GetVersionExW(&info)) return false;
-#pragma GCC diagnostic pop
-    return info.dwPlatformId == VER_PLATFORM_WIN32_NT && info.dwMajorVersion > 4 &&
-           info.dwMinorVersion == 0;
-}
-
-HWND FindMDIClient(HWND window) {
-    for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-        wchar_t cls[16] = L"";
-        GetClassNameW(child, cls, 16);
-        if (lstrcmpiW(cls, L"MDIClient") == 0) return child;
-    }
-    return nullptr;
-}
-
 } // namespace
 
-TWinSkinForm::TWinSkinForm(TComponent* owner) : TComponent(owner) {
-    DoubleClickTime = GetDoubleClickTime();
-    NONCLIENTMETRICSW metrics{};
-    metrics.cbSize = sizeof(metrics);
-    if (SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0))
-        CaptionFont.Reset(CreateFontIndirectW(&metrics.lfCaptionFont));
-}
+TWinSkinForm::TWinSkinForm(TComponent* owner, HWND window, std::wstring className)
+    : TComponent(owner), handle_(window), ManagerClassName(std::move(className)),
+      CaptionFont(CreateSystemCaptionFont()) {}
 
 TWinSkinForm::~TWinSkinForm() {
     *Alive = false;
@@ -59,12 +35,12 @@ TWinSkinForm::~TWinSkinForm() {
 
 const TSkinModel* TWinSkinForm::Skin() const {
     if (model_) return model_.get();
-    return SkinData ? &SkinData->Skin() : nullptr;
+    return skinData_ ? &skinData_->Skin() : nullptr;
 }
 
 void TWinSkinForm::AttachForm(TSkinData* skinData, TForm* form) {
     Form = form;
-    if (skinData->OnBeforeSkinForm) skinData->OnBeforeSkinForm(Form, Handle, ManagerClassName);
+    if (skinData->OnBeforeSkinForm) skinData->OnBeforeSkinForm(Form, handle_, ManagerClassName);
     Attach(skinData);
     if (!Attached()) return;
     if (SkinFrame) {
@@ -80,100 +56,75 @@ void TWinSkinForm::AttachWindow(TSkinData* skinData) {
 }
 
 void TWinSkinForm::Attach(TSkinData* skinData) {
-    if (Attached() || !IsWindow(Handle)) return;
+    if (Attached() || !IsWindow(handle_)) return;
     TSkinManage* manager = SkinManager();
     if (manager) manager->ActivityState = ActivityStarted;
-    SkinData = skinData;
+    skinData_ = skinData;
     BackgroundBrush.Reset(CreateSolidBrush(ColorToRGB(SkinButtonFace(*skinData))));
-    SkinFrame = InSet(skinData->SkinControls(), xcMainMenu);
-
-    Style = static_cast<DWORD>(GetWindowLongPtrW(Handle, GWL_STYLE));
-    const auto exStyle = static_cast<DWORD>(GetWindowLongPtrW(Handle, GWL_EXSTYLE));
-    RightToLeft = (exStyle & WS_EX_LEFTSCROLLBAR) != 0;
-    ChildWindow = (Style & WS_CHILD) != 0;
-    wchar_t cls[101] = L"";
-    GetClassNameW(Handle, cls, 101);
-    WindowClass = cls;
-    OwnerWindow = GetWindow(Handle, GW_OWNER);
-
-    BorderIcons = 0;
-    if ((Style & WS_SYSMENU) || SystemMenuHandle) BorderIcons |= biSystemMenuBit;
-    if (Style & WS_MINIMIZEBOX) BorderIcons |= biMinimizeBit;
-    if (Style & WS_MAXIMIZEBOX) BorderIcons |= biMaximizeBit;
-    if (exStyle & WS_EX_CONTEXTHELP) BorderIcons |= biHelpBit;
-
-    WindowState = WindowStateOf(Handle);
-    Sizeable = (Style & WS_THICKFRAME) != 0;
-    MDIClientHandle = FindMDIClient(Handle);
-    FormKind = MDIClientHandle ? fkMDIFrame : fkPlain;
-    if (MDIClientHandle && manager) {
-        manager->MDIClient = MDIClientHandle;
-        manager->MDIFrame = Form;
-    }
-    if (exStyle & WS_EX_MDICHILD) {
-        FormKind = fkMDIChild;
-        if (InSet(skinData->Options(), xoMDIChildBorder)) SkinFrame = false;
-    }
-
-    if ((Style & WS_CAPTION) != WS_CAPTION)
-        BorderKind = bkNone;
-    else if (Style & WS_THICKFRAME)
-        BorderKind = bkSizeable;
-    else if (Style & DS_MODALFRAME)
-        BorderKind = bkDialog;
-    else
-        BorderKind = bkSingle;
-    if (exStyle & WS_EX_DLGMODALFRAME) BorderKind = bkDialog;
-
-    if (IsNTFamilyWindows2000() &&
-        ((exStyle & WS_EX_APPWINDOW) || (!OwnerWindow && FormKind != fkMDIChild)))
-        BorderIcons |= biKeepSysMenuBit;
-
-    Unicode = IsWindowUnicode(Handle) != FALSE;
-    if (WindowClass == L"#32770" || WindowClass == L"TMessageForm") {
-        BorderKind = bkDialog;
-        SystemDialog = true;
-    }
-    if (manager && manager->HideWhileSkinning && !ChildWindow && SkinFrame &&
-        BorderKind != bkNone) {
-        Style &= ~WS_VISIBLE;
-        SetWindowLongPtrW(Handle, GWL_STYLE, static_cast<LONG_PTR>(Style));
-    }
-
-    if (FormKind == fkMDIFrame) {
-        MenuUpdate = skinData->MenuUpdate();
-        MDIClientThunk =
-            std::make_unique<TWindowSubclass>(MDIClientHandle, this, &MDIClientHandler);
-        if (!MDIClientThunk->Installed()) MDIClientThunk.reset();
-    }
-    WndProcThunk = std::make_unique<TWindowSubclass>(Handle, this, &WindowHandler);
-    if (!WndProcThunk->Installed()) {
-        WndProcThunk.reset();
-        MDIClientThunk.reset();
-        return;
-    }
-
+    SkinFrame = skinData->SkinsFrames();
+    traits_ = ReadWindowTraits(handle_);
+    windowState_ = WindowStateOf(handle_);
+    if (traits_.FormKind == fkMDIChild && InSet(skinData->Options(), xoMDIChildBorder))
+        SkinFrame = false;
+    TellManagerOfMDIClient(manager);
+    HideUntilSkinned(manager);
+    if (!Subclass()) return;
     if (SkinFrame) {
-        MenuHandle = GetMenu(Handle);
-        if (MenuHandle && FormKind != fkMDIChild) MenuHeight = GetSystemMetrics(SM_CYMENU);
+        MenuHandle = GetMenu(handle_);
+        if (MenuHandle && traits_.FormKind != fkMDIChild) MenuHeight = GetSystemMetrics(SM_CYMENU);
         ReloadFrameMetrics();
     } else {
-        SkinState = ssSkinned;
+        skinState_ = ssSkinned;
     }
-    if (FormKind == fkMDIChild) {
-        const int least = GetSystemMetrics(SM_CYCAPTION) + GetSystemMetrics(SM_CXFRAME);
-        if (BorderTop < least) MenuHeight = least - BorderTop;
-        if (WindowState == wsMaximized && manager && !manager->MDIChildMaximized)
-            manager->SetMDIChildMaximized(true);
+    if (traits_.FormKind == fkMDIChild) FitMDIChildCaption(manager);
+}
+
+void TWinSkinForm::TellManagerOfMDIClient(TSkinManage* manager) {
+    if (traits_.MDIClient && manager) {
+        manager->MDIClient = traits_.MDIClient;
+        manager->MDIFrame = Form;
     }
 }
 
+// The window is shown only once its frame is the skin's, so the standard
+// frame never flashes.
+void TWinSkinForm::HideUntilSkinned(TSkinManage* manager) {
+    if (!manager || !manager->HideWhileSkinning || traits_.ChildWindow || !SkinFrame ||
+        traits_.BorderKind == bkNone)
+        return;
+    traits_.Style &= ~WS_VISIBLE;
+    SetWindowLongPtrW(handle_, GWL_STYLE, static_cast<LONG_PTR>(traits_.Style));
+}
+
+bool TWinSkinForm::Subclass() {
+    if (traits_.FormKind == fkMDIFrame) {
+        MenuUpdate = skinData_->MenuUpdate();
+        MDIClientThunk =
+            std::make_unique<TWindowSubclass>(traits_.MDIClient, this, &MDIClientHandler);
+        if (!MDIClientThunk->Installed()) MDIClientThunk.reset();
+    }
+    WndProcThunk = std::make_unique<TWindowSubclass>(handle_, this, &WindowHandler);
+    if (WndProcThunk->Installed()) return true;
+    WndProcThunk.reset();
+    MDIClientThunk.reset();
+    return false;
+}
+
+// An MDI child's caption is at least as tall as the system's, and a child
+// that arrives maximized tells the manager.
+void TWinSkinForm::FitMDIChildCaption(TSkinManage* manager) {
+    const int least = GetSystemMetrics(SM_CYCAPTION) + GetSystemMetrics(SM_CXFRAME);
+    if (BorderTop < least) MenuHeight = least - BorderTop;
+    if (windowState_ == wsMaximized && manager && !manager->MDIChildMaximized)
+        manager->SetMDIChildMaximized(true);
+}
+
 void TWinSkinForm::Start() {
-    SystemMenuHandle = GetSystemMenu(Handle, FALSE);
+    SystemMenuHandle = GetSystemMenu(handle_, FALSE);
     BuildIconBitmap();
     RECT window{}, client{};
-    GetWindowRect(Handle, &window);
-    GetClientRect(Handle, &client);
+    GetWindowRect(handle_, &window);
+    GetClientRect(handle_, &client);
     ClientRect = client;
     StdFrameSize = RECT{0, 0, (window.right - window.left) - client.right,
                         (window.bottom - window.top) - client.bottom};
@@ -182,48 +133,49 @@ void TWinSkinForm::Start() {
     TSkinManage* manager = SkinManager();
     if (manager && manager->HideWhileSkinning) {
         manager->HideWhileSkinning = false;
-        const auto style = GetWindowLongPtrW(Handle, GWL_STYLE);
-        if (!(style & WS_VISIBLE)) SetWindowLongPtrW(Handle, GWL_STYLE, style | WS_VISIBLE);
+        const auto style = GetWindowLongPtrW(handle_, GWL_STYLE);
+        if (!(style & WS_VISIBLE)) SetWindowLongPtrW(handle_, GWL_STYLE, style | WS_VISIBLE);
     }
     // The controls are taken over by the control skins (not yet part of
     // the engine); the frame is ours from here on.
-    if (SkinState == ssAttached) {
-        if (FormKind == fkMDIChild) {
-            if (WindowState == wsMaximized) {
+    if (skinState_ == ssAttached) {
+        if (traits_.FormKind == fkMDIChild) {
+            if (windowState_ == wsMaximized) {
                 if (manager && manager->MDIClient)
                     PostMessageW(manager->MDIClient, SKINMSG_REDRAW,
-                                 reinterpret_cast<WPARAM>(Handle), 0);
-            } else if (WindowState == wsNormal) {
-                SkinState = ssFitting;
+                                 reinterpret_cast<WPARAM>(handle_), 0);
+            } else if (windowState_ == wsNormal) {
+                skinState_ = ssFitting;
                 FitWindow(false);
-                SkinState = ssSkinned;
+                skinState_ = ssSkinned;
                 UpdateRegion();
             }
-        } else if (!ChildWindow && BorderKind != bkNone && WindowState != wsMinimized) {
-            SkinState = ssFitting;
+        } else if (!traits_.ChildWindow && traits_.BorderKind != bkNone &&
+                   windowState_ != wsMinimized) {
+            skinState_ = ssFitting;
             FitWindow(false);
-            SkinState = ssSkinned;
-            if (WindowState == wsNormal)
+            skinState_ = ssSkinned;
+            if (windowState_ == wsNormal)
                 UpdateRegion();
             else
                 RefreshFrame();
         }
     }
     // The window may have been destroyed by what ran above.
-    if (!IsWindow(Handle) || SkinState == ssDestroyed) return;
+    if (!IsWindow(handle_) || skinState_ == ssDestroyed) return;
     // Frame painting was held back until now; paint it once in full.
-    RedrawWindow(Handle, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_NOCHILDREN);
-    SendMessageW(Handle, SKINMSG_SKINNED, 0, kSkinMagic);
-    if (SkinData && SkinData->OnAfterSkinForm)
-        SkinData->OnAfterSkinForm(Form, Handle, ManagerClassName);
-    if (SkinState == ssDestroyed || !Attached()) return;
-    SkinState = ssSkinned;
+    RedrawWindow(handle_, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_NOCHILDREN);
+    SendMessageW(handle_, SKINMSG_SKINNED, 0, kSkinMagic);
+    if (skinData_ && skinData_->OnAfterSkinForm)
+        skinData_->OnAfterSkinForm(Form, handle_, ManagerClassName);
+    if (skinState_ == ssDestroyed || !Attached()) return;
+    skinState_ = ssSkinned;
     SetHoverTimer(true);
 }
 
 void TWinSkinForm::ApplySkinChange() {
-    if (!SkinData) return;
-    const TColor face = SkinButtonFace(*SkinData);
+    if (!skinData_) return;
+    const TColor face = SkinButtonFace(*skinData_);
     BackgroundBrush.Reset(CreateSolidBrush(ColorToRGB(face)));
     if (Form) {
         Form->SetColor(face);
@@ -232,16 +184,16 @@ void TWinSkinForm::ApplySkinChange() {
     }
     for (auto& control : ControlList)
         control->SkinChanged();
-    SkinState = ssReapplying;
+    skinState_ = ssReapplying;
     if (SkinFrame && Form) {
         FitWindow(true);
         Form->SetHeight(Form->Height() + 1);
         Form->SetHeight(Form->Height() - 1);
     }
-    if (!IsWindow(Handle)) return;
-    SendMessageW(Handle, SKINMSG_SKINNED, 0, kSkinMagic);
-    if (SkinData->OnAfterSkinForm) SkinData->OnAfterSkinForm(Form, Handle, ManagerClassName);
-    if (SkinState == ssReapplying) SkinState = ssSkinned;
+    if (!IsWindow(handle_)) return;
+    SendMessageW(handle_, SKINMSG_SKINNED, 0, kSkinMagic);
+    if (skinData_->OnAfterSkinForm) skinData_->OnAfterSkinForm(Form, handle_, ManagerClassName);
+    if (skinState_ == ssReapplying) skinState_ = ssSkinned;
 }
 
 void TWinSkinForm::Unsubclass() {
@@ -266,26 +218,34 @@ void TWinSkinForm::Detach() {
     if (!Attached()) return;
     Unsubclass();
     FreeSkinnedControls();
-    if (Form && SkinState != ssDetaching) Form->SetColor(SavedColor);
+    if (Form && skinState_ != ssDetaching) Form->SetColor(SavedColor);
     SetSysMenuStyle(false);
     MDIClientThunk.reset();
-    if (SkinState != ssDetaching && IsWindow(Handle) && (FormKind == fkMDIChild || !ChildWindow))
+    if (skinState_ != ssDetaching && IsWindow(handle_) &&
+        (traits_.FormKind == fkMDIChild || !traits_.ChildWindow))
         RestoreStandardFrame();
-    if (IsWindow(Handle)) SetWindowRgn(Handle, nullptr, TRUE);
-    HasRegion = false;
-    Region = nullptr;
+    if (IsWindow(handle_)) SetWindowRgn(handle_, nullptr, TRUE);
+    hasRegion_ = false;
     RegionSuspended = Sizing = false;
+    ShowRealActivation();
+}
+
+// The system's frame kept the activation it last saw itself; the window may
+// have been activated or deactivated since, while the skin answered.
+void TWinSkinForm::ShowRealActivation() {
+    if (skinState_ == ssDetaching || traits_.ChildWindow || !IsWindow(handle_)) return;
+    SendMessageW(handle_, WM_NCACTIVATE, GetActiveWindow() == handle_, 0);
 }
 
 void TWinSkinForm::RestoreStandardFrame() {
     // Measured from the client area the skin frame left, so that the client
     // keeps its size and screen position whatever the frame widths were.
     RECT client{};
-    GetClientRect(Handle, &client);
+    GetClientRect(handle_, &client);
     const POINT origin = ClientOrigin();
     POINT topLeft{origin.x - StdClientOffset.x, origin.y - StdClientOffset.y};
-    if (FormKind == fkMDIChild) MapWindowPoints(nullptr, GetParent(Handle), &topLeft, 1);
-    SetWindowPos(Handle, nullptr, topLeft.x, topLeft.y, client.right + StdFrameSize.right,
+    if (traits_.FormKind == fkMDIChild) MapWindowPoints(nullptr, GetParent(handle_), &topLeft, 1);
+    SetWindowPos(handle_, nullptr, topLeft.x, topLeft.y, client.right + StdFrameSize.right,
                  client.bottom + StdFrameSize.bottom,
                  SWP_FRAMECHANGED | SWP_NOACTIVATE | SWP_NOZORDER);
 }
@@ -301,11 +261,11 @@ void TWinSkinForm::DetachOnDestroy() {
 void TWinSkinForm::DetachControls() {
     SetHoverTimer(false);
     FreeSkinnedControls();
-    if (Form && SkinState != ssDetaching) Form->SetColor(SavedColor);
+    if (Form && skinState_ != ssDetaching) Form->SetColor(SavedColor);
     Unsubclass();
     MDIClientThunk.reset();
-    if (SkinState != ssDetaching && IsWindow(Handle))
-        RedrawWindow(Handle, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+    if (skinState_ != ssDetaching && IsWindow(handle_))
+        RedrawWindow(handle_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 bool TWinSkinForm::RegisterControl(TSkinControl* control) {
@@ -325,10 +285,24 @@ void TWinSkinForm::UnregisterControl(TSkinControl* control) {
         }
 }
 
+void TWinSkinForm::MDIChildMaximizeChanged(bool maximized) {
+    if (traits_.FormKind != fkMDIChild) return;
+    if (maximized) {
+        RemoveRegion();
+        RefreshFrame();
+    } else if (windowState_ != wsMinimized) {
+        windowState_ = wsNormal;
+        FitWindow(true);
+        UpdateRegion();
+        PaintFrame(nullptr);
+    }
+}
+
 void TWinSkinForm::FreeSkinnedControls() {
     while (!ControlList.empty()) {
         std::unique_ptr<TSkinControl> control = std::move(ControlList.front());
         ControlList.erase(ControlList.begin());
-        if (control && control->AttachState != 6) control->RestoreControl();
+        if (control && control->AttachState != TControlAttach::WindowGone)
+            control->RestoreControl();
     }
 }

@@ -15,10 +15,13 @@
 //   window_icon.cpp             the small window icon
 //   nc_mouse.cpp                hit testing, non-client mouse, hover, actions
 //   system_menu.cpp             the skinned system menu and keyboard access
+#include "engine/caption_layout.h"
 #include "engine/nc_object.h"
 #include "engine/scratch_bitmap.h"
 #include "engine/skin_control.h"
+#include "engine/window_facts.h"
 #include "engine/window_subclass.h"
+#include "engine/window_traits.h"
 #include "toolkit/bitmap.h"
 #include "toolkit/component.h"
 #include "toolkit/gdi_objects.h"
@@ -33,23 +36,9 @@ class TForm;
 class TSkinData;
 class TPopupMenu;
 class TDataSkinBorder;
+class TSkinManage;
 struct TSkinModel;
 
-enum TFormKind : unsigned char { fkPlain = 0, fkMDIFrame = 1, fkMDIChild = 2 };
-enum TBorderKind : unsigned char { bkSizeable = 0, bkSingle = 1, bkNone = 2, bkDialog = 3 };
-// Bits of BorderIcons.
-enum TBorderIconBit : unsigned char {
-    biMaximizeBit = 1 << 0,
-    biMinimizeBit = 1 << 1,
-    biHelpBit = 1 << 2,
-    biSystemMenuBit = 1 << 3,
-    // The window's WS_SYSMENU bit is never toggled (Windows 2000 top-levels).
-    biKeepSysMenuBit = 1 << 4,
-};
-enum TWindowState : unsigned char { wsNormal = 0, wsMaximized = 1, wsMinimized = 2 };
-
-// The state a window's placement reports (shown minimized, maximized or not).
-TWindowState WindowStateOf(HWND window);
 enum TSkinState : int {
     ssAttached = 0,   // attached, skinning not started
     ssSkinned = 1,    // steady state
@@ -59,41 +48,95 @@ enum TSkinState : int {
     ssDestroyed = 6,  // the window is gone; the manager frees the object
 };
 // The id of the hover timer, a window timer of the skinned window whose
-// WM_TIMER the window procedure routes to HoverTick.
+// WM_TIMER the window procedure routes to HoverTick, and how often it asks
+// whether the pointer left a hot caption button.
 constexpr UINT_PTR kHoverTimerId = 0x3519;
+constexpr UINT kHoverIntervalMs = 250;
 // The border pixels the window region leaves out: the skin's key colour and
 // values up to this much above it in each channel.
 constexpr int kBorderKeyTolerance = 1;
 // Border parts as PaintBorderPart numbers them.
 enum TBorderPart { bpLeft = 1, bpRight = 2, bpTop = 3, bpBottom = 4 };
 
+// The widths of a skinned frame: the border images' and the menu bar's.
+struct TFrameWidths {
+    int Left = 0, Top = 0, Right = 0, Bottom = 0;
+    int Menu = 0; // the menu bar's height below the caption
+};
+
 class TWinSkinForm : public TComponent {
     VELMORA_CLASS()
 public:
-    explicit TWinSkinForm(TComponent* owner);
+    // The manager creates one per window it skins; `className` is the
+    // window's class as the manager's filter read it.
+    TWinSkinForm(TComponent* owner, HWND window, std::wstring className = {});
     ~TWinSkinForm() override;
 
     // --- attach and detach (win_skin_form.cpp) ---
     void AttachForm(TSkinData* skinData, TForm* form);
     void AttachWindow(TSkinData* skinData);
-    void Attach(TSkinData* skinData);
     // Full restore when the skin is switched off.
     void Detach();
     // The window is dying: unhook and free, restore nothing else.
     void DetachOnDestroy();
-    void DetachControls();
+    // The skin data's model changed: the frame metrics and caption buttons
+    // come from the new one.
+    void ReloadFrameMetrics();
     void ApplySkinChange();
-    // SKINMSG_START: skins the controls and fits the window to the frame.
-    void Start();
     bool RegisterControl(TSkinControl* control);
     void UnregisterControl(TSkinControl* control);
-    void FreeSkinnedControls();
     bool Attached() const { return WndProcThunk != nullptr; }
     // True while a message of the window is being handled by this object;
     // the object must not be freed then.
     bool InDispatch() const { return DispatchDepth > 0; }
+    // The manager let go of the object inside one of its window's messages:
+    // it frees itself when that message returns.
+    void FreeWhenDone() { FreePending = true; }
+    // The window is gone for the manager; the next purge frees the object.
+    void MarkDestroyed() { skinState_ = ssDestroyed; }
     // A size grip created on this window; the control skins take it over.
     void SkinSizeGrip(HWND grip) {}
+    // An MDI child of the frame was maximized or restored.
+    void MDIChildMaximizeChanged(bool maximized);
+
+    // --- what the object shows of its window ---
+    HWND Handle() const { return handle_; }
+    TSkinData* SkinData() const { return skinData_; }
+    TSkinState SkinState() const { return skinState_; }
+    TWindowState WindowState() const { return windowState_; }
+    const TWindowTraits& Traits() const { return traits_; }
+    TFrameWidths FrameWidths() const {
+        return {BorderLeft, BorderTop, BorderRight, BorderBottom, MenuHeight};
+    }
+    bool Active() const { return active_; }
+    bool HasRegion() const { return hasRegion_; }
+    // Where the last frame paint put the caption text (window coordinates).
+    const RECT& CaptionTextRect() const { return captionTextRect_; }
+    const std::vector<std::unique_ptr<TWinSysButton>>& CaptionButtons() const {
+        return sysButtons_;
+    }
+    // The caption button under the pointer or pressed, if any.
+    TNCObject* HotObject() const { return hotObject_; }
+    bool HoverTimerRunning() const { return HoverTimerEnabled; }
+    // The skinned system menu last built, and each item's image index in
+    // the skin data's MenuGlyphs() (-1 for none).
+    TPopupMenu* SystemMenu() const { return SystemMenuPopup.get(); }
+    const std::vector<int>& SystemMenuImages() const { return systemMenuImages_; }
+    // The skin the frame shows: the model the window holds, or the data's
+    // before it took one; null without either.
+    const TSkinModel* Skin() const;
+    // Draws one caption button in `state` straight into the window.
+    void DrawSysButton(TWinSysButton& button, TNCState state);
+
+private:
+    friend class TNCObject;
+    class TDispatchScope;
+
+    void Attach(TSkinData* skinData);
+    void DetachControls();
+    // SKINMSG_START: skins the controls and fits the window to the frame.
+    void Start();
+    void FreeSkinnedControls();
 
     // --- the window procedure (win_skin_form_dispatch.cpp) ---
     // Passes the message to the next procedure; m.Result gets its answer.
@@ -103,7 +146,6 @@ public:
     void MDIClientWndProc(TMessage& m);
 
     // --- frame geometry (frame_geometry.cpp) ---
-    void ReloadFrameMetrics();
     void HandleNCCalcSize(TMessage& m);
     void FitWindow(bool keepClient);
     // A system dialog too narrow for its caption: the width that shows it
@@ -122,23 +164,27 @@ public:
     void PaintTitle(HDC dc);
     bool SeedTitleFromSides(HDC buffer, int w, int height);
     void PaintBorderPart(int part, const RECT& rect, HDC dc);
-    void PaintCaptionText(TCanvas& canvas, const RECT& p);
+    // Settles the caption strip `strip` before it is drawn: the buttons'
+    // states, the room the right-hand ones take, the text rectangle and the
+    // buttons' places.
+    void LayoutCaption(HDC dc, const RECT& strip);
+    RECT MeasureCaptionText(HDC dc, const RECT& strip);
+    // The bar and the text at the caption text rectangle.
+    void PaintCaptionText(HDC dc, const RECT& p);
+    // The caption's font: the system's, or a stock one that has the glyphs.
+    HFONT CaptionFontHandle() const;
+    // The window's text as the caption shows it.
+    std::wstring CaptionString();
     // The widest XCoord of the visible right-aligned caption buttons.
-    int RightButtonReserve();
-    // Where text `textWidth` wide starts in a strip `stripWidth` wide.
-    int CaptionTextX(int textWidth, int stripWidth) const;
-    // Moves the measured text rectangle `r` into the strip `p` and cuts it
-    // before the buttons or the title's right part.
-    void PlaceCaptionText(RECT& r, const RECT& p) const;
+    int RightButtonReserve() const;
     // The bar behind the caption text, from the title record.
     void DrawCaptionBar(HDC dc, const RECT& r, const RECT& p);
     // The window's text, read the way the window keeps it (wide or ANSI).
     // Read once and kept until the window's text is set again.
     const std::wstring& WindowCaption();
     const TDataSkinBorder& BorderRecord(int part) const;
-    // The skin the frame shows: the model the window holds, or the data's
-    // before it took one; null without either.
-    const TSkinModel* Skin() const;
+    const TBitmap* ComposedBorder(int part, int width, int height);
+    void DropBorderCache();
 
     // --- window region (frame_region.cpp) ---
     void UpdateRegion();
@@ -159,16 +205,23 @@ public:
 
     // --- caption buttons (caption_buttons.cpp, window_icon.cpp) ---
     void CreateSysButtons();
+    // What the caption rules need to know of this window now.
+    TCaptionFacts CaptionFacts() const;
+    // Evaluates and keeps Visible (and, for maximize and minimize, Enabled)
+    // of button `index`.
     bool IsButtonVisible(int index);
-    void LayoutSysButtons();
+    void UpdateButtonStates();
+    // The Rect of every visible button with an image, from its Align.
+    void PlaceSysButtons();
     void PaintSysButtons(TCanvas& canvas);
-    void DrawSysButton(TWinSysButton& button, int state);
     void BuildIconBitmap();
     void DrawWindowIcon(HDC dc, int x, int y);
 
     // --- non-client mouse and commands (nc_mouse.cpp) ---
     POINT ScreenToWindow(int x, int y) const;
     TNCObject* ButtonAt(POINT windowPoint);
+    TWinSysButton* CaptionButton(TNCObject* object) const;
+    void ConsumeMessage(TMessage& m);
     void HandleNCHitTest(TMessage& m);
     void HandleNCMouseMove(TMessage& m);
     void HandleNCLButtonDown(TMessage& m);
@@ -177,7 +230,10 @@ public:
     void HandleNCRButtonDown(TMessage& m);
     void HoverTick();
     void SetHoverTimer(bool enabled);
-    void ExecuteButton(int x, int y);
+    void ExecuteButton();
+    // Where a menu opened from a caption button appears: under the button,
+    // as the system opens its own under the window icon.
+    POINT BelowButton(const TWinSysButton& button) const;
     void ToggleMaximize();
     void RestoreWindow();
     void ToggleMinimize();
@@ -192,94 +248,25 @@ public:
     // Runs the built menu's modal loop; the chosen item posts its command.
     void TrackSystemMenu(POINT screenPoint);
     bool CloseAllowed() const;
+    // Menu-bar access; the bar plugs in here, until then there is no button.
+    TNCObject* FindAccelButton(wchar_t character);
+    TNCObject* FirstMenuButton();
+    bool IsMenuButton(TNCObject* object) const;
+    void OpenMenuButton(TNCObject* button);
+    void PressMenuButton(TNCObject* button);
 
-    // --- state; names follow the engine's vocabulary ---
-    TWndMethod SavedWindowProc;
-    // Non-null exactly while the window is subclassed.
-    std::unique_ptr<TWindowSubclass> WndProcThunk;
-    std::unique_ptr<TWindowSubclass> MDIClientThunk;
-    TFontHandle CaptionFont;
-    UINT_PTR HoverTimer = 0; // the window timer's id while it runs
-    bool HoverTimerEnabled = false;
-    std::wstring CaptionSuffix = L"  ";
-    std::wstring CaptionPrefix = L" ";
-    std::wstring WindowClass;
-    bool MenuUpdate = false;
-    bool SkinFrame = false;
-    RECT ClientRect{};
-    int CaptionTextWidth = 0;
-    DWORD LastRightClick = 0;
-    DWORD DoubleClickTime = 0;
-    HWND OwnerWindow = nullptr;
-    HICON IconHandle = nullptr;
-    int IconSize = 0;
-    std::wstring WindowText;
-    int BorderLeft = 0, BorderTop = 0, BorderRight = 0, BorderBottom = 0;
-    RECT WindowRect{};
-    RECT CaptionTextRect{};
-    RECT StdFrameSize{};
-    // Where the client area sat inside the standard frame (before skinning).
-    POINT StdClientOffset{};
-    int MenuHeight = 0;
-    int ButtonCount = 0;
-    // Inside the skinned system menu's modal loop.
-    bool MenuTracking = false;
-    bool RightToLeft = false;
-    bool Sizeable = false;
-    bool Unicode = false;
-    bool SystemDialog = false;
-    bool ChildWindow = false;
-    // Shared with the call that tracks it: letting go of the menu during its
-    // own loop (the window unskinned or destroyed there) frees it only once
-    // the loop is over.
-    std::shared_ptr<TPopupMenu> SystemMenuPopup;
-    HWND MDIClientHandle = nullptr;
-    HMENU MenuHandle = nullptr;
-    HMENU SystemMenuHandle = nullptr;
-    HMENU TrackedMenu = nullptr;
-    int SavedColor = 0;
-    DWORD Style = 0;
-    int ButtonReserve = 0;
-    TNCObject* HotObject = nullptr;
-    bool HasRegion = false;
-    // The region last given to the window; the window owns it.
-    HRGN Region = nullptr;
-    TForm* Form = nullptr;
-    HWND Handle = nullptr;
-    TSkinData* SkinData = nullptr;
-    std::vector<std::unique_ptr<TWinSysButton>> SysButtons;
-    TBitmap IconBitmap;
-    TBitmap TitleBuffer;
-    std::vector<std::unique_ptr<TSkinControl>> ControlList;
-    int WindowWidth = 0, WindowHeight = 0;
-    int RegionWidth = 0, RegionHeight = 0;
-    // Inside the platform's move/size loop.
-    bool Sizing = false;
-    // A border drag runs without the shaped region; the frame then paints
-    // the pixels the region would cut out in their neighbours' colours.
-    bool RegionSuspended = false;
-    bool Active = true;
-    TFormKind FormKind = fkPlain;
-    TBorderKind BorderKind = bkSizeable;
-    unsigned char BorderIcons = 0;
-    TWindowState WindowState = wsNormal;
-    int SkinState = ssAttached;
-    TSkinControl* HoverControl = nullptr;
-    int ManagerId = 0;
-    std::wstring ManagerClassName;
-    int DispatchDepth = 0;
-    // Set when the manager let go of the object while a message of its window
-    // was being handled; the handler frees it on the way out.
-    bool FreePending = false;
-    // False once the object is gone: a handler still on the stack (the owner
-    // form freed inside one of its own messages) then touches nothing more.
-    std::shared_ptr<bool> Alive = std::make_shared<bool>(true);
-    // The skin's ButtonFace as a brush, for the backgrounds of raw windows.
-    TBrushHandle BackgroundBrush;
-    // Keeps the painters' shared scratch bitmap alive while this object lives.
-    TScratchBitmapUse ScratchUse;
+    // --- attaching (win_skin_form.cpp) ---
+    void TellManagerOfMDIClient(TSkinManage* manager);
+    void HideUntilSkinned(TSkinManage* manager);
+    // Installs the window's (and an MDI frame's client's) subclass; false
+    // when the window refused it.
+    bool Subclass();
+    void FitMDIChildCaption(TSkinManage* manager);
+    void Unsubclass();
+    void RestoreStandardFrame();
+    void ShowRealActivation();
 
-private:
+    // --- dispatch (win_skin_form_dispatch.cpp) ---
     static LRESULT WindowHandler(void* object, HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
     static LRESULT MDIClientHandler(void* object, HWND window, UINT msg, WPARAM wParam,
                                     LPARAM lParam);
@@ -287,10 +274,6 @@ private:
     // duration (and freed afterwards if the manager let go of it meanwhile).
     static LRESULT RunHandler(void* object, HWND window, TMessage& m,
                               void (TWinSkinForm::*handler)(TMessage&));
-    // The window whose message Default() passes on (the MDI client's or ours).
-    HWND current_ = nullptr;
-    void Unsubclass();
-    void RestoreStandardFrame();
     // What the first stage does not answer: the frame's stages, or the
     // platform when the frame is not skinned.
     void PassOnFromStageOne(TMessage& m);
@@ -300,11 +283,58 @@ private:
     // Messages answered by the engine itself; true if handled.
     bool AnswerEngineMessage(TMessage& m);
 
+    // --- the window ---
+    HWND handle_ = nullptr;
+    TForm* Form = nullptr;
+    TSkinData* skinData_ = nullptr;
+    // The window's class as the manager's filter read it.
+    std::wstring ManagerClassName;
+    // Read once when the object attaches.
+    TWindowTraits traits_;
+    TSkinState skinState_ = ssAttached;
+    TWindowState windowState_ = wsNormal;
+    bool active_ = true;
+    // The skin data's MenuUpdate when an MDI frame attached.
+    bool MenuUpdate = false;
+    // The frame is the skin's (the skin data skins main menus, which stands
+    // for the whole frame); otherwise only the controls are skinned.
+    bool SkinFrame = false;
+
+    // --- the chain ---
+    TWndMethod SavedWindowProc;
+    // Non-null exactly while the window is subclassed.
+    std::unique_ptr<TWindowSubclass> WndProcThunk;
+    std::unique_ptr<TWindowSubclass> MDIClientThunk;
+    // The window whose message Default() passes on (the MDI client's or ours).
+    HWND current_ = nullptr;
+    int DispatchDepth = 0;
+    // Set when the manager let go of the object while a message of its window
+    // was being handled; the handler frees it on the way out.
+    bool FreePending = false;
+    // False once the object is gone: a handler still on the stack (the owner
+    // form freed inside one of its own messages) then touches nothing more.
+    std::shared_ptr<bool> Alive = std::make_shared<bool>(true);
+
+    // --- the frame ---
     // The model the frame metrics and the caption buttons were built from.
     // The buttons point into it, and a new skin replaces the data's model a
     // while before the reapply moves this window on: holding it keeps every
     // paint and mouse message in between on a live and consistent skin.
     std::shared_ptr<const TSkinModel> model_;
+    int BorderLeft = 0, BorderTop = 0, BorderRight = 0, BorderBottom = 0;
+    int MenuHeight = 0;
+    HMENU MenuHandle = nullptr;
+    // The client rectangle the frame is fitted around.
+    RECT ClientRect{};
+    RECT StdFrameSize{};
+    // Where the client area sat inside the standard frame (before skinning).
+    POINT StdClientOffset{};
+    int SavedColor = 0;
+    // The skin's ButtonFace as a brush, for the backgrounds of raw windows.
+    TBrushHandle BackgroundBrush;
+    // The window rectangle of the paint in progress, at the origin.
+    RECT WindowRect{};
+    int WindowWidth = 0, WindowHeight = 0;
     // The composed image of one border part, reused while the part's size,
     // frame and record stay the same; cleared on every skin change.
     struct TBorderCache {
@@ -314,35 +344,58 @@ private:
         bool Filled = false; // cut-out pixels filled (RegionSuspended)
     };
     TBorderCache borderCache_[4];
+    TBitmap TitleBuffer;
+    // Keeps the painters' shared scratch bitmap alive while this object lives.
+    TScratchBitmapUse ScratchUse;
+
+    // --- the caption ---
+    TFontHandle CaptionFont;
+    std::wstring CaptionSuffix = L"  ";
+    std::wstring CaptionPrefix = L" ";
+    // Reading the text sends messages down the window's chain, too slow for
+    // every frame paint; it changes only through WM_SETTEXT.
+    std::wstring captionText_;
+    bool captionTextRead_ = false;
+    RECT captionTextRect_{};
+    int ButtonReserve = 0;
     // The bar behind the caption text, reused while its size and frame stay.
     struct TCaptionBarCache {
         TMaskedImage Image;
         int Width = 0, Height = 0, Frame = 0;
     } captionBar_;
-    // Reading the text sends messages down the window's chain, too slow for
-    // every frame paint; it changes only through WM_SETTEXT.
-    std::wstring captionText_;
-    bool captionTextRead_ = false;
-    const TBitmap* ComposedBorder(int part, int width, int height);
-    void DropBorderCache();
-    // Caption buttons and the non-client mouse.
-    bool VisibilityHolds(int value, bool second, int action);
-    bool ActiveChildMaximized() const;
-    TWinSysButton* CaptionButton(TNCObject* object) const;
-    void ConsumeMessage(TMessage& m);
-    bool SkinnedMenuAllowed() const;
-    // Menu-bar access; the bar plugs in here, until then there is no button.
-    TNCObject* FindAccelButton(wchar_t character);
-    TNCObject* FirstMenuButton();
-    bool IsMenuButton(TNCObject* object) const;
-    void OpenMenuButton(TNCObject* button);
-    void PressMenuButton(TNCObject* button);
+    std::vector<std::unique_ptr<TWinSysButton>> sysButtons_;
+    TNCObject* hotObject_ = nullptr;
+    HICON IconHandle = nullptr;
+    int IconSize = 0;
+    TBitmap IconBitmap;
     // The window icon as a skin strip for icon buttons without an image of
     // their own; the skin's records stay untouched.
     TPixelBitmap IconPixels;
 
-public:
-    // Image index of each item of SystemMenuPopup in MenuGlyphs(), -1 for none,
-    // for the owner-drawn look of the popup.
-    std::vector<int> SystemMenuImages;
+    // --- the region ---
+    // The window holds a region of ours (the window owns it).
+    bool hasRegion_ = false;
+    int RegionWidth = 0, RegionHeight = 0;
+    // Inside the platform's move/size loop.
+    bool Sizing = false;
+    // A border drag runs without the shaped region; the frame then paints
+    // the pixels the region would cut out in their neighbours' colours.
+    bool RegionSuspended = false;
+
+    // --- mouse, hover and the system menu ---
+    UINT_PTR HoverTimer = 0; // the window timer's id while it runs
+    bool HoverTimerEnabled = false;
+    TSkinControl* HoverControl = nullptr;
+    DWORD LastRightClick = 0;
+    // Inside the skinned system menu's modal loop.
+    bool MenuTracking = false;
+    // Shared with the call that tracks it: letting go of the menu during its
+    // own loop (the window unskinned or destroyed there) frees it only once
+    // the loop is over.
+    std::shared_ptr<TPopupMenu> SystemMenuPopup;
+    std::vector<int> systemMenuImages_;
+    HMENU SystemMenuHandle = nullptr;
+
+    // --- the control skins ---
+    std::vector<std::unique_ptr<TSkinControl>> ControlList;
 };

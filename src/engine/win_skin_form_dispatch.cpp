@@ -9,11 +9,9 @@
 #include <memory>
 #include <utility>
 
-namespace {
-
 // Counts a message as being handled by the object for as long as it runs,
 // so that nobody frees the object under it.
-class TDispatchScope {
+class TWinSkinForm::TDispatchScope {
 public:
     explicit TDispatchScope(TWinSkinForm& form) : form_(form), alive_(form.Alive) {
         ++form_.DispatchDepth;
@@ -39,6 +37,8 @@ private:
     std::shared_ptr<bool> alive_;
 };
 
+namespace {
+
 // The undocumented message with which themed windows draw their caption.
 constexpr UINT WM_THEMED_CAPTION = 0x00AE;
 
@@ -60,22 +60,12 @@ bool IsSysMenuCommand(WORD id) {
 
 } // namespace
 
-TWindowState WindowStateOf(HWND window) {
-    WINDOWPLACEMENT p{};
-    p.length = sizeof(p);
-    GetWindowPlacement(window, &p);
-    if (p.showCmd == SW_SHOWMINIMIZED || p.showCmd == SW_MINIMIZE ||
-        p.showCmd == SW_SHOWMINNOACTIVE)
-        return wsMinimized;
-    return p.showCmd == SW_SHOWMAXIMIZED ? wsMaximized : wsNormal;
-}
-
 void TWinSkinForm::Default(TMessage& m) {
     // Inside our subclass handler the next procedure of the window's chain
     // answers (DefSubclassProc stays valid even when ours was removed during
     // this very message); outside, the platform's default stands in.
     m.Result = current_ ? DefSubclassProc(current_, m.Msg, m.WParam, m.LParam)
-                        : DefWindowProcW(Handle, m.Msg, m.WParam, m.LParam);
+                        : DefWindowProcW(handle_, m.Msg, m.WParam, m.LParam);
 }
 
 LRESULT TWinSkinForm::RunHandler(void* object, HWND window, TMessage& m,
@@ -112,7 +102,7 @@ bool TWinSkinForm::AnswerEngineMessage(TMessage& m) {
     switch (m.Msg) {
     case SKINMSG_QUERY:
         m.Result = 1;
-        PostMessageW(Handle, SKINMSG_SKINNED, 0, kSkinMagic);
+        PostMessageW(handle_, SKINMSG_SKINNED, 0, kSkinMagic);
         return true;
     case SKINMSG_PING:
         m.Result = m.LParam == kSkinMagic ? kSkinMagic : 1;
@@ -134,7 +124,7 @@ void TWinSkinForm::SkinFormWndProc(TMessage& m) {
     const bool raw = Form == nullptr;
     switch (m.Msg) {
     case WM_NCPAINT:
-        if (SkinState == ssAttached) {
+        if (skinState_ == ssAttached) {
             m.Result = 0; // no standard frame flashes before skinning starts
             return;
         }
@@ -151,7 +141,7 @@ void TWinSkinForm::SkinFormWndProc(TMessage& m) {
         }
         return;
     case WM_NCACTIVATE:
-        if (SkinState == ssAttached && FormKind != fkMDIChild) {
+        if (skinState_ == ssAttached && traits_.FormKind != fkMDIChild) {
             // Nothing painted before skinning starts, but the change of
             // activation is allowed: answering FALSE would keep the window
             // from being deactivated.
@@ -162,7 +152,7 @@ void TWinSkinForm::SkinFormWndProc(TMessage& m) {
     case WM_ERASEBKGND:
         if (raw && BackgroundBrush) {
             RECT r{};
-            GetClientRect(Handle, &r);
+            GetClientRect(handle_, &r);
             FillRect(reinterpret_cast<HDC>(m.WParam), &r, BackgroundBrush.Get());
             m.Result = 1;
         } else {
@@ -170,17 +160,18 @@ void TWinSkinForm::SkinFormWndProc(TMessage& m) {
         }
         return;
     case WM_NCDESTROY:
-        SkinState = ssDetaching;
+        skinState_ = ssDetaching;
         DetachOnDestroy();
         Default(m);
-        SkinState = ssDestroyed;
+        skinState_ = ssDestroyed;
         return;
     case WM_THEMED_CAPTION:
         m.Result = 0;
         return;
     case WM_INITMENUPOPUP:
         if (TSkinManage* manager = SkinManager())
-            manager->NextMenuKind = reinterpret_cast<HMENU>(m.WParam) == SystemMenuHandle ? 2 : 1;
+            manager->NextMenuKind =
+                reinterpret_cast<HMENU>(m.WParam) == SystemMenuHandle ? mkSystemMenu : mkMenuBar;
         Default(m);
         return;
     case WM_TIMER:
@@ -218,27 +209,27 @@ void TWinSkinForm::PassOnFromStageOne(TMessage& m) {
 }
 
 void TWinSkinForm::StageTwo(TMessage& m) {
-    if (ChildWindow && FormKind != fkMDIChild) {
+    if (traits_.ChildWindow && traits_.FormKind != fkMDIChild) {
         Default(m);
         return;
     }
     switch (m.Msg) {
     case WM_COMMAND:
         if (HIWORD(m.WParam) == 0 && IsSysMenuCommand(LOWORD(m.WParam))) {
-            PostMessageW(Handle, WM_SYSCOMMAND, LOWORD(m.WParam), 0);
+            PostMessageW(handle_, WM_SYSCOMMAND, LOWORD(m.WParam), 0);
             return;
         }
         Default(m);
         return;
     case WM_WINDOWPOSCHANGED:
-        WindowState = WindowStateOf(Handle);
+        windowState_ = WindowStateOf(handle_);
         Default(m);
         return;
     case WM_SIZE: {
         Default(m);
-        WindowState = m.WParam == SIZE_MINIMIZED   ? wsMinimized
-                      : m.WParam == SIZE_MAXIMIZED ? wsMaximized
-                                                   : wsNormal;
+        windowState_ = m.WParam == SIZE_MINIMIZED   ? wsMinimized
+                       : m.WParam == SIZE_MAXIMIZED ? wsMaximized
+                                                    : wsNormal;
         RegionAfterResize();
         return;
     }
@@ -251,14 +242,14 @@ void TWinSkinForm::StageTwo(TMessage& m) {
         EndSizing();
         return;
     case WM_ACTIVATE:
-        Active = LOBYTE(m.WParam) != 0;
+        active_ = LOBYTE(m.WParam) != 0;
         break;
     case WM_NCACTIVATE:
-        Active = LOBYTE(m.WParam) != 0;
+        active_ = LOBYTE(m.WParam) != 0;
         break;
     case WM_GETMINMAXINFO:
         Default(m);
-        WindowState = WindowStateOf(Handle);
+        windowState_ = WindowStateOf(handle_);
         return;
     case WM_SETICON:
         Default(m);
@@ -283,18 +274,18 @@ void TWinSkinForm::StageTwo(TMessage& m) {
 
 void TWinSkinForm::StageThree(TMessage& m) {
     TSkinManage* manager = SkinManager();
-    const bool maximizedChild = FormKind == fkMDIChild && WindowState == wsMaximized;
-    if (SkinState == ssAttached || maximizedChild) {
+    const bool maximizedChild = traits_.FormKind == fkMDIChild && windowState_ == wsMaximized;
+    if (skinState_ == ssAttached || maximizedChild) {
         Default(m);
         return;
     }
     switch (m.Msg) {
     case WM_NCACTIVATE:
-        Active = m.WParam != 0;
-        SetHoverTimer(Active);
-        if (FormKind == fkMDIFrame && MDIClientHandle)
-            SendMessageW(MDIClientHandle, WM_NCACTIVATE, m.WParam, 0);
-        if (FormKind == fkMDIChild) Default(m);
+        active_ = m.WParam != 0;
+        SetHoverTimer(active_);
+        if (traits_.FormKind == fkMDIFrame && traits_.MDIClient)
+            SendMessageW(traits_.MDIClient, WM_NCACTIVATE, m.WParam, 0);
+        if (traits_.FormKind == fkMDIChild) Default(m);
         if (!maximizedChild) PaintFrame(nullptr);
         m.Result = 1;
         return;
@@ -339,7 +330,7 @@ void TWinSkinForm::FormWindowProc(TMessage& m) {
     // point of its own: nothing crosses it, and an object the manager let go
     // of meanwhile is freed on the way out whatever the handler did.
     TDispatchScope scope(*this);
-    const HWND window = Handle; // the object may be gone when the handler fails
+    const HWND window = handle_; // the object may be gone when the handler fails
     try {
         HandleFormMessage(m);
     } catch (...) {
@@ -354,12 +345,12 @@ void TWinSkinForm::HandleFormMessage(TMessage& m) {
     switch (m.Msg) {
     case WM_SETTEXT: {
         SavedWindowProc(m);
-        if (!IsWindowVisible(Handle)) return;
+        if (!IsWindowVisible(handle_)) return;
         TSkinManage* manager = SkinManager();
-        if (WindowState == wsMaximized && FormKind == fkMDIChild) {
+        if (windowState_ == wsMaximized && traits_.FormKind == fkMDIChild) {
             if (manager && manager->MDIClient)
                 PostMessageW(manager->MDIClient, SKINMSG_REDRAW, 0, 0);
-        } else if (WindowState == wsMinimized) {
+        } else if (windowState_ == wsMinimized) {
             PaintFrame(nullptr);
         } else {
             RefreshFrame();
@@ -393,24 +384,23 @@ void TWinSkinForm::MDIClientWndProc(TMessage& m) {
         MDIClientThunk.reset();
         return;
     case WM_NCCALCSIZE:
-        if (SkinFrame && !(SkinData && InSet(SkinData->Options(), xoMDIScrollbar))) {
+        if (SkinFrame && !(skinData_ && InSet(skinData_->Options(), xoMDIScrollbar))) {
             const auto style = GetWindowLongPtrW(current_, GWL_STYLE);
             SetWindowLongPtrW(current_, GWL_STYLE, style & ~(WS_VSCROLL | WS_HSCROLL));
         }
         Default(m);
         return;
     case WM_MDICREATE:
-        if (SkinData) SkinData->SetMenuUpdate(false);
+        if (skinData_) skinData_->SetMenuUpdate(false);
         Default(m);
         return;
     case WM_MDIDESTROY: {
         Default(m);
         if (SkinFrame && manager) {
-            BOOL maximized = FALSE;
-            HWND active = reinterpret_cast<HWND>(
-                SendMessageW(current_, WM_MDIGETACTIVE, 0, reinterpret_cast<LPARAM>(&maximized)));
-            manager->SetMDIChildMaximized(active && maximized);
-            if (!active && SkinData) SkinData->SetMenuUpdate(MenuUpdate);
+            bool maximized = false;
+            HWND active = ActiveMDIChild(current_, &maximized);
+            manager->SetMDIChildMaximized(maximized);
+            if (!active && skinData_) skinData_->SetMenuUpdate(MenuUpdate);
         }
         return;
     }
@@ -424,7 +414,8 @@ void TWinSkinForm::MDIClientWndProc(TMessage& m) {
         Default(m);
         return;
     case SKINMSG_REDRAW:
-        RedrawWindow(current_, nullptr, nullptr, 0x585);
+        RedrawWindow(current_, nullptr, nullptr,
+                     RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
         return;
     default:
         Default(m);

@@ -2,7 +2,7 @@
 
 #include "toolkit/cursors.h"
 
-#include <cwctype>
+#include "toolkit/text_compare.h"
 
 namespace {
 
@@ -32,12 +32,7 @@ const TIdent kIdents[] = {
 
 bool IdentToInt(const std::wstring& name, long long& value) {
     for (const TIdent& i : kIdents) {
-        std::wstring n = i.Name;
-        if (n.size() != name.size()) continue;
-        bool same = true;
-        for (size_t k = 0; k < n.size() && same; ++k)
-            same = std::towlower(n[k]) == std::towlower(name[k]);
-        if (same) {
+        if (SameTextNoCase(i.Name, name)) {
             value = i.Value;
             return true;
         }

@@ -1,7 +1,7 @@
 #include "toolkit/component.h"
 
 #include <algorithm>
-#include <cwctype>
+#include "toolkit/text_compare.h"
 
 const TClassInfo& TComponent::StaticClass() {
     static const TClassInfo info(L"TComponent", &TPersistent::StaticClass(), [](TClassInfo& c) {
@@ -26,13 +26,7 @@ void TComponent::RemoveComponent(TComponent* c) {
 }
 
 TComponent* TComponent::FindComponent(const std::wstring& name) const {
-    auto same = [&](const std::wstring& other) {
-        return other.size() == name.size() &&
-               std::equal(other.begin(), other.end(), name.begin(), [](wchar_t a, wchar_t b) {
-                   return std::towlower(a) == std::towlower(b);
-               });
-    };
     for (TComponent* c : components_)
-        if (same(c->Name())) return c;
+        if (SameTextNoCase(c->Name(), name)) return c;
     return nullptr;
 }

@@ -1,23 +1,12 @@
 #include "toolkit/persistent.h"
 
-#include <cwctype>
-
-namespace {
-
-bool SameText(const std::wstring& a, const std::wstring& b) {
-    if (a.size() != b.size()) return false;
-    for (size_t i = 0; i < a.size(); ++i)
-        if (std::towlower(a[i]) != std::towlower(b[i])) return false;
-    return true;
-}
-
-} // namespace
+#include "toolkit/text_compare.h"
 
 const TEnumInfo BooleanInfo{{L"False", L"True"}};
 
 int TEnumInfo::ValueOf(const std::wstring& name) const {
     for (size_t i = 0; i < Names.size(); ++i)
-        if (SameText(Names[i], name)) return static_cast<int>(i);
+        if (SameTextNoCase(Names[i], name)) return static_cast<int>(i);
     return -1;
 }
 
@@ -34,14 +23,14 @@ TClassInfo::TClassInfo(std::wstring name, const TClassInfo* parent,
 
 bool TClassInfo::InheritsFrom(const std::wstring& className) const {
     for (const TClassInfo* c = this; c; c = c->parent_)
-        if (SameText(c->name_, className)) return true;
+        if (SameTextNoCase(c->name_, className)) return true;
     return false;
 }
 
 const TPropInfo* TClassInfo::FindProp(const std::wstring& name) const {
     for (const TClassInfo* c = this; c; c = c->parent_)
         for (const TPropInfo& p : c->props_)
-            if (SameText(p.Name, name)) return &p;
+            if (SameTextNoCase(p.Name, name)) return &p;
     return nullptr;
 }
 

@@ -5,6 +5,14 @@
 TPlatform::TPlatform() {
     HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");
     wine_ = ntdll && GetProcAddress(ntdll, "wine_get_version") != nullptr;
+    OSVERSIONINFOW info{};
+    info.dwOSVersionInfoSize = sizeof(info);
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
+    if (GetVersionExW(&info))
+        ntDotZero_ = info.dwPlatformId == VER_PLATFORM_WIN32_NT && info.dwMajorVersion > 4 &&
+                     info.dwMinorVersion == 0;
+#pragma GCC diagnostic pop
 }
 
 const TPlatform& Platform() {

@@ -7,9 +7,13 @@ class TPlatform {
 public:
     TPlatform();
     bool IsWine() const { return wine_; }
+    // An NT release numbered N.0 after NT 4: 2000, Vista, 10 (and Wine,
+    // which reports 10.0).
+    bool IsNTDotZeroRelease() const { return ntDotZero_; }
 
 private:
     bool wine_ = false;
+    bool ntDotZero_ = false;
 };
 
 const TPlatform& Platform();

@@ -573,4 +573,18 @@ TEST(SkinLoader, MarginsFramesAndOffsetsAreClampedAtLoad) {
     EXPECT_EQ(Parse("[Progress.Chunk]\nImage=a.bmp\n", files)->ProgressChunk->FrameCount, 1);
 }
 
+// The MDI child's buttons take their places from their picture's width: a
+// very wide picture must not place them beyond the offsets' range.
+TEST(SkinLoader, MDIButtonPlacesFromAWidePictureStayInRange) {
+    const auto m = Parse("[MDICONTROLS]\nImage=wide.bmp\n", {{"wide.bmp", EmptyRleBmp(20000, 1)}});
+    ASSERT_EQ(m->SysButtonRecords.size(), 3u);
+    for (const auto& button : m->SysButtonRecords) {
+        EXPECT_FALSE(button->Bitmap.Empty());
+        EXPECT_LE(button->XCoord, kMaxSkinOffset);
+    }
+    // A picture of ordinary width keeps the places it gives.
+    const auto usual = Parse("[MDICONTROLS]\nImage=a.bmp\n", {{"a.bmp", Bmp(120, 10)}});
+    EXPECT_EQ(usual->SysButtonRecords[0]->XCoord, (10 + 4) * 3);
+}
+
 } // namespace

@@ -22,9 +22,9 @@ bool TBenchMainForm::Open() {
     return true;
 }
 
-void TBenchMainForm::Carry(int action) {
+void TBenchMainForm::Carry(TSkinAction action) {
     manager_->SetPendingSkinData(data_);
-    manager_->Schedule(action, 250);
+    manager_->Schedule(action);
     manager_->TimerTick();
     Pump();
 }

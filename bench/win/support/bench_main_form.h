@@ -13,7 +13,7 @@ public:
     // False (with a message printed) when the form has no skin component.
     bool Open();
     // Runs a skin action (ActionSkinAll, ActionUnskinAll, ...) now.
-    void Carry(int action);
+    void Carry(TSkinAction action);
     void Close();
 
     TFrmMain& Form() { return *form_; }

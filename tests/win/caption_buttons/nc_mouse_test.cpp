@@ -1,4 +1,5 @@
-// Hit testing, the non-client mouse messages and the buttons' actions.
+// Hit testing, the non-client mouse messages and the buttons' actions, sent
+// to a skinned window as the system sends them.
 #include "caption_fixture.h"
 
 #include "engine/engine_messages.h"
@@ -7,134 +8,123 @@ namespace {
 
 bool Posted(const std::vector<TPostedMessage>& posted, UINT msg, WPARAM wParam) {
     for (const TPostedMessage& p : posted)
-        if (p.Msg == msg && p.WParam == wParam) return true;
+        if (p.Msg == msg && (p.WParam & 0xFFF0) == (wParam & 0xFFF0)) return true;
     return false;
 }
 
 struct HitCase {
     const char* Where;
     int X, Y; // negative: from the right or bottom edge
-    int MenuHeight;
     LRESULT Expected;
 };
 
 TEST_F(CaptionFixture, HitTestKeepsSizingEdgesAndMakesTheCaptionDraggable) {
     MakeWindow(WS_OVERLAPPEDWINDOW, 300, 160);
-    const int w = form_->WindowRect.right, h = form_->WindowRect.bottom;
-    const int clientTop = form_->BorderTop;
+    RECT r{};
+    GetWindowRect(window_, &r);
+    const int w = r.right - r.left, h = r.bottom - r.top;
     const HitCase cases[] = {
-        {"caption", 150, clientTop - 6, 0, HTCAPTION},
-        {"top edge", 150, 1, 0, HTTOP},
-        {"left edge", 1, 80, 0, HTLEFT},
-        {"right edge", -2, 80, 0, HTRIGHT},
-        {"bottom-right", -2, -2, 0, HTBOTTOMRIGHT},
-        {"client", 150, 100, 0, HTCLIENT},
-        {"menu strip", 150, clientTop - 3, 8, HTMENU},
-        {"caption above the menu strip", 150, 8, 8, HTCAPTION},
+        {"caption", 150, kCaptionHeight / 2, HTCAPTION},
+        {"top edge", 150, 1, HTTOP},
+        {"left edge", 1, 80, HTLEFT},
+        {"right edge", -2, 80, HTRIGHT},
+        {"bottom-right", -2, -2, HTBOTTOMRIGHT},
+        {"client", 150, 100, HTCLIENT},
     };
     for (const HitCase& c : cases) {
-        // The frame here is the system's; the object's borders describe it,
-        // the menu strip being the lowest MenuHeight pixels of its top.
-        form_->MenuHeight = c.MenuHeight;
-        form_->BorderTop = clientTop - c.MenuHeight;
         const POINT p{c.X < 0 ? w + c.X : c.X, c.Y < 0 ? h + c.Y : c.Y};
-        TMessage m = Mouse(WM_NCHITTEST, p);
-        form_->HandleNCHitTest(m);
-        EXPECT_EQ(m.Result, c.Expected) << c.Where;
+        EXPECT_EQ(Mouse(WM_NCHITTEST, p, 0), c.Expected) << c.Where;
     }
+}
+
+TEST_F(CaptionFixture, TheMenuStripBelowTheCaptionHitsAsMenu) {
+    AddButton(50, 0, 10, 5);
+    HMENU bar = CreateMenu();
+    AppendMenuW(bar, MF_STRING, 1, L"&File");
+    MakeWindow(WS_OVERLAPPEDWINDOW, 300, 160, bar);
+    const int menu = form_->FrameWidths().Menu;
+    ASSERT_GT(menu, 0);
+    EXPECT_EQ(Mouse(WM_NCHITTEST, {150, kCaptionHeight + menu / 2}, 0), HTMENU);
+    EXPECT_EQ(Mouse(WM_NCHITTEST, {150, kCaptionHeight / 2}, 0), HTCAPTION);
 }
 
 class MouseTable : public CaptionFixture {
 protected:
     void SetUp() override {
         CaptionFixture::SetUp();
-        MakeWindow(WS_POPUP | WS_SYSMENU);
-        SetForegroundWindow(window_);
-        close_ = &AddButton(0, 0, 10, 5);
-        max_ = &AddButton(1, 0, 30, 5);
-        app_ = &AddButton(50, 0, 50, 5);
-        icon_ = &AddButton(3, 0, 70, 5);
-        never_ = &AddButton(-1, 0, 90, 5);
-        form_->LayoutSysButtons();
-        Pump();
+        AddButton(caClose, 0, 10, 5);
+        AddButton(caMaximize, 0, 30, 5);
+        AddButton(50, 0, 50, 5);
+        AddButton(caIconMenu, 0, 70, 5);
+        AddButton(-1, 0, 90, 5);
+        MakeWindow(WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MAXIMIZEBOX | WS_MINIMIZEBOX);
     }
-    // Down and up on a button; returns what was posted.
-    std::vector<TPostedMessage> Click(POINT p) {
-        TMessage down = Mouse(WM_NCLBUTTONDOWN, p);
-        form_->HandleNCLButtonDown(down);
-        TMessage up = Mouse(WM_NCLBUTTONUP, p);
-        form_->HandleNCLButtonUp(up);
-        return Pump();
-    }
-    TWinSysButton *close_, *max_, *app_, *icon_, *never_;
+    TWinSysButton& Close() const { return Button(0); }
+    TWinSysButton& Max() const { return Button(1); }
+    TWinSysButton& App() const { return Button(2); }
+    TWinSysButton& Never() const { return Button(4); }
 };
 
 TEST_F(MouseTable, EnterLeaveDownUpMoveTheStatesAndHotObject) {
-    TMessage m = Mouse(WM_NCMOUSEMOVE, {15, 10});
-    form_->HandleNCMouseMove(m);
-    EXPECT_EQ(m.Msg, 0u) << "consumed";
-    EXPECT_EQ(form_->HotObject, close_);
-    EXPECT_EQ(close_->State, ncHot);
+    Mouse(WM_NCMOUSEMOVE, {15, 10});
+    EXPECT_EQ(gMouseMovesPassedOn, 0) << "consumed over a button";
+    EXPECT_EQ(form_->HotObject(), &Close());
+    EXPECT_EQ(Close().State, ncHot);
 
-    m = Mouse(WM_NCMOUSEMOVE, {35, 10});
-    form_->HandleNCMouseMove(m);
-    EXPECT_EQ(close_->State, ncNormal);
-    EXPECT_EQ(max_->State, ncHot);
-    EXPECT_EQ(form_->HotObject, max_);
+    Mouse(WM_NCMOUSEMOVE, {35, 10});
+    EXPECT_EQ(Close().State, ncNormal);
+    EXPECT_EQ(Max().State, ncHot);
+    EXPECT_EQ(form_->HotObject(), &Max());
 
-    m = Mouse(WM_NCMOUSEMOVE, {200, 10});
-    form_->HandleNCMouseMove(m);
-    EXPECT_EQ(m.Msg, static_cast<UINT>(WM_NCMOUSEMOVE)) << "passed on";
-    EXPECT_EQ(max_->State, ncNormal);
-    EXPECT_EQ(form_->HotObject, nullptr);
+    Mouse(WM_NCMOUSEMOVE, {200, 10});
+    EXPECT_EQ(gMouseMovesPassedOn, 1) << "passed on away from the buttons";
+    EXPECT_EQ(Max().State, ncNormal);
+    EXPECT_EQ(form_->HotObject(), nullptr);
 
-    m = Mouse(WM_NCLBUTTONDOWN, {55, 10});
-    form_->HandleNCLButtonDown(m);
-    EXPECT_EQ(app_->State, ncPressed);
-    EXPECT_EQ(form_->HotObject, app_);
-    m = Mouse(WM_NCLBUTTONUP, {55, 10});
-    form_->HandleNCLButtonUp(m);
-    EXPECT_EQ(app_->State, ncHot);
+    Mouse(WM_NCLBUTTONDOWN, {55, 10});
+    EXPECT_EQ(App().State, ncPressed);
+    EXPECT_EQ(form_->HotObject(), &App());
+    Mouse(WM_NCLBUTTONUP, {55, 10});
+    EXPECT_EQ(App().State, ncHot);
     EXPECT_TRUE(Posted(Pump(), SKINMSG_ACTION, 50));
 
     // A negative action is never hit.
-    m = Mouse(WM_NCMOUSEMOVE, {95, 10});
-    form_->HandleNCMouseMove(m);
-    EXPECT_EQ(never_->State, ncNormal);
-    EXPECT_EQ(form_->HotObject, nullptr);
+    Mouse(WM_NCMOUSEMOVE, {95, 10});
+    EXPECT_EQ(Never().State, ncNormal);
+    EXPECT_EQ(form_->HotObject(), nullptr);
 }
 
 TEST_F(MouseTable, InactiveWindowDropsMouseMoves) {
-    form_->Active = false;
-    TMessage m = Mouse(WM_NCMOUSEMOVE, {15, 10});
-    form_->HandleNCMouseMove(m);
-    EXPECT_EQ(m.Msg, 0u);
-    EXPECT_EQ(close_->State, ncNormal);
-    EXPECT_EQ(form_->HotObject, nullptr);
+    SendMessageW(window_, WM_NCACTIVATE, FALSE, 0);
+    Mouse(WM_NCMOUSEMOVE, {15, 10});
+    EXPECT_EQ(gMouseMovesPassedOn, 0);
+    EXPECT_EQ(Close().State, ncNormal);
+    EXPECT_EQ(form_->HotObject(), nullptr);
 }
 
 TEST_F(MouseTable, ButtonUpRunsTheActionOnlyOnTheHotButton) {
     EXPECT_TRUE(Posted(Click({15, 10}), WM_SYSCOMMAND, SC_CLOSE));
     EXPECT_TRUE(Posted(Click({35, 10}), WM_SYSCOMMAND, SC_MAXIMIZE));
-    EXPECT_EQ(form_->WindowState, wsMaximized);
+    EXPECT_EQ(form_->WindowState(), wsMaximized);
+    EXPECT_TRUE(IsZoomed(window_));
+    gRestoreAllowed = true;
     EXPECT_TRUE(Posted(Click({35, 10}), WM_SYSCOMMAND, SC_RESTORE));
-    EXPECT_EQ(form_->WindowState, wsNormal);
+    gRestoreAllowed = false;
+    EXPECT_EQ(form_->WindowState(), wsNormal);
 
     // Pressed on one button, released on another: nothing runs.
-    TMessage down = Mouse(WM_NCLBUTTONDOWN, {15, 10});
-    form_->HandleNCLButtonDown(down);
-    TMessage up = Mouse(WM_NCLBUTTONUP, {55, 10});
-    form_->HandleNCLButtonUp(up);
+    Mouse(WM_NCLBUTTONDOWN, {15, 10});
+    Mouse(WM_NCLBUTTONUP, {55, 10});
     EXPECT_TRUE(Pump().empty());
 }
 
-TEST_F(MouseTable, DisabledMaximizeDoesNothing) {
-    form_->BorderIcons = biSystemMenuBit | biMinimizeBit;
-    form_->LayoutSysButtons();
-    EXPECT_TRUE(max_->Visible);
-    EXPECT_FALSE(max_->Enabled);
+TEST_F(CaptionFixture, DisabledMaximizeDoesNothing) {
+    AddButton(caMaximize, 0, 30, 5);
+    MakeWindow(WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX);
+    EXPECT_TRUE(Button(0).Visible);
+    EXPECT_FALSE(Button(0).Enabled);
     EXPECT_TRUE(Click({35, 10}).empty());
-    EXPECT_EQ(form_->WindowState, wsNormal);
+    EXPECT_EQ(form_->WindowState(), wsNormal);
 }
 
 struct ActionCase {
@@ -143,92 +133,80 @@ struct ActionCase {
     WPARAM WParam;
 };
 
-TEST_F(CaptionFixture, EachActionPostsItsCommand) {
-    MakeWindow(WS_POPUP | WS_SYSMENU);
-    const ActionCase cases[] = {
-        {0, WM_SYSCOMMAND, SC_CLOSE},     {1, WM_SYSCOMMAND, SC_MAXIMIZE},
-        {22, WM_SYSCOMMAND, SC_MAXIMIZE}, {2, WM_SYSCOMMAND, SC_MINIMIZE},
-        {23, WM_SYSCOMMAND, SC_MINIMIZE}, {4, WM_SYSCOMMAND, SC_CONTEXTHELP},
-        {13, SKINMSG_ACTION, 13},         {999, SKINMSG_ACTION, 999},
-    };
-    for (const ActionCase& c : cases) {
-        form_->SysButtons.clear();
-        form_->WindowState = wsNormal;
-        TWinSysButton& b = AddButton(c.Action, 0, 10, 5);
-        form_->LayoutSysButtons();
-        form_->HotObject = &b;
-        form_->ExecuteButton(0, 0);
-        const auto posted = Pump();
-        ASSERT_EQ(posted.size(), 1u) << "action " << c.Action;
-        EXPECT_EQ(posted[0].Msg, c.Msg) << "action " << c.Action;
-        EXPECT_EQ(posted[0].WParam, c.WParam) << "action " << c.Action;
-    }
+class ActionTable : public CaptionFixture, public testing::WithParamInterface<ActionCase> {};
+
+TEST_P(ActionTable, EachActionPostsItsCommand) {
+    const ActionCase& c = GetParam();
+    AddButton(c.Action, 0, 10, 5);
+    MakeWindow(WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MAXIMIZEBOX | WS_MINIMIZEBOX);
+    const auto posted = Click({15, 10});
+    ASSERT_FALSE(posted.empty()) << "action " << c.Action;
+    EXPECT_EQ(posted[0].Msg, c.Msg) << "action " << c.Action;
+    EXPECT_EQ(posted[0].WParam & (c.Msg == WM_SYSCOMMAND ? 0xFFF0 : ~WPARAM{0}), c.WParam)
+        << "action " << c.Action;
 }
+
+INSTANTIATE_TEST_SUITE_P(Actions, ActionTable,
+                         testing::Values(ActionCase{0, WM_SYSCOMMAND, SC_CLOSE},
+                                         ActionCase{1, WM_SYSCOMMAND, SC_MAXIMIZE},
+                                         ActionCase{22, WM_SYSCOMMAND, SC_MAXIMIZE},
+                                         ActionCase{2, WM_SYSCOMMAND, SC_MINIMIZE},
+                                         ActionCase{23, WM_SYSCOMMAND, SC_MINIMIZE},
+                                         ActionCase{4, WM_SYSCOMMAND, SC_CONTEXTHELP},
+                                         ActionCase{13, SKINMSG_ACTION, 13},
+                                         ActionCase{999, SKINMSG_ACTION, 999}));
 
 TEST_F(CaptionFixture, CloseNeedsTheSystemMenuItem) {
-    MakeWindow(WS_POPUP | WS_SYSMENU);
-    TWinSysButton& b = AddButton(0, 0, 10, 5);
-    form_->LayoutSysButtons();
+    AddButton(caClose, 0, 10, 5);
+    MakeWindow(WS_POPUP | WS_CAPTION | WS_SYSMENU);
     DeleteMenu(GetSystemMenu(window_, FALSE), SC_CLOSE, MF_BYCOMMAND);
-    form_->HotObject = &b;
-    form_->ExecuteButton(0, 0);
-    EXPECT_TRUE(Pump().empty());
+    EXPECT_TRUE(Click({15, 10}).empty());
 }
 
-TEST_F(MouseTable, HoverTickLeavesAHotButtonWhenTheCursorIsElsewhere) {
-    form_->SetHoverTimer(true);
-    EXPECT_TRUE(form_->HoverTimerEnabled);
-    TMessage m = Mouse(WM_NCMOUSEMOVE, {15, 10});
-    form_->HandleNCMouseMove(m);
-    ASSERT_EQ(close_->State, ncHot);
+TEST_F(MouseTable, TheHoverTimerLeavesAHotButtonWhenTheCursorIsElsewhere) {
+    EXPECT_TRUE(form_->HoverTimerRunning());
+    Mouse(WM_NCMOUSEMOVE, {15, 10});
+    ASSERT_EQ(Close().State, ncHot);
 
     SetCursorPos(5, 600);
-    // The window timer brings the tick within 250 ms.
+    // The window's own timer ticks within 250 ms.
     const DWORD start = GetTickCount();
-    while (form_->HotObject && GetTickCount() - start < 2000) {
-        MSG msg;
-        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            if (msg.message == WM_TIMER && msg.wParam == kHoverTimerId)
-                form_->HoverTick();
-            else
-                DispatchMessageW(&msg);
-        }
+    while (form_->HotObject() && GetTickCount() - start < 2000) {
+        Pump();
         Sleep(20);
     }
-    EXPECT_EQ(form_->HotObject, nullptr);
-    EXPECT_EQ(close_->State, ncNormal);
-    form_->SetHoverTimer(false);
-    EXPECT_FALSE(form_->HoverTimerEnabled);
+    EXPECT_EQ(form_->HotObject(), nullptr);
+    EXPECT_EQ(Close().State, ncNormal);
 }
 
 TEST_F(MouseTable, DoubleClickOnTheIconButtonCloses) {
-    TMessage m = Mouse(WM_NCLBUTTONDBLCLK, {75, 10});
-    form_->HandleNCLButtonDblClk(m);
-    EXPECT_EQ(m.Msg, 0u);
+    Mouse(WM_NCLBUTTONDBLCLK, {75, 10});
     EXPECT_TRUE(Posted(Pump(), WM_SYSCOMMAND, SC_CLOSE));
     // Other buttons ignore double clicks.
-    m = Mouse(WM_NCLBUTTONDBLCLK, {35, 10});
-    form_->HandleNCLButtonDblClk(m);
+    Mouse(WM_NCLBUTTONDBLCLK, {35, 10});
     EXPECT_TRUE(Pump().empty());
 }
 
 TEST_F(MouseTable, DoubleClickOnTheCaptionMaximizesAndRestores) {
-    TMessage m = Mouse(WM_NCLBUTTONDBLCLK, {200, 10});
-    form_->HandleNCLButtonDblClk(m);
+    Mouse(WM_NCLBUTTONDBLCLK, {200, 10});
     EXPECT_TRUE(Posted(Pump(), WM_SYSCOMMAND, SC_MAXIMIZE));
-    EXPECT_EQ(form_->WindowState, wsMaximized);
-    m = Mouse(WM_NCLBUTTONDBLCLK, {200, 10});
-    form_->HandleNCLButtonDblClk(m);
+    EXPECT_EQ(form_->WindowState(), wsMaximized);
+    gRestoreAllowed = true;
+    Mouse(WM_NCLBUTTONDBLCLK, {200, 10});
     EXPECT_TRUE(Posted(Pump(), WM_SYSCOMMAND, SC_RESTORE));
-    EXPECT_EQ(form_->WindowState, wsNormal);
-    // Not on a sizing edge, and not without a maximize box.
-    m = Mouse(WM_NCLBUTTONDBLCLK, {200, 1}, HTTOP);
-    form_->HandleNCLButtonDblClk(m);
-    form_->BorderIcons = biSystemMenuBit;
-    m = Mouse(WM_NCLBUTTONDBLCLK, {200, 10});
-    form_->HandleNCLButtonDblClk(m);
+    gRestoreAllowed = false;
+    EXPECT_EQ(form_->WindowState(), wsNormal);
+    // Not on a sizing edge.
+    Mouse(WM_NCLBUTTONDBLCLK, {200, 1}, HTTOP);
     EXPECT_TRUE(Pump().empty());
-    EXPECT_EQ(form_->WindowState, wsNormal);
+    EXPECT_EQ(form_->WindowState(), wsNormal);
+}
+
+TEST_F(CaptionFixture, DoubleClickOnTheCaptionWithoutAMaximizeBoxDoesNothing) {
+    MakeWindow(WS_POPUP | WS_CAPTION | WS_SYSMENU);
+    Mouse(WM_NCLBUTTONDBLCLK, {200, 10});
+    EXPECT_TRUE(Pump().empty());
+    EXPECT_EQ(form_->WindowState(), wsNormal);
 }
 
 } // namespace

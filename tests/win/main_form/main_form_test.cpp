@@ -138,7 +138,8 @@ TEST_F(MainFormTest, RowsShowTheCatalogueInOrderWithReadableNames) {
     EXPECT_EQ(Shown(1)[RowOf(L"Luna.theme")], L"Windows XP");
     EXPECT_EQ(Shown(1)[RowOf(L"Windows Classic.theme")], L"Windows 经典");
     EXPECT_EQ(Shown(1)[RowOf(L"秋天.theme")], L"秋日红叶");
-    EXPECT_EQ(Shown(1)[RowOf(L"Empty.theme")], L"");
+    // No display name: the file's name, not a blank row.
+    EXPECT_EQ(Shown(1)[RowOf(L"Empty.theme")], L"Empty");
     EXPECT_EQ(FrmMain->Web->LastUrl(), L"http://www.tavro123.com/gg/uninstall.html");
     RECT client;
     GetClientRect(FrmMain->Handle(), &client);

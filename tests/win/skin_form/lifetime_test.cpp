@@ -2,7 +2,6 @@
 // with their windows without double frees or dangling list entries.
 #include "skin_form_fixture.h"
 
-#include "engine/skin_helpers.h"
 #include "toolkit/caught_errors.h"
 #include "toolkit/form.h"
 
@@ -13,6 +12,13 @@
 #include <stdexcept>
 
 namespace {
+
+// The form owns a skin object (a freed one has left its owner's list).
+bool OwnsSkinObject(TComponent& owner) {
+    for (int i = 0; i < owner.ComponentCount(); ++i)
+        if (dynamic_cast<TWinSkinForm*>(owner.Components(i))) return true;
+    return false;
+}
 
 LRESULT CALLBACK CountingSubclass(HWND w, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR,
                                   DWORD_PTR counter) {
@@ -207,12 +213,12 @@ TEST_F(SkinFormTest, FailingFormHandlerStillFreesTheObjectTheManagerLetGo) {
         SCOPED_TRACE(name);
         SkinOn();
         Pump();
-        TWinSkinForm* skin = manager_->FindSkinForm(w);
-        ASSERT_TRUE(skin);
-        const std::shared_ptr<bool> alive = skin->Alive;
+        ASSERT_TRUE(manager_->FindSkinForm(w));
+        ASSERT_TRUE(OwnsSkinObject(*other));
         const int caught = CaughtErrors().Count;
         deliver();
-        EXPECT_FALSE(*alive) << "freed when the message was done";
+        // A freed skin object leaves its owner's components.
+        EXPECT_FALSE(OwnsSkinObject(*other)) << "freed when the message was done";
         EXPECT_EQ(CaughtErrors().Count, caught + 1);
         EXPECT_EQ(CaughtErrors().LastWhat, "handler failing on purpose");
         EXPECT_FALSE(Skinned(w));
@@ -227,14 +233,14 @@ TEST_F(SkinFormTest, FailingFormHandlerStillFreesTheObjectTheManagerLetGo) {
     other->WindowProc = failing.Next;
 }
 
-TEST_F(SkinFormTest, ControlOfFindsTheToolkitControlBehindAWindow) {
-    EXPECT_EQ(ControlOf(main_), form_.get());
-    EXPECT_EQ(ControlOf(nullptr), nullptr);
+TEST_F(SkinFormTest, FindControlFindsTheToolkitControlBehindAWindow) {
+    EXPECT_EQ(TWinControl::FindControl(main_), form_.get());
+    EXPECT_EQ(TWinControl::FindControl(nullptr), nullptr);
     TRawWindow raw;
-    EXPECT_EQ(ControlOf(raw.Handle()), nullptr);
+    EXPECT_EQ(TWinControl::FindControl(raw.Handle()), nullptr);
     // The module handle and thread id read back whole from the name, in
     // either build (the 64-bit module handle lies above 4 GB).
-    const std::wstring& name = ControlAtomName();
+    const std::wstring& name = TWinControl::ControlAtomName();
     ASSERT_EQ(name.rfind(L"ControlOfs", 0), 0u);
     ASSERT_GE(name.size(), 10u + 16u);
     const std::wstring module = name.substr(10, name.size() - 18);

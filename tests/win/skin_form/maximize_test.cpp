@@ -49,7 +49,7 @@ private:
 // Visible caption buttons by their visibility rule: 1 shows only while
 // maximized (restore), 2 only while not (maximize).
 bool ButtonShown(const TWinSkinForm& form, int visibility) {
-    for (const auto& button : form.SysButtons)
+    for (const auto& button : form.CaptionButtons())
         if (button->Element->Visibility == visibility && button->Visible) return true;
     return false;
 }
@@ -91,7 +91,7 @@ TEST_F(SkinFormTest, MaximizeAndRestoreKeepTheSkinnedFrameRight) {
     POINT normalClient{};
     ClientToScreen(window, &normalClient);
     const COLORREF caption = PaintedFrame(
-        window)[static_cast<size_t>(form->BorderTop / 2) * (normal.right - normal.left) +
+        window)[static_cast<size_t>(form->FrameWidths().Top / 2) * (normal.right - normal.left) +
                 (normal.right - normal.left) / 2];
     EXPECT_TRUE(ButtonShown(*form, 2)) << "maximize button while normal";
     EXPECT_FALSE(ButtonShown(*form, 1)) << "restore button while normal";
@@ -111,11 +111,11 @@ TEST_F(SkinFormTest, MaximizeAndRestoreKeepTheSkinnedFrameRight) {
     // The frame is painted at the new size: the caption's middle shows the
     // caption image there too, and the client area lies inside the frame.
     const auto pixels = PaintedFrame(window);
-    EXPECT_EQ(pixels[static_cast<size_t>(form->BorderTop / 2) * zw + zw / 2], caption);
+    EXPECT_EQ(pixels[static_cast<size_t>(form->FrameWidths().Top / 2) * zw + zw / 2], caption);
     RECT client{};
     GetClientRect(window, &client);
-    EXPECT_EQ(client.right, zw - form->BorderLeft - form->BorderRight);
-    EXPECT_EQ(client.bottom, zh - form->BorderTop - form->BorderBottom);
+    EXPECT_EQ(client.right, zw - form->FrameWidths().Left - form->FrameWidths().Right);
+    EXPECT_EQ(client.bottom, zh - form->FrameWidths().Top - form->FrameWidths().Bottom);
     EXPECT_TRUE(ButtonShown(*form, 1)) << "restore button while maximized";
     EXPECT_FALSE(ButtonShown(*form, 2)) << "maximize button while maximized";
 

@@ -88,8 +88,8 @@ namespace {
 // its own (the icon button draws the window's icon instead).
 bool CaptionButtonPoint(TWinSkinForm& skin, POINT& point) {
     RECT window{};
-    GetWindowRect(skin.Handle, &window);
-    for (const auto& button : skin.SysButtons) {
+    GetWindowRect(skin.Handle(), &window);
+    for (const auto& button : skin.CaptionButtons()) {
         const int action = button->Element->Action;
         if (!button->Visible || action == 3 || action == 11 || button->Image().Empty()) continue;
         const RECT& r = button->Rect;
@@ -137,7 +137,7 @@ TEST_F(SkinFormTest, WindowsKeepTheirSkinAliveUntilTheReapplyMovesThemOn) {
         ASSERT_TRUE(CaptionButtonPoint(*skin, onButton));
         RECT r{};
         GetWindowRect(w, &r);
-        const LPARAM off = MAKELPARAM(r.left + 4, r.top + skin->BorderTop / 2);
+        const LPARAM off = MAKELPARAM(r.left + 4, r.top + skin->FrameWidths().Top / 2);
         const LPARAM on = MAKELPARAM(onButton.x, onButton.y);
         SendMessageW(w, WM_NCPAINT, 1, 0);
         for (LPARAM at : {on, off, on})

@@ -60,7 +60,7 @@ TEST_F(SkinFormTest, SystemMenuChoiceAfterItsWindowChangedDuringTheLoop) {
         manager_->SkinWindow(w); // unless its activation did already
         Pump();
         const TWinSkinForm* skin = manager_->FindSkinForm(w);
-        ASSERT_TRUE(skin && skin->SkinState == ssSkinned);
+        ASSERT_TRUE(skin && skin->SkinState() == ssSkinned);
         wchar_t close[128] = L"";
         ASSERT_GT(GetMenuStringW(GetSystemMenu(w, FALSE), SC_CLOSE, close, 128, MF_BYCOMMAND), 0);
 

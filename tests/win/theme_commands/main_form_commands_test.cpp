@@ -65,6 +65,7 @@ TEST_F(MainFormCommandsTest, SingleUninstallAsksFirstAndRebuildsTheList) {
         EXPECT_EQ(boxes[0].Caption, L"提示");
         EXPECT_EQ(boxes[0].Text, L"你要卸载主题: 蓝天 吗?");
         EXPECT_EQ(boxes[0].Buttons, (std::vector<int>{IDYES, IDNO}));
+        EXPECT_EQ(boxes[0].DefaultButton, IDNO) << "Enter alone deletes nothing";
         EXPECT_TRUE(boxes[0].HasOwner);
         EXPECT_TRUE(boxes[0].HasIcon);
     }
@@ -78,6 +79,35 @@ TEST_F(MainFormCommandsTest, SingleUninstallAsksFirstAndRebuildsTheList) {
     EXPECT_TRUE(Installed(L"green.theme"));
     EXPECT_EQ(FrmMain->LstThemes->Items().Count(), 1);
     EXPECT_EQ(CheckedRows(), 0);
+}
+
+// Rows that would read as blanks show their file's name, and the question
+// tells apart themes of the same name by their files.
+TEST_F(MainFormCommandsTest, BlankAndRepeatedNamesReadInTheListAndTheQuestion) {
+    AddTheme(L"nameless.theme", L"");
+    AddTheme(L"spaces.theme", L"   ");
+    AddTheme(L"one.theme", L"双胞胎");
+    AddTheme(L"two.theme", L"双胞胎");
+    fixture_.AddTheme(L"binary.theme", std::string("\x01\x02\x03", 3));
+    Open();
+    const std::pair<const wchar_t*, const wchar_t*> shown[] = {{L"nameless.theme", L"nameless"},
+                                                               {L"spaces.theme", L"spaces"},
+                                                               {L"binary.theme", L"binary"},
+                                                               {L"one.theme", L"双胞胎"}};
+    for (const auto& [file, name] : shown)
+        EXPECT_EQ(Row(file)->SubItems()[0], name) << file;
+
+    const std::pair<const wchar_t*, const wchar_t*> asked[] = {
+        {L"nameless.theme", L"你要卸载主题: nameless 吗?"},
+        {L"two.theme", L"你要卸载主题: 双胞胎 (two.theme) 吗?"}};
+    for (const auto& [file, question] : asked) {
+        Row(file)->SetSelected(true);
+        TMessageBoxAnswerer answerer(IDNO);
+        FrmMain->MnUninstallClick(FrmMain->MnUninstall);
+        const auto boxes = answerer.Boxes();
+        ASSERT_EQ(boxes.size(), 1u) << file;
+        EXPECT_EQ(boxes[0].Text, question);
+    }
 }
 
 TEST_F(MainFormCommandsTest, BatchUninstallSkipsSystemThemesAndGoesOnAfterAFailure) {

@@ -1,6 +1,7 @@
 #pragma once
-// A real top-level window carrying a form skin object set up by hand, and
-// small synthetic skins whose border frames are solid colours.
+// A real top-level window skinned with a given skin data component the way
+// the manager skins one (attach, then the start message), and small synthetic
+// skins whose border frames are solid colours.
 #include "engine/skin_data.h"
 #include "engine/win_skin_form.h"
 
@@ -19,16 +20,20 @@ TPixelBitmap SolidStrip(int frameWidth, int frameHeight, int frames, bool vertic
 
 class TFrameWindow {
 public:
+    // `className` null: a window class of the fixture's own.
     TFrameWindow(int width, int height, DWORD style = WS_OVERLAPPEDWINDOW,
-                 const wchar_t* text = L"Frame test");
+                 const wchar_t* text = L"Frame test", const wchar_t* className = nullptr);
     ~TFrameWindow();
     TFrameWindow(const TFrameWindow&) = delete;
     TFrameWindow& operator=(const TFrameWindow&) = delete;
-    // Skins the window with `data` without attaching: fields set by hand and
-    // the non-client messages routed to the object.
-    void Skin(TSkinData& data);
+    // Attaches a skin object with `data` and starts it: the window gets the
+    // skin's frame, fitted around its client area, and its region. With
+    // `start` false the object is attached and waits for the start message.
+    void Skin(TSkinData& data, bool start = true);
     HWND Handle() const { return handle_; }
-    TWinSkinForm& Form() { return *form_; }
+    const TWinSkinForm& Form() const { return *form_; }
+    // The activation the frame shows (WM_NCACTIVATE).
+    void SetActive(bool active);
     // The frame painted into an off-screen copy of the window, as 0x00BBGGRR
     // pixels (row-major, window size), seeded with `seed`.
     std::vector<COLORREF> PaintOffscreen(COLORREF seed = RGB(1, 2, 3));
@@ -36,7 +41,6 @@ public:
     int Height() const;
 
 private:
-    static LRESULT CALLBACK Proc(HWND, UINT, WPARAM, LPARAM);
     HWND handle_ = nullptr;
     std::unique_ptr<TWinSkinForm> form_;
 };

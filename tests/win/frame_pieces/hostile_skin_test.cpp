@@ -73,7 +73,6 @@ TEST(HostileSkin, ExtremeNumbersPaintWithinBoundsAndTheWindowGoesOn) {
         {
             TFrameWindow window(300, 200, WS_OVERLAPPEDWINDOW, L"Hostile skin");
             window.Skin(data);
-            window.Form().UpdateRegion();
             ShowWindow(window.Handle(), SW_SHOW);
             for (int i = 0; i < 3; ++i) {
                 window.PaintOffscreen();

@@ -34,13 +34,12 @@ TEST(StoredSkinFrameTest, BlueAndYellowFramesOnAShownWindow) {
         {
             TFrameWindow window(420, 260, WS_OVERLAPPEDWINDOW, L"Velmora 主题管理器 - frame");
             window.Skin(data);
-            window.Form().UpdateRegion();
             ShowWindow(window.Handle(), SW_SHOW);
             SetForegroundWindow(window.Handle());
             Pump(400);
-            window.Form().PaintFrame(nullptr);
+            SendMessageW(window.Handle(), SKINMSG_PAINTFRAME, 0, 0);
             Pump(200);
-            EXPECT_GT(window.Form().BorderTop, 10) << c.Name;
+            EXPECT_GT(window.Form().FrameWidths().Top, 10) << c.Name;
             TRegionHandle rgn(CreateRectRgn(0, 0, 0, 0));
             GetWindowRgn(window.Handle(), rgn.Get());
             EXPECT_FALSE(PtInRegion(rgn.Get(), 0, 0)) << c.Name << ": rounded top-left corner";

@@ -1,5 +1,6 @@
 #include "frame_fixture.h"
 
+#include "engine/engine_messages.h"
 #include "engine/skin_manager.h"
 
 #include <cstddef>
@@ -37,63 +38,32 @@ namespace {
 const wchar_t kClass[] = L"VelmoraFrameTest";
 }
 
-LRESULT CALLBACK TFrameWindow::Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    auto* form = reinterpret_cast<TWinSkinForm*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-    if (form && form->SkinState == ssSkinned) {
-        TMessage m{msg, wParam, lParam, 0};
-        switch (msg) {
-        case WM_NCCALCSIZE:
-            form->HandleNCCalcSize(m);
-            return m.Result;
-        case WM_NCPAINT:
-            form->HandleNCPaint(m);
-            return m.Result;
-        case WM_NCACTIVATE:
-            form->Active = wParam != 0;
-            form->PaintFrame(nullptr);
-            return TRUE;
-        default:
-            break;
-        }
-    }
-    return DefWindowProcW(hwnd, msg, wParam, lParam);
-}
-
-TFrameWindow::TFrameWindow(int width, int height, DWORD style, const wchar_t* text) {
+TFrameWindow::TFrameWindow(int width, int height, DWORD style, const wchar_t* text,
+                           const wchar_t* className) {
     WNDCLASSW wc{};
-    wc.lpfnWndProc = Proc;
+    wc.lpfnWndProc = DefWindowProcW;
     wc.hInstance = GetModuleHandleW(nullptr);
     wc.lpszClassName = kClass;
     wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
     wc.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
     RegisterClassW(&wc);
-    handle_ = CreateWindowExW(0, kClass, text, style, 40, 40, width, height, nullptr, nullptr,
-                              wc.hInstance, nullptr);
-    form_ = std::make_unique<TWinSkinForm>(nullptr);
-    form_->Handle = handle_;
+    handle_ = CreateWindowExW(0, className ? className : kClass, text, style, 40, 40, width, height,
+                              nullptr, nullptr, wc.hInstance, nullptr);
 }
 
 TFrameWindow::~TFrameWindow() {
-    SetWindowLongPtrW(handle_, GWLP_USERDATA, 0);
     form_.reset();
     DestroyWindow(handle_);
 }
 
-void TFrameWindow::Skin(TSkinData& data) {
-    TWinSkinForm& f = *form_;
-    f.SkinData = &data;
-    f.Unicode = true;
-    f.SkinFrame = true;
-    f.BorderIcons = biSystemMenuBit | biMinimizeBit | biMaximizeBit;
-    // What attaching gives the object: the system's caption font.
-    NONCLIENTMETRICSW metrics{};
-    metrics.cbSize = offsetof(NONCLIENTMETRICSW, iPaddedBorderWidth);
-    if (SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, metrics.cbSize, &metrics, 0))
-        f.CaptionFont.Reset(CreateFontIndirectW(&metrics.lfCaptionFont));
-    f.ReloadFrameMetrics();
-    f.SkinState = ssSkinned;
-    SetWindowLongPtrW(handle_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&f));
-    f.RefreshFrame();
+void TFrameWindow::Skin(TSkinData& data, bool start) {
+    form_ = std::make_unique<TWinSkinForm>(nullptr, handle_);
+    form_->AttachWindow(&data);
+    if (start) SendMessageW(handle_, SKINMSG_START, 0, 1000);
+}
+
+void TFrameWindow::SetActive(bool active) {
+    SendMessageW(handle_, WM_NCACTIVATE, active, 0);
 }
 
 int TFrameWindow::Width() const {
@@ -125,7 +95,7 @@ std::vector<COLORREF> TFrameWindow::PaintOffscreen(COLORREF seed) {
     TBrushHandle brush(CreateSolidBrush(seed));
     RECT all{0, 0, w, h};
     FillRect(dc.Get(), &all, brush.Get());
-    form_->PaintFrame(dc.Get());
+    SendMessageW(handle_, SKINMSG_PAINTNC, reinterpret_cast<WPARAM>(dc.Get()), kSkinMagic);
     GdiFlush();
     const auto* px = static_cast<const DWORD*>(bits);
     for (size_t i = 0; i < out.size(); ++i) {
