@@ -30,8 +30,8 @@ std::string ReadBytes(const std::wstring& path) {
 
 // The one legacy code page a theme file may be in; only the platform knows it.
 bool DecodeCodePage936(std::string_view bytes, std::u16string& out) {
-    int n = MultiByteToWideChar(936, MB_ERR_INVALID_CHARS, bytes.data(), (int)bytes.size(), nullptr,
-                                0);
+    int n =
+        MultiByteToWideChar(936, MB_ERR_INVALID_CHARS, bytes.data(), (int)bytes.size(), nullptr, 0);
     if (n <= 0) return false;
     std::wstring text(n, L'\0');
     MultiByteToWideChar(936, MB_ERR_INVALID_CHARS, bytes.data(), (int)bytes.size(), text.data(), n);

@@ -39,7 +39,8 @@ std::optional<TDibLayout> CheckDibLayout(const std::uint8_t* data, std::size_t s
     const std::uint64_t paletteAt = kDibFileHeaderSize + std::uint64_t{infoSize};
     const std::uint64_t headerEnd = paletteAt + colours * kDibPaletteEntrySize;
     const std::uint64_t pixelsAt = ReadU32(data + 10);
-    const std::uint64_t rows = static_cast<std::uint64_t>(height < 0 ? -std::int64_t{height} : height);
+    const std::uint64_t rows =
+        static_cast<std::uint64_t>(height < 0 ? -std::int64_t{height} : height);
     const std::uint64_t stride = ((std::uint64_t(width) * layout.BitCount + 31) / 32) * 4;
     if (headerEnd > total || pixelsAt < headerEnd || pixelsAt > total ||
         total - pixelsAt < stride * rows)

@@ -51,10 +51,10 @@ struct TFormValue {
     enum class TKind { Integer, Ident, String, Binary, Set, Collection };
     TKind Kind = TKind::Integer;
     int Line = 1;
-    long long Number = 0;            // Integer
-    std::string Ident;               // Ident: ASCII
-    std::u16string Text;             // String
-    std::vector<std::uint8_t> Bytes; // Binary
+    long long Number = 0;             // Integer
+    std::string Ident;                // Ident: ASCII
+    std::u16string Text;              // String
+    std::vector<std::uint8_t> Bytes;  // Binary
     std::vector<TFormValue> Elements; // Set: Integer and Ident values
     std::vector<TFormItem> Items;     // Collection
 };

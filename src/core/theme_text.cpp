@@ -63,8 +63,8 @@ template <class Text> std::vector<Text> SplitLines(const Text& text) {
 
 std::vector<std::u16string> DecodeUtf16Lines(std::string_view bytes, TThemeEncoding encoding) {
     const bool bom = StartsWith(bytes, kUtf16LeBom) || StartsWith(bytes, kUtf16BeBom);
-    std::vector<std::u16string> lines = SplitLines(
-        FromUtf16(bytes.substr(bom ? 2 : 0), encoding == TThemeEncoding::Utf16Be));
+    std::vector<std::u16string> lines =
+        SplitLines(FromUtf16(bytes.substr(bom ? 2 : 0), encoding == TThemeEncoding::Utf16Be));
     for (auto& line : lines)
         if (!IsCleanLine(line)) line.clear();
     return lines;
@@ -77,9 +77,9 @@ std::vector<std::u16string> DecodeEightBitLines(std::string_view bytes, TThemeEn
     std::vector<std::u16string> lines;
     for (std::string_view line : SplitLines(bytes)) {
         std::u16string text;
-        const bool decoded = line.empty() || (encoding == TThemeEncoding::Utf8
-                                                  ? Utf8ToUtf16(line, text)
-                                                  : decode936(line, text));
+        const bool decoded =
+            line.empty() ||
+            (encoding == TThemeEncoding::Utf8 ? Utf8ToUtf16(line, text) : decode936(line, text));
         lines.push_back(decoded && IsCleanLine(text) ? text : std::u16string());
     }
     return lines;
@@ -132,8 +132,9 @@ std::vector<TThemeEntry> ReadThemeEntries(std::string_view bytes, TCodePage936De
         const std::size_t eq = line.find(u'=');
         const std::u16string_view key = Trim(line.substr(0, eq));
         if (key.empty()) continue;
-        const std::u16string_view value =
-            eq == std::u16string_view::npos ? std::u16string_view() : Unquote(Trim(line.substr(eq + 1)));
+        const std::u16string_view value = eq == std::u16string_view::npos
+                                              ? std::u16string_view()
+                                              : Unquote(Trim(line.substr(eq + 1)));
         entries.push_back({section, std::u16string(key), std::u16string(value)});
     }
     return entries;

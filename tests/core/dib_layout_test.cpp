@@ -66,9 +66,11 @@ TEST(DibLayout, AcceptedFilesSayWhereEachPartLies) {
         {"top-down", With<std::int32_t>(22, -1), {2, 1, 8, 54, 2, 62, 4}},
         {"larger header, palette after it", LargerHeader(), {2, 1, 8, 122, 2, 130, 4}},
         {"colours unset: the whole palette", FullPalette(), {2, 1, 8, 54, 256, 1078, 4}},
-        {"24 bits, rows padded", TBmpFixture{3, 2, 24, 0, {}, {}, TBytes(24)}.Bytes(),
+        {"24 bits, rows padded",
+         TBmpFixture{3, 2, 24, 0, {}, {}, TBytes(24)}.Bytes(),
          {3, 2, 24, 54, 0, 54, 12}},
-        {"1 bit, 33 pixels a row", TBmpFixture{33, 1, 1, 0, {0, 0}, {}, TBytes(8)}.Bytes(),
+        {"1 bit, 33 pixels a row",
+         TBmpFixture{33, 1, 1, 0, {0, 0}, {}, TBytes(8)}.Bytes(),
          {33, 1, 1, 54, 2, 62, 8}},
         {"pixels after a gap", With<std::uint32_t>(10, 64, Resized(68)), {2, 1, 8, 54, 2, 64, 4}},
     };
