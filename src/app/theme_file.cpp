@@ -4,6 +4,7 @@
 
 #include "core/theme_text.h"
 #include "toolkit/unique_handle.h"
+#include "toolkit/wide_text.h"
 
 #include <windows.h>
 
@@ -39,10 +40,6 @@ bool DecodeCodePage936(std::string_view bytes, std::u16string& out) {
     return true;
 }
 
-std::wstring Wide(const std::u16string& text) {
-    return std::wstring(text.begin(), text.end());
-}
-
 } // namespace
 
 TThemeFile TThemeFile::Load(const std::wstring& path) {
@@ -52,7 +49,7 @@ TThemeFile TThemeFile::Load(const std::wstring& path) {
 TThemeFile TThemeFile::FromBytes(const std::string& bytes) {
     TThemeFile file;
     for (const TThemeEntry& e : ReadThemeEntries(bytes, DecodeCodePage936))
-        file.entries_.push_back({Wide(e.Section), Wide(e.Key), Wide(e.Value)});
+        file.entries_.push_back({WideText(e.Section), WideText(e.Key), WideText(e.Value)});
     return file;
 }
 

@@ -5,17 +5,15 @@
 #include "toolkit/collection.h"
 #include "toolkit/colours.h"
 #include "toolkit/published_properties.h"
+#include "toolkit/wide_text.h"
 
 #include <windows.h>
 
 namespace {
 
+// Names and words of the description are ASCII.
 std::wstring Wide(const std::string& ascii) {
     return std::wstring(ascii.begin(), ascii.end());
-}
-
-std::wstring Wide(const std::u16string& text) {
-    return std::wstring(text.begin(), text.end());
 }
 
 std::string Narrow(const std::wstring& w) {
@@ -123,7 +121,7 @@ private:
         case TPropKind::String:
             if (value.Kind != TKind::String)
                 throw EFormReadError(value.Line, "string expected for " + Narrow(info.Name));
-            info.SetStr(object, Wide(value.Text));
+            info.SetStr(object, WideText(value.Text));
             return;
         case TPropKind::Event:
             info.SetMethod(object, Handler(value));
