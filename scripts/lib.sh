@@ -50,6 +50,23 @@ can_run_arch() {
   fi
 }
 
+# Whether this machine can build and start native 32-bit programs (-m32),
+# found by building and running a tiny one: the multilib libraries may be
+# missing, and some kernels refuse every 32-bit program. Prints why not.
+can_run_m32() {
+  local dir out why=
+  dir=$(mktemp -d)
+  printf '#include <string>\nint main() { return std::string("ok").size() == 2 ? 0 : 1; }\n' \
+    >"$dir/probe.cpp"
+  if ! out=$(clang++-14 -m32 "$dir/probe.cpp" -o "$dir/probe" 2>&1); then
+    why="clang++-14 -m32 cannot build a program: ${out%%$'\n'*} (scripts/install-deps installs g++-multilib)"
+  elif ! out=$("$dir/probe" 2>&1); then
+    why="a 32-bit program does not start here (${out##*: })"
+  fi
+  rm -rf "$dir"
+  [ -z "$why" ] || { echo "$why"; return 1; }
+}
+
 # The architecture of a Windows program, read from its PE header.
 pe_arch() {
   local lfanew machine

@@ -2,11 +2,8 @@
 // Reads a .theme file the way the profile functions would (sections and keys
 // without regard to case, first match wins, surrounding quotes dropped), but
 // decodes the text itself so that Chinese names read correctly whatever the
-// system code page: UTF-16 (with BOM, or without BOM but recognisable),
-// UTF-8 (with BOM, or when the whole file is valid UTF-8), otherwise code
-// page 936 (GB2312/GBK).
-// Lines that decode to nothing sensible (binary junk, control characters)
-// are dropped, so a damaged file yields what can be read and no garbage.
+// system code page (see core/theme_text.h for the encodings and what is
+// dropped); code page 936 is decoded by the system.
 #include <string>
 #include <vector>
 

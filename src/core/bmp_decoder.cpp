@@ -1,5 +1,7 @@
 #include "core/bmp_decoder.h"
 
+#include "core/little_endian.h"
+
 #include <algorithm>
 #include <array>
 
@@ -11,13 +13,6 @@ constexpr std::uint32_t kBiRle4 = 2;
 constexpr std::uint32_t kBiBitfields = 3;
 constexpr std::size_t kFileHeaderSize = 14;
 constexpr std::int32_t kMaxSide = 1 << 15;
-
-std::uint32_t U16(const std::uint8_t* p) {
-    return p[0] | (p[1] << 8);
-}
-std::uint32_t U32(const std::uint8_t* p) {
-    return p[0] | (p[1] << 8) | (p[2] << 16) | (static_cast<std::uint32_t>(p[3]) << 24);
-}
 
 // One colour channel described by a bit mask, scaled to 8 bits.
 struct TChannel {
@@ -71,28 +66,28 @@ bool ReadPalette(const std::uint8_t* data, std::size_t size, std::size_t at, std
 bool ReadHeader(const std::uint8_t* data, std::size_t size, std::int64_t maxPixels,
                 THeader& header) {
     if (size < kFileHeaderSize + 12 || data[0] != 'B' || data[1] != 'M') return false;
-    header.PixelOffset = U32(data + 10);
+    header.PixelOffset = ReadU32(data + 10);
     const std::uint8_t* info = data + kFileHeaderSize;
-    const std::uint32_t infoSize = U32(info);
+    const std::uint32_t infoSize = ReadU32(info);
     if (infoSize < 12 || infoSize > size - kFileHeaderSize) return false;
 
     std::uint32_t colorsUsed = 0;
     std::size_t entrySize = 4;
     std::int32_t height = 0;
     if (infoSize == 12) { // OS/2 core header
-        header.Width = static_cast<std::int32_t>(U16(info + 4));
-        height = static_cast<std::int32_t>(U16(info + 6));
-        if (U16(info + 8) != 1) return false;
-        header.BitCount = static_cast<int>(U16(info + 10));
+        header.Width = static_cast<std::int32_t>(ReadU16(info + 4));
+        height = static_cast<std::int32_t>(ReadU16(info + 6));
+        if (ReadU16(info + 8) != 1) return false;
+        header.BitCount = static_cast<int>(ReadU16(info + 10));
         entrySize = 3;
     } else {
         if (infoSize < 40) return false;
-        header.Width = static_cast<std::int32_t>(U32(info + 4));
-        height = static_cast<std::int32_t>(U32(info + 8));
-        if (U16(info + 12) != 1) return false;
-        header.BitCount = static_cast<int>(U16(info + 14));
-        header.Compression = U32(info + 16);
-        colorsUsed = U32(info + 32);
+        header.Width = static_cast<std::int32_t>(ReadU32(info + 4));
+        height = static_cast<std::int32_t>(ReadU32(info + 8));
+        if (ReadU16(info + 12) != 1) return false;
+        header.BitCount = static_cast<int>(ReadU16(info + 14));
+        header.Compression = ReadU32(info + 16);
+        colorsUsed = ReadU32(info + 32);
     }
     if (header.Width <= 0 || header.Width > kMaxSide || height == 0 || height < -kMaxSide ||
         height > kMaxSide)
@@ -133,7 +128,7 @@ bool ReadHeader(const std::uint8_t* data, std::size_t size, std::int64_t maxPixe
         const std::size_t maskAt = infoSize >= 52 ? kFileHeaderSize + 40 : after;
         if (maskAt > size || size - maskAt < 12) return false;
         for (int i = 0; i < 3; ++i)
-            header.Masks[static_cast<std::size_t>(i)] = TChannel(U32(data + maskAt + 4 * i));
+            header.Masks[static_cast<std::size_t>(i)] = TChannel(ReadU32(data + maskAt + 4 * i));
     } else if (header.Compression != kBiRgb) {
         return false;
     } else if (header.BitCount == 16) {
@@ -179,7 +174,7 @@ TPixelBitmap DecodeUncompressed(const std::uint8_t* data, std::size_t size, cons
                 break;
             default: {
                 const std::uint32_t value =
-                    header.BitCount == 16 ? U16(src + x * 2) : U32(src + x * 4);
+                    header.BitCount == 16 ? ReadU16(src + x * 2) : ReadU32(src + x * 4);
                 colour = MakeColour(header.Masks[0].Extract(value), header.Masks[1].Extract(value),
                                     header.Masks[2].Extract(value));
             }

@@ -1,6 +1,13 @@
 #include "toolkit/bitmap.h"
 
+#include "core/dib_layout.h"
+
 #include <cstring>
+
+// The portable check speaks of the same structures GDI reads.
+static_assert(sizeof(BITMAPFILEHEADER) == kDibFileHeaderSize);
+static_assert(sizeof(BITMAPINFOHEADER) == kDibInfoHeaderSize);
+static_assert(sizeof(RGBQUAD) == kDibPaletteEntrySize);
 
 const TClassInfo& TBitmap::StaticClass() {
     static const TClassInfo info(L"TBitmap", &TPersistent::StaticClass(), [](TClassInfo& c) {
@@ -40,42 +47,20 @@ bool TBitmap::SetSize(int width, int height) {
 
 bool TBitmap::LoadFromBmpBytes(const std::vector<std::uint8_t>& bytes) {
     Release();
-    if (bytes.size() < sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER)) return false;
-    BITMAPFILEHEADER fh;
-    std::memcpy(&fh, bytes.data(), sizeof(fh));
-    BITMAPINFOHEADER ih;
-    std::memcpy(&ih, bytes.data() + sizeof(fh), sizeof(ih));
-    if (fh.bfType != 0x4D42 || ih.biSize < sizeof(ih) || ih.biWidth <= 0 || ih.biHeight == 0 ||
-        ih.biWidth > 16384 || ih.biHeight > 16384 || ih.biHeight < -16384)
-        return false;
-    if (ih.biCompression != BI_RGB || ih.biPlanes != 1) return false;
-    int bpp = ih.biBitCount;
-    if (bpp != 1 && bpp != 4 && bpp != 8 && bpp != 24 && bpp != 32) return false;
-    size_t colours = bpp <= 8 ? (ih.biClrUsed ? ih.biClrUsed : (1u << bpp)) : 0;
-    if (colours > 256) return false;
-    // The declared header size is checked against the data before anything
-    // is added to it, and the sums are 64-bit: in the 32-bit build they
-    // could wrap and send the palette copy before the bytes.
-    const std::uint64_t size = bytes.size();
-    if (ih.biSize > size - sizeof(fh)) return false;
-    const std::uint64_t paletteStart = sizeof(fh) + std::uint64_t(ih.biSize);
-    const std::uint64_t headerEnd = paletteStart + colours * sizeof(RGBQUAD);
-    size_t absHeight = static_cast<size_t>(ih.biHeight < 0 ? -ih.biHeight : ih.biHeight);
-    const std::uint64_t stride = ((std::uint64_t(ih.biWidth) * bpp + 31) / 32) * 4;
-    if (headerEnd > size || fh.bfOffBits < headerEnd || fh.bfOffBits > size ||
-        size - fh.bfOffBits < stride * absHeight)
-        return false;
+    const std::optional<TDibLayout> layout = CheckDibLayout(bytes.data(), bytes.size());
+    if (!layout) return false;
     // GDI reads the header and palette from a buffer of exactly that shape.
-    std::vector<std::uint8_t> info(sizeof(BITMAPINFOHEADER) + colours * sizeof(RGBQUAD));
-    std::memcpy(info.data(), &ih, sizeof(ih));
+    const size_t paletteBytes = layout->PaletteEntries * sizeof(RGBQUAD);
+    std::vector<std::uint8_t> info(sizeof(BITMAPINFOHEADER) + paletteBytes);
+    std::memcpy(info.data(), bytes.data() + kDibFileHeaderSize, sizeof(BITMAPINFOHEADER));
     reinterpret_cast<BITMAPINFOHEADER*>(info.data())->biSize = sizeof(BITMAPINFOHEADER);
-    std::memcpy(info.data() + sizeof(ih), bytes.data() + static_cast<size_t>(paletteStart),
-                colours * sizeof(RGBQUAD));
-    if (!SetSize(ih.biWidth, static_cast<int>(absHeight))) return false;
+    std::memcpy(info.data() + sizeof(BITMAPINFOHEADER), bytes.data() + layout->PaletteAt,
+                paletteBytes);
+    if (!SetSize(layout->Width, layout->Height)) return false;
     TWindowDC screen(nullptr);
-    int rows = SetDIBits(screen.Get(), handle_.Get(), 0, static_cast<UINT>(absHeight),
-                         bytes.data() + fh.bfOffBits, reinterpret_cast<BITMAPINFO*>(info.data()),
-                         DIB_RGB_COLORS);
+    int rows = SetDIBits(screen.Get(), handle_.Get(), 0, static_cast<UINT>(layout->Height),
+                         bytes.data() + layout->PixelsAt,
+                         reinterpret_cast<BITMAPINFO*>(info.data()), DIB_RGB_COLORS);
     if (rows <= 0) {
         Release();
         return false;

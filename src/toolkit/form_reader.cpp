@@ -1,24 +1,19 @@
 #include "toolkit/form_reader.h"
 
+#include "core/form_description.h"
 #include "toolkit/class_registry.h"
 #include "toolkit/collection.h"
 #include "toolkit/colours.h"
 #include "toolkit/published_properties.h"
+#include "toolkit/wide_text.h"
 
 #include <windows.h>
 
-#include <cwctype>
-#include <vector>
-
 namespace {
 
-std::wstring Widen(const std::string& s) {
-    if (s.empty()) return {};
-    int n = MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, s.data(), int(s.size()), nullptr, 0);
-    if (n <= 0) throw EFormReadError("form description is not UTF-8");
-    std::wstring w(n, L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, s.data(), int(s.size()), w.data(), n);
-    return w;
+// Names and words of the description are ASCII.
+std::wstring Wide(const std::string& ascii) {
+    return std::wstring(ascii.begin(), ascii.end());
 }
 
 std::string Narrow(const std::wstring& w) {
@@ -29,331 +24,147 @@ std::string Narrow(const std::wstring& w) {
     return s;
 }
 
-bool SameText(const std::wstring& a, const wchar_t* b) {
-    size_t i = 0;
-    for (; i < a.size() && b[i]; ++i)
-        if (std::towlower(a[i]) != std::towlower(b[i])) return false;
-    return i == a.size() && !b[i];
-}
+using TKind = TFormValue::TKind;
 
-enum class TTok { End, Ident, Integer, String, Symbol, Binary };
-
-struct TToken {
-    TTok Kind = TTok::End;
-    std::wstring Text;
-    long long Number = 0;
-    std::vector<std::uint8_t> Bytes;
-    int Line = 1;
-};
-
-class TLexer {
+// Creates the components of a parsed description and sets their
+// properties through the published property tables.
+class TFormBuilder {
 public:
-    explicit TLexer(std::wstring text) : s_(std::move(text)) {
-        if (!s_.empty() && s_[0] == 0xFEFF) pos_ = 1;
-        Advance();
-    }
-    const TToken& Peek() const { return tok_; }
-    TToken Take() {
-        TToken t = tok_;
-        lastLine_ = t.Line;
-        Advance();
-        return t;
-    }
-    // Errors are found right after the token they concern was taken.
-    [[noreturn]] void Fail(const std::string& what) const {
-        throw EFormReadError("form description, line " + std::to_string(lastLine_) + ": " + what);
-    }
+    explicit TFormBuilder(TComponent& root) : root_(root) {}
 
-private:
-    [[noreturn]] void LexFail(const std::string& what) const {
-        throw EFormReadError("form description, line " + std::to_string(line_) + ": " + what);
-    }
-    wchar_t Ch(size_t i = 0) const { return pos_ + i < s_.size() ? s_[pos_ + i] : 0; }
-
-    void SkipSpace() {
-        while (pos_ < s_.size()) {
-            wchar_t c = s_[pos_];
-            if (c == L'\n') ++line_;
-            if (c == L' ' || c == L'\t' || c == L'\r' || c == L'\n')
-                ++pos_;
-            else if (c == L'/' && Ch(1) == L'/')
-                while (pos_ < s_.size() && s_[pos_] != L'\n')
-                    ++pos_;
-            else
-                break;
-        }
-    }
-
-    void Advance() {
-        SkipSpace();
-        tok_ = TToken{};
-        tok_.Line = line_;
-        wchar_t c = Ch();
-        if (!c) return;
-        if (std::iswalpha(c) || c == L'_') {
-            size_t start = pos_;
-            while (std::iswalnum(Ch()) || Ch() == L'_' || Ch() == L'.')
-                ++pos_;
-            tok_.Kind = TTok::Ident;
-            tok_.Text = s_.substr(start, pos_ - start);
-        } else if (std::iswdigit(c) || (c == L'-' && std::iswdigit(Ch(1))) || c == L'$') {
-            ReadNumber();
-        } else if (c == L'\'' || c == L'#') {
-            ReadString();
-        } else if (c == L'{') {
-            ReadBinary();
-        } else {
-            tok_.Kind = TTok::Symbol;
-            tok_.Text = std::wstring(1, c);
-            ++pos_;
-        }
-    }
-
-    void ReadNumber() {
-        bool negative = Ch() == L'-';
-        if (negative) ++pos_;
-        int base = 10;
-        if (Ch() == L'$') {
-            base = 16;
-            ++pos_;
-        }
-        unsigned long long v = 0;
-        size_t start = pos_;
-        while (std::iswxdigit(Ch()) && (base == 16 || std::iswdigit(Ch()))) {
-            int d = std::iswdigit(Ch()) ? Ch() - L'0' : (std::towlower(Ch()) - L'a' + 10);
-            v = v * base + d;
-            if (v > 0xFFFFFFFFull) LexFail("number too large");
-            ++pos_;
-        }
-        if (pos_ == start) LexFail("number expected");
-        tok_.Kind = TTok::Integer;
-        tok_.Number = negative ? -static_cast<long long>(v) : static_cast<long long>(v);
-    }
-
-    // 'quoted' pieces and #code characters, directly adjacent or joined by +.
-    void ReadString() {
-        tok_.Kind = TTok::String;
-        for (;;) {
-            if (Ch() == L'\'') {
-                ++pos_;
-                for (;;) {
-                    if (pos_ >= s_.size() || Ch() == L'\n') LexFail("unterminated string");
-                    if (Ch() == L'\'') {
-                        if (Ch(1) != L'\'') break;
-                        ++pos_;
-                    }
-                    tok_.Text += Ch();
-                    ++pos_;
-                }
-                ++pos_;
-            } else if (Ch() == L'#') {
-                ++pos_;
-                unsigned v = 0;
-                size_t start = pos_;
-                while (std::iswdigit(Ch()) && v < 0x10000)
-                    v = v * 10 + (Ch() - L'0'), ++pos_;
-                if (pos_ == start || v > 0xFFFF) LexFail("bad character code");
-                tok_.Text += static_cast<wchar_t>(v);
-            } else {
-                size_t save = pos_;
-                int saveLine = line_;
-                SkipSpace();
-                if (Ch() == L'+') {
-                    ++pos_;
-                    SkipSpace();
-                    if (Ch() == L'\'' || Ch() == L'#') continue;
-                }
-                pos_ = save;
-                line_ = saveLine;
-                return;
-            }
-        }
-    }
-
-    void ReadBinary() {
-        ++pos_;
-        tok_.Kind = TTok::Binary;
-        int high = -1;
-        for (;;) {
-            wchar_t c = Ch();
-            if (!c) LexFail("unterminated binary value");
-            ++pos_;
-            if (c == L'}') break;
-            if (c == L'\n') ++line_;
-            if (std::iswspace(c)) continue;
-            if (!std::iswxdigit(c)) LexFail("bad hex digit");
-            int d = std::iswdigit(c) ? c - L'0' : std::towlower(c) - L'a' + 10;
-            if (high < 0) {
-                high = d;
-            } else {
-                tok_.Bytes.push_back(static_cast<std::uint8_t>(high * 16 + d));
-                high = -1;
-            }
-        }
-        if (high >= 0) LexFail("odd number of hex digits");
-    }
-
-    std::wstring s_;
-    size_t pos_ = 0;
-    int line_ = 1;
-    int lastLine_ = 1;
-    TToken tok_;
-};
-
-class TReader {
-public:
-    TReader(TComponent& root, const std::string& utf8) : root_(root), lex_(Widen(utf8)) {}
-
-    void Read() {
-        ReadObject(nullptr, true);
-        if (lex_.Peek().Kind != TTok::End) lex_.Fail("text after the root object");
+    void Build(const TFormObject& description) {
+        BuildObject(description, nullptr);
         for (TComponent* c : loaded_)
             c->Loaded();
     }
 
 private:
-    std::wstring Ident() {
-        if (lex_.Peek().Kind != TTok::Ident) lex_.Fail("identifier expected");
-        return lex_.Take().Text;
-    }
-    void Expect(const wchar_t* symbol) {
-        if (lex_.Peek().Kind != TTok::Symbol || lex_.Peek().Text != symbol)
-            lex_.Fail("'" + Narrow(symbol) + "' expected");
-        lex_.Take();
-    }
-    bool PeekSymbol(const wchar_t* symbol) const {
-        return lex_.Peek().Kind == TTok::Symbol && lex_.Peek().Text == symbol;
-    }
-    bool PeekWord(const wchar_t* word) const {
-        return lex_.Peek().Kind == TTok::Ident && SameText(lex_.Peek().Text, word);
+    TComponent& Root(const TFormObject& object) {
+        const std::wstring className = Wide(object.ClassName);
+        if (!root_.InheritsFrom(className) || root_.ClassName().size() != className.size())
+            throw EFormReadError(object.Line, "the description is of class " + object.ClassName +
+                                                  ", not " + Narrow(root_.ClassName()));
+        return root_;
     }
 
-    void ReadObject(TComponent* parent, bool isRoot) {
-        if (!SameText(Ident(), L"object")) lex_.Fail("'object' expected");
-        std::wstring name = Ident();
-        Expect(L":");
-        std::wstring className = Ident();
-        TComponent* component = &root_;
-        if (isRoot) {
-            if (!root_.InheritsFrom(className) || root_.ClassName().size() != className.size())
-                lex_.Fail("the description is of class " + Narrow(className) + ", not " +
-                          Narrow(root_.ClassName()));
-        } else {
-            const TClassInfo* info = FindComponentClass(className);
-            if (!info || !info->Factory()) lex_.Fail("unknown class " + Narrow(className));
-            component = info->Factory()(&root_);
-        }
-        loaded_.push_back(component);
-        component->BeginLoading();
-        component->SetName(name);
-        if (parent) component->SetParentComponent(parent);
-        while (!PeekWord(L"end")) {
-            if (lex_.Peek().Kind == TTok::End) lex_.Fail("'end' expected");
-            if (PeekWord(L"object"))
-                ReadObject(component, false);
-            else
-                ReadProperty(*component);
-        }
-        lex_.Take();
+    TComponent& Create(const TFormObject& object) {
+        const TClassInfo* info = FindComponentClass(Wide(object.ClassName));
+        if (!info || !info->Factory())
+            throw EFormReadError(object.Line, "unknown class " + object.ClassName);
+        return *info->Factory()(&root_);
     }
 
-    void ReadProperty(TPersistent& object) {
-        std::wstring name = Ident();
-        Expect(L"=");
-        TPropTarget target = FindPropTarget(object, name);
-        if (!target.Info) lex_.Fail("unknown property " + Narrow(name));
+    void BuildObject(const TFormObject& object, TComponent* parent) {
+        TComponent& component = parent ? Create(object) : Root(object);
+        loaded_.push_back(&component);
+        component.BeginLoading();
+        component.SetName(Wide(object.Name));
+        if (parent) component.SetParentComponent(parent);
+        std::size_t next = 0;
+        for (const TFormObject& child : object.Children) {
+            while (next < child.PropertiesBefore)
+                SetProperty(component, object.Properties[next++]);
+            BuildObject(child, &component);
+        }
+        while (next < object.Properties.size())
+            SetProperty(component, object.Properties[next++]);
+    }
+
+    void SetProperty(TPersistent& object, const TFormProperty& property) {
+        TPropTarget target = FindPropTarget(object, Wide(property.Name));
+        if (!target.Info) throw EFormReadError(property.Line, "unknown property " + property.Name);
         try {
-            ReadValue(*target.Object, *target.Info);
+            SetValue(*target.Object, *target.Info, property.Value);
         } catch (const EFormReadError&) {
             throw;
         } catch (const std::exception& e) {
-            lex_.Fail(Narrow(name) + ": " + e.what());
+            throw EFormReadError(property.Value.Line, property.Name + ": " + e.what());
         }
     }
 
-    long long OrdinalFrom(const TToken& t, const TPropInfo& info) {
-        if (t.Kind == TTok::Integer) return t.Number;
-        if (t.Kind != TTok::Ident) lex_.Fail("value expected for " + Narrow(info.Name));
+    long long Ordinal(const TFormValue& value, const TPropInfo& info) {
+        if (value.Kind == TKind::Integer) return value.Number;
+        if (value.Kind != TKind::Ident)
+            throw EFormReadError(value.Line, "value expected for " + Narrow(info.Name));
+        const std::wstring ident = Wide(value.Ident);
         if (info.Enum) {
-            int v = info.Enum->ValueOf(t.Text);
+            int v = info.Enum->ValueOf(ident);
             if (v >= 0) return v;
         }
         long long v;
-        if (IdentToInt(t.Text, v)) return v;
-        lex_.Fail("unknown value " + Narrow(t.Text));
+        if (IdentToInt(ident, v)) return v;
+        throw EFormReadError(value.Line, "unknown value " + value.Ident);
     }
 
-    void ReadValue(TPersistent& object, const TPropInfo& info) {
+    long long SetBits(const TFormValue& value, const TPropInfo& info) {
+        if (value.Kind != TKind::Set) throw EFormReadError(value.Line, "'[' expected");
+        long long bits = 0;
+        for (const TFormValue& element : value.Elements) {
+            long long v = Ordinal(element, info);
+            if (v < 0 || v > 31) throw EFormReadError(element.Line, "set element out of range");
+            bits |= 1LL << v;
+        }
+        return bits;
+    }
+
+    void SetValue(TPersistent& object, const TPropInfo& info, const TFormValue& value) {
         switch (info.Kind) {
         case TPropKind::Integer:
         case TPropKind::Enumeration:
-            if (!info.SetOrd) lex_.Fail("read-only property " + Narrow(info.Name));
-            info.SetOrd(object, OrdinalFrom(lex_.Take(), info));
+            if (!info.SetOrd)
+                throw EFormReadError(value.Line, "read-only property " + Narrow(info.Name));
+            info.SetOrd(object, Ordinal(value, info));
             return;
-        case TPropKind::Set: {
-            Expect(L"[");
-            long long bits = 0;
-            while (!PeekSymbol(L"]")) {
-                long long v = OrdinalFrom(lex_.Take(), info);
-                if (v < 0 || v > 31) lex_.Fail("set element out of range");
-                bits |= 1LL << v;
-                if (!PeekSymbol(L"]")) Expect(L",");
-            }
-            lex_.Take();
-            info.SetOrd(object, bits);
+        case TPropKind::Set:
+            info.SetOrd(object, SetBits(value, info));
             return;
-        }
-        case TPropKind::String: {
-            TToken t = lex_.Take();
-            if (t.Kind != TTok::String) lex_.Fail("string expected for " + Narrow(info.Name));
-            info.SetStr(object, t.Text);
+        case TPropKind::String:
+            if (value.Kind != TKind::String)
+                throw EFormReadError(value.Line, "string expected for " + Narrow(info.Name));
+            info.SetStr(object, WideText(value.Text));
             return;
-        }
-        case TPropKind::Event: {
-            std::wstring handler = Ident();
-            std::any method = root_.MethodAddress(handler);
-            if (!method.has_value()) lex_.Fail("no handler named " + Narrow(handler));
-            info.SetMethod(object, method);
+        case TPropKind::Event:
+            info.SetMethod(object, Handler(value));
             return;
-        }
-        case TPropKind::Binary: {
-            TToken t = lex_.Take();
-            if (t.Kind != TTok::Binary) lex_.Fail("binary value expected");
-            info.SetBinary(object, t.Bytes);
+        case TPropKind::Binary:
+            if (value.Kind != TKind::Binary)
+                throw EFormReadError(value.Line, "binary value expected");
+            info.SetBinary(object, value.Bytes);
             return;
-        }
         case TPropKind::Object:
-            ReadCollection(info.GetObj(object));
+            SetCollection(info.GetObj(object), value);
             return;
         }
     }
 
-    void ReadCollection(TPersistent* object) {
+    std::any Handler(const TFormValue& value) {
+        if (value.Kind != TKind::Ident) throw EFormReadError(value.Line, "identifier expected");
+        std::any method = root_.MethodAddress(Wide(value.Ident));
+        if (!method.has_value())
+            throw EFormReadError(value.Line, "no handler named " + value.Ident);
+        return method;
+    }
+
+    void SetCollection(TPersistent* object, const TFormValue& value) {
         auto* collection = dynamic_cast<TCollection*>(object);
-        if (!collection) lex_.Fail("only collections take a value");
-        Expect(L"<");
+        if (!collection) throw EFormReadError(value.Line, "only collections take a value");
+        if (value.Kind != TKind::Collection) throw EFormReadError(value.Line, "'<' expected");
         collection->ClearItems();
-        while (!PeekSymbol(L">")) {
-            if (!SameText(Ident(), L"item")) lex_.Fail("'item' expected");
-            TPersistent* item = collection->AddItem();
-            while (!PeekWord(L"end")) {
-                if (lex_.Peek().Kind == TTok::End) lex_.Fail("'end' expected");
-                ReadProperty(*item);
-            }
-            lex_.Take();
+        for (const TFormItem& item : value.Items) {
+            TPersistent* added = collection->AddItem();
+            for (const TFormProperty& property : item.Properties)
+                SetProperty(*added, property);
         }
-        lex_.Take();
     }
 
     TComponent& root_;
-    TLexer lex_;
     std::vector<TComponent*> loaded_;
 };
 
 } // namespace
 
 void ReadComponentText(TComponent& root, const std::string& utf8) {
-    TReader(root, utf8).Read();
+    TFormBuilder(root).Build(ParseFormDescription(utf8));
 }
 
 void ReadComponentResource(TComponent& root, const std::wstring& name) {
