@@ -56,8 +56,9 @@ const TBitmap* TWinSkinForm::ComposedBorder(int part, int width, int height) {
         entry.Record == &record && entry.Filled == filled)
         return entry.Bitmap.get();
     const bool vertical = part == bpTop || part == bpBottom;
-    TPixelBitmap pixels = BuildSkinBitmap(width, height, record.Bitmap, record.Margins(), vertical,
-                                          record.Tile != 1, record.Frames(), frame);
+    TPixelBitmap pixels = BuildSkinBitmap(width, height, record.Frame(frame), record.Margins(),
+                                          vertical ? TStripAxis::Vertical : TStripAxis::Horizontal,
+                                          record.BorderFill());
     if (filled)
         FillTransparentPixels(pixels, TRegionKey{kKeyColour, kBorderKeyTolerance,
                                                  kBorderKeyTolerance, kBorderKeyTolerance});

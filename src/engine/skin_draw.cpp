@@ -26,6 +26,10 @@ bool Drawable(const RECT& r) {
     return w <= kMaxSide && h <= kMaxSide && w * h <= kMaxArea;
 }
 
+TStripAxis Axis(bool vertical) {
+    return vertical ? TStripAxis::Vertical : TStripAxis::Horizontal;
+}
+
 TPixelRect ToPixelRect(const RECT& r) {
     return {r.left, r.top, r.right, r.bottom};
 }
@@ -123,16 +127,18 @@ std::unique_ptr<TBitmap> BuildSkinBitmap(const RECT& dest, const TPixelBitmap& b
                                          const TSkinMargins& margins, bool vertical, bool tile,
                                          int frameCount, int frameIndex) {
     if (!Drawable(dest)) return nullptr;
-    return ToBitmap(BuildSkinBitmap(dest.right - dest.left, dest.bottom - dest.top, bitmap, margins,
-                                    vertical, tile, frameCount, frameIndex));
+    return ToBitmap(BuildSkinBitmap(dest.right - dest.left, dest.bottom - dest.top,
+                                    {&bitmap, frameIndex, frameCount}, margins, Axis(vertical),
+                                    tile ? TCentreFill::Tile : TCentreFill::Stretch));
 }
 
 void DrawSkinRect(HDC dc, const RECT& dest, const TPixelBitmap& bitmap, const TSkinMargins& margins,
                   int frameIndex, int frameCount, bool trans, bool tile, bool vertical) {
     if (!Drawable(dest)) return;
     PutComposite(dc, dest.left, dest.top,
-                 BuildSkinBitmap(dest.right - dest.left, dest.bottom - dest.top, bitmap, margins,
-                                 vertical, tile, frameCount, frameIndex),
+                 BuildSkinBitmap(dest.right - dest.left, dest.bottom - dest.top,
+                                 {&bitmap, frameIndex, frameCount}, margins, Axis(vertical),
+                                 tile ? TCentreFill::Tile : TCentreFill::Stretch),
                  trans);
 }
 
@@ -163,8 +169,8 @@ void DrawSkinBar(TCanvas& canvas, const RECT& dest, const TPixelBitmap& bitmap,
                  bool vertical) {
     if (!Drawable(dest)) return;
     PutComposite(canvas.Handle(), dest.left, dest.top,
-                 BuildSkinBar(dest.right - dest.left, dest.bottom - dest.top, bitmap, margins.Left,
-                              margins.Right, frameIndex, frameCount, vertical),
+                 BuildSkinBar(dest.right - dest.left, dest.bottom - dest.top,
+                              {&bitmap, frameIndex, frameCount}, margins, Axis(vertical)),
                  trans);
 }
 
@@ -172,9 +178,8 @@ void StretchSkinBar(HDC dc, const RECT& dest, const TPixelBitmap& bitmap,
                     const TSkinMargins& margins, int frameIndex, int frameCount, bool vertical) {
     if (!Drawable(dest)) return;
     PutComposite(dc, dest.left, dest.top,
-                 BuildStretchedSkinBar(dest.right - dest.left, dest.bottom - dest.top, bitmap,
-                                       margins.Left, margins.Right, frameIndex, frameCount,
-                                       vertical),
+                 BuildStretchedSkinBar(dest.right - dest.left, dest.bottom - dest.top,
+                                       {&bitmap, frameIndex, frameCount}, margins, Axis(vertical)),
                  false);
 }
 
@@ -182,8 +187,8 @@ void StretchSkinFrame(HDC dc, const RECT& dest, const TPixelBitmap& bitmap, int 
                       int frameCount, bool trans) {
     if (!Drawable(dest)) return;
     PutComposite(dc, dest.left, dest.top,
-                 BuildStretchedFrame(dest.right - dest.left, dest.bottom - dest.top, bitmap,
-                                     frameIndex, frameCount),
+                 BuildStretchedFrame(dest.right - dest.left, dest.bottom - dest.top,
+                                     {&bitmap, frameIndex, frameCount}),
                  trans);
 }
 
@@ -220,15 +225,15 @@ TMaskedImage Masked(const TPixelBitmap& composite) {
 TMaskedImage MaskedStretchedFrame(int width, int height, const TPixelBitmap& bitmap, int frameIndex,
                                   int frameCount) {
     if (!Drawable(RECT{0, 0, width, height})) return {};
-    return Masked(BuildStretchedFrame(width, height, bitmap, frameIndex, frameCount));
+    return Masked(BuildStretchedFrame(width, height, {&bitmap, frameIndex, frameCount}));
 }
 
 TMaskedImage MaskedSkinBar(int width, int height, const TPixelBitmap& bitmap,
                            const TSkinMargins& margins, int frameIndex, int frameCount,
                            bool vertical) {
     if (!Drawable(RECT{0, 0, width, height})) return {};
-    return Masked(BuildSkinBar(width, height, bitmap, margins.Left, margins.Right, frameIndex,
-                               frameCount, vertical));
+    return Masked(
+        BuildSkinBar(width, height, {&bitmap, frameIndex, frameCount}, margins, Axis(vertical)));
 }
 
 void DrawMasked(HDC dc, int x, int y, const TMaskedImage& image) {
@@ -251,7 +256,8 @@ void DrawMasked(HDC dc, int x, int y, const TMaskedImage& image) {
 void CenterSkinFrame(HDC dc, const RECT& rect, const TPixelBitmap& bitmap, int frameIndex,
                      int frameCount, bool trans) {
     if (Inverted(rect)) return;
-    const TPixelBitmap frame = CropBitmap(bitmap, FrameRect(bitmap, frameCount, frameIndex, false));
+    const TPixelBitmap frame =
+        CropBitmap(bitmap, FrameRect({&bitmap, frameIndex, frameCount}, TStripAxis::Horizontal));
     // Halvings round toward zero, as C++ division does.
     const auto centred = [](LONG from, LONG to, int size) {
         return static_cast<int>(from + (static_cast<long long>(to) - from - size) / 2);
