@@ -257,8 +257,8 @@ void TWinSkinForm::DrawCaptionBar(HDC dc, const RECT& r, const RECT& p) {
     if (captionBar_.Width != barWidth || captionBar_.Height != barHeight ||
         captionBar_.Frame != frame) {
         captionBar_.Image = MaskedSkinBar(
-            barWidth, barHeight, title.Bitmap,
-            TSkinMargins{title.TextBackLeft, 0, title.TextBackRight, 0}, frame, 2, true);
+            barWidth, barHeight, TSkinFrame{&title.Bitmap, frame, 2},
+            TSkinMargins{title.TextBackLeft, 0, title.TextBackRight, 0}, TStripAxis::Vertical);
         captionBar_.Width = barWidth;
         captionBar_.Height = barHeight;
         captionBar_.Frame = frame;
