@@ -42,9 +42,10 @@ BENCHMARK(BM_ParseStoredSkin);
 
 void BM_BuildSkinBitmap(benchmark::State& state) {
     TPixelBitmap source(120, 24, MakeColour(200, 210, 220));
-    const bool tile = state.range(0) != 0;
+    const TCentreFill fill = state.range(0) != 0 ? TCentreFill::Tile : TCentreFill::Stretch;
     for (auto _ : state) {
-        TPixelBitmap result = BuildSkinBitmap(300, 200, source, {5, 5, 5, 5}, false, tile, 5, 2);
+        TPixelBitmap result = BuildSkinBitmap(300, 200, TSkinFrame{&source, 2, 5}, {5, 5, 5, 5},
+                                              TStripAxis::Horizontal, fill);
         benchmark::DoNotOptimize(result);
     }
 }

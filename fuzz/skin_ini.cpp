@@ -106,8 +106,9 @@ void CheckLimits(const TSkinModel& model) {
 // a caption-like size.
 void ComposeElements(const TSkinModel& model) {
     for (const TDataSkinObject* element : SkinElements(model))
-        BuildSkinBitmap(97, 23, element->Bitmap, element->Margins(), false, element->Tile == 1,
-                        element->Frames(), element->Frames());
+        BuildSkinBitmap(97, 23, element->Frame(element->Frames()), element->Margins(),
+                        TStripAxis::Horizontal,
+                        element->Tile == 1 ? TCentreFill::Tile : TCentreFill::Stretch);
 }
 
 // --- Structural mutation of the INI ---

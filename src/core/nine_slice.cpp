@@ -2,16 +2,17 @@
 
 #include <algorithm>
 
-TPixelRect FrameRect(const TPixelBitmap& bitmap, int frameCount, int frameIndex, bool vertical) {
-    const int count = std::max(frameCount, 1);
-    if (vertical) {
-        const int height = bitmap.Height() / count;
-        const int top = (frameIndex - 1) * height;
-        return {0, top, bitmap.Width(), top + height};
+TPixelRect FrameRect(const TSkinFrame& frame, TStripAxis axis) {
+    if (!frame.Strip) return {};
+    const TPixelBitmap& strip = *frame.Strip;
+    if (axis == TStripAxis::Vertical) {
+        const int height = strip.Height() / frame.Frames();
+        const int top = (frame.Index - 1) * height;
+        return {0, top, strip.Width(), top + height};
     }
-    const int width = bitmap.Width() / count;
-    const int left = (frameIndex - 1) * width;
-    return {left, 0, left + width, bitmap.Height()};
+    const int width = strip.Width() / frame.Frames();
+    const int left = (frame.Index - 1) * width;
+    return {left, 0, left + width, strip.Height()};
 }
 
 void StretchCopy(TPixelBitmap& target, const TPixelRect& to, const TPixelBitmap& source,
@@ -54,12 +55,13 @@ void TileBitmap(TPixelBitmap& target, const TPixelRect& to, const TPixelBitmap& 
             CopyBitmap(target, x, y, tile);
 }
 
-TPixelBitmap BuildSkinBitmap(int width, int height, const TPixelBitmap& source,
-                             const TSkinMargins& margins, bool vertical, bool tile, int frameCount,
-                             int frameIndex) {
+TPixelBitmap BuildSkinBitmap(int width, int height, const TSkinFrame& frame,
+                             const TSkinMargins& margins, TStripAxis axis, TCentreFill fill) {
+    if (!frame.Strip) return {};
     TPixelBitmap result(width, height);
     if (result.Empty()) return result;
-    const TPixelRect f = FrameRect(source, frameCount, frameIndex, vertical);
+    const TPixelBitmap& source = *frame.Strip;
+    const TPixelRect f = FrameRect(frame, axis);
     const int fx = f.Left, fy = f.Top, fw = f.Width(), fh = f.Height();
     int l = margins.Left, t = margins.Top, r = margins.Right, b = margins.Bottom;
     const int w = width, h = height;
@@ -76,7 +78,7 @@ TPixelBitmap BuildSkinBitmap(int width, int height, const TPixelBitmap& source,
     if (t > 0) piece({fx + l, fy, fx + fw - r, fy + t}, {l, 0, w - r, t});
     const TPixelRect centreFrom{fx + l, fy + t, fx + fw - r, fy + fh - b};
     const TPixelRect centreTo{l, t, w - r, h - b};
-    if (tile)
+    if (fill == TCentreFill::Tile)
         TileBitmap(result, centreTo, source, centreFrom);
     else
         piece(centreFrom, centreTo);
@@ -116,14 +118,14 @@ void CopyBitmap(TPixelBitmap& target, int x, int y, const TPixelBitmap& source) 
     Blit(target, x, y, source, [](const std::uint8_t*) { return true; });
 }
 
-void CenterSkinFrame(TPixelBitmap& target, const TPixelRect& rect, const TPixelBitmap& source,
-                     int frameIndex, int frameCount, bool transparent) {
-    if (rect.Inverted()) return;
-    const TPixelBitmap frame = CropBitmap(source, FrameRect(source, frameCount, frameIndex, false));
-    const int left = rect.Left + (rect.Width() - frame.Width()) / 2;
-    const int top = rect.Top + (rect.Height() - frame.Height()) / 2;
-    if (transparent)
-        DrawTransparent(target, left, top, frame);
+void CenterSkinFrame(TPixelBitmap& target, const TPixelRect& rect, const TSkinFrame& frame,
+                     TKeyColour key) {
+    if (rect.Inverted() || !frame.Strip) return;
+    const TPixelBitmap piece = CropBitmap(*frame.Strip, FrameRect(frame, TStripAxis::Horizontal));
+    const int left = rect.Left + (rect.Width() - piece.Width()) / 2;
+    const int top = rect.Top + (rect.Height() - piece.Height()) / 2;
+    if (key == TKeyColour::Transparent)
+        DrawTransparent(target, left, top, piece);
     else
-        CopyBitmap(target, left, top, frame);
+        CopyBitmap(target, left, top, piece);
 }

@@ -14,9 +14,23 @@ struct TSkinMargins {
     int Bottom = 0;
 };
 
-// Frame `frameIndex` (1-based) of `frameCount` equal frames laid side by side
-// (or stacked when `vertical`). A count below 1 is taken as 1.
-TPixelRect FrameRect(const TPixelBitmap& bitmap, int frameCount, int frameIndex, bool vertical);
+// One frame of an image strip: frame Index (1-based) of Count equal frames.
+// The routines below take the frame as this one value, and their choices as
+// the enumerations after it, so that an index and a count (or two flags)
+// swapped at a call cannot compile. A null Strip draws nothing.
+struct TSkinFrame {
+    const TPixelBitmap* Strip = nullptr;
+    int Index = 1;
+    int Count = 1;
+    int Frames() const { return Count < 1 ? 1 : Count; } // a count below 1 reads as 1
+};
+enum class TStripAxis { Horizontal, Vertical }; // how the frames of a strip lie
+enum class TCentreFill { Stretch, Tile };       // how the middle of a nine-slice is filled
+enum class TKeyColour { Opaque, Transparent };  // whether key-colour pixels are left undrawn
+
+// Where `frame` lies in its strip, the frames side by side or stacked along
+// `axis`; empty for a null strip.
+TPixelRect FrameRect(const TSkinFrame& frame, TStripAxis axis);
 
 // Nearest-neighbour stretch of `source` (inside `from`) onto `to` of `target`
 // (the COLORONCOLOR result). Pixels outside either bitmap are skipped; empty
@@ -30,12 +44,12 @@ void StretchCopy(TPixelBitmap& target, const TPixelRect& to, const TPixelBitmap&
 void TileBitmap(TPixelBitmap& target, const TPixelRect& to, const TPixelBitmap& source,
                 const TPixelRect& from);
 
-// A width x height image holding the chosen frame nine-sliced: corners kept,
-// edges stretched along one axis, centre stretched (or tiled). Margins that
-// do not fit the size collapse to zero on that axis.
-TPixelBitmap BuildSkinBitmap(int width, int height, const TPixelBitmap& source,
-                             const TSkinMargins& margins, bool vertical, bool tile, int frameCount,
-                             int frameIndex);
+// A width x height image holding `frame` nine-sliced: corners kept, edges
+// stretched along one axis, centre stretched or tiled as `fill` says. Margins
+// that do not fit the size collapse to zero on that axis. Empty for a null
+// strip.
+TPixelBitmap BuildSkinBitmap(int width, int height, const TSkinFrame& frame,
+                             const TSkinMargins& margins, TStripAxis axis, TCentreFill fill);
 
 // Copies `source` with its top-left at (x, y), leaving target pixels under
 // key-colour pixels untouched.
@@ -44,9 +58,9 @@ void DrawTransparent(TPixelBitmap& target, int x, int y, const TPixelBitmap& sou
 // Copies `source` with its top-left at (x, y), opaque.
 void CopyBitmap(TPixelBitmap& target, int x, int y, const TPixelBitmap& source);
 
-// Frame `frameIndex` of a horizontal strip, unscaled and centred in `rect`.
-void CenterSkinFrame(TPixelBitmap& target, const TPixelRect& rect, const TPixelBitmap& source,
-                     int frameIndex, int frameCount, bool transparent);
+// `frame` of a horizontal strip, unscaled and centred in `rect`.
+void CenterSkinFrame(TPixelBitmap& target, const TPixelRect& rect, const TSkinFrame& frame,
+                     TKeyColour key);
 
 // Copies the `from` piece of `source` into a new image of its size.
 TPixelBitmap CropBitmap(const TPixelBitmap& source, const TPixelRect& from);

@@ -1,12 +1,13 @@
 #include "core/skin_bars.h"
 
-#include "core/nine_slice.h"
-
-TPixelBitmap BuildSkinBar(int width, int height, const TPixelBitmap& source, int left, int right,
-                          int frameIndex, int frameCount, bool vertical) {
+TPixelBitmap BuildSkinBar(int width, int height, const TSkinFrame& frame,
+                          const TSkinMargins& margins, TStripAxis axis) {
+    if (!frame.Strip) return {};
     TPixelBitmap bar(width, height);
     if (bar.Empty()) return bar;
-    const TPixelRect f = FrameRect(source, frameCount, frameIndex, vertical);
+    const TPixelBitmap& source = *frame.Strip;
+    const int left = margins.Left, right = margins.Right;
+    const TPixelRect f = FrameRect(frame, axis);
     const int fx = f.Left, fy = f.Top, fw = f.Width(), bottom = f.Bottom;
     StretchCopy(bar, {0, 0, left, height}, source, {fx, fy, fx + left, bottom});
     const int middle = fw - left - right;
@@ -19,11 +20,14 @@ TPixelBitmap BuildSkinBar(int width, int height, const TPixelBitmap& source, int
     return bar;
 }
 
-TPixelBitmap BuildStretchedSkinBar(int width, int height, const TPixelBitmap& source, int left,
-                                   int right, int frameIndex, int frameCount, bool vertical) {
+TPixelBitmap BuildStretchedSkinBar(int width, int height, const TSkinFrame& frame,
+                                   const TSkinMargins& margins, TStripAxis axis) {
+    if (!frame.Strip) return {};
     TPixelBitmap bar(width, height);
     if (bar.Empty()) return bar;
-    const TPixelRect f = FrameRect(source, frameCount, frameIndex, vertical);
+    const TPixelBitmap& source = *frame.Strip;
+    const int left = margins.Left, right = margins.Right;
+    const TPixelRect f = FrameRect(frame, axis);
     const int fx = f.Left, fw = f.Width();
     if (fw > width) {
         StretchCopy(bar, {0, 0, width, height}, source, f);
@@ -37,10 +41,10 @@ TPixelBitmap BuildStretchedSkinBar(int width, int height, const TPixelBitmap& so
     return bar;
 }
 
-TPixelBitmap BuildStretchedFrame(int width, int height, const TPixelBitmap& source, int frameIndex,
-                                 int frameCount) {
-    TPixelBitmap frame(width, height);
-    StretchCopy(frame, {0, 0, width, height}, source,
-                FrameRect(source, frameCount, frameIndex, false));
-    return frame;
+TPixelBitmap BuildStretchedFrame(int width, int height, const TSkinFrame& frame) {
+    if (!frame.Strip) return {};
+    TPixelBitmap piece(width, height);
+    StretchCopy(piece, {0, 0, width, height}, *frame.Strip,
+                FrameRect(frame, TStripAxis::Horizontal));
+    return piece;
 }

@@ -21,6 +21,8 @@ public:
 
     // The number of frames in the strip; a count below 1 reads as one frame.
     std::int32_t Frames() const { return FrameCount < 1 ? 1 : FrameCount; }
+    // Frame `index` of the strip, as the drawing routines take it.
+    TSkinFrame Frame(std::int32_t index) const { return {&Bitmap, index, FrameCount}; }
     TSkinMargins Margins() const { return {LeftWidth, TopHeight, RightWidth, BottomHeight}; }
     void SetMargins(const TSkinMargins& margins) {
         LeftWidth = margins.Left;
@@ -55,6 +57,8 @@ public:
     // The frame a window border shows: the second one while inactive, when
     // the strip has one.
     std::int32_t BorderFrame(bool active) const { return (active || Frames() == 1) ? 1 : 2; }
+    // A border's Tile holds its Stretch key: 1 stretches the middle.
+    TCentreFill BorderFill() const { return Tile != 1 ? TCentreFill::Tile : TCentreFill::Stretch; }
     TPixelBitmap Bitmap2;
 };
 

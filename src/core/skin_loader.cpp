@@ -519,18 +519,18 @@ void TSkinParser::BuildComboImages() {
         // transparent parts never show the previous state.
         TPixelBitmap work(kWidth, kHeight, kKeyColour);
         // Margins kept, centres stretched: the strip is stretched again when painted.
-        const TPixelBitmap frame =
-            BuildSkinBitmap(kWidth, kHeight, edge.Bitmap, edge.Margins(), false, false, n, k);
+        const TPixelBitmap frame = BuildSkinBitmap(kWidth, kHeight, edge.Frame(k), edge.Margins(),
+                                                   TStripAxis::Horizontal, TCentreFill::Stretch);
         if (edge.Trans)
             DrawTransparent(work, 0, 0, frame);
         else
             CopyBitmap(work, 0, 0, frame);
-        const TPixelBitmap arrow = BuildSkinBitmap(a, kHeight, button.Bitmap, button.Margins(),
-                                                   false, false, button.FrameCount, k);
+        const TPixelBitmap arrow = BuildSkinBitmap(a, kHeight, button.Frame(k), button.Margins(),
+                                                   TStripAxis::Horizontal, TCentreFill::Stretch);
         DrawTransparent(work, kWidth - a, 0, arrow);
         if (m.ExtraImages)
-            CenterSkinFrame(work, {kWidth - a, 0, kWidth, kHeight}, m.ExtraImages->Bitmap, k,
-                            m.ExtraImages->FrameCount, true);
+            CenterSkinFrame(work, {kWidth - a, 0, kWidth, kHeight}, m.ExtraImages->Frame(k),
+                            TKeyColour::Transparent);
         work.FillRect(2, 2, kWidth - 1 - a, kHeight - 3, kKeyColour);
         CopyBitmap(strip, kWidth * (k - 1), 0, work);
     }

@@ -62,7 +62,7 @@ const TMaskedImage& TWinSysButton::TitleFrame(int frameIndex, int width, int hei
         titleImageHeight_ == image.Height() && titleFrameIndex_ == frameIndex &&
         titleFrameCount_ == frameCount && titleWidth_ == width && titleHeight_ == height)
         return titleFrame_;
-    titleFrame_ = MaskedStretchedFrame(width, height, image, frameIndex, frameCount);
+    titleFrame_ = MaskedStretchedFrame(width, height, Frame(frameIndex));
     titleImage_ = &image;
     titleImageWidth_ = image.Width();
     titleImageHeight_ = image.Height();
@@ -165,8 +165,8 @@ void TWinSkinForm::DrawSysButton(TWinSysButton& button, TNCState state) {
     if (IsIconAction(button.Element->Action))
         DrawWindowIcon(dc.Get(), button.Rect.left, button.Rect.top);
     else
-        StretchSkinFrame(dc.Get(), button.Rect, button.Image(),
-                         CaptionButtonFrame(state, button.Enabled, button.FrameCount(),
-                                            button.Element->Visibility),
-                         button.FrameCount(), true);
+        StretchSkinFrame(dc.Get(), button.Rect,
+                         button.Frame(CaptionButtonFrame(state, button.Enabled, button.FrameCount(),
+                                                         button.Element->Visibility)),
+                         TKeyColour::Transparent);
 }

@@ -56,8 +56,9 @@ const TBitmap* TWinSkinForm::ComposedBorder(int part, int width, int height) {
         entry.Record == &record && entry.Filled == filled)
         return entry.Bitmap.get();
     const bool vertical = part == bpTop || part == bpBottom;
-    TPixelBitmap pixels = BuildSkinBitmap(width, height, record.Bitmap, record.Margins(), vertical,
-                                          record.Tile != 1, record.Frames(), frame);
+    TPixelBitmap pixels = BuildSkinBitmap(width, height, record.Frame(frame), record.Margins(),
+                                          vertical ? TStripAxis::Vertical : TStripAxis::Horizontal,
+                                          record.BorderFill());
     if (filled)
         FillTransparentPixels(pixels, TRegionKey{kKeyColour, kBorderKeyTolerance,
                                                  kBorderKeyTolerance, kBorderKeyTolerance});
@@ -256,8 +257,8 @@ void TWinSkinForm::DrawCaptionBar(HDC dc, const RECT& r, const RECT& p) {
     if (captionBar_.Width != barWidth || captionBar_.Height != barHeight ||
         captionBar_.Frame != frame) {
         captionBar_.Image = MaskedSkinBar(
-            barWidth, barHeight, title.Bitmap,
-            TSkinMargins{title.TextBackLeft, 0, title.TextBackRight, 0}, frame, 2, true);
+            barWidth, barHeight, TSkinFrame{&title.Bitmap, frame, 2},
+            TSkinMargins{title.TextBackLeft, 0, title.TextBackRight, 0}, TStripAxis::Vertical);
         captionBar_.Width = barWidth;
         captionBar_.Height = barHeight;
         captionBar_.Frame = frame;

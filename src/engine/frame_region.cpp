@@ -16,13 +16,13 @@ TRegionHandle RectRegion(const RECT& r) {
 
 // The part's image at `rect` with its key-colour pixels cut out. Built from
 // the same pixels the painter blits, so the outline matches what is shown.
-static TRegionHandle PartRegion(const TDataSkinBorder& record, const RECT& rect, bool vertical,
+static TRegionHandle PartRegion(const TDataSkinBorder& record, const RECT& rect, TStripAxis axis,
                                 bool active) {
     const int width = rect.right - rect.left, height = rect.bottom - rect.top;
     if (width <= 0 || height <= 0) return RectRegion(rect);
     const int frame = record.BorderFrame(active);
-    const TPixelBitmap pixels = BuildSkinBitmap(width, height, record.Bitmap, record.Margins(),
-                                                vertical, record.Tile != 1, record.Frames(), frame);
+    const TPixelBitmap pixels = BuildSkinBitmap(width, height, record.Frame(frame),
+                                                record.Margins(), axis, record.BorderFill());
     return CreateRegionFromBitmap(pixels, rect.left, rect.top, kBorderKeyTolerance,
                                   kBorderKeyTolerance, kBorderKeyTolerance, kSkinKeyColour);
 }
@@ -62,20 +62,20 @@ TRegionHandle TWinSkinForm::ShapedRegion(int w, int h) const {
     struct Part {
         const TDataSkinBorder& record;
         RECT rect;
-        bool vertical;
+        TStripAxis axis; // top and bottom frames are stacked
         bool fromImage;
     };
     const Part parts[] = {
-        {skin.Top, RECT{BorderLeft, 0, w - BorderRight, BorderTop}, true,
+        {skin.Top, RECT{BorderLeft, 0, w - BorderRight, BorderTop}, TStripAxis::Vertical,
          BorderTop > 1 && !skin.Top.Bitmap.Empty()},
-        {skin.Bottom, RECT{BorderLeft, h - BorderBottom, w - BorderRight, h}, true,
+        {skin.Bottom, RECT{BorderLeft, h - BorderBottom, w - BorderRight, h}, TStripAxis::Vertical,
          BorderBottom >= 2},
-        {skin.Left, RECT{0, 0, BorderLeft, h}, false, h > 1},
-        {skin.Right, RECT{w - BorderRight, 0, w, h}, false, h > 1},
+        {skin.Left, RECT{0, 0, BorderLeft, h}, TStripAxis::Horizontal, h > 1},
+        {skin.Right, RECT{w - BorderRight, 0, w, h}, TStripAxis::Horizontal, h > 1},
     };
     for (const Part& part : parts) {
         TRegionHandle piece = part.record.Trans == 1 && part.fromImage
-                                  ? PartRegion(part.record, part.rect, part.vertical, active_)
+                                  ? PartRegion(part.record, part.rect, part.axis, active_)
                                   : RectRegion(part.rect);
         if (piece) CombineRgn(region.Get(), region.Get(), piece.Get(), RGN_OR);
     }

@@ -43,6 +43,8 @@ public:
     // whose record has no image.
     const TPixelBitmap& Image() const;
     int FrameCount() const;
+    // Frame `index` of Image(), as the drawing routines take it.
+    TSkinFrame Frame(int index) const { return {&Image(), index, FrameCount()}; }
 
     const TDataSkinSysButton* Element; // not owned
     // Set for an icon button (IsIconAction) whose record has no image.

@@ -1,7 +1,6 @@
 #include "engine/skin_draw.h"
 
 #include "core/skin_bars.h"
-#include "toolkit/canvas.h"
 
 #include <algorithm>
 #include <climits>
@@ -63,11 +62,11 @@ void XorAndXor(HDC dc, int x, int y, int width, int height, HDC source, HBITMAP 
 }
 
 // The one blit that puts a finished composite on the target.
-void PutComposite(HDC dc, int x, int y, const TPixelBitmap& composite, bool trans) {
+void PutComposite(HDC dc, int x, int y, const TPixelBitmap& composite, TKeyColour key) {
     const auto bitmap = ToBitmap(composite);
     if (!bitmap) return;
     const RECT dest{x, y, x + composite.Width(), y + composite.Height()};
-    if (trans)
+    if (key == TKeyColour::Transparent)
         DrawTransparent(dc, dest, *bitmap);
     else
         BitBlt(dc, x, y, composite.Width(), composite.Height(), bitmap->DC(), 0, 0, SRCCOPY);
@@ -119,24 +118,24 @@ void DrawTransparent(HDC dc, const RECT& dest, const TPixelBitmap& bitmap, COLOR
     if (const auto copy = ToBitmap(bitmap)) DrawTransparent(dc, dest, *copy, key, how);
 }
 
-std::unique_ptr<TBitmap> BuildSkinBitmap(const RECT& dest, const TPixelBitmap& bitmap,
-                                         const TSkinMargins& margins, bool vertical, bool tile,
-                                         int frameCount, int frameIndex) {
+std::unique_ptr<TBitmap> BuildSkinBitmap(const RECT& dest, const TSkinFrame& frame,
+                                         const TSkinMargins& margins, TStripAxis axis,
+                                         TCentreFill fill) {
     if (!Drawable(dest)) return nullptr;
-    return ToBitmap(BuildSkinBitmap(dest.right - dest.left, dest.bottom - dest.top, bitmap, margins,
-                                    vertical, tile, frameCount, frameIndex));
+    return ToBitmap(BuildSkinBitmap(dest.right - dest.left, dest.bottom - dest.top, frame, margins,
+                                    axis, fill));
 }
 
-void DrawSkinRect(HDC dc, const RECT& dest, const TPixelBitmap& bitmap, const TSkinMargins& margins,
-                  int frameIndex, int frameCount, bool trans, bool tile, bool vertical) {
+void DrawSkinRect(HDC dc, const RECT& dest, const TSkinFrame& frame, const TSkinMargins& margins,
+                  TStripAxis axis, TCentreFill fill, TKeyColour key) {
     if (!Drawable(dest)) return;
-    PutComposite(dc, dest.left, dest.top,
-                 BuildSkinBitmap(dest.right - dest.left, dest.bottom - dest.top, bitmap, margins,
-                                 vertical, tile, frameCount, frameIndex),
-                 trans);
+    PutComposite(
+        dc, dest.left, dest.top,
+        BuildSkinBitmap(dest.right - dest.left, dest.bottom - dest.top, frame, margins, axis, fill),
+        key);
 }
 
-void TileBitmap(TCanvas& canvas, const RECT& dest, const TPixelBitmap& bitmap, const RECT& source) {
+void TileBitmap(HDC dc, const RECT& dest, const TPixelBitmap& bitmap, const RECT& source) {
     const int w = source.right - source.left, h = source.bottom - source.top;
     if (w <= 0 || h <= 0) return;
     const auto tile = ToBitmap(CropBitmap(bitmap, ToPixelRect(source)));
@@ -144,7 +143,7 @@ void TileBitmap(TCanvas& canvas, const RECT& dest, const TPixelBitmap& bitmap, c
     // Tiles wholly outside the DC's clip box would change nothing; skipping
     // them keeps a huge destination from costing a blit per tile.
     RECT box{LONG_MIN, LONG_MIN, LONG_MAX, LONG_MAX};
-    if (GetClipBox(canvas.Handle(), &box) == NULLREGION) return;
+    if (GetClipBox(dc, &box) == NULLREGION) return;
     // First tiles that reach into the box, on the tile grid of `dest`.
     const auto first = [](long long from, long long boxFrom, int step) {
         return from >= boxFrom ? from : from + (boxFrom - from) / step * step;
@@ -154,37 +153,30 @@ void TileBitmap(TCanvas& canvas, const RECT& dest, const TPixelBitmap& bitmap, c
     const long long top = first(dest.top, box.top, h);
     for (long long x = first(dest.left, box.left, w); x < right; x += w)
         for (long long y = top; y < bottom; y += h)
-            BitBlt(canvas.Handle(), static_cast<int>(x), static_cast<int>(y), w, h, tile->DC(), 0,
-                   0, SRCCOPY);
+            BitBlt(dc, static_cast<int>(x), static_cast<int>(y), w, h, tile->DC(), 0, 0, SRCCOPY);
 }
 
-void DrawSkinBar(TCanvas& canvas, const RECT& dest, const TPixelBitmap& bitmap,
-                 const TSkinMargins& margins, int frameIndex, int frameCount, bool trans,
-                 bool vertical) {
-    if (!Drawable(dest)) return;
-    PutComposite(canvas.Handle(), dest.left, dest.top,
-                 BuildSkinBar(dest.right - dest.left, dest.bottom - dest.top, bitmap, margins.Left,
-                              margins.Right, frameIndex, frameCount, vertical),
-                 trans);
-}
-
-void StretchSkinBar(HDC dc, const RECT& dest, const TPixelBitmap& bitmap,
-                    const TSkinMargins& margins, int frameIndex, int frameCount, bool vertical) {
+void DrawSkinBar(HDC dc, const RECT& dest, const TSkinFrame& frame, const TSkinMargins& margins,
+                 TStripAxis axis, TKeyColour key) {
     if (!Drawable(dest)) return;
     PutComposite(dc, dest.left, dest.top,
-                 BuildStretchedSkinBar(dest.right - dest.left, dest.bottom - dest.top, bitmap,
-                                       margins.Left, margins.Right, frameIndex, frameCount,
-                                       vertical),
-                 false);
+                 BuildSkinBar(dest.right - dest.left, dest.bottom - dest.top, frame, margins, axis),
+                 key);
 }
 
-void StretchSkinFrame(HDC dc, const RECT& dest, const TPixelBitmap& bitmap, int frameIndex,
-                      int frameCount, bool trans) {
+void StretchSkinBar(HDC dc, const RECT& dest, const TSkinFrame& frame, const TSkinMargins& margins,
+                    TStripAxis axis) {
+    if (!Drawable(dest)) return;
+    PutComposite(
+        dc, dest.left, dest.top,
+        BuildStretchedSkinBar(dest.right - dest.left, dest.bottom - dest.top, frame, margins, axis),
+        TKeyColour::Opaque);
+}
+
+void StretchSkinFrame(HDC dc, const RECT& dest, const TSkinFrame& frame, TKeyColour key) {
     if (!Drawable(dest)) return;
     PutComposite(dc, dest.left, dest.top,
-                 BuildStretchedFrame(dest.right - dest.left, dest.bottom - dest.top, bitmap,
-                                     frameIndex, frameCount),
-                 trans);
+                 BuildStretchedFrame(dest.right - dest.left, dest.bottom - dest.top, frame), key);
 }
 
 namespace {
@@ -217,18 +209,15 @@ TMaskedImage Masked(const TPixelBitmap& composite) {
 
 } // namespace
 
-TMaskedImage MaskedStretchedFrame(int width, int height, const TPixelBitmap& bitmap, int frameIndex,
-                                  int frameCount) {
+TMaskedImage MaskedStretchedFrame(int width, int height, const TSkinFrame& frame) {
     if (!Drawable(RECT{0, 0, width, height})) return {};
-    return Masked(BuildStretchedFrame(width, height, bitmap, frameIndex, frameCount));
+    return Masked(BuildStretchedFrame(width, height, frame));
 }
 
-TMaskedImage MaskedSkinBar(int width, int height, const TPixelBitmap& bitmap,
-                           const TSkinMargins& margins, int frameIndex, int frameCount,
-                           bool vertical) {
+TMaskedImage MaskedSkinBar(int width, int height, const TSkinFrame& frame,
+                           const TSkinMargins& margins, TStripAxis axis) {
     if (!Drawable(RECT{0, 0, width, height})) return {};
-    return Masked(BuildSkinBar(width, height, bitmap, margins.Left, margins.Right, frameIndex,
-                               frameCount, vertical));
+    return Masked(BuildSkinBar(width, height, frame, margins, axis));
 }
 
 void DrawMasked(HDC dc, int x, int y, const TMaskedImage& image) {
@@ -248,15 +237,14 @@ void DrawMasked(HDC dc, int x, int y, const TMaskedImage& image) {
     SetBkColor(dc, back);
 }
 
-void CenterSkinFrame(HDC dc, const RECT& rect, const TPixelBitmap& bitmap, int frameIndex,
-                     int frameCount, bool trans) {
-    if (Inverted(rect)) return;
-    const TPixelBitmap frame = CropBitmap(bitmap, FrameRect(bitmap, frameCount, frameIndex, false));
+void CenterSkinFrame(HDC dc, const RECT& rect, const TSkinFrame& frame, TKeyColour key) {
+    if (Inverted(rect) || !frame.Strip) return;
+    const TPixelBitmap piece = CropBitmap(*frame.Strip, FrameRect(frame, TStripAxis::Horizontal));
     // Halvings round toward zero, as C++ division does.
     const auto centred = [](LONG from, LONG to, int size) {
         return static_cast<int>(from + (static_cast<long long>(to) - from - size) / 2);
     };
-    const int left = centred(rect.left, rect.right, frame.Width());
-    const int top = centred(rect.top, rect.bottom, frame.Height());
-    PutComposite(dc, left, top, frame, trans);
+    const int left = centred(rect.left, rect.right, piece.Width());
+    const int top = centred(rect.top, rect.bottom, piece.Height());
+    PutComposite(dc, left, top, piece, key);
 }

@@ -1,8 +1,8 @@
 #pragma once
 // Putting skin images on a device context. Every routine composes its result
 // off-screen with the core's pixel routines and reaches the target with one
-// blit, so a visible surface is never drawn piece by piece. Frame indexes are
-// 1-based; a destination with Right < Left or Bottom < Top draws nothing.
+// blit, so a visible surface is never drawn piece by piece. A destination
+// with Right < Left or Bottom < Top draws nothing.
 #include "core/nine_slice.h"
 #include "core/pixel_bitmap.h"
 #include "toolkit/bitmap.h"
@@ -33,37 +33,38 @@ void DrawTransparent(HDC dc, const RECT& dest, const TPixelBitmap& bitmap,
                      COLORREF key = kSkinKeyColour,
                      TTransparentBlit how = TTransparentBlit::MaskBlt);
 
-// A new bitmap of the destination's size holding frame `frameIndex` of
-// `bitmap` nine-sliced with `margins`; nullptr for an inverted or empty
-// destination.
-std::unique_ptr<TBitmap> BuildSkinBitmap(const RECT& dest, const TPixelBitmap& bitmap,
-                                         const TSkinMargins& margins, bool vertical, bool tile,
-                                         int frameCount, int frameIndex);
+// Every routine below takes its arguments in one order: target, destination,
+// frame, margins, axis, centre fill, key colour (leaving out what it has no
+// use for), with the frame as one value, so that a call cannot swap an index
+// and a count or two choices and still compile. A null strip draws nothing.
 
-// One frame nine-sliced into `dest`, transparent for the key colour when
-// `trans`.
-void DrawSkinRect(HDC dc, const RECT& dest, const TPixelBitmap& bitmap, const TSkinMargins& margins,
-                  int frameIndex, int frameCount, bool trans, bool tile, bool vertical);
+// A new bitmap of the destination's size holding `frame` nine-sliced with
+// `margins`; nullptr for an inverted or empty destination or a null strip.
+std::unique_ptr<TBitmap> BuildSkinBitmap(const RECT& dest, const TSkinFrame& frame,
+                                         const TSkinMargins& margins, TStripAxis axis,
+                                         TCentreFill fill);
+
+// `frame` nine-sliced into `dest`.
+void DrawSkinRect(HDC dc, const RECT& dest, const TSkinFrame& frame, const TSkinMargins& margins,
+                  TStripAxis axis, TCentreFill fill, TKeyColour key);
 
 // Repeats the `source` piece of `bitmap` over `dest` from its top-left; the
-// last tiles are not clipped to `dest` (only by the canvas), so a caller
-// drawing edges afterwards covers the overrun.
-void TileBitmap(TCanvas& canvas, const RECT& dest, const TPixelBitmap& bitmap, const RECT& source);
+// last tiles are not clipped to `dest` (only by the DC), so a caller drawing
+// edges afterwards covers the overrun.
+void TileBitmap(HDC dc, const RECT& dest, const TPixelBitmap& bitmap, const RECT& source);
 
 // A three-part bar: left and right caps (margins.Left and margins.Right
 // wide) and a tiled middle, all stretched to the destination's height.
-void DrawSkinBar(TCanvas& canvas, const RECT& dest, const TPixelBitmap& bitmap,
-                 const TSkinMargins& margins, int frameIndex, int frameCount, bool trans,
-                 bool vertical);
+void DrawSkinBar(HDC dc, const RECT& dest, const TSkinFrame& frame, const TSkinMargins& margins,
+                 TStripAxis axis, TKeyColour key);
 
 // A three-part bar with a stretched middle, opaque. A destination narrower
 // than one frame gets the whole frame stretched into it.
-void StretchSkinBar(HDC dc, const RECT& dest, const TPixelBitmap& bitmap,
-                    const TSkinMargins& margins, int frameIndex, int frameCount, bool vertical);
+void StretchSkinBar(HDC dc, const RECT& dest, const TSkinFrame& frame, const TSkinMargins& margins,
+                    TStripAxis axis);
 
-// Frame `frameIndex` of a horizontal strip stretched to `dest`.
-void StretchSkinFrame(HDC dc, const RECT& dest, const TPixelBitmap& bitmap, int frameIndex,
-                      int frameCount, bool trans);
+// `frame` of a horizontal strip stretched to `dest`.
+void StretchSkinFrame(HDC dc, const RECT& dest, const TSkinFrame& frame, TKeyColour key);
 
 // A composite and its key-colour mask, made once for an image put on the
 // screen again and again unchanged (the caption buttons of every frame
@@ -73,16 +74,14 @@ struct TMaskedImage {
     TBitmapHandle Mask;              // monochrome, 1 where transparent
 };
 
-// Frame `frameIndex` of a horizontal strip stretched to width x height, ready
-// for DrawMasked; what StretchSkinFrame with `trans` would put on the target.
-TMaskedImage MaskedStretchedFrame(int width, int height, const TPixelBitmap& bitmap, int frameIndex,
-                                  int frameCount);
+// `frame` of a horizontal strip stretched to width x height, ready for
+// DrawMasked; what StretchSkinFrame with the key colour transparent would put
+// on the target.
+TMaskedImage MaskedStretchedFrame(int width, int height, const TSkinFrame& frame);
 // A three-part bar as DrawSkinBar composes it, ready for DrawMasked.
-TMaskedImage MaskedSkinBar(int width, int height, const TPixelBitmap& bitmap,
-                           const TSkinMargins& margins, int frameIndex, int frameCount,
-                           bool vertical);
+TMaskedImage MaskedSkinBar(int width, int height, const TSkinFrame& frame,
+                           const TSkinMargins& margins, TStripAxis axis);
 void DrawMasked(HDC dc, int x, int y, const TMaskedImage& image);
 
-// Frame `frameIndex` of a horizontal strip, unscaled, centred in `rect`.
-void CenterSkinFrame(HDC dc, const RECT& rect, const TPixelBitmap& bitmap, int frameIndex,
-                     int frameCount, bool trans);
+// `frame` of a horizontal strip, unscaled, centred in `rect`.
+void CenterSkinFrame(HDC dc, const RECT& rect, const TSkinFrame& frame, TKeyColour key);

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+
 namespace {
 
 // A strip of `frames` frames, frame k (1-based) painted in colour k.
@@ -19,6 +21,10 @@ TPixelBitmap Strip(int frames, int frameWidth, int frameHeight, bool vertical) {
     return strip;
 }
 
+TStripAxis Axis(bool vertical) {
+    return vertical ? TStripAxis::Vertical : TStripAxis::Horizontal;
+}
+
 bool AllPixels(const TPixelBitmap& bitmap, TColour colour) {
     for (int y = 0; y < bitmap.Height(); ++y)
         for (int x = 0; x < bitmap.Width(); ++x)
@@ -30,13 +36,47 @@ TEST(NineSlice, ChoosesTheFrameOfAHorizontalOrVerticalStrip) {
     for (bool vertical : {false, true}) {
         const TPixelBitmap strip = Strip(3, 5, 4, vertical);
         for (int k = 1; k <= 3; ++k) {
-            const TPixelBitmap frame = BuildSkinBitmap(7, 9, strip, {}, vertical, false, 3, k);
+            const TPixelBitmap frame =
+                BuildSkinBitmap(7, 9, {&strip, k, 3}, {}, Axis(vertical), TCentreFill::Stretch);
             EXPECT_TRUE(AllPixels(frame, k)) << (vertical ? "vertical " : "horizontal ") << k;
         }
     }
-    EXPECT_EQ(FrameRect(Strip(3, 5, 4, false), 3, 2, false), (TPixelRect{5, 0, 10, 4}));
-    EXPECT_EQ(FrameRect(Strip(3, 5, 4, true), 3, 2, true), (TPixelRect{0, 4, 5, 8}));
-    EXPECT_EQ(FrameRect(Strip(3, 5, 4, false), 0, 1, false), (TPixelRect{0, 0, 15, 4}));
+    const TPixelBitmap across = Strip(3, 5, 4, false), down = Strip(3, 5, 4, true);
+    EXPECT_EQ(FrameRect({&across, 2, 3}, TStripAxis::Horizontal), (TPixelRect{5, 0, 10, 4}));
+    EXPECT_EQ(FrameRect({&down, 2, 3}, TStripAxis::Vertical), (TPixelRect{0, 4, 5, 8}));
+}
+
+TEST(NineSlice, ACountBelowOneReadsAsOneFrame) {
+    const TPixelBitmap across = Strip(3, 5, 4, false), down = Strip(3, 5, 4, true);
+    struct TCase {
+        int Count;
+        TPixelRect Across, Down;
+    };
+    const TCase cases[] = {{3, {0, 0, 5, 4}, {0, 0, 5, 4}},
+                           {1, {0, 0, 15, 4}, {0, 0, 5, 12}},
+                           {0, {0, 0, 15, 4}, {0, 0, 5, 12}},
+                           {-1, {0, 0, 15, 4}, {0, 0, 5, 12}},
+                           {INT_MIN, {0, 0, 15, 4}, {0, 0, 5, 12}}};
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(c.Count);
+        EXPECT_EQ(FrameRect({&across, 1, c.Count}, TStripAxis::Horizontal), c.Across);
+        EXPECT_EQ(FrameRect({&down, 1, c.Count}, TStripAxis::Vertical), c.Down);
+        // The composer takes the same frame: its last column is frame 1's
+        // for a count of 3, frame 3's when the whole strip is one frame.
+        const TPixelBitmap whole = BuildSkinBitmap(15, 4, {&across, 1, c.Count}, {},
+                                                   TStripAxis::Horizontal, TCentreFill::Stretch);
+        EXPECT_EQ(whole.Pixel(14, 0), c.Count > 1 ? 1 : 3);
+    }
+}
+
+TEST(NineSlice, ANullStripGivesNothing) {
+    const TSkinFrame none{nullptr, 1, 1};
+    EXPECT_TRUE(
+        BuildSkinBitmap(5, 5, none, {}, TStripAxis::Horizontal, TCentreFill::Stretch).Empty());
+    EXPECT_EQ(FrameRect(none, TStripAxis::Vertical), TPixelRect{});
+    TPixelBitmap target(3, 3, kWhite);
+    CenterSkinFrame(target, {0, 0, 3, 3}, none, TKeyColour::Opaque);
+    EXPECT_TRUE(AllPixels(target, kWhite));
 }
 
 // A 6 x 6 frame whose margins (2 each side) and centre have distinct colours:
@@ -54,8 +94,14 @@ TPixelBitmap Framed() {
     return b;
 }
 
+// A single-frame image nine-sliced at width x height.
+TPixelBitmap Nine(int width, int height, const TPixelBitmap& image, const TSkinMargins& margins,
+                  TCentreFill fill) {
+    return BuildSkinBitmap(width, height, {&image}, margins, TStripAxis::Horizontal, fill);
+}
+
 TEST(NineSlice, KeepsMarginsAndStretchesTheRest) {
-    const TPixelBitmap result = BuildSkinBitmap(20, 10, Framed(), {2, 2, 2, 2}, false, false, 1, 1);
+    const TPixelBitmap result = Nine(20, 10, Framed(), {2, 2, 2, 2}, TCentreFill::Stretch);
     struct TProbe {
         int X, Y;
         TColour Colour;
@@ -69,12 +115,12 @@ TEST(NineSlice, KeepsMarginsAndStretchesTheRest) {
 
 TEST(NineSlice, MarginsWiderThanTheTargetCollapseOnThatAxis) {
     // 3 wide < 2 + 2: the whole frame width is stretched, heights still kept.
-    const TPixelBitmap narrow = BuildSkinBitmap(3, 10, Framed(), {2, 2, 2, 2}, false, false, 1, 1);
+    const TPixelBitmap narrow = Nine(3, 10, Framed(), {2, 2, 2, 2}, TCentreFill::Stretch);
     EXPECT_EQ(narrow.Pixel(0, 0), 5);
     EXPECT_EQ(narrow.Pixel(1, 0), 3);
     EXPECT_EQ(narrow.Pixel(2, 0), 6);
     EXPECT_EQ(narrow.Pixel(1, 5), 9);
-    const TPixelBitmap flat = BuildSkinBitmap(10, 3, Framed(), {2, 2, 2, 2}, false, false, 1, 1);
+    const TPixelBitmap flat = Nine(10, 3, Framed(), {2, 2, 2, 2}, TCentreFill::Stretch);
     EXPECT_EQ(flat.Pixel(0, 0), 5);
     EXPECT_EQ(flat.Pixel(0, 1), 1);
     EXPECT_EQ(flat.Pixel(0, 2), 7);
@@ -88,7 +134,7 @@ TEST(NineSlice, TiledCentreRepeatsAndTheEdgesCoverTheOverrun) {
     source.SetPixel(0, 0, 1);
     source.SetPixel(1, 0, 3);
     source.SetPixel(11, 0, 2);
-    const TPixelBitmap tiled = BuildSkinBitmap(27, 1, source, {1, 0, 1, 0}, false, true, 1, 1);
+    const TPixelBitmap tiled = Nine(27, 1, source, {1, 0, 1, 0}, TCentreFill::Tile);
     for (int x : {1, 11, 21})
         EXPECT_EQ(tiled.Pixel(x, 0), 3) << x;
     for (int x : {2, 10, 12, 20, 22, 25})
@@ -117,7 +163,8 @@ TEST(NineSlice, DrawTransparentSkipsExactlyTheKeyColour) {
 
 TEST(NineSlice, CenterSkinFramePlacesTheFrameUnscaledInTheMiddle) {
     TPixelBitmap target(9, 7, kWhite);
-    CenterSkinFrame(target, {0, 0, 9, 7}, Strip(2, 3, 3, false), 2, 2, false);
+    const TPixelBitmap strip = Strip(2, 3, 3, false);
+    CenterSkinFrame(target, {0, 0, 9, 7}, {&strip, 2, 2}, TKeyColour::Opaque);
     EXPECT_EQ(target.Pixel(3, 2), 2);
     EXPECT_EQ(target.Pixel(5, 4), 2);
     EXPECT_EQ(target.Pixel(2, 2), kWhite);
@@ -128,13 +175,13 @@ TEST(NineSlice, OddGeometryNeverReadsOrWritesOutOfBounds) {
     const TPixelBitmap source = PatternBitmap(7, 5);
     for (int frameIndex : {-3, 0, 1, 9})
         for (int count : {-1, 0, 1, 3, 50}) {
-            const TPixelBitmap r = BuildSkinBitmap(11, 6, source, {9, 9, 9, 9}, frameIndex % 2 == 0,
-                                                   true, count, frameIndex);
+            const TPixelBitmap r =
+                BuildSkinBitmap(11, 6, {&source, frameIndex, count}, {9, 9, 9, 9},
+                                Axis(frameIndex % 2 == 0), TCentreFill::Tile);
             EXPECT_EQ(r.Width(), 11);
         }
-    EXPECT_TRUE(BuildSkinBitmap(0, 5, source, {}, false, false, 1, 1).Empty());
-    EXPECT_TRUE(BuildSkinBitmap(5, 5, TPixelBitmap(), {1, 1, 1, 1}, false, true, 1, 1).Width() ==
-                5);
+    EXPECT_TRUE(Nine(0, 5, source, {}, TCentreFill::Stretch).Empty());
+    EXPECT_TRUE(Nine(5, 5, TPixelBitmap(), {1, 1, 1, 1}, TCentreFill::Tile).Width() == 5);
 }
 
 } // namespace

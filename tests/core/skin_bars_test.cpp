@@ -18,6 +18,11 @@ TPixelBitmap BarStrip() {
     return strip;
 }
 
+// The two-pixel caps of BarStrip's frames.
+TSkinMargins Caps() {
+    return {2, 0, 2, 0};
+}
+
 std::vector<TColour> Row(const TPixelBitmap& bitmap, int y) {
     std::vector<TColour> row;
     for (int x = 0; x < bitmap.Width(); ++x)
@@ -26,20 +31,31 @@ std::vector<TColour> Row(const TPixelBitmap& bitmap, int y) {
 }
 
 TEST(SkinBars, TiledBarRepeatsTheMiddleAndEndsWithTheRightCap) {
-    const TPixelBitmap bar = BuildSkinBar(9, 3, BarStrip(), 2, 2, 2, 2, false);
+    const TPixelBitmap strip = BarStrip();
+    const TPixelBitmap bar = BuildSkinBar(9, 3, {&strip, 2, 2}, Caps(), TStripAxis::Horizontal);
     EXPECT_EQ(Row(bar, 2), (std::vector<TColour>{11, 11, 12, 13, 12, 13, 12, 14, 14}));
 }
 
 TEST(SkinBars, StretchedBarStretchesTheMiddleOrTheWholeNarrowFrame) {
-    EXPECT_EQ(Row(BuildStretchedSkinBar(10, 1, BarStrip(), 2, 2, 1, 2, false), 0),
+    const TPixelBitmap strip = BarStrip();
+    const TSkinFrame first{&strip, 1, 2};
+    EXPECT_EQ(Row(BuildStretchedSkinBar(10, 1, first, Caps(), TStripAxis::Horizontal), 0),
               (std::vector<TColour>{1, 1, 2, 2, 2, 3, 3, 3, 4, 4}));
-    EXPECT_EQ(Row(BuildStretchedSkinBar(3, 1, BarStrip(), 2, 2, 1, 2, false), 0),
+    EXPECT_EQ(Row(BuildStretchedSkinBar(3, 1, first, Caps(), TStripAxis::Horizontal), 0),
               (std::vector<TColour>{1, 2, 4}));
 }
 
 TEST(SkinBars, StretchedFrameTakesOnlyItsFrame) {
-    const TPixelBitmap frame = BuildStretchedFrame(3, 4, BarStrip(), 2, 2);
+    const TPixelBitmap strip = BarStrip();
+    const TPixelBitmap frame = BuildStretchedFrame(3, 4, {&strip, 2, 2});
     EXPECT_EQ(Row(frame, 3), (std::vector<TColour>{11, 12, 14}));
+}
+
+TEST(SkinBars, ANullStripGivesAnEmptyImage) {
+    const TSkinFrame none{nullptr, 1, 1};
+    EXPECT_TRUE(BuildSkinBar(9, 3, none, Caps(), TStripAxis::Horizontal).Empty());
+    EXPECT_TRUE(BuildStretchedSkinBar(9, 3, none, Caps(), TStripAxis::Horizontal).Empty());
+    EXPECT_TRUE(BuildStretchedFrame(9, 3, none).Empty());
 }
 
 } // namespace

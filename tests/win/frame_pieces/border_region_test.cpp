@@ -67,9 +67,10 @@ TEST(BorderRegionTest, FoldedRowsCoverTheSamePixelsAsSingleRows) {
                                                         : record.Bitmap.Width() / frames;
                     const int w = part.Vertical ? length : thickness;
                     const int h = part.Vertical ? thickness : length;
-                    const TPixelBitmap pixels =
-                        BuildSkinBitmap(w, h, record.Bitmap, record.Margins(), part.Vertical,
-                                        record.Tile != 1, frames, frame);
+                    const TPixelBitmap pixels = BuildSkinBitmap(
+                        w, h, record.Frame(frame), record.Margins(),
+                        part.Vertical ? TStripAxis::Vertical : TStripAxis::Horizontal,
+                        record.BorderFill());
                     const TRegionHandle fast =
                         CreateRegionFromBitmap(pixels, 7, 3, 1, 1, 1, RGB(255, 0, 255));
                     const TRegionHandle slow = RowByRowRegion(pixels, 7, 3);

@@ -13,17 +13,22 @@
 
 TEST(SkinDrawing, LeavesNoGdiObjectsBehind) {
     const TPixelBitmap strip = Picture({"MrgbMrgbMy", "rrggbbMMyy", "MrgbMrgbMy"});
+    const TSkinFrame first{&strip, 1, 2}, second{&strip, 2, 2};
     TTarget t(40, 30);
     const auto drawAll = [&] {
-        DrawSkinRect(t.DC(), {1, 1, 30, 20}, strip, {1, 1, 1, 1}, 2, 2, true, true, false);
-        DrawSkinRect(t.DC(), {1, 1, 30, 20}, strip, {1, 1, 1, 1}, 1, 2, false, false, true);
-        DrawSkinBar(t.bitmap.Canvas(), {0, 0, 33, 5}, strip, {1, 0, 1, 0}, 1, 2, true, false);
-        StretchSkinBar(t.DC(), {0, 0, 33, 5}, strip, {1, 0, 1, 0}, 1, 2, false);
-        StretchSkinFrame(t.DC(), {0, 0, 9, 9}, strip, 2, 2, true);
-        CenterSkinFrame(t.DC(), {0, 0, 9, 9}, strip, 2, 2, true);
-        TileBitmap(t.bitmap.Canvas(), {0, 0, 20, 20}, strip, {0, 0, 3, 2});
+        DrawSkinRect(t.DC(), {1, 1, 30, 20}, second, {1, 1, 1, 1}, TStripAxis::Horizontal,
+                     TCentreFill::Tile, TKeyColour::Transparent);
+        DrawSkinRect(t.DC(), {1, 1, 30, 20}, first, {1, 1, 1, 1}, TStripAxis::Vertical,
+                     TCentreFill::Stretch, TKeyColour::Opaque);
+        DrawSkinBar(t.DC(), {0, 0, 33, 5}, first, {1, 0, 1, 0}, TStripAxis::Horizontal,
+                    TKeyColour::Transparent);
+        StretchSkinBar(t.DC(), {0, 0, 33, 5}, first, {1, 0, 1, 0}, TStripAxis::Horizontal);
+        StretchSkinFrame(t.DC(), {0, 0, 9, 9}, second, TKeyColour::Transparent);
+        CenterSkinFrame(t.DC(), {0, 0, 9, 9}, second, TKeyColour::Transparent);
+        TileBitmap(t.DC(), {0, 0, 20, 20}, strip, {0, 0, 3, 2});
         DrawTransparent(t.DC(), {0, 0, 10, 3}, strip, kSkinKeyColour, TTransparentBlit::XorAndXor);
-        (void)BuildSkinBitmap({0, 0, 12, 12}, strip, {2, 1, 2, 1}, false, false, 2, 1);
+        (void)BuildSkinBitmap({0, 0, 12, 12}, first, {2, 1, 2, 1}, TStripAxis::Horizontal,
+                              TCentreFill::Stretch);
         (void)CreateRegionFromBitmap(strip, 0, 0, 0, 0, 0);
         TScratchBitmapUse scratch;
     };
@@ -34,6 +39,7 @@ TEST(SkinDrawing, LeavesNoGdiObjectsBehind) {
         drawAll();
     EXPECT_TRUE(RoomFor(50));
     TTarget still(4, 4);
-    DrawSkinRect(still.DC(), {0, 0, 4, 4}, strip, {}, 1, 2, false, false, false);
+    DrawSkinRect(still.DC(), {0, 0, 4, 4}, first, {}, TStripAxis::Horizontal, TCentreFill::Stretch,
+                 TKeyColour::Opaque);
     EXPECT_EQ(still.Row(0), "Mrgb");
 }

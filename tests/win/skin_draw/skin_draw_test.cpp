@@ -27,8 +27,9 @@ TEST(DrawSkinRect, DrawsOnlyTheChosenFrameOfTheStrip) {
                          Case{true, 1, 'r'}, Case{true, 2, 'g'}, Case{true, 3, 'b'}}) {
         SCOPED_TRACE(testing::Message() << "vertical " << c.vertical << " frame " << c.frame);
         TTarget t(8, 6);
-        DrawSkinRect(t.DC(), {1, 1, 7, 5}, c.vertical ? kStackedStrip : kStrip, {}, c.frame, 3,
-                     false, false, c.vertical);
+        DrawSkinRect(t.DC(), {1, 1, 7, 5}, {c.vertical ? &kStackedStrip : &kStrip, c.frame, 3}, {},
+                     c.vertical ? TStripAxis::Vertical : TStripAxis::Horizontal,
+                     TCentreFill::Stretch, TKeyColour::Opaque);
         EXPECT_EQ(t.Row(0), "........");
         for (int y = 1; y < 5; ++y)
             EXPECT_EQ(t.Row(y), "." + std::string(6, c.colour) + ".");
@@ -48,10 +49,12 @@ TEST(DrawSkinRect, MarginsCollapseWhenTheTargetIsSmallerThanThem) {
     for (const Case c : {Case{6, "rrrgbb"}, Case{8, "rrrrbbbb"}, Case{12, "rrrrggggbbbb"}}) {
         SCOPED_TRACE(c.size);
         TTarget wide(c.size, 2);
-        DrawSkinRect(wide.DC(), {0, 0, c.size, 2}, frame, {4, 0, 4, 0}, 1, 1, false, false, false);
+        DrawSkinRect(wide.DC(), {0, 0, c.size, 2}, {&frame}, {4, 0, 4, 0}, TStripAxis::Horizontal,
+                     TCentreFill::Stretch, TKeyColour::Opaque);
         EXPECT_EQ(wide.Row(1), c.expected);
         TTarget high(2, c.size);
-        DrawSkinRect(high.DC(), {0, 0, 2, c.size}, tall, {0, 4, 0, 4}, 1, 1, false, false, false);
+        DrawSkinRect(high.DC(), {0, 0, 2, c.size}, {&tall}, {0, 4, 0, 4}, TStripAxis::Horizontal,
+                     TCentreFill::Stretch, TKeyColour::Opaque);
         EXPECT_EQ(high.Column(1), c.expected);
     }
 }
@@ -60,27 +63,29 @@ TEST(DrawSkinRect, TiledCentreOverrunIsCoveredByTheRightEdge) {
     // Left 2 (r), a ten-pixel centre starting with one y column, right 3 (b).
     const TPixelBitmap frame = Picture({"rrygggggggggbbb"});
     TTarget t(30, 1);
-    DrawSkinRect(t.DC(), {0, 0, 30, 1}, frame, {2, 0, 3, 0}, 1, 1, false, true, false);
+    DrawSkinRect(t.DC(), {0, 0, 30, 1}, {&frame}, {2, 0, 3, 0}, TStripAxis::Horizontal,
+                 TCentreFill::Tile, TKeyColour::Opaque);
     // Centre of 25 pixels: tiles at 2, 12 and 22, the third cut at 27.
     EXPECT_EQ(t.Row(0), "rr"
                         "yggggggggg"
                         "yggggggggg"
                         "yggggbbb");
     TTarget stretched(30, 1);
-    DrawSkinRect(stretched.DC(), {0, 0, 30, 1}, frame, {2, 0, 3, 0}, 1, 1, false, false, false);
+    DrawSkinRect(stretched.DC(), {0, 0, 30, 1}, {&frame}, {2, 0, 3, 0}, TStripAxis::Horizontal,
+                 TCentreFill::Stretch, TKeyColour::Opaque);
     EXPECT_EQ(stretched.Row(0), "rryyy" + std::string(22, 'g') + "bbb");
 }
 
 TEST(TileBitmap, RepeatsFromTheTopLeftAndRunsPastTheDestination) {
     const TPixelBitmap source = Picture({"wwww", "wrgw", "wbyw"});
     TTarget t(8, 4);
-    TileBitmap(t.bitmap.Canvas(), {1, 0, 6, 3}, source, {1, 1, 3, 3});
+    TileBitmap(t.DC(), {1, 0, 6, 3}, source, {1, 1, 3, 3});
     EXPECT_EQ(t.Row(0), ".rgrgrg.");
     EXPECT_EQ(t.Row(1), ".bybyby.");
     EXPECT_EQ(t.Row(2), ".rgrgrg.");
     EXPECT_EQ(t.Row(3), ".bybyby.");
     TTarget untouched(4, 4);
-    TileBitmap(untouched.bitmap.Canvas(), {0, 0, 4, 4}, source, {1, 1, 1, 3});
+    TileBitmap(untouched.DC(), {0, 0, 4, 4}, source, {1, 1, 1, 3});
     EXPECT_EQ(untouched.Row(0), "....");
 }
 
@@ -104,7 +109,7 @@ TEST(DrawTransparent, LeavesExactlyTheKeyColourUndrawnOnEveryPath) {
              DrawTransparent(dc, dest, source, kSkinKeyColour, TTransparentBlit::XorAndXor);
          }},
         {"DrawMasked",
-         [&](HDC dc) { DrawMasked(dc, 1, 0, MaskedStretchedFrame(6, 1, source, 1, 1)); }},
+         [&](HDC dc) { DrawMasked(dc, 1, 0, MaskedStretchedFrame(6, 1, {&source})); }},
     };
     for (const auto& [name, draw] : paths) {
         SCOPED_TRACE(name);
@@ -128,6 +133,7 @@ TEST(DrawTransparent, LeavesExactlyTheKeyColourUndrawnOnEveryPath) {
 
 TEST(DrawTransparent, EveryTransparentRoutineKeepsTheBackgroundUnderTheKey) {
     const TPixelBitmap strip = Picture({"MrrMMggM", "rrrrgggg"});
+    const TSkinFrame first{&strip, 1, 2};
     using Draw = std::function<void(HDC)>;
     struct Case {
         const char* name;
@@ -136,26 +142,27 @@ TEST(DrawTransparent, EveryTransparentRoutineKeepsTheBackgroundUnderTheKey) {
     const Case cases[] = {
         {"DrawSkinRect",
          [&](HDC dc) {
-             DrawSkinRect(dc, {0, 0, 4, 2}, strip, {}, 1, 2, true, false, false);
+             DrawSkinRect(dc, {0, 0, 4, 2}, first, {}, TStripAxis::Horizontal, TCentreFill::Stretch,
+                          TKeyColour::Transparent);
          }},
         {"StretchSkinFrame",
          [&](HDC dc) {
-             StretchSkinFrame(dc, {0, 0, 4, 2}, strip, 1, 2, true);
+             StretchSkinFrame(dc, {0, 0, 4, 2}, first, TKeyColour::Transparent);
          }},
         {"CenterSkinFrame",
          [&](HDC dc) {
-             CenterSkinFrame(dc, {0, 0, 4, 2}, strip, 1, 2, true);
+             CenterSkinFrame(dc, {0, 0, 4, 2}, first, TKeyColour::Transparent);
          }},
         {"DrawSkinBar",
          [&](HDC dc) {
-             TCanvas canvas(dc);
-             DrawSkinBar(canvas, {0, 0, 4, 2}, strip, {1, 0, 1, 0}, 1, 2, true, false);
+             DrawSkinBar(dc, {0, 0, 4, 2}, first, {1, 0, 1, 0}, TStripAxis::Horizontal,
+                         TKeyColour::Transparent);
          }},
         {"MaskedStretchedFrame",
-         [&](HDC dc) { DrawMasked(dc, 0, 0, MaskedStretchedFrame(4, 2, strip, 1, 2)); }},
+         [&](HDC dc) { DrawMasked(dc, 0, 0, MaskedStretchedFrame(4, 2, first)); }},
         {"MaskedSkinBar",
          [&](HDC dc) {
-             DrawMasked(dc, 0, 0, MaskedSkinBar(4, 2, strip, {1, 0, 1, 0}, 1, 2, false));
+             DrawMasked(dc, 0, 0, MaskedSkinBar(4, 2, first, {1, 0, 1, 0}, TStripAxis::Horizontal));
          }},
     };
     for (const Case& c : cases) {
@@ -167,45 +174,61 @@ TEST(DrawTransparent, EveryTransparentRoutineKeepsTheBackgroundUnderTheKey) {
     }
 }
 
-TEST(SkinDrawing, InvertedRectanglesDrawNothing) {
+TEST(SkinDrawing, InvertedRectanglesAndNullStripsDrawNothing) {
     const TPixelBitmap strip = Picture({"rrgg", "rrgg"});
-    const RECT backwards{5, 1, 2, 4}, upside{1, 4, 5, 1};
-    for (const RECT& r : {backwards, upside}) {
+    const TSkinFrame first{&strip, 1, 2}, none{nullptr, 1, 2};
+    struct Case {
+        const char* name;
+        RECT rect;
+        TSkinFrame frame;
+    };
+    for (const Case& c :
+         {Case{"backwards", {5, 1, 2, 4}, first}, Case{"upside down", {1, 4, 5, 1}, first},
+          Case{"null strip", {1, 1, 5, 4}, none}}) {
+        SCOPED_TRACE(c.name);
+        const RECT& r = c.rect;
         TTarget t(6, 6);
-        DrawSkinRect(t.DC(), r, strip, {}, 1, 2, false, false, false);
-        StretchSkinBar(t.DC(), r, strip, {1, 0, 1, 0}, 1, 2, false);
-        StretchSkinFrame(t.DC(), r, strip, 1, 2, false);
-        CenterSkinFrame(t.DC(), r, strip, 1, 2, false);
-        DrawSkinBar(t.bitmap.Canvas(), r, strip, {1, 0, 1, 0}, 1, 2, false, false);
-        DrawTransparent(t.DC(), r, strip);
-        EXPECT_EQ(BuildSkinBitmap(r, strip, {}, false, false, 2, 1), nullptr);
+        DrawSkinRect(t.DC(), r, c.frame, {}, TStripAxis::Horizontal, TCentreFill::Stretch,
+                     TKeyColour::Opaque);
+        StretchSkinBar(t.DC(), r, c.frame, {1, 0, 1, 0}, TStripAxis::Horizontal);
+        StretchSkinFrame(t.DC(), r, c.frame, TKeyColour::Opaque);
+        CenterSkinFrame(t.DC(), r, c.frame, TKeyColour::Opaque);
+        DrawSkinBar(t.DC(), r, c.frame, {1, 0, 1, 0}, TStripAxis::Horizontal, TKeyColour::Opaque);
+        if (c.frame.Strip) DrawTransparent(t.DC(), r, strip); // it takes no frame
+        EXPECT_EQ(BuildSkinBitmap(r, c.frame, {}, TStripAxis::Horizontal, TCentreFill::Stretch),
+                  nullptr);
         for (int y = 0; y < 6; ++y)
             EXPECT_EQ(t.Row(y), "......");
     }
+    EXPECT_EQ(MaskedStretchedFrame(4, 2, none).Bitmap, nullptr);
+    EXPECT_EQ(MaskedSkinBar(4, 2, none, {1, 0, 1, 0}, TStripAxis::Horizontal).Bitmap, nullptr);
 }
 
 TEST(SkinDrawing, SizesBeyondAnyWindowAreRefusedAndHugeTilesCostOnlyWhatShows) {
     const TPixelBitmap strip = Picture({"rrgg", "rrgg"});
     const RECT huge{0, 0, 100000, 100000};
     TTarget t(6, 2);
-    DrawSkinRect(t.DC(), huge, strip, {}, 1, 2, false, false, false);
-    StretchSkinBar(t.DC(), huge, strip, {1, 0, 1, 0}, 1, 2, false);
-    StretchSkinFrame(t.DC(), huge, strip, 1, 2, false);
-    DrawSkinBar(t.bitmap.Canvas(), huge, strip, {1, 0, 1, 0}, 1, 2, false, false);
-    EXPECT_EQ(BuildSkinBitmap(huge, strip, {}, false, false, 2, 1), nullptr);
+    const TSkinFrame first{&strip, 1, 2};
+    DrawSkinRect(t.DC(), huge, first, {}, TStripAxis::Horizontal, TCentreFill::Stretch,
+                 TKeyColour::Opaque);
+    StretchSkinBar(t.DC(), huge, first, {1, 0, 1, 0}, TStripAxis::Horizontal);
+    StretchSkinFrame(t.DC(), huge, first, TKeyColour::Opaque);
+    DrawSkinBar(t.DC(), huge, first, {1, 0, 1, 0}, TStripAxis::Horizontal, TKeyColour::Opaque);
+    EXPECT_EQ(BuildSkinBitmap(huge, first, {}, TStripAxis::Horizontal, TCentreFill::Stretch),
+              nullptr);
     EXPECT_EQ(t.Row(0), "......");
     // A billion tiles a side: only those on the target are drawn, still on
     // the grid that starts at the destination's odd left edge.
     const TPixelBitmap pair = Picture({"rg"});
-    TileBitmap(t.bitmap.Canvas(), {-1000000001, -1000000000, 1000000000, 1000000000}, pair,
-               {0, 0, 2, 1});
+    TileBitmap(t.DC(), {-1000000001, -1000000000, 1000000000, 1000000000}, pair, {0, 0, 2, 1});
     EXPECT_EQ(t.Row(0), "grgrgr");
     EXPECT_EQ(t.Row(1), "grgrgr");
 }
 
 TEST(BuildSkinBitmap, HoldsTheNineSlicedFrameAtTheDestinationSize) {
     const TPixelBitmap frame = Picture({"rgb", "gyg", "bgr"});
-    const auto built = BuildSkinBitmap({10, 20, 15, 24}, frame, {1, 1, 1, 1}, false, false, 1, 1);
+    const auto built = BuildSkinBitmap({10, 20, 15, 24}, {&frame}, {1, 1, 1, 1},
+                                       TStripAxis::Horizontal, TCentreFill::Stretch);
     ASSERT_NE(built, nullptr);
     EXPECT_EQ(built->Width(), 5);
     EXPECT_EQ(built->Height(), 4);
@@ -225,21 +248,23 @@ TEST(SkinBars, CapsKeepTheirWidthAndNarrowTargetsTakeTheWholeFrame) {
     // Two frames of six: caps r and b, middle g y g y.
     const TPixelBitmap strip = Picture({"rgygyb"
                                         "cccccc"});
+    const TSkinFrame first{&strip, 1, 2};
     TTarget tiled(12, 1);
-    DrawSkinBar(tiled.bitmap.Canvas(), {0, 0, 12, 1}, strip, {1, 0, 1, 0}, 1, 2, false, false);
+    DrawSkinBar(tiled.DC(), {0, 0, 12, 1}, first, {1, 0, 1, 0}, TStripAxis::Horizontal,
+                TKeyColour::Opaque);
     EXPECT_EQ(tiled.Row(0), "rgygygygygyb");
     TTarget stretched(10, 1);
-    StretchSkinBar(stretched.DC(), {0, 0, 10, 1}, strip, {1, 0, 1, 0}, 1, 2, false);
+    StretchSkinBar(stretched.DC(), {0, 0, 10, 1}, first, {1, 0, 1, 0}, TStripAxis::Horizontal);
     EXPECT_EQ(stretched.Row(0), "rggyyggyyb");
     TTarget narrow(3, 1);
-    StretchSkinBar(narrow.DC(), {0, 0, 3, 1}, strip, {1, 0, 1, 0}, 1, 2, false);
+    StretchSkinBar(narrow.DC(), {0, 0, 3, 1}, first, {1, 0, 1, 0}, TStripAxis::Horizontal);
     EXPECT_EQ(narrow.Row(0), "ryy"); // x * 6 / 3 of the whole frame
 }
 
 TEST(CenterSkinFrame, PlacesTheFrameUnscaledInTheMiddle) {
     const TPixelBitmap strip = Picture({"rrgg", "rrgg"});
     TTarget t(7, 5);
-    CenterSkinFrame(t.DC(), {0, 0, 7, 5}, strip, 2, 2, false);
+    CenterSkinFrame(t.DC(), {0, 0, 7, 5}, {&strip, 2, 2}, TKeyColour::Opaque);
     EXPECT_EQ(t.Row(0), ".......");
     EXPECT_EQ(t.Row(1), "..gg...");
     EXPECT_EQ(t.Row(2), "..gg...");

@@ -52,7 +52,8 @@ TEST(WindowDC, TransparentSkinRectReachesTheWindowWithItsBackgroundShowing) {
         RECT all{0, 0, 20, 10};
         TBrushHandle grey(CreateSolidBrush(Letter('.')));
         FillRect(dc.Get(), &all, grey.Get());
-        DrawSkinRect(dc.Get(), {2, 2, 10, 8}, frame, {1, 1, 1, 1}, 1, 1, true, false, false);
+        DrawSkinRect(dc.Get(), {2, 2, 10, 8}, {&frame}, {1, 1, 1, 1}, TStripAxis::Horizontal,
+                     TCentreFill::Stretch, TKeyColour::Transparent);
         GdiFlush();
         BitBlt(back.DC(), 0, 0, 20, 10, dc.Get(), 0, 0, SRCCOPY);
     }
