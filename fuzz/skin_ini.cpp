@@ -107,8 +107,7 @@ void CheckLimits(const TSkinModel& model) {
 void ComposeElements(const TSkinModel& model) {
     for (const TDataSkinObject* element : SkinElements(model))
         BuildSkinBitmap(97, 23, element->Frame(element->Frames()), element->Margins(),
-                        TStripAxis::Horizontal,
-                        element->Tile == 1 ? TCentreFill::Tile : TCentreFill::Stretch);
+                        TStripAxis::Horizontal, element->Fill());
 }
 
 // --- Structural mutation of the INI ---

@@ -23,6 +23,9 @@ public:
     std::int32_t Frames() const { return FrameCount < 1 ? 1 : FrameCount; }
     // Frame `index` of the strip, as the drawing routines take it.
     TSkinFrame Frame(std::int32_t index) const { return {&Bitmap, index, FrameCount}; }
+    // How an element's nine-slice middle is filled (its Tile key; borders
+    // read it the other way round, see BorderFill).
+    TCentreFill Fill() const { return Tile == 1 ? TCentreFill::Tile : TCentreFill::Stretch; }
     TSkinMargins Margins() const { return {LeftWidth, TopHeight, RightWidth, BottomHeight}; }
     void SetMargins(const TSkinMargins& margins) {
         LeftWidth = margins.Left;

@@ -39,9 +39,9 @@ int RunRenderCommand(const TToolArgs& args) {
     for (const TDataSkinObject* e : elements) {
         DrawTransparent(sheet, kGap, y, e->Bitmap);
         if (!e->Bitmap.Empty()) {
-            const TPixelBitmap sample = BuildSkinBitmap(
-                kSampleWidth, kSampleHeight, e->Frame(1), e->Margins(), TStripAxis::Horizontal,
-                e->Tile == 1 ? TCentreFill::Tile : TCentreFill::Stretch);
+            const TPixelBitmap sample =
+                BuildSkinBitmap(kSampleWidth, kSampleHeight, e->Frame(1), e->Margins(),
+                                TStripAxis::Horizontal, e->Fill());
             DrawTransparent(sheet, kGap * 2 + stripWidth, y, sample);
         }
         y += std::max(e->Bitmap.Height(), kSampleHeight) + kGap;

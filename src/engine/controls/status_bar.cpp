@@ -17,8 +17,9 @@ constexpr int kGripFrame = 5;
 // The skin's strip, or the platform's 1-pixel bevel without one.
 void DrawEdge(HDC dc, const RECT& r, int edge, const TDataSkinObject* edges) {
     if (edges && !edges->Bitmap.Empty()) {
-        const auto bitmap = BuildSkinBitmap(r, edges->Bitmap, edges->Margins(), false,
-                                            edges->Tile != 0, kEdgeFrames, edge);
+        const auto bitmap =
+            BuildSkinBitmap(r, TSkinFrame{&edges->Bitmap, edge, kEdgeFrames}, edges->Margins(),
+                            TStripAxis::Horizontal, edges->Fill());
         if (bitmap)
             BitBlt(dc, r.left, r.top, r.right - r.left, r.bottom - r.top, bitmap->DC(), 0, 0,
                    SRCCOPY);
@@ -54,7 +55,7 @@ void DrawAreaText(HDC dc, const TStatusArea& area, bool rightToLeft) {
 
 // Frame 5 of the extra images, its bottom-right corner at the bar's.
 void DrawGrip(HDC dc, const RECT& rect, const TDataSkinObject& images) {
-    const TPixelRect frame = FrameRect(images.Bitmap, images.Frames(), kGripFrame, false);
+    const TPixelRect frame = FrameRect(images.Frame(kGripFrame), TStripAxis::Horizontal);
     const TPixelBitmap grip = CropBitmap(images.Bitmap, frame);
     if (grip.Empty()) return;
     const RECT dest{rect.right - 1 - grip.Width(), rect.bottom - 1 - grip.Height(), rect.right - 1,
