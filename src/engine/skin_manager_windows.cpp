@@ -42,7 +42,6 @@ bool TSkinManage::SkinWindow(HWND w) {
     GetWindowRect(w, &r);
     const bool mdiChild = (GetWindowLongPtrW(w, GWL_EXSTYLE) & WS_EX_MDICHILD) != 0;
     if ((r.right - r.left) * (r.bottom - r.top) == 0 && !mdiChild) return false;
-    if (known && known->Tag() == 99) return false;
     if (cls.find(L"TcxPopupEditPopupWindow") != std::wstring::npos ||
         cls.find(L"TTERenderWindow") != std::wstring::npos || cls == L"TApplication")
         return false;
@@ -50,6 +49,8 @@ bool TSkinManage::SkinWindow(HWND w) {
 
     TSkinData* sd = ChooseSkinData(w);
     if (!sd || sd->SkinNotLoaded()) return false;
+    // The exempting tag is the skin data's, for forms as for their controls.
+    if (known && known->Tag() == sd->DisableTag()) return false;
     auto* object = new TWinSkinForm(form, w, cls);
     skinForms_.push_back(object);
     if (form)

@@ -32,7 +32,22 @@ protected:
         if (m.Msg == WM_SETTEXT) ++AfterSetText;
         TSkinControl::AfterMessage(m);
     }
-    void DrawSkin(HDC, const RECT&) override { ++Paints; }
+    void DrawSkin(HDC dc, const RECT& rect) override {
+        ++Paints;
+        if (!MarkClientCorner) return;
+        // The whole window red, and the client area's first pixel blue.
+        TBrushHandle red(CreateSolidBrush(RGB(255, 0, 0))), blue(CreateSolidBrush(RGB(0, 0, 255)));
+        FillRect(dc, &rect, red.Get());
+        POINT corner{0, 0};
+        ClientToScreen(Handle(), &corner);
+        const RECT mark{corner.x - WindowRect.left, corner.y - WindowRect.top,
+                        corner.x - WindowRect.left + 1, corner.y - WindowRect.top + 1};
+        FillRect(dc, &mark, blue.Get());
+    }
+
+public:
+    bool MarkClientCorner = false;
+    void PaintWhole(TMessage& m) { PaintMessage(m); }
 };
 
 } // namespace
@@ -118,6 +133,28 @@ TEST_F(ControlBaseTest, ChineseTextPassesThroughTheHookIntact) {
         EXPECT_EQ(std::wstring(wide), std::wstring(expected)); // as the platform converts
         EXPECT_EQ(probe->ShownText(), text);
     }
+}
+
+// A family paints the whole window from its top-left; a WM_PAINT's DC starts
+// at the client area, so the picture must be moved back by the border.
+TEST_F(ControlBaseTest, AWindowSizedPictureLandsWhereTheClientAreaIs) {
+    HWND edit = Child(L"EDIT", WS_CHILD | WS_VISIBLE, L"", RECT{10, 10, 110, 50});
+    SetWindowLongPtrW(edit, GWL_EXSTYLE, WS_EX_CLIENTEDGE);
+    SetWindowPos(edit, nullptr, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_FRAMECHANGED);
+    auto probe = std::make_unique<TProbeSkin>();
+    ASSERT_TRUE(probe->AttachWindow(*form_, *data_, edit));
+    probe->MarkClientCorner = true;
+    TMemoryDC dc(CreateCompatibleDC(nullptr));
+    TBitmapHandle bitmap(CreateBitmap(100, 40, 1, 32, nullptr));
+    {
+        TSelectObject keep(dc.Get(), bitmap.Get());
+        TMessage m{WM_PAINT, reinterpret_cast<WPARAM>(dc.Get()), 0, 0};
+        probe->PaintWhole(m);
+    }
+    const auto pixels = BitmapPixels(dc.Get(), bitmap.Get(), 100, 40);
+    EXPECT_EQ(pixels[0], RGB(0, 0, 255));
+    EXPECT_EQ(pixels[5], RGB(255, 0, 0));
 }
 
 TEST_F(ControlBaseTest, AFamilyThatThrowsLeavesTheControlWorking) {

@@ -3,6 +3,9 @@
 
 #include "toolkit/form.h"
 
+#include <string>
+#include <utility>
+
 namespace {
 
 struct TFilterCase {
@@ -69,16 +72,21 @@ TEST_F(SkinFormTest, SkinWindowFilters) {
                          parent.Handle());
         EXPECT_FALSE(manager_->SkinWindow(child.Handle()));
     }
-    {
-        SCOPED_TRACE("toolkit form with Tag 99");
+    // The skin data's DisableTag exempts a form, whatever its value.
+    const int disableTag = data_->DisableTag();
+    for (const auto& [tag, exempt] : {std::pair{99, true}, {7, false}, {99, false}, {7, true}}) {
+        SCOPED_TRACE("toolkit form with Tag " + std::to_string(tag));
+        data_->SetDisableTag(exempt ? tag : 1234);
         TForm tagged(nullptr);
-        tagged.SetTag(99);
+        tagged.SetTag(tag);
         tagged.SetBounds(10, 10, 200, 100);
         tagged.AfterConstruction();
         tagged.Show();
         Pump();
-        EXPECT_FALSE(manager_->SkinWindow(tagged.Handle()));
+        manager_->SkinWindow(tagged.Handle()); // if showing it did not skin it yet
+        EXPECT_EQ(manager_->FindSkinForm(tagged.Handle()) != nullptr, !exempt);
     }
+    data_->SetDisableTag(disableTag);
     {
         SCOPED_TRACE("skinning off");
         SkinOff();
