@@ -97,6 +97,14 @@ bool TSkinStatusBar::BeforeMessage(TMessage& m) {
     }
 }
 
+// The whole picture depends on the width (the last panel reaches the end,
+// the grip sits in the corner); the platform invalidates only what a resize
+// uncovered, which would leave the old grip behind.
+void TSkinStatusBar::AfterMessage(TMessage& m) {
+    if (m.Msg == WM_SIZE) InvalidateRect(Handle(), nullptr, FALSE);
+    TSkinControl::AfterMessage(m);
+}
+
 std::vector<TStatusArea> TSkinStatusBar::PanelAreas(const RECT& rect) const {
     auto* bar = dynamic_cast<TStatusBar*>(Control());
     std::vector<TStatusArea> areas;

@@ -37,6 +37,7 @@ class TSkinStatusBar : public TSkinControl {
     VELMORA_CLASS()
 protected:
     bool BeforeMessage(TMessage& m) override;
+    void AfterMessage(TMessage& m) override;
     void DrawSkin(HDC dc, const RECT& rect) override;
 
 private:
