@@ -16,9 +16,11 @@ const TClassInfo& TSkinControl::StaticClass() {
     return info;
 }
 
+// The form restores every control skin (the family's part included) before
+// it frees it; an object freed directly still puts back what the base
+// changed. The handle is forgotten when its window dies, so a handle still
+// held here is this control's own window.
 TSkinControl::~TSkinControl() {
-    // The handle is forgotten when its window dies, so a handle still held
-    // here is this control's own window.
     RestoreControl();
 }
 
