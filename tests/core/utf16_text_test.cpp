@@ -33,6 +33,8 @@ TEST(Utf16Text, DecodesWhatWindowsTakesAsUtf8AndRefusesTheRest) {
         SCOPED_TRACE(c.Name);
         std::u16string text;
         ASSERT_EQ(Utf8ToUtf16(c.Bytes, text), c.Valid);
-        if (c.Valid) EXPECT_EQ(text, c.Text);
+        if (c.Valid) {
+            EXPECT_EQ(text, c.Text);
+        }
     }
 }

@@ -107,8 +107,9 @@ TEST_F(YellowSkin, CaptionButtonsOfTheYellowSkin) {
         ASSERT_EQ(form_->HotObject(), b.get()) << "action " << action;
         const int hotFrame = b->FrameCount() >= 3 ? 3 : 1;
         EXPECT_EQ(FrameMismatches(window_, *b, hotFrame), 0) << "hot frame of action " << action;
-        if (hotFrame != 1)
+        if (hotFrame != 1) {
             EXPECT_GT(FrameMismatches(window_, *b, 1), 0) << "hot looks normal, action " << action;
+        }
         MoveTo({160, 80});
         EXPECT_EQ(FrameMismatches(window_, *b, 1), 0) << "normal again, action " << action;
     }

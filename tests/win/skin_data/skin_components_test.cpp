@@ -136,8 +136,9 @@ TEST_F(StoredFormTest, CorruptStoredSkinsLeaveThePreviousSkin) {
         EXPECT_EQ(data_->Skin().SkinName, name) << i;
         const std::vector<TAnsweredBox> boxes = answerer.Boxes();
         ASSERT_EQ(boxes.size(), cases[i].Told ? 1u : 0u) << i;
-        if (cases[i].Told)
+        if (cases[i].Told) {
             EXPECT_EQ(boxes[0].Text, L"This is Older Skin File\rPlease update to new version !");
+        }
     }
 }
 
