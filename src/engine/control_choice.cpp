@@ -1,5 +1,7 @@
 #include "engine/control_choice.h"
 
+#include "core/ascii_text.h"
+
 #include "engine/skin_data.h"
 
 #include <initializer_list>
@@ -171,15 +173,9 @@ TSkinChoice ChooseForControl(const TControlFacts& c, int set, bool tabs) {
 }
 
 std::wstring ClassMapKind(const std::vector<std::wstring>& lines, std::wstring_view upperClass) {
-    const auto lower = [](std::wstring_view text) {
-        std::wstring out(text);
-        for (wchar_t& ch : out)
-            if (ch >= L'A' && ch <= L'Z') ch = static_cast<wchar_t>(ch - L'A' + L'a');
-        return out;
-    };
-    const std::wstring key = lower(upperClass) + L"=";
+    const std::wstring key = LowerAscii(upperClass) + L"=";
     for (const std::wstring& line : lines) {
-        const std::wstring text = lower(line);
+        const std::wstring text = LowerAscii(line);
         if (text.compare(0, key.size(), key) == 0) return text.substr(key.size(), kMostKindChars);
     }
     return {};

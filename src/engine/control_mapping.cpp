@@ -1,5 +1,7 @@
 #include "engine/control_mapping.h"
 
+#include "core/ascii_text.h"
+
 #include "engine/control_choice.h"
 #include "engine/controls/control_props.h"
 #include "engine/controls/control_registry.h"
@@ -15,18 +17,6 @@
 #include <climits>
 
 namespace {
-
-std::wstring UpperCase(std::wstring text) {
-    for (wchar_t& ch : text)
-        if (ch >= L'a' && ch <= L'z') ch = static_cast<wchar_t>(ch - L'a' + L'A');
-    return text;
-}
-
-std::wstring LowerCase(std::wstring text) {
-    for (wchar_t& ch : text)
-        if (ch >= L'A' && ch <= L'Z') ch = static_cast<wchar_t>(ch - L'A' + L'a');
-    return text;
-}
 
 bool AnswersSkinned(HWND window) {
     return window && SendMessageW(window, SKINMSG_QUERY, 0, 0) == 1;
@@ -81,7 +71,7 @@ bool HasTabRecord(const TSkinData& data) {
 
 TControlFacts FactsOf(TControl& control) {
     TControlFacts f;
-    f.UpperClass = UpperCase(control.ClassName());
+    f.UpperClass = UpperAscii(control.ClassName());
     f.GroupBox = control.InheritsFrom(L"TGroupBox");
     f.Panel = control.InheritsFrom(L"TPanel");
     f.BitButton = control.InheritsFrom(L"TBitBtn");
@@ -106,7 +96,7 @@ TControlMapper::TControlMapper(TWinSkinForm& form, TSkinData& data) : form_(form
 
 TSkinChoice TControlMapper::ChoiceForWindow(HWND window, int skinControls) {
     const auto style = static_cast<DWORD>(GetWindowLongPtrW(window, GWL_STYLE));
-    return ChooseForWindow(LowerCase(WindowClassName(window)), style, skinControls);
+    return ChooseForWindow(LowerAscii(WindowClassName(window)), style, skinControls);
 }
 
 TSkinChoice TControlMapper::ChoiceForControl(TControl& control) const {
@@ -147,7 +137,7 @@ void TControlMapper::MapControl(TControl& control, TWinControl* parent) {
             return; // a control whose window cannot be made is skipped
         }
     }
-    const std::wstring upper = UpperCase(control.ClassName());
+    const std::wstring upper = UpperAscii(control.ClassName());
     if (SkinnedByHandler(control, parent, upper)) return;
     if (MapByName(upper, control)) return;
     Apply(ChoiceForControl(control), control);
@@ -157,7 +147,7 @@ void TControlMapper::MapControl(TControl& control, TWinControl* parent) {
 // that no handler, map line or family would touch is passed over first.
 bool TControlMapper::NothingToDo(TControl& control) const {
     if (data_.OnSkinControl) return false;
-    if (!ClassMapKind(data_.Skin3rd(), UpperCase(control.ClassName())).empty()) return false;
+    if (!ClassMapKind(data_.Skin3rd(), UpperAscii(control.ClassName())).empty()) return false;
     const TSkinChoice choice = ChoiceForControl(control);
     return choice.Children == TChildMapping::None && !HasSkinFamily(choice.Kind);
 }
@@ -167,9 +157,8 @@ bool TControlMapper::DisabledByTag(TControl& control) {
     const int disableTag = data_.DisableTag();
     if (control.Tag() != disableTag) return false;
     auto* group = dynamic_cast<TWinControl*>(&control);
-    const std::wstring lower = LowerCase(control.ClassName());
-    if (group && (lower.find(L"radiogroup") != std::wstring::npos ||
-                  lower.find(L"checkgroup") != std::wstring::npos))
+    const std::wstring& cls = control.ClassName();
+    if (group && (ContainsNoCase(cls, L"radiogroup") || ContainsNoCase(cls, L"checkgroup")))
         for (TControl* item : ChildControls(*group))
             if (item->Tag() != disableTag) {
                 form_.RememberTag(*group, *item);
