@@ -2,6 +2,7 @@
 
 #include "engine/skin_store_component.h"
 #include "raw_dialog.h"
+#include "toolkit/menus.h"
 #include "toolkit/status_bar.h"
 
 #include <utility>
@@ -30,6 +31,12 @@ void TGalleryForm::BtnSystemClick(TObject*) {
 
 void TGalleryForm::BtnRawDialogClick(TObject*) {
     RunRawDialog(Handle());
+}
+
+void TGalleryForm::Loaded() {
+    TForm::Loaded();
+    if (auto* button = Find<TMenuButton>(L"MenuButton1"))
+        button->SetDropdownMenu(Find<TPopupMenu>(L"DropMenu"));
 }
 
 void TGalleryForm::WndProc(TMessage& m) {

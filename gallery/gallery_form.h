@@ -1,7 +1,8 @@
 #pragma once
 // The gallery's window: a sizeable form with a few controls and one button
 // per look (yellow skin, blue skin, the system's own), containers of every
-// kind, and a button that opens a raw dialog of the platform's controls.
+// kind, buttons of every kind in every state, and a button that opens a raw
+// dialog of the platform's controls.
 #include "toolkit/button.h"
 #include "toolkit/form.h"
 
@@ -14,6 +15,8 @@ public:
     void BtnBlueClick(TObject* sender);
     void BtnSystemClick(TObject* sender);
     void BtnRawDialogClick(TObject* sender);
+    // The menu button drops the gallery's menu.
+    void Loaded() override;
     // The status bar follows the window's bottom edge.
     void WndProc(TMessage& m) override;
     std::any MethodAddress(const std::wstring& name) override;

@@ -120,6 +120,7 @@ TSkinChoice ChooseByClassName(const TControlFacts& c, int set, bool tabs, bool& 
     if (IsOneOf(u, {L"TUPDOWN", L"TSPINBUTTON"}) && InSet(set, xcSpin))
         return Skin(TSkinKind::UpDown);
     if (u == L"TMEDIAPLAYER" && InSet(set, xcButton)) return Skin(TSkinKind::MediaPlayer);
+    if (u == L"TMENUBUTTON" && InSet(set, xcButton)) return Skin(TSkinKind::MenuButton);
     if (u == L"TDBNAVIGATOR" && InSet(set, xcPanel))
         return WithChildren(Skin(TSkinKind::Box, true), TChildMapping::ChildrenOrphaned);
     if (IsOneOf(u, {L"TRZDBCHECKBOX", L"TRZCHECKBOX"}) && InSet(set, xcCheckBox))

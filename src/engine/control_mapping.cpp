@@ -168,9 +168,10 @@ bool TControlMapper::DisabledByTag(TControl& control) {
 }
 
 bool TControlMapper::AlreadySkinned(TControl& control) const {
+    if (form_.SkinControlOf(&control)) return true;
     auto* windowed = dynamic_cast<TWinControl*>(&control);
     if (!windowed) return false;
-    return form_.SkinControlOf(windowed) ||
+    return
            (windowed->HandleAllocated() && AnswersSkinned(windowed->Handle()));
 }
 
@@ -256,7 +257,11 @@ void TControlMapper::MapScrollingChildren(TWinControl& control) {
 
 void TControlMapper::Attach(const TSkinChoice& choice, TControl& control) {
     auto* windowed = dynamic_cast<TWinControl*>(&control);
-    if (!windowed || !windowed->HandleAllocated()) return;
+    if (!windowed) {
+        AttachGraphic(choice, control);
+        return;
+    }
+    if (!windowed->HandleAllocated()) return;
     if (choice.NeedsBorder && !HasBorder(windowed->Handle())) return;
     if (choice.AsRawWindow) {
         AttachWindow(choice, windowed->Handle());
@@ -266,6 +271,13 @@ void TControlMapper::Attach(const TSkinChoice& choice, TControl& control) {
     if (!skin || !skin->AttachControl(form_, data_, *windowed, choice.KeepColour)) return;
     if (choice.SetTransparent) skin->SetControlProp(L"Transparent", L"True");
     form_.AdoptControl(std::move(skin));
+}
+
+// A control its parent paints (a speed button) is skinned by a family that
+// can hook it without a window.
+void TControlMapper::AttachGraphic(const TSkinChoice& choice, TControl& control) {
+    std::unique_ptr<TSkinControl> skin = CreateSkinControl(choice);
+    if (skin && skin->AttachGraphic(form_, data_, control)) form_.AdoptControl(std::move(skin));
 }
 
 void TControlMapper::SkinChildWindows(HWND parent) {

@@ -48,6 +48,7 @@ private:
     void MapScrollingChildren(TWinControl& control);
     void Attach(const TSkinChoice& choice, TControl& control);
     void AttachWindow(const TSkinChoice& choice, HWND window);
+    void AttachGraphic(const TSkinChoice& choice, TControl& control);
 
     TWinSkinForm& form_;
     TSkinData& data_;

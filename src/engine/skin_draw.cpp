@@ -135,6 +135,11 @@ void DrawSkinRect(HDC dc, const RECT& dest, const TSkinFrame& frame, const TSkin
         key);
 }
 
+void DrawElementFrame(HDC dc, const RECT& dest, const TDataSkinObject& element, int frame) {
+    DrawSkinRect(dc, dest, element.Frame(frame), element.Margins(), TStripAxis::Horizontal,
+                 element.Fill(), element.Trans == 1 ? TKeyColour::Transparent : TKeyColour::Opaque);
+}
+
 void TileBitmap(HDC dc, const RECT& dest, const TPixelBitmap& bitmap, const RECT& source) {
     const int w = source.right - source.left, h = source.bottom - source.top;
     if (w <= 0 || h <= 0) return;

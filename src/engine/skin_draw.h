@@ -5,6 +5,7 @@
 // with Right < Left or Bottom < Top draws nothing.
 #include "core/nine_slice.h"
 #include "core/pixel_bitmap.h"
+#include "core/skin_elements.h"
 #include "toolkit/bitmap.h"
 
 #include <memory>
@@ -85,3 +86,8 @@ void DrawMasked(HDC dc, int x, int y, const TMaskedImage& image);
 
 // `frame` of a horizontal strip, unscaled, centred in `rect`.
 void CenterSkinFrame(HDC dc, const RECT& rect, const TSkinFrame& frame, TKeyColour key);
+
+// Frame `frame` (1-based) of a skin element's horizontal strip nine-sliced
+// into `dest` with the element's margins and centre fill, the key colour
+// left undrawn when the element is transparent.
+void DrawElementFrame(HDC dc, const RECT& dest, const TDataSkinObject& element, int frame);

@@ -284,10 +284,10 @@ TSkinControl* TWinSkinForm::SkinControlOf(HWND window) const {
     return nullptr;
 }
 
-TSkinControl* TWinSkinForm::SkinControlOf(const TWinControl* control) const {
+TSkinControl* TWinSkinForm::SkinControlOf(const TControl* control) const {
     if (!control) return nullptr;
     for (const auto& c : ControlList)
-        if (c->Control() == control) return c.get();
+        if (c->Control() == control || c->Graphic() == control) return c.get();
     return nullptr;
 }
 

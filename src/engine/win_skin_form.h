@@ -90,7 +90,8 @@ public:
     bool AdoptControl(std::unique_ptr<TSkinControl> control);
     // The control skin of `window`, if this form holds one.
     TSkinControl* SkinControlOf(HWND window) const;
-    TSkinControl* SkinControlOf(const TWinControl* control) const;
+    // The skin of a toolkit control, windowed or painted by its parent.
+    TSkinControl* SkinControlOf(const TControl* control) const;
     const std::vector<std::unique_ptr<TSkinControl>>& SkinControls() const { return ControlList; }
     // Frees the control skins whose windows are gone.
     void PurgeGoneControls();

@@ -1,10 +1,34 @@
 #include "toolkit/button.h"
 
+#include "toolkit/menus.h"
+
 #include <commctrl.h>
 
+namespace {
+
+const TEnumInfo kLayouts{{L"blGlyphLeft", L"blGlyphRight", L"blGlyphTop", L"blGlyphBottom"}};
+
+UINT ImageListAlign(int layout, bool captionEmpty) {
+    if (captionEmpty) return BUTTON_IMAGELIST_ALIGN_CENTER;
+    switch (layout) {
+    case blGlyphRight:
+        return BUTTON_IMAGELIST_ALIGN_RIGHT;
+    case blGlyphTop:
+        return BUTTON_IMAGELIST_ALIGN_TOP;
+    case blGlyphBottom:
+        return BUTTON_IMAGELIST_ALIGN_BOTTOM;
+    default:
+        return BUTTON_IMAGELIST_ALIGN_LEFT;
+    }
+}
+
+} // namespace
+
 const TClassInfo& TButton::StaticClass() {
-    static const TClassInfo info(L"TButton", &TWinControl::StaticClass(), {},
-                                 [](TComponent* o) { return new TButton(o); });
+    static const TClassInfo info(
+        L"TButton", &TWinControl::StaticClass(),
+        [](TClassInfo& c) { c.Bool<TButton>(L"Default", &TButton::Default, &TButton::SetDefault); },
+        [](TComponent* o) { return new TButton(o); });
     return info;
 }
 
@@ -12,8 +36,14 @@ void TButton::CreateParams(TCreateParams& p) {
     TWinControl::CreateParams(p);
     p.WinClassName = WC_BUTTONW;
     p.SystemClass = true;
-    p.Style |= BS_PUSHBUTTON | WS_TABSTOP;
+    p.Style |= (default_ ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON) | WS_TABSTOP;
     p.Style &= ~WS_CLIPCHILDREN;
+}
+
+void TButton::SetDefault(bool v) {
+    default_ = v;
+    if (HandleAllocated())
+        SendMessageW(Handle(), BM_SETSTYLE, v ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON, TRUE);
 }
 
 void TButton::WndProc(TMessage& m) {
@@ -30,12 +60,35 @@ const TClassInfo& TBitBtn::StaticClass() {
         [](TClassInfo& c) {
             c.Obj<TBitBtn, TBitmap>(L"Glyph", &TBitBtn::Glyph);
             c.Int<TBitBtn>(L"NumGlyphs", &TBitBtn::NumGlyphs, &TBitBtn::SetNumGlyphs);
+            c.Enum<TBitBtn>(L"Layout", kLayouts, &TBitBtn::Layout, &TBitBtn::SetLayout);
+            c.Int<TBitBtn>(L"Margin", &TBitBtn::Margin, &TBitBtn::SetMargin);
+            c.Int<TBitBtn>(L"Spacing", &TBitBtn::Spacing, &TBitBtn::SetSpacing);
         },
         [](TComponent* o) { return new TBitBtn(o); });
     return info;
 }
 
 TBitBtn::TBitBtn(TComponent* owner) : TButton(owner) {}
+
+void TBitBtn::SetNumGlyphs(int v) {
+    numGlyphs_ = v < 1 ? 1 : v;
+    ApplyGlyph();
+}
+
+void TBitBtn::SetLayout(int v) {
+    layout_ = v;
+    ApplyGlyph();
+}
+
+void TBitBtn::SetMargin(int v) {
+    margin_ = v;
+    ApplyGlyph();
+}
+
+void TBitBtn::SetSpacing(int v) {
+    spacing_ = v;
+    Invalidate();
+}
 
 void TBitBtn::Loaded() {
     TButton::Loaded();
@@ -47,17 +100,36 @@ void TBitBtn::CreateWnd() {
     ApplyGlyph();
 }
 
+// The platform's button shows the first piece of the glyph from an image list.
 void TBitBtn::ApplyGlyph() {
     if (!HandleAllocated() || glyph_.Empty()) return;
-    images_.Reset(ImageList_Create(glyph_.Width(), glyph_.Height(), ILC_COLOR24 | ILC_MASK, 1, 0));
+    const int width = glyph_.Width() / numGlyphs_;
+    images_.Reset(ImageList_Create(width, glyph_.Height(), ILC_COLOR24 | ILC_MASK, 1, 0));
     if (!images_) return;
+    TBitmap piece(width, glyph_.Height());
+    BitBlt(piece.DC(), 0, 0, width, glyph_.Height(), glyph_.DC(), 0, 0, SRCCOPY);
     // The image list takes its own copy of the pixels.
     TBitmapHandle copy(
-        static_cast<HBITMAP>(CopyImage(glyph_.Handle(), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+        static_cast<HBITMAP>(CopyImage(piece.Handle(), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
     ImageList_AddMasked(images_.Get(), copy.Get(), glyph_.TransparentColor());
     BUTTON_IMAGELIST bil{};
     bil.himl = images_.Get();
-    bil.margin = RECT{4, 0, 2, 0};
-    bil.uAlign = text_.empty() ? BUTTON_IMAGELIST_ALIGN_CENTER : BUTTON_IMAGELIST_ALIGN_LEFT;
+    const int margin = margin_ < 0 ? 4 : margin_;
+    bil.margin = RECT{margin, 0, 2, 0};
+    bil.uAlign = ImageListAlign(layout_, text_.empty());
     SendMessageW(Handle(), BCM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(&bil));
+}
+
+const TClassInfo& TMenuButton::StaticClass() {
+    static const TClassInfo info(L"TMenuButton", &TButton::StaticClass(), {},
+                                 [](TComponent* o) { return new TMenuButton(o); });
+    return info;
+}
+
+void TMenuButton::Click() {
+    TButton::Click();
+    if (!dropdownMenu_ || !HandleAllocated()) return;
+    RECT r{};
+    GetWindowRect(Handle(), &r);
+    dropdownMenu_->Popup(r.left, r.bottom);
 }

@@ -155,9 +155,18 @@ const TClassInfo& TGraphicControl::StaticClass() {
     return info;
 }
 
+TGraphicControl::~TGraphicControl() {
+    Perform(CM_RELEASE);
+}
+
 // A non-windowed control is clicked when the left button goes up over it
 // after going down over it (its parent holds the capture in between).
 void TGraphicControl::WndProc(TMessage& m) {
+    if (m.Msg == WM_PAINT) {
+        if (m.WParam) Paint(reinterpret_cast<HDC>(m.WParam));
+        m.Result = 1;
+        return;
+    }
     int x = static_cast<short>(LOWORD(m.LParam)), y = static_cast<short>(HIWORD(m.LParam));
     bool inside = x >= 0 && y >= 0 && x < width_ && y < height_;
     if (m.Msg == WM_LBUTTONDOWN) mouseDownInside_ = true;

@@ -103,10 +103,14 @@ private:
 
 // A control without a window of its own: its parent paints it, into
 // whatever DC the parent is given, and forwards mouse messages to it.
+// WM_PAINT reaches it through WindowProc with the parent's DC in WParam, so a
+// replaced handler can paint it; CM_MOUSEENTER and CM_MOUSELEAVE tell it the
+// pointer came and went, CM_RELEASE that it is being freed.
 class TGraphicControl : public TControl {
     VELMORA_CLASS()
 public:
     using TControl::TControl;
+    ~TGraphicControl() override;
     virtual void Paint(HDC dc) {} // (0, 0) is the control's top-left corner
     void Invalidate() override;
     void WndProc(TMessage& m) override;

@@ -2,10 +2,12 @@
 
 #include "toolkit/application.h"
 #include "toolkit/button.h"
-
-#include <commctrl.h>
 #include "toolkit/form_reader.h"
 #include "toolkit/screen.h"
+
+#include <commctrl.h>
+
+#include <functional>
 
 namespace {
 const TEnumInfo kBorderStyles{
@@ -193,6 +195,7 @@ void TForm::SetClientHeight(int v) {
 
 void TForm::Show() {
     HandleNeeded();
+    HideFocusCuesUntilKeyboardUse();
     visible_ = true;
     ShowWindow(Handle(), SW_SHOW);
     UpdateWindow(Handle());
@@ -213,15 +216,31 @@ bool HasMnemonic(const std::wstring& caption, wchar_t key) {
     return false;
 }
 
-TButton* ButtonWithMnemonic(const TWinControl& parent, wchar_t key) {
+// The first visible, enabled button under `parent` that `match` accepts.
+TButton* FindButton(const TWinControl& parent, const std::function<bool(const TButton&)>& match) {
     for (int i = 0; i < parent.ControlCount(); ++i) {
         auto* child = dynamic_cast<TWinControl*>(parent.Controls(i));
         if (!child || !child->Visible() || !child->Enabled()) continue;
         auto* button = dynamic_cast<TButton*>(child);
-        if (button && HasMnemonic(button->Caption(), key)) return button;
-        if (TButton* inner = ButtonWithMnemonic(*child, key)) return inner;
+        if (button && match(*button)) return button;
+        if (TButton* inner = FindButton(*child, match)) return inner;
     }
     return nullptr;
+}
+
+TButton* ButtonWithMnemonic(const TWinControl& parent, wchar_t key) {
+    return FindButton(parent,
+                      [key](const TButton& button) { return HasMnemonic(button.Caption(), key); });
+}
+
+// The button Enter presses: the focused button, else the form's default one.
+TButton* ButtonForEnter(const TWinControl& form) {
+    const HWND focus = GetFocus();
+    TButton* focused = FindButton(form, [focus](const TButton& button) {
+        return button.HandleAllocated() && button.Handle() == focus;
+    });
+    return focused ? focused
+                   : FindButton(form, [](const TButton& button) { return button.Default(); });
 }
 
 } // namespace
@@ -230,8 +249,16 @@ bool TForm::DialogKey(const MSG& msg) {
     if (!HandleAllocated() || (msg.hwnd != Handle() && !IsChild(Handle(), msg.hwnd))) return false;
     if (msg.message == WM_KEYDOWN && msg.wParam == VK_TAB && GetKeyState(VK_CONTROL) >= 0) {
         HWND next = GetNextDlgTabItem(Handle(), GetFocus(), GetKeyState(VK_SHIFT) < 0);
+        // From now on the focus is shown, as the platform's dialogs do.
+        SendMessageW(Handle(), WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
         if (next) ::SetFocus(next);
         return true;
+    }
+    if (msg.message == WM_KEYDOWN && msg.wParam == VK_RETURN) {
+        if (TButton* button = ButtonForEnter(*this)) {
+            button->Click();
+            return true;
+        }
     }
     if (msg.message == WM_SYSCHAR) {
         if (TButton* button = ButtonWithMnemonic(*this, static_cast<wchar_t>(msg.wParam))) {
@@ -241,6 +268,15 @@ bool TForm::DialogKey(const MSG& msg) {
         }
     }
     return false;
+}
+
+// The platform's rule: focus rectangles stay hidden until the keyboard is
+// used, unless the user asked to see them always.
+void TForm::HideFocusCuesUntilKeyboardUse() {
+    BOOL alwaysShown = FALSE;
+    SystemParametersInfoW(SPI_GETKEYBOARDCUES, 0, &alwaysShown, 0);
+    if (!alwaysShown)
+        SendMessageW(Handle(), WM_CHANGEUISTATE, MAKEWPARAM(UIS_SET, UISF_HIDEFOCUS), 0);
 }
 
 void TForm::Close() {

@@ -32,8 +32,9 @@ public:
     void Close();
 
     // Keyboard navigation that a dialog box would do: Tab and Shift+Tab move
-    // between tab stops, Alt+letter clicks the button whose caption marks
-    // that letter with '&'. True when the message was used up.
+    // between tab stops (and from then on show the focus), Enter clicks the
+    // focused or else the default button, Alt+letter clicks the button whose
+    // caption marks that letter with '&'. True when the message was used up.
     virtual bool DialogKey(const MSG& msg);
 
     // The tooltip window that shows the controls' hints (ShowHint forms only).
@@ -60,6 +61,7 @@ private:
     RECT FrameFor(int clientWidth, int clientHeight) const;
     void CreateHints();
     void AddHints(const TWinControl& parent);
+    void HideFocusCuesUntilKeyboardUse();
 
     int borderStyle_ = bsSizeable;
     int borderIcons_ = biSystemMenu | biMinimize | biMaximize;

@@ -47,6 +47,7 @@ constexpr UINT CM_CURSORCHANGED = CM_BASE + 15;
 constexpr UINT CM_TEXTCHANGED = CM_BASE + 18;
 constexpr UINT CM_MOUSEENTER = CM_BASE + 19;
 constexpr UINT CM_MOUSELEAVE = CM_BASE + 20;
+constexpr UINT CM_RELEASE = CM_BASE + 33; // a control without a window is being freed
 constexpr UINT CM_SHOWINGCHANGED = CM_BASE + 34;
 constexpr UINT CM_MENUCHANGED = CM_BASE + 49;
 

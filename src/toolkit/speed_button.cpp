@@ -2,15 +2,59 @@
 
 #include "toolkit/canvas.h"
 
+namespace {
+
+const TEnumInfo kLayouts{{L"blGlyphLeft", L"blGlyphRight", L"blGlyphTop", L"blGlyphBottom"}};
+
+} // namespace
+
 const TClassInfo& TSpeedButton::StaticClass() {
     static const TClassInfo info(
         L"TSpeedButton", &TGraphicControl::StaticClass(),
         [](TClassInfo& c) {
             c.Obj<TSpeedButton, TBitmap>(L"Glyph", &TSpeedButton::Glyph);
+            c.Int<TSpeedButton>(L"NumGlyphs", &TSpeedButton::NumGlyphs,
+                                &TSpeedButton::SetNumGlyphs);
             c.Bool<TSpeedButton>(L"Flat", &TSpeedButton::Flat, &TSpeedButton::SetFlat);
+            c.Bool<TSpeedButton>(L"Down", &TSpeedButton::Down, &TSpeedButton::SetDown);
+            c.Enum<TSpeedButton>(L"Layout", kLayouts, &TSpeedButton::Layout,
+                                 &TSpeedButton::SetLayout);
+            c.Int<TSpeedButton>(L"Margin", &TSpeedButton::Margin, &TSpeedButton::SetMargin);
+            c.Int<TSpeedButton>(L"Spacing", &TSpeedButton::Spacing, &TSpeedButton::SetSpacing);
         },
         [](TComponent* o) { return new TSpeedButton(o); });
     return info;
+}
+
+void TSpeedButton::SetAndRedraw(int& field, int v) {
+    field = v;
+    Invalidate();
+}
+
+void TSpeedButton::SetNumGlyphs(int v) {
+    SetAndRedraw(numGlyphs_, v < 1 ? 1 : v);
+}
+
+void TSpeedButton::SetLayout(int v) {
+    SetAndRedraw(layout_, v);
+}
+
+void TSpeedButton::SetMargin(int v) {
+    SetAndRedraw(margin_, v);
+}
+
+void TSpeedButton::SetSpacing(int v) {
+    SetAndRedraw(spacing_, v);
+}
+
+void TSpeedButton::SetFlat(bool v) {
+    flat_ = v;
+    Invalidate();
+}
+
+void TSpeedButton::SetDown(bool v) {
+    down_ = v;
+    Invalidate();
 }
 
 void TSpeedButton::WndProc(TMessage& m) {
@@ -21,20 +65,28 @@ void TSpeedButton::WndProc(TMessage& m) {
     TGraphicControl::WndProc(m);
 }
 
+// The platform look: a raised edge (none when flat and at rest), sunken
+// while pressed or down, with the glyph's first piece beside the caption.
 void TSpeedButton::Paint(HDC dc) {
     RECT r{0, 0, width_, height_};
     TCanvas canvas(dc);
     canvas.FillRect(r, color_);
-    if (!flat_ || pressed_) DrawEdge(dc, &r, pressed_ ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
-    int shift = pressed_ ? 1 : 0;
+    const bool sunk = pressed_ || down_;
+    if (!flat_ || sunk) DrawEdge(dc, &r, sunk ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
+    int shift = sunk ? 1 : 0;
     std::wstring text = GetText();
-    int glyphWidth = glyph_.Empty() ? 0 : glyph_.Width() + (text.empty() ? 0 : 4);
+    const int pieceWidth = glyph_.Empty() ? 0 : glyph_.Width() / numGlyphs_;
+    int glyphWidth = glyph_.Empty() ? 0 : pieceWidth + (text.empty() ? 0 : 4);
     SIZE size{0, 0};
     TSelectObject font(dc, font_.Handle());
     if (!text.empty())
         GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
     int x = (width_ - glyphWidth - size.cx) / 2 + shift;
-    if (!glyph_.Empty()) canvas.Draw(x, (height_ - glyph_.Height()) / 2 + shift, glyph_, true);
+    if (!glyph_.Empty()) {
+        const int y = (height_ - glyph_.Height()) / 2 + shift;
+        TransparentBlt(dc, x, y, pieceWidth, glyph_.Height(), glyph_.DC(), 0, 0, pieceWidth,
+                       glyph_.Height(), glyph_.TransparentColor());
+    }
     if (!text.empty()) {
         SetBkMode(dc, TRANSPARENT);
         SetTextColor(dc, ColorToRGB(Enabled() ? font_.Color() : clSystemColor | COLOR_GRAYTEXT));

@@ -109,6 +109,7 @@ void TWinControl::InsertControl(TControl* c) {
 void TWinControl::RemoveControl(TControl* c) {
     controls_.erase(std::remove(controls_.begin(), controls_.end(), c), controls_.end());
     if (mouseCapture_ == c) mouseCapture_ = nullptr;
+    if (mouseOver_ == c) mouseOver_ = nullptr;
 }
 
 void TWinControl::CreateParams(TCreateParams& p) {
@@ -244,7 +245,7 @@ void TWinControl::PaintControls(HDC dc) {
         IntersectClipRect(dc, g->Left(), g->Top(), g->Left() + g->Width(), g->Top() + g->Height());
         POINT old;
         OffsetViewportOrgEx(dc, g->Left(), g->Top(), &old);
-        g->Paint(dc);
+        g->Perform(WM_PAINT, reinterpret_cast<WPARAM>(dc));
         SetViewportOrgEx(dc, old.x, old.y, nullptr);
     }
 }
@@ -270,6 +271,22 @@ void TWinControl::PaintWithControls(TMessage& m) {
     DefaultHandler(inner);
     PaintControls(dc.Get());
     m.Result = 0;
+}
+
+// Tells the windowless controls when the pointer comes onto one and leaves it.
+void TWinControl::TrackGraphicUnderMouse(TMessage& m) {
+    TGraphicControl* over = nullptr;
+    if (m.Msg == WM_MOUSEMOVE) {
+        POINT p{GET_X_LPARAM(m.LParam), GET_Y_LPARAM(m.LParam)};
+        over = GraphicControlAt(p);
+    }
+    if (over == mouseOver_) return;
+    if (mouseOver_) mouseOver_->Perform(CM_MOUSELEAVE);
+    mouseOver_ = over;
+    if (!over) return;
+    TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, handle_, 0};
+    TrackMouseEvent(&track);
+    over->Perform(CM_MOUSEENTER);
 }
 
 bool TWinControl::ForwardMouseToGraphic(TMessage& m) {
@@ -381,6 +398,7 @@ void TWinControl::WndProc(TMessage& m) {
     default:
         if (m.Msg >= CN_BASE && m.Msg < CN_BASE + WM_USER) return; // unhandled reflection
         if (m.Msg >= CM_BASE && m.Msg < CN_BASE) return;           // toolkit-internal
+        if (m.Msg == WM_MOUSEMOVE || m.Msg == WM_MOUSELEAVE) TrackGraphicUnderMouse(m);
         if (IsMouseMessage(m.Msg) && ForwardMouseToGraphic(m)) return;
     }
     TControl::WndProc(m);

@@ -87,6 +87,7 @@ private:
     void ApplyTabOrder();
     bool ReflectToChild(TMessage& m);
     bool KeyDown(TMessage& m);
+    void TrackGraphicUnderMouse(TMessage& m);
     bool ContextPopup(TMessage& m);
     void PaintWithControls(TMessage& m);
     bool ForwardMouseToGraphic(TMessage& m);
@@ -100,5 +101,6 @@ private:
     int dispatchDepth_ = 0;
     std::vector<TControl*> controls_;
     TGraphicControl* mouseCapture_ = nullptr;
+    TGraphicControl* mouseOver_ = nullptr;
     TBrushHandle brush_;
 };

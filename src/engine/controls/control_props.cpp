@@ -41,6 +41,15 @@ std::wstring GetTextPropByName(const TPersistent* object, const std::wstring& na
     }
 }
 
+TPersistent* GetObjectPropByName(const TPersistent* object, const std::wstring& name) {
+    if (!HasProp(object, name, TPropKind::Object)) return nullptr;
+    try {
+        return GetObjectProp(*object, name);
+    } catch (const EPropertyError&) {
+        return nullptr;
+    }
+}
+
 std::wstring GetPropText(const TPersistent* object, const std::wstring& name) {
     if (HasProp(object, name, TPropKind::Integer))
         return std::to_wstring(GetOrdPropByName(object, name));

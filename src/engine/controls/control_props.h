@@ -14,6 +14,8 @@ long long GetOrdPropByName(const TPersistent* object, const std::wstring& name);
 std::wstring GetEnumPropByName(const TPersistent* object, const std::wstring& name);
 // A string property's text; empty when there is none.
 std::wstring GetTextPropByName(const TPersistent* object, const std::wstring& name);
+// An object property's object (a glyph bitmap, a font); null when there is none.
+TPersistent* GetObjectPropByName(const TPersistent* object, const std::wstring& name);
 // Any of the three kinds above as text; empty when there is none.
 std::wstring GetPropText(const TPersistent* object, const std::wstring& name);
 // Integer properties take the text as a number, enumerations by value name,

@@ -1,7 +1,10 @@
 #include "engine/controls/control_registry.h"
 
+#include "engine/controls/bit_button.h"
 #include "engine/controls/face_boxes.h"
 #include "engine/controls/group_box.h"
+#include "engine/controls/menu_button.h"
+#include "engine/controls/speed_button.h"
 #include "engine/controls/status_bar.h"
 #include "engine/controls/tab_sheet.h"
 
@@ -13,12 +16,23 @@ template <class T> std::unique_ptr<TSkinControl> Make(const TSkinChoice&) {
     return std::make_unique<T>();
 }
 
+// Bitmap and speed buttons of the picture variant show a picture property.
+template <class T> std::unique_ptr<TSkinControl> MakeGlyphButton(const TSkinChoice& choice) {
+    auto button = std::make_unique<T>();
+    if (choice.Variant == TSkinVariant::PngGlyph) button->SetGlyphProperty(L"PngImage");
+    return button;
+}
+
 struct TFamily {
     TSkinKind Kind;
     TFactory Factory;
 };
 
 const TFamily kFamilies[] = {
+    {TSkinKind::Button, &Make<TSkinButton>},
+    {TSkinKind::BitButton, &MakeGlyphButton<TSkinBitButton>},
+    {TSkinKind::MenuButton, &Make<TSkinMenuButton>},
+    {TSkinKind::SpeedButton, &MakeGlyphButton<TSkinSpeedButton>},
     {TSkinKind::GroupBox, &Make<TSkinGroupBox>},   {TSkinKind::Box, &Make<TSkinBox>},
     {TSkinKind::BoxH, &Make<TSkinBoxH>},           {TSkinKind::Sizer, &Make<TSkinSizer>},
     {TSkinKind::StatusBar, &Make<TSkinStatusBar>}, {TSkinKind::TabSheet, &Make<TSkinTabSheet>},

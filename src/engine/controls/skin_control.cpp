@@ -53,6 +53,20 @@ bool TSkinControl::AttachWindow(TWinSkinForm& form, TSkinData& data, HWND window
     return true;
 }
 
+bool TSkinControl::AttachWithoutWindow(TWinSkinForm& form, TSkinData& data) {
+    if (attachState_ != TControlAttach::Detached) return false;
+    form_ = &form;
+    skinData_ = &data;
+    attachState_ = TControlAttach::Attached;
+    OnAttach();
+    return true;
+}
+
+void TSkinControl::TargetGone() {
+    skinEnabled_ = false;
+    attachState_ = TControlAttach::WindowGone;
+}
+
 bool TSkinControl::Hook(TWinSkinForm& form, TSkinData& data, HWND window) {
     if (!window || !IsWindow(window)) return false;
     form_ = &form;
@@ -157,6 +171,16 @@ void TSkinControl::AfterMessage(TMessage& m) {
 
 void TSkinControl::CallPrevious(TMessage& m) {
     if (!PassOn(m) && handle_) m.Result = DefWindowProcW(handle_, m.Msg, m.WParam, m.LParam);
+}
+
+// A window without WS_VISIBLE draws nothing; WM_SETREDRAW takes the bit away
+// and gives it back without hiding or showing the window.
+void TSkinControl::CallPreviousUnseen(TMessage& m) {
+    const auto style = handle_ ? GetWindowLongPtrW(handle_, GWL_STYLE) : 0;
+    const bool visible = (style & WS_VISIBLE) != 0;
+    if (visible) DefWindowProcW(handle_, WM_SETREDRAW, FALSE, 0);
+    CallPrevious(m);
+    if (visible && handle_ && IsWindow(handle_)) DefWindowProcW(handle_, WM_SETREDRAW, TRUE, 0);
 }
 
 void TSkinControl::Repaint() {

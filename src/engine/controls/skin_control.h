@@ -25,6 +25,7 @@
 
 class TSkinData;
 class TWinControl;
+class TControl;
 class TWinSkinForm;
 struct TSkinModel;
 
@@ -45,6 +46,13 @@ public:
     bool AttachControl(TWinSkinForm& form, TSkinData& data, TWinControl& control, bool keepColour);
     // Starts skinning a window known only by its handle.
     bool AttachWindow(TWinSkinForm& form, TSkinData& data, HWND window);
+    // Starts skinning a control without a window (a speed button); only the
+    // families that paint one take it.
+    virtual bool AttachGraphic(TWinSkinForm& form, TSkinData& data, TControl& control) {
+        return false;
+    }
+    // The windowless control this skin paints, if any.
+    virtual const TControl* Graphic() const { return nullptr; }
     // Undoes exactly what attaching did; nothing the second time, and nothing
     // on the window once it is gone.
     void RestoreControl();
@@ -65,6 +73,11 @@ public:
 protected:
     TSkinControl() = default;
 
+    // Attached with no window to hook: the family hooks its control itself.
+    bool AttachWithoutWindow(TWinSkinForm& form, TSkinData& data);
+    // The windowless control is going away; nothing is left to restore.
+    void TargetGone();
+
     // The family's part of attaching and restoring, run after the base has
     // hooked the window and before it unhooks it.
     virtual void OnAttach() {}
@@ -79,6 +92,10 @@ protected:
 
     // Hands the message to the control's own procedure.
     void CallPrevious(TMessage& m);
+    // The same with the control's own drawing held back: the platform's
+    // controls draw some state changes straight to the screen (focus,
+    // enabling, text), which the skin would then paint over, a visible flash.
+    void CallPreviousUnseen(TMessage& m);
     // Invalidates the control and paints it at once.
     void Repaint();
     // DrawSkin over the whole window rectangle into `dc`, or into a window
