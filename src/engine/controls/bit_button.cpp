@@ -12,11 +12,17 @@ namespace {
 constexpr int kCaptionInset = 2;
 constexpr int kGlyphGap = 2;
 
-void GreyPixels(TBitmap& bitmap) {
+// Each pixel's channels replaced by their mean, except the see-through
+// ones; a grey that lands on the key colour is moved off it by one step, so
+// that no part of the glyph turns see-through.
+void GreyPixels(TBitmap& bitmap, COLORREF key) {
+    const std::uint8_t kb = GetBValue(key), kg = GetGValue(key), kr = GetRValue(key);
     for (int y = 0; y < bitmap.Height(); ++y) {
         std::uint8_t* p = bitmap.Bits() + static_cast<std::ptrdiff_t>(y) * bitmap.Stride();
         for (int x = 0; x < bitmap.Width(); ++x, p += 3) {
-            const auto mean = static_cast<std::uint8_t>((p[0] + p[1] + p[2]) / 3);
+            if (p[0] == kb && p[1] == kg && p[2] == kr) continue;
+            auto mean = static_cast<std::uint8_t>((p[0] + p[1] + p[2]) / 3);
+            if (mean == kb && mean == kg && mean == kr) mean = mean == 255 ? 254 : mean + 1;
             p[0] = p[1] = p[2] = mean;
         }
     }
@@ -44,8 +50,9 @@ void DrawGlyphPiece(HDC dc, POINT at, const TBitmap& glyph, const RECT& source, 
     TBitmap piece;
     if (!piece.SetSize(w, h)) return;
     BitBlt(piece.DC(), 0, 0, w, h, glyph.DC(), source.left, source.top, SRCCOPY);
-    if (grey) GreyPixels(piece);
-    DrawTransparent(dc, RECT{at.x, at.y, at.x + w, at.y + h}, piece, piece.TransparentColor());
+    const COLORREF key = piece.TransparentColor();
+    if (grey) GreyPixels(piece, key);
+    DrawTransparent(dc, RECT{at.x, at.y, at.x + w, at.y + h}, piece, key);
 }
 
 void PaintBitButton(HDC dc, const RECT& rect, const TBitButtonLook& look) {

@@ -18,8 +18,9 @@ struct TBitButtonLook {
     UINT TextFlags = DT_WORDBREAK;
 };
 
-// Draws the glyph piece transparently (its bottom-left colour is the see-through
-// one), greyed when asked: each pixel's channels replaced by their mean.
+// Draws the glyph piece transparently (its bottom-left colour is the
+// see-through one), greyed when asked: each other pixel's channels replaced
+// by their mean.
 void DrawGlyphPiece(HDC dc, POINT at, const TBitmap& glyph, const RECT& source, bool grey);
 // The frame, the glyph and the caption with its focus cue.
 void PaintBitButton(HDC dc, const RECT& rect, const TBitButtonLook& look);

@@ -115,8 +115,18 @@ bool TSkinButton::BeforeMessage(TMessage& m) {
         BeginPress();
         return false;
     case WM_MOUSEMOVE:
-        if (!captured_) return true;
-        MovePress(POINT{GET_X_LPARAM(m.LParam), GET_Y_LPARAM(m.LParam)});
+        if (captured_) {
+            MovePress(POINT{GET_X_LPARAM(m.LParam), GET_Y_LPARAM(m.LParam)});
+            return false;
+        }
+        // The platform's button tracks its own hot look, which the skin
+        // paints instead; tooltips and the toolkit still see the move.
+        CallPreviousUnseen(m);
+        Hover();
+        return false;
+    case WM_MOUSELEAVE:
+        CallPreviousUnseen(m);
+        Leave();
         return false;
     case WM_LBUTTONUP:
         if (!captured_) return true;
@@ -148,12 +158,6 @@ bool TSkinButton::BeforeMessage(TMessage& m) {
 
 void TSkinButton::AfterMessage(TMessage& m) {
     switch (m.Msg) {
-    case WM_MOUSEMOVE:
-        Hover();
-        break;
-    case WM_MOUSELEAVE:
-        Leave();
-        break;
     case BM_SETSTATE:
     case BM_SETSTYLE:
     case WM_UPDATEUISTATE:

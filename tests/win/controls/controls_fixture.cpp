@@ -27,3 +27,18 @@ std::vector<COLORREF> ClientPixels(HWND window) {
     }
     return BitmapPixels(dc.Get(), bitmap.Get(), client.right, client.bottom);
 }
+
+std::vector<COLORREF> ButtonStripProbe(const TDataSkinButton& strip, int frame) {
+    const int width = strip.Bitmap.Width() / strip.Frames(), height = strip.Bitmap.Height();
+    const auto at = [&](int x, int y) {
+        return static_cast<COLORREF>(strip.Bitmap.Pixel((frame - 1) * width + x, y));
+    };
+    return {at(width / 2, 1), at(width / 2, height - 2)};
+}
+
+std::vector<COLORREF> ButtonProbe(const std::vector<COLORREF>& pixels, int stride,
+                                  const RECT& button) {
+    const auto at = [&](int x, int y) { return pixels[static_cast<size_t>(y) * stride + x]; };
+    const int middle = (button.left + button.right) / 2;
+    return {at(middle, button.top + 1), at(middle, button.bottom - 2)};
+}

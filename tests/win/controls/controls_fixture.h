@@ -2,6 +2,7 @@
 // Fixtures of the control skin tests: a raw host window with a form skin
 // object that is not attached (control skins are attached to its children
 // one by one), and helpers to read pixels back from a window.
+#include "core/skin_elements.h"
 #include "engine/win_skin_form.h"
 #include "support/skin_form_fixture.h"
 #include "toolkit/caught_errors.h"
@@ -37,5 +38,11 @@ protected:
 // The pixels of a window's client area as they are on the screen now
 // (COLORREF values, row by row).
 std::vector<COLORREF> ClientPixels(HWND window);
+// Two pixels a button's nine-slice copies unscaled from its frame of the
+// skin's button strip: the middle of its second row and of its second-last.
+std::vector<COLORREF> ButtonStripProbe(const TDataSkinButton& strip, int frame);
+// The same two pixels of a button at `button` in `pixels` (rows `stride` wide).
+std::vector<COLORREF> ButtonProbe(const std::vector<COLORREF>& pixels, int stride,
+                                  const RECT& button);
 // The pixels GDI left in a bitmap.
 std::vector<COLORREF> BitmapPixels(HDC dc, HBITMAP bitmap, int width, int height);
