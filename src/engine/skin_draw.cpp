@@ -219,6 +219,12 @@ TMaskedImage MaskedStretchedFrame(int width, int height, const TSkinFrame& frame
     return Masked(BuildStretchedFrame(width, height, frame));
 }
 
+TMaskedImage MaskedSkinRect(int width, int height, const TSkinFrame& frame,
+                            const TSkinMargins& margins, TStripAxis axis, TCentreFill fill) {
+    if (!Drawable(RECT{0, 0, width, height})) return {};
+    return Masked(BuildSkinBitmap(width, height, frame, margins, axis, fill));
+}
+
 TMaskedImage MaskedSkinBar(int width, int height, const TSkinFrame& frame,
                            const TSkinMargins& margins, TStripAxis axis) {
     if (!Drawable(RECT{0, 0, width, height})) return {};

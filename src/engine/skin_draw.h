@@ -79,6 +79,9 @@ struct TMaskedImage {
 // DrawMasked; what StretchSkinFrame with the key colour transparent would put
 // on the target.
 TMaskedImage MaskedStretchedFrame(int width, int height, const TSkinFrame& frame);
+// `frame` nine-sliced as DrawSkinRect composes it, ready for DrawMasked.
+TMaskedImage MaskedSkinRect(int width, int height, const TSkinFrame& frame,
+                            const TSkinMargins& margins, TStripAxis axis, TCentreFill fill);
 // A three-part bar as DrawSkinBar composes it, ready for DrawMasked.
 TMaskedImage MaskedSkinBar(int width, int height, const TSkinFrame& frame,
                            const TSkinMargins& margins, TStripAxis axis);

@@ -58,7 +58,7 @@ void DrawGlyphPiece(HDC dc, POINT at, const TBitmap& glyph, const RECT& source, 
 void PaintBitButton(HDC dc, const RECT& rect, const TBitButtonLook& look) {
     const TPushButtonLook& face = look.Face;
     if (!face.Buttons) return;
-    if (face.ShowFrame) DrawElementFrame(dc, rect, *face.Buttons, face.Frame);
+    DrawButtonFrame(dc, rect, face);
     if (look.Glyph) DrawGlyphPiece(dc, look.GlyphAt, *look.Glyph, look.GlyphSource, look.GreyGlyph);
     if (face.Caption.empty()) return;
     TSavedDC saved(dc);

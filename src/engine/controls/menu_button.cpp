@@ -25,7 +25,7 @@ void DrawArrow(HDC dc, const RECT& rect, COLORREF colour) {
 
 void PaintMenuButton(HDC dc, const RECT& rect, const TPushButtonLook& look, COLORREF arrowColour) {
     if (!look.Buttons) return;
-    DrawElementFrame(dc, rect, *look.Buttons, look.Frame);
+    DrawButtonFrame(dc, rect, look);
     DrawArrow(dc, rect, arrowColour);
     if (look.Caption.empty()) return;
     TSavedDC saved(dc);

@@ -68,9 +68,17 @@ void DrawCaptionFocus(HDC dc, RECT textBox) {
     DrawFocusRect(dc, &textBox);
 }
 
+void DrawButtonFrame(HDC dc, const RECT& rect, const TPushButtonLook& look) {
+    if (!look.Buttons || !look.ShowFrame) return;
+    if (look.Frames)
+        look.Frames->Draw(dc, rect, *look.Buttons, look.Frame);
+    else
+        DrawElementFrame(dc, rect, *look.Buttons, look.Frame);
+}
+
 void PaintPushButton(HDC dc, const RECT& rect, const TPushButtonLook& look) {
     if (!look.Buttons) return;
-    if (look.ShowFrame) DrawElementFrame(dc, rect, *look.Buttons, look.Frame);
+    DrawButtonFrame(dc, rect, look);
     TSavedDC saved(dc);
     if (look.Font) SelectObject(dc, look.Font);
     DrawCentredCaption(dc, rect, look);
@@ -101,6 +109,7 @@ bool TSkinButton::BeforeMessage(TMessage& m) {
     switch (m.Msg) {
     case WM_PAINT:
     case WM_PRINTCLIENT:
+        ++paints_;
         PaintMessage(m);
         return false;
     case WM_ERASEBKGND:
@@ -119,14 +128,10 @@ bool TSkinButton::BeforeMessage(TMessage& m) {
             MovePress(POINT{GET_X_LPARAM(m.LParam), GET_Y_LPARAM(m.LParam)});
             return false;
         }
-        // The platform's button tracks its own hot look, which the skin
-        // paints instead; tooltips and the toolkit still see the move.
-        CallPreviousUnseen(m);
-        Hover();
+        Hover(m);
         return false;
     case WM_MOUSELEAVE:
-        CallPreviousUnseen(m);
-        Leave();
+        Leave(m);
         return false;
     case WM_LBUTTONUP:
         if (!captured_) return true;
@@ -225,17 +230,26 @@ void TSkinButton::CancelPress() {
     if (Handle()) SetMouseBits(MouseState & ~mbPressed);
 }
 
-void TSkinButton::Hover() {
+void TSkinButton::Hover(TMessage& m) {
     if (!leaveTracked_) {
         TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, Handle(), 0};
         leaveTracked_ = TrackMouseEvent(&track) != FALSE;
     }
-    if (IsWindowEnabled(Handle())) SetMouseBits(MouseState | mbHot);
+    PassHoverOn(m, IsWindowEnabled(Handle()) ? (MouseState | mbHot) : MouseState);
 }
 
-void TSkinButton::Leave() {
+void TSkinButton::Leave(TMessage& m) {
     leaveTracked_ = false;
-    if (!captured_) SetMouseBits(keyPressed_ ? (MouseState & mbPressed) : 0);
+    PassHoverOn(m, keyPressed_ ? (MouseState & mbPressed) : 0);
+}
+
+// Tooltips and the toolkit below the skin still see the move.
+void TSkinButton::PassHoverOn(TMessage& m, unsigned char bits) {
+    const bool changed = bits != MouseState;
+    MouseState = bits;
+    const int paintsBefore = paints_;
+    CallPrevious(m);
+    if (changed && paints_ == paintsBefore && AttachState() == TControlAttach::Attached) Repaint();
 }
 
 void TSkinButton::SetMouseBits(unsigned char bits) {
@@ -280,6 +294,11 @@ int TSkinButton::CurrentFrame() {
     return FrameFor(ReadFacts());
 }
 
+void TSkinButton::SkinChanged() {
+    frames_.Clear();
+    TSkinControl::SkinChanged();
+}
+
 bool TSkinButton::HasButtonStrip() const {
     return !Skin().Buttons.Bitmap.Empty();
 }
@@ -309,6 +328,7 @@ bool TSkinButton::ShowsFocusCue() const {
 TPushButtonLook TSkinButton::CaptionLook(int frame, bool normalColourEverywhere) {
     TPushButtonLook look;
     look.Buttons = &ButtonStrip();
+    look.Frames = &frames_;
     look.Frame = frame;
     COLORREF base = ModelColour(Skin().Colour(sciButtonText));
     if (TControl* control = Source()) {

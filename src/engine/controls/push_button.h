@@ -8,12 +8,14 @@
 // this class.
 #include "engine/controls/button_rules.h"
 #include "engine/controls/skin_control.h"
+#include "engine/element_frames.h"
 
 class TDataSkinButton;
 
 // Everything a push button's picture depends on, the background aside.
 struct TPushButtonLook {
     const TDataSkinButton* Buttons = nullptr;
+    TElementFrames* Frames = nullptr; // kept pictures of the frames; none: composed anew
     int Frame = bfNormal;
     std::wstring Caption; // "||" already split
     HFONT Font = nullptr;
@@ -24,6 +26,9 @@ struct TPushButtonLook {
     bool RightToLeft = false;
 };
 
+// Frame look.Frame of the button strip over `rect` (nothing when the look
+// shows no frame).
+void DrawButtonFrame(HDC dc, const RECT& rect, const TPushButtonLook& look);
 // The frame over `rect` (the button at (0, 0)), then the caption centred.
 void PaintPushButton(HDC dc, const RECT& rect, const TPushButtonLook& look);
 // The caption centred in `rect` inset by 2, one pixel above the exact
@@ -38,6 +43,7 @@ class TSkinButton : public TSkinControl {
 public:
     // The frame the button shows now.
     int CurrentFrame();
+    void SkinChanged() override;
 
 protected:
     void OnAttach() override;
@@ -74,11 +80,17 @@ private:
     void EndPress(POINT at);
     void CancelPress();
     bool KeyPress(TMessage& m);
-    void Hover();
-    void Leave();
+    void Hover(TMessage& m);
+    void Leave(TMessage& m);
     bool InClient(POINT at) const;
     void SetMouseBits(unsigned char bits);
 
+    // Passes a hover message on: the platform's button may repaint for its
+    // own hot look, which then shows the skin's; else the skin repaints.
+    void PassHoverOn(TMessage& m, unsigned char bits);
+
+    TElementFrames frames_;
+    int paints_ = 0;
     bool captured_ = false;
     bool keyPressed_ = false;
     bool leaveTracked_ = false;

@@ -55,6 +55,7 @@ void TSkinSpeedButton::Unhook() {
 }
 
 void TSkinSpeedButton::SkinChanged() {
+    TSkinBitButton::SkinChanged(); // forgets the kept frames
     if (AttachState() == TControlAttach::Attached) PaintNow();
 }
 
