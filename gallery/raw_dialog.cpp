@@ -84,7 +84,7 @@ TDialogTemplate MainTemplate() {
     t.Add(L"ToolbarWindow32", L"", CCS_NORESIZE | CCS_NODIVIDER, 230, 124, 72, 18, rdToolbar);
     t.Add(L"STATIC", L"静态文本", SS_LEFT, 8, 172, 100, 10, rdStatic);
     t.Add(L"msctls_progress32", L"", 0, 8, 186, 150, 10, rdProgress);
-    t.Add(L"BUTTON", L"确定", BS_PUSHBUTTON | WS_TABSTOP, 272, 216, 50, 14, IDOK);
+    t.Add(L"BUTTON", L"确定", BS_PUSHBUTTON | WS_TABSTOP, 264, 216, 50, 14, IDOK);
     t.Add(L"SCROLLBAR", L"", SBS_SIZEGRIP, 318, 226, 12, 10, rdSizeGrip);
     return t;
 }

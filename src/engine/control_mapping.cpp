@@ -171,8 +171,7 @@ bool TControlMapper::AlreadySkinned(TControl& control) const {
     if (form_.SkinControlOf(&control)) return true;
     auto* windowed = dynamic_cast<TWinControl*>(&control);
     if (!windowed) return false;
-    return
-           (windowed->HandleAllocated() && AnswersSkinned(windowed->Handle()));
+    return (windowed->HandleAllocated() && AnswersSkinned(windowed->Handle()));
 }
 
 // The application's own choice comes first; any object it returns ends the

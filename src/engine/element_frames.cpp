@@ -5,8 +5,8 @@ void TElementFrames::Clear() {
     pictures_.clear();
 }
 
-const TElementFrames::TPicture& TElementFrames::PictureOf(const TDataSkinObject& element,
-                                                          int frame, int width, int height) {
+const TElementFrames::TPicture& TElementFrames::PictureOf(const TDataSkinObject& element, int frame,
+                                                          int width, int height) {
     const TKey key{element.Bitmap.Empty() ? nullptr : element.Bitmap.Row(0), width, height};
     if (!(key == key_)) {
         Clear();

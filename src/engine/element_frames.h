@@ -23,8 +23,8 @@ private:
         }
     };
     struct TPicture {
-        TMaskedImage Masked;              // elements with see-through parts
-        std::unique_ptr<TBitmap> Opaque;  // the others
+        TMaskedImage Masked;             // elements with see-through parts
+        std::unique_ptr<TBitmap> Opaque; // the others
     };
     const TPicture& PictureOf(const TDataSkinObject& element, int frame, int width, int height);
 

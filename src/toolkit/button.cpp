@@ -6,8 +6,6 @@
 
 namespace {
 
-const TEnumInfo kLayouts{{L"blGlyphLeft", L"blGlyphRight", L"blGlyphTop", L"blGlyphBottom"}};
-
 UINT ImageListAlign(int layout, bool captionEmpty) {
     if (captionEmpty) return BUTTON_IMAGELIST_ALIGN_CENTER;
     switch (layout) {
@@ -57,52 +55,29 @@ void TButton::WndProc(TMessage& m) {
 const TClassInfo& TBitBtn::StaticClass() {
     static const TClassInfo info(
         L"TBitBtn", &TButton::StaticClass(),
-        [](TClassInfo& c) {
-            c.Obj<TBitBtn, TBitmap>(L"Glyph", &TBitBtn::Glyph);
-            c.Int<TBitBtn>(L"NumGlyphs", &TBitBtn::NumGlyphs, &TBitBtn::SetNumGlyphs);
-            c.Enum<TBitBtn>(L"Layout", kLayouts, &TBitBtn::Layout, &TBitBtn::SetLayout);
-            c.Int<TBitBtn>(L"Margin", &TBitBtn::Margin, &TBitBtn::SetMargin);
-            c.Int<TBitBtn>(L"Spacing", &TBitBtn::Spacing, &TBitBtn::SetSpacing);
-        },
+        [](TClassInfo& c) { TButtonGlyph::Publish<TBitBtn>(c); },
         [](TComponent* o) { return new TBitBtn(o); });
     return info;
 }
 
 TBitBtn::TBitBtn(TComponent* owner) : TButton(owner) {}
 
-void TBitBtn::SetNumGlyphs(int v) {
-    numGlyphs_ = v < 1 ? 1 : v;
-    ApplyGlyph();
-}
-
-void TBitBtn::SetLayout(int v) {
-    layout_ = v;
-    ApplyGlyph();
-}
-
-void TBitBtn::SetMargin(int v) {
-    margin_ = v;
-    ApplyGlyph();
-}
-
-void TBitBtn::SetSpacing(int v) {
-    spacing_ = v;
-    Invalidate();
-}
-
 void TBitBtn::Loaded() {
     TButton::Loaded();
-    ApplyGlyph();
+    GlyphChanged();
 }
 
 void TBitBtn::CreateWnd() {
     TButton::CreateWnd();
-    ApplyGlyph();
+    GlyphChanged();
 }
 
 // The platform's button shows the first piece of the glyph from an image list.
-void TBitBtn::ApplyGlyph() {
-    if (!HandleAllocated() || glyph_.Empty()) return;
+void TBitBtn::GlyphChanged() {
+    if (!HandleAllocated() || glyph_.Empty()) {
+        Invalidate();
+        return;
+    }
     const int width = glyph_.Width() / numGlyphs_;
     images_.Reset(ImageList_Create(width, glyph_.Height(), ILC_COLOR24 | ILC_MASK, 1, 0));
     if (!images_) return;

@@ -1,7 +1,7 @@
 #pragma once
 // Push buttons, bitmap buttons that show a glyph beside their caption, and
 // menu buttons that drop a menu below themselves.
-#include "toolkit/bitmap.h"
+#include "toolkit/button_glyph.h"
 #include "toolkit/win_control.h"
 
 class TPopupMenu;
@@ -23,39 +23,20 @@ private:
     bool default_ = false;
 };
 
-enum TButtonLayout { blGlyphLeft, blGlyphRight, blGlyphTop, blGlyphBottom };
-
-// The glyph holds NumGlyphs pieces side by side (normal, disabled, pressed,
-// down); its bottom-left colour is drawn as transparent.
-class TBitBtn : public TButton {
+// A push button with a glyph beside its caption; the platform's button
+// shows the glyph's first piece, its bottom-left colour drawn as transparent.
+class TBitBtn : public TButton, public TButtonGlyph {
     VELMORA_CLASS()
 public:
     explicit TBitBtn(TComponent* owner);
-    TBitmap* Glyph() { return &glyph_; }
-    int NumGlyphs() const { return numGlyphs_; }
-    void SetNumGlyphs(int v);
-    int Layout() const { return layout_; }
-    void SetLayout(int v);
-    // -1 centres glyph and caption together.
-    int Margin() const { return margin_; }
-    void SetMargin(int v);
-    // -1 shares the room evenly.
-    int Spacing() const { return spacing_; }
-    void SetSpacing(int v);
     void Loaded() override;
 
 protected:
     void CreateWnd() override;
+    void GlyphChanged() override;
 
 private:
-    void ApplyGlyph();
-
-    TBitmap glyph_;
     TImageListHandle images_;
-    int numGlyphs_ = 1;
-    int layout_ = blGlyphLeft;
-    int margin_ = -1;
-    int spacing_ = 4;
 };
 
 // Clicking drops DropdownMenu below the button (after OnClick).

@@ -18,11 +18,12 @@ namespace {
 
 std::vector<const TClassInfo*>& Registry() {
     static std::vector<const TClassInfo*> classes{
-        &TButton::StaticClass(),     &TBitBtn::StaticClass(),  &TMenuButton::StaticClass(),    &TEdit::StaticClass(),
-        &TGroupBox::StaticClass(),   &TPanel::StaticClass(),     &TImage::StaticClass(),
-        &TListView::StaticClass(),   &TPopupMenu::StaticClass(), &TMenuItem::StaticClass(),
-        &TWebBrowser::StaticClass(), &TLabel::StaticClass(),     &TSpeedButton::StaticClass(),
-        &TStatusBar::StaticClass(),  &TPageControl::StaticClass(), &TTabSheet::StaticClass(),
+        &TButton::StaticClass(),      &TBitBtn::StaticClass(),     &TMenuButton::StaticClass(),
+        &TEdit::StaticClass(),        &TGroupBox::StaticClass(),   &TPanel::StaticClass(),
+        &TImage::StaticClass(),       &TListView::StaticClass(),   &TPopupMenu::StaticClass(),
+        &TMenuItem::StaticClass(),    &TWebBrowser::StaticClass(), &TLabel::StaticClass(),
+        &TSpeedButton::StaticClass(), &TStatusBar::StaticClass(),  &TPageControl::StaticClass(),
+        &TTabSheet::StaticClass(),
     };
     return classes;
 }

@@ -2,49 +2,16 @@
 
 #include "toolkit/canvas.h"
 
-namespace {
-
-const TEnumInfo kLayouts{{L"blGlyphLeft", L"blGlyphRight", L"blGlyphTop", L"blGlyphBottom"}};
-
-} // namespace
-
 const TClassInfo& TSpeedButton::StaticClass() {
     static const TClassInfo info(
         L"TSpeedButton", &TGraphicControl::StaticClass(),
         [](TClassInfo& c) {
-            c.Obj<TSpeedButton, TBitmap>(L"Glyph", &TSpeedButton::Glyph);
-            c.Int<TSpeedButton>(L"NumGlyphs", &TSpeedButton::NumGlyphs,
-                                &TSpeedButton::SetNumGlyphs);
+            TButtonGlyph::Publish<TSpeedButton>(c);
             c.Bool<TSpeedButton>(L"Flat", &TSpeedButton::Flat, &TSpeedButton::SetFlat);
             c.Bool<TSpeedButton>(L"Down", &TSpeedButton::Down, &TSpeedButton::SetDown);
-            c.Enum<TSpeedButton>(L"Layout", kLayouts, &TSpeedButton::Layout,
-                                 &TSpeedButton::SetLayout);
-            c.Int<TSpeedButton>(L"Margin", &TSpeedButton::Margin, &TSpeedButton::SetMargin);
-            c.Int<TSpeedButton>(L"Spacing", &TSpeedButton::Spacing, &TSpeedButton::SetSpacing);
         },
         [](TComponent* o) { return new TSpeedButton(o); });
     return info;
-}
-
-void TSpeedButton::SetAndRedraw(int& field, int v) {
-    field = v;
-    Invalidate();
-}
-
-void TSpeedButton::SetNumGlyphs(int v) {
-    SetAndRedraw(numGlyphs_, v < 1 ? 1 : v);
-}
-
-void TSpeedButton::SetLayout(int v) {
-    SetAndRedraw(layout_, v);
-}
-
-void TSpeedButton::SetMargin(int v) {
-    SetAndRedraw(margin_, v);
-}
-
-void TSpeedButton::SetSpacing(int v) {
-    SetAndRedraw(spacing_, v);
 }
 
 void TSpeedButton::SetFlat(bool v) {

@@ -85,9 +85,9 @@ TGlyphSettings TSkinBitButton::ReadGlyphSettings() const {
     s.Glyph = dynamic_cast<const TBitmap*>(GetObjectPropByName(control, glyphName));
     if (s.Glyph && s.Glyph->Empty()) s.Glyph = nullptr;
     // A picture is one piece; a glyph strip is divided by its count.
-    s.NumGlyphs = glyphProperty_.empty() ? GlyphCount(static_cast<int>(
-                                               GetOrdPropByName(control, L"NumGlyphs")))
-                                         : 1;
+    s.NumGlyphs = glyphProperty_.empty()
+                      ? GlyphCount(static_cast<int>(GetOrdPropByName(control, L"NumGlyphs")))
+                      : 1;
     s.Layout = GlyphLayoutFromName(GetEnumPropByName(control, L"Layout"));
     s.Margin = static_cast<int>(GetOrdPropByName(control, L"Margin"));
     s.Spacing = static_cast<int>(GetOrdPropByName(control, L"Spacing"));
@@ -130,8 +130,7 @@ TBitButtonLook TSkinBitButton::LookIn(HDC dc, const RECT& rect, const TGlyphSett
     in.CentreNudge = centreNudge;
     const TGlyphPlacement place = PlaceGlyphAndText(in);
     look.GlyphAt = place.Glyph;
-    look.TextBox =
-        RECT{place.Text.x, place.Text.y, place.Text.x + text.cx, place.Text.y + text.cy};
+    look.TextBox = RECT{place.Text.x, place.Text.y, place.Text.x + text.cx, place.Text.y + text.cy};
     look.TextFlags = place.TextFlags;
     return look;
 }

@@ -109,7 +109,8 @@ TGlyphPlacement PlaceGlyphAndText(const TGlyphPlacementIn& in) {
         out.Glyph.x = (c.cx - g.cx + 1) / 2;
         out.Text.x = (c.cx - t.cx + 1) / 2;
     }
-    const TGaps gaps = across ? WorkOutGaps(in, c.cx, g.cx, t.cx) : WorkOutGaps(in, c.cy, g.cy, t.cy);
+    const TGaps gaps =
+        across ? WorkOutGaps(in, c.cx, g.cx, t.cx) : WorkOutGaps(in, c.cy, g.cy, t.cy);
     switch (in.Layout) {
     case TGlyphLayout::Left:
         out.Glyph.x = gaps.Margin;

@@ -55,8 +55,8 @@ struct TGlyphPlacementIn {
     SIZE Glyph{};
     SIZE Text{};
     TGlyphLayout Layout = TGlyphLayout::Left;
-    int Margin = -1;  // -1: glyph and caption centred together
-    int Spacing = 4;  // -1: the gaps share the room evenly
+    int Margin = -1;     // -1: glyph and caption centred together
+    int Spacing = 4;     // -1: the gaps share the room evenly
     bool Centre = false; // centred although Margin is given
     int CentreNudge = 0; // added to a centred Margin with a given Spacing
 };

@@ -33,9 +33,12 @@ const TFamily kFamilies[] = {
     {TSkinKind::BitButton, &MakeGlyphButton<TSkinBitButton>},
     {TSkinKind::MenuButton, &Make<TSkinMenuButton>},
     {TSkinKind::SpeedButton, &MakeGlyphButton<TSkinSpeedButton>},
-    {TSkinKind::GroupBox, &Make<TSkinGroupBox>},   {TSkinKind::Box, &Make<TSkinBox>},
-    {TSkinKind::BoxH, &Make<TSkinBoxH>},           {TSkinKind::Sizer, &Make<TSkinSizer>},
-    {TSkinKind::StatusBar, &Make<TSkinStatusBar>}, {TSkinKind::TabSheet, &Make<TSkinTabSheet>},
+    {TSkinKind::GroupBox, &Make<TSkinGroupBox>},
+    {TSkinKind::Box, &Make<TSkinBox>},
+    {TSkinKind::BoxH, &Make<TSkinBoxH>},
+    {TSkinKind::Sizer, &Make<TSkinSizer>},
+    {TSkinKind::StatusBar, &Make<TSkinStatusBar>},
+    {TSkinKind::TabSheet, &Make<TSkinTabSheet>},
 };
 
 TFactory FactoryOf(TSkinKind kind) {

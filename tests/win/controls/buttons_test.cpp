@@ -39,35 +39,6 @@ LPARAM At(int x, int y) {
                       static_cast<WORD>(static_cast<short>(y)));
 }
 
-// A 32-bit bitmap to paint into and read back.
-class TPaintTarget {
-public:
-    TPaintTarget(int w, int h, COLORREF fill) : w_(w), h_(h), dc_(CreateCompatibleDC(nullptr)) {
-        BITMAPINFO info{};
-        info.bmiHeader.biSize = sizeof(info.bmiHeader);
-        info.bmiHeader.biWidth = w;
-        info.bmiHeader.biHeight = -h;
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        void* bits = nullptr;
-        bitmap_.Reset(CreateDIBSection(dc_.Get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-        old_ = SelectObject(dc_.Get(), bitmap_.Get());
-        TBrushHandle brush(CreateSolidBrush(fill));
-        const RECT all = Rect();
-        FillRect(dc_.Get(), &all, brush.Get());
-    }
-    ~TPaintTarget() { SelectObject(dc_.Get(), old_); }
-    HDC DC() const { return dc_.Get(); }
-    RECT Rect() const { return RECT{0, 0, w_, h_}; }
-    COLORREF Pixel(int x, int y) const { return GetPixel(dc_.Get(), x, y); }
-
-private:
-    int w_, h_;
-    TMemoryDC dc_;
-    TBitmapHandle bitmap_;
-    HGDIOBJ old_ = nullptr;
-};
-
 } // namespace
 
 TEST(ButtonFrames, EachRuleShowsItsFrameForEachState) {
@@ -76,10 +47,9 @@ TEST(ButtonFrames, EachRuleShowsItsFrameForEachState) {
         const char* Flags;
         int Push, Menu, Speed;
     } rows[] = {
-        {"", 1, 1, 1},       {"p", 2, 2, 2},     {"x", 3, 3, 3},      {"xpd", 3, 3, 3},
-        {"xd", 3, 3, 3},     {"h", 4, 4, 4},     {"f", 5, 4, 1},      {"d", 5, 1, 1},
-        {"hd", 4, 4, 4},     {"ph", 2, 2, 2},    {"D", 1, 1, 2},      {"Dh", 4, 4, 2},
-        {"xD", 3, 3, 3},     {"fd", 5, 4, 1},
+        {"", 1, 1, 1},  {"p", 2, 2, 2},  {"x", 3, 3, 3},  {"xpd", 3, 3, 3}, {"xd", 3, 3, 3},
+        {"h", 4, 4, 4}, {"f", 5, 4, 1},  {"d", 5, 1, 1},  {"hd", 4, 4, 4},  {"ph", 2, 2, 2},
+        {"D", 1, 1, 2}, {"Dh", 4, 4, 2}, {"xD", 3, 3, 3}, {"fd", 5, 4, 1},
     };
     for (const TRow& r : rows) {
         const TButtonFacts f = Facts(r.Flags);
@@ -95,9 +65,9 @@ TEST(ButtonGlyphs, PieceForEachFrameFallsBackToTheFirstThatExists) {
         bool Down;
         int NumGlyphs, Bit, Speed;
     } rows[] = {
-        {bfNormal, false, 4, 1, 1},   {bfPressed, false, 4, 3, 3}, {bfDisabled, false, 4, 2, 2},
-        {bfHot, false, 4, 1, 1},      {bfFocused, false, 4, 1, 1}, {bfDisabled, false, 1, 1, 1},
-        {bfPressed, false, 2, 1, 1},  {bfNormal, true, 4, 1, 4},   {bfPressed, true, 3, 3, 1},
+        {bfNormal, false, 4, 1, 1},   {bfPressed, false, 4, 3, 3},  {bfDisabled, false, 4, 2, 2},
+        {bfHot, false, 4, 1, 1},      {bfFocused, false, 4, 1, 1},  {bfDisabled, false, 1, 1, 1},
+        {bfPressed, false, 2, 1, 1},  {bfNormal, true, 4, 1, 4},    {bfPressed, true, 3, 3, 1},
         {bfDisabled, false, 0, 1, 1}, {bfPressed, false, -5, 1, 1},
     };
     for (const TRow& r : rows) {
@@ -141,26 +111,116 @@ TEST(GlyphPlacement, LayoutMarginAndSpacingPlaceGlyphAndCaption) {
         POINT Glyph, Text;
         UINT Flags;
     } rows[] = {
-        {"left, centred", TGlyphLayout::Left, {100, 30}, true, -1, 4, false, 0, {20, 7}, {40, 8},
+        {"left, centred",
+         TGlyphLayout::Left,
+         {100, 30},
+         true,
+         -1,
+         4,
+         false,
+         0,
+         {20, 7},
+         {40, 8},
          DT_WORDBREAK},
-        {"left, margin 4", TGlyphLayout::Left, {100, 30}, true, 4, 4, false, 0, {4, 7}, {24, 8},
+        {"left, margin 4",
+         TGlyphLayout::Left,
+         {100, 30},
+         true,
+         4,
+         4,
+         false,
+         0,
+         {4, 7},
+         {24, 8},
          DT_WORDBREAK},
-        {"left, even spacing", TGlyphLayout::Left, {100, 30}, true, 4, -1, false, 0, {4, 7},
-         {40, 8}, DT_WORDBREAK},
-        {"left, both even", TGlyphLayout::Left, {100, 30}, true, -1, -1, false, 0, {14, 7},
-         {44, 8}, DT_WORDBREAK},
-        {"left, centred alignment", TGlyphLayout::Left, {100, 30}, true, 4, 4, true, 0, {20, 7},
-         {40, 8}, DT_WORDBREAK},
-        {"left, no caption", TGlyphLayout::Left, {100, 30}, false, -1, 4, false, 0, {42, 7},
-         {58, 15}, DT_WORDBREAK},
-        {"left, speed nudge", TGlyphLayout::Left, {100, 30}, true, -1, 4, false, 1, {21, 7},
-         {41, 8}, DT_WORDBREAK},
-        {"right, margin 4", TGlyphLayout::Right, {100, 30}, true, 4, 4, false, 0, {80, 7},
-         {36, 8}, DT_WORDBREAK | DT_RIGHT},
-        {"top, centred", TGlyphLayout::Top, {100, 60}, true, -1, 4, false, 0, {42, 13},
-         {30, 33}, DT_WORDBREAK | DT_CENTER},
-        {"bottom, margin 5", TGlyphLayout::Bottom, {100, 60}, true, 5, 2, false, 0, {42, 39},
-         {30, 23}, DT_WORDBREAK | DT_CENTER},
+        {"left, even spacing",
+         TGlyphLayout::Left,
+         {100, 30},
+         true,
+         4,
+         -1,
+         false,
+         0,
+         {4, 7},
+         {40, 8},
+         DT_WORDBREAK},
+        {"left, both even",
+         TGlyphLayout::Left,
+         {100, 30},
+         true,
+         -1,
+         -1,
+         false,
+         0,
+         {14, 7},
+         {44, 8},
+         DT_WORDBREAK},
+        {"left, centred alignment",
+         TGlyphLayout::Left,
+         {100, 30},
+         true,
+         4,
+         4,
+         true,
+         0,
+         {20, 7},
+         {40, 8},
+         DT_WORDBREAK},
+        {"left, no caption",
+         TGlyphLayout::Left,
+         {100, 30},
+         false,
+         -1,
+         4,
+         false,
+         0,
+         {42, 7},
+         {58, 15},
+         DT_WORDBREAK},
+        {"left, speed nudge",
+         TGlyphLayout::Left,
+         {100, 30},
+         true,
+         -1,
+         4,
+         false,
+         1,
+         {21, 7},
+         {41, 8},
+         DT_WORDBREAK},
+        {"right, margin 4",
+         TGlyphLayout::Right,
+         {100, 30},
+         true,
+         4,
+         4,
+         false,
+         0,
+         {80, 7},
+         {36, 8},
+         DT_WORDBREAK | DT_RIGHT},
+        {"top, centred",
+         TGlyphLayout::Top,
+         {100, 60},
+         true,
+         -1,
+         4,
+         false,
+         0,
+         {42, 13},
+         {30, 33},
+         DT_WORDBREAK | DT_CENTER},
+        {"bottom, margin 5",
+         TGlyphLayout::Bottom,
+         {100, 60},
+         true,
+         5,
+         2,
+         false,
+         0,
+         {42, 39},
+         {30, 23},
+         DT_WORDBREAK | DT_CENTER},
     };
     for (const TRow& r : rows) {
         TGlyphPlacementIn in;
@@ -196,11 +256,11 @@ TEST(GlyphPiece, ThePieceIsDrawnAroundItsKeyColourAndGreyedWhenAsked) {
         COLORREF Body;
     } rows[] = {{false, RGB(0, 0, 255)}, {true, RGB(85, 85, 85)}};
     for (const TRow& r : rows) {
-        TPaintTarget target(20, 20, RGB(255, 255, 255));
+        TCanvasBitmap target(20, 20, RGB(255, 255, 255));
         DrawGlyphPiece(target.DC(), POINT{4, 4}, glyph, second, r.Grey);
-        EXPECT_EQ(target.Pixel(7, 6), r.Body) << (r.Grey ? "grey" : "in colour");
-        EXPECT_EQ(target.Pixel(4, 11), RGB(255, 255, 255)) << "the key colour stays see-through";
-        EXPECT_EQ(target.Pixel(12, 6), RGB(255, 255, 255)) << "nothing beyond the piece";
+        EXPECT_EQ(target.At(7, 6), r.Body) << (r.Grey ? "grey" : "in colour");
+        EXPECT_EQ(target.At(4, 11), RGB(255, 255, 255)) << "the key colour stays see-through";
+        EXPECT_EQ(target.At(12, 6), RGB(255, 255, 255)) << "nothing beyond the piece";
     }
 }
 
@@ -363,24 +423,20 @@ TEST_F(ButtonSkinTest, HoverRepaintsTheButtonOnceAndNothingElse) {
 TEST(ButtonPaint, FocusCueOnlyAroundACaption) {
     // Without a skin strip nothing is drawn at all; with one, the focus cue
     // is the only difference between two looks.
-    TPaintTarget probe(1, 1, 0);
+    TCanvasBitmap probe(1, 1, 0);
     TPushButtonLook none;
     none.Caption = L"确定";
     PaintPushButton(probe.DC(), probe.Rect(), none);
-    EXPECT_EQ(probe.Pixel(0, 0), RGB(0, 0, 0));
+    EXPECT_EQ(probe.At(0, 0), RGB(0, 0, 0));
 
     const auto paint = [](const std::wstring& caption, bool focus) {
-        auto target = std::make_unique<TPaintTarget>(80, 26, RGB(250, 250, 250));
+        auto target = std::make_unique<TCanvasBitmap>(80, 26, RGB(250, 250, 250));
         TPushButtonLook look;
         look.Caption = caption;
         look.Font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
         look.FocusCue = focus;
         DrawCentredCaption(target->DC(), target->Rect(), look);
-        std::vector<COLORREF> pixels;
-        for (int y = 0; y < 26; ++y)
-            for (int x = 0; x < 80; ++x)
-                pixels.push_back(target->Pixel(x, y));
-        return pixels;
+        return target->Pixels();
     };
     EXPECT_NE(paint(L"确定", true), paint(L"确定", false));
     EXPECT_EQ(paint(L"", true), paint(L"", false));
@@ -391,14 +447,14 @@ TEST(MenuButtonPaint, TheArrowTipIsTwoPixelsBelowTheMiddle) {
     strip.Bitmap = TPixelBitmap(10, 10, MakeColour(200, 200, 200));
     strip.FrameCount = 5;
     for (const int height : {24, 41}) {
-        TPaintTarget target(90, height, RGB(255, 255, 255));
+        TCanvasBitmap target(90, height, RGB(255, 255, 255));
         TPushButtonLook look;
         look.Buttons = &strip;
         PaintMenuButton(target.DC(), target.Rect(), look, RGB(255, 0, 0));
         const int tip = height / 2 + 2;
-        EXPECT_EQ(target.Pixel(90 - 12, tip), RGB(255, 0, 0)) << "height " << height;
-        EXPECT_NE(target.Pixel(90 - 12, tip + 1), RGB(255, 0, 0)) << "height " << height;
-        EXPECT_EQ(target.Pixel(90 - 14, tip - 3), RGB(255, 0, 0)) << "height " << height;
-        EXPECT_NE(target.Pixel(90 - 12, tip - 4), RGB(255, 0, 0)) << "height " << height;
+        EXPECT_EQ(target.At(90 - 12, tip), RGB(255, 0, 0)) << "height " << height;
+        EXPECT_NE(target.At(90 - 12, tip + 1), RGB(255, 0, 0)) << "height " << height;
+        EXPECT_EQ(target.At(90 - 14, tip - 3), RGB(255, 0, 0)) << "height " << height;
+        EXPECT_NE(target.At(90 - 12, tip - 4), RGB(255, 0, 0)) << "height " << height;
     }
 }

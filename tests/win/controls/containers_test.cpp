@@ -19,44 +19,19 @@ constexpr COLORREF kFace = RGB(240, 236, 220);
 constexpr COLORREF kShadow = RGB(0, 0, 128);
 constexpr COLORREF kInk = RGB(255, 0, 0);
 
-// A 32-bit DIB section to paint into, read back after.
-class TCanvasBitmap {
-public:
-    TCanvasBitmap(int w, int h) : w_(w), h_(h), dc_(CreateCompatibleDC(nullptr)) {
-        BITMAPINFO info{};
-        info.bmiHeader.biSize = sizeof(info.bmiHeader);
-        info.bmiHeader.biWidth = w;
-        info.bmiHeader.biHeight = -h;
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        void* bits = nullptr;
-        bitmap_.Reset(CreateDIBSection(dc_.Get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-        old_ = SelectObject(dc_.Get(), bitmap_.Get());
-    }
-    ~TCanvasBitmap() { SelectObject(dc_.Get(), old_); }
-    HDC DC() const { return dc_.Get(); }
-    RECT Rect() const { return RECT{0, 0, w_, h_}; }
-    COLORREF At(int x, int y) const { return GetPixel(dc_.Get(), x, y); }
-    // The first and last column of the top `rows` holding a pixel of
-    // neither colour (text is smoothed: its pixels are blends), or -1.
-    std::pair<int, int> InkColumns(int rows, COLORREF a, COLORREF b) const {
-        int first = -1, last = -1;
-        for (int x = 0; x < w_; ++x)
-            for (int y = 0; y < rows; ++y)
-                if (At(x, y) != a && At(x, y) != b) {
-                    if (first < 0) first = x;
-                    last = x;
-                    break;
-                }
-        return {first, last};
-    }
-
-private:
-    int w_, h_;
-    TMemoryDC dc_;
-    TBitmapHandle bitmap_;
-    HGDIOBJ old_ = nullptr;
-};
+// The first and last column of the top `rows` holding a pixel of neither
+// colour (text is smoothed: its pixels are blends), or -1.
+std::pair<int, int> InkColumns(const TCanvasBitmap& canvas, int rows, COLORREF a, COLORREF b) {
+    int first = -1, last = -1;
+    for (int x = 0; x < canvas.Width(); ++x)
+        for (int y = 0; y < rows; ++y)
+            if (canvas.At(x, y) != a && canvas.At(x, y) != b) {
+                if (first < 0) first = x;
+                last = x;
+                break;
+            }
+    return {first, last};
+}
 
 TGroupBoxLook BoxLook(bool right) {
     TGroupBoxLook look;
@@ -82,7 +57,7 @@ TEST(GroupBoxPaint, CaptionStartsEightPixelsInOrEndsEightBeforeTheRightEdge) {
     for (const TRow& row : rows) {
         TCanvasBitmap canvas(200, 80);
         PaintGroupBox(canvas.DC(), canvas.Rect(), BoxLook(row.Right));
-        const auto [first, last] = canvas.InkColumns(5, kFace, kShadow);
+        const auto [first, last] = InkColumns(canvas, 5, kFace, kShadow);
         EXPECT_GE(first, row.FirstAtLeast) << row.Right;
         EXPECT_LE(first, row.FirstAtMost) << row.Right;
         EXPECT_GE(last, row.LastAtLeast) << row.Right;

@@ -42,3 +42,33 @@ std::vector<COLORREF> ButtonProbe(const std::vector<COLORREF>& pixels, int strid
     const int middle = (button.left + button.right) / 2;
     return {at(middle, button.top + 1), at(middle, button.bottom - 2)};
 }
+
+TCanvasBitmap::TCanvasBitmap(int w, int h) : w_(w), h_(h), dc_(CreateCompatibleDC(nullptr)) {
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = w;
+    info.bmiHeader.biHeight = -h;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    void* bits = nullptr;
+    bitmap_.Reset(CreateDIBSection(dc_.Get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    old_ = SelectObject(dc_.Get(), bitmap_.Get());
+}
+
+TCanvasBitmap::TCanvasBitmap(int w, int h, COLORREF fill) : TCanvasBitmap(w, h) {
+    TBrushHandle brush(CreateSolidBrush(fill));
+    const RECT all = Rect();
+    FillRect(dc_.Get(), &all, brush.Get());
+}
+
+TCanvasBitmap::~TCanvasBitmap() {
+    SelectObject(dc_.Get(), old_);
+}
+
+std::vector<COLORREF> TCanvasBitmap::Pixels() const {
+    std::vector<COLORREF> pixels;
+    for (int y = 0; y < h_; ++y)
+        for (int x = 0; x < w_; ++x)
+            pixels.push_back(At(x, y));
+    return pixels;
+}

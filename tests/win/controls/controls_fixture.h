@@ -35,6 +35,28 @@ protected:
     std::unique_ptr<TWinSkinForm> form_;
 };
 
+// A 32-bit DIB section to paint into (black, or filled with `fill`) and
+// read back after.
+class TCanvasBitmap {
+public:
+    TCanvasBitmap(int w, int h);
+    TCanvasBitmap(int w, int h, COLORREF fill);
+    ~TCanvasBitmap();
+    TCanvasBitmap(const TCanvasBitmap&) = delete;
+    TCanvasBitmap& operator=(const TCanvasBitmap&) = delete;
+    HDC DC() const { return dc_.Get(); }
+    RECT Rect() const { return RECT{0, 0, w_, h_}; }
+    int Width() const { return w_; }
+    COLORREF At(int x, int y) const { return GetPixel(dc_.Get(), x, y); }
+    std::vector<COLORREF> Pixels() const;
+
+private:
+    int w_, h_;
+    TMemoryDC dc_;
+    TBitmapHandle bitmap_;
+    HGDIOBJ old_ = nullptr;
+};
+
 // The pixels of a window's client area as they are on the screen now
 // (COLORREF values, row by row).
 std::vector<COLORREF> ClientPixels(HWND window);

@@ -46,9 +46,9 @@ protected:
 
 TEST_F(FormButtonsTest, EachButtonOfTheMainWindowHasItsFamily) {
     const std::pair<const wchar_t*, const wchar_t*> rows[] = {
-        {L"BtnAllSelection", L"TSkinButton"},  {L"BtnReverseSelection", L"TSkinButton"},
-        {L"BtnSearch", L"TSkinBitButton"},     {L"BitBtn1", L"TSkinBitButton"},
-        {L"BtnPaperPath", L"TSkinBitButton"},  {L"BtnThemesPath", L"TSkinBitButton"},
+        {L"BtnAllSelection", L"TSkinButton"}, {L"BtnReverseSelection", L"TSkinButton"},
+        {L"BtnSearch", L"TSkinBitButton"},    {L"BitBtn1", L"TSkinBitButton"},
+        {L"BtnPaperPath", L"TSkinBitButton"}, {L"BtnThemesPath", L"TSkinBitButton"},
     };
     for (const auto& [name, family] : rows) {
         auto* button = form_->Find<TButton>(name);
@@ -98,8 +98,7 @@ namespace {
 struct TUiState {
     LRESULT Answer = 0;
     std::vector<WPARAM> Changes;
-    static LRESULT CALLBACK Proc(HWND w, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR,
-                                 DWORD_PTR data) {
+    static LRESULT CALLBACK Proc(HWND w, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR data) {
         auto* self = reinterpret_cast<TUiState*>(data);
         if (msg == WM_QUERYUISTATE) return self->Answer;
         if (msg == WM_CHANGEUISTATE) self->Changes.push_back(wp);

@@ -240,9 +240,10 @@ TEST(GraphicControls, LabelAndSpeedButtonDrawAndClickThroughTheirParent) {
     EXPECT_EQ(target.Pixel(59, 19), RGB(255, 255, 255));
 
     SendMessageW(f.form->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(110, 10));
-    EXPECT_TRUE(speed->Down());
+    EXPECT_TRUE(speed->Pressed());
     SendMessageW(f.form->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(110, 10));
-    EXPECT_FALSE(speed->Down());
+    EXPECT_FALSE(speed->Pressed());
+    EXPECT_FALSE(speed->Down()) << "a click does not latch it";
     EXPECT_EQ(clicks, 1);
 }
 
