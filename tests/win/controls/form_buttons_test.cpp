@@ -14,6 +14,8 @@
 
 #include <windowsx.h>
 
+#include <algorithm>
+
 namespace {
 
 LPARAM At(int x, int y) {
@@ -130,6 +132,73 @@ TEST_F(FormButtonsTest, TheFocusRectangleFollowsTheKeyboardCueState) {
     EXPECT_EQ(form.Changes[0], MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS));
     RemoveWindowSubclass(a, &TUiState::Proc, 1);
     RemoveWindowSubclass(main_, &TUiState::Proc, 1);
+}
+
+namespace {
+
+// Another library's picture button as the stored class map names it: its
+// picture sits in a "PngImage" property instead of a glyph strip.
+class TPngBitBtn : public TButton {
+    VELMORA_CLASS()
+public:
+    using TButton::TButton;
+    TBitmap* PngImage() { return &picture_; }
+
+private:
+    TBitmap picture_;
+};
+
+const TClassInfo& TPngBitBtn::StaticClass() {
+    static const TClassInfo info(
+        L"TPngBitBtn", &TButton::StaticClass(),
+        [](TClassInfo& c) { c.Obj<TPngBitBtn, TBitmap>(L"PngImage", &TPngBitBtn::PngImage); },
+        [](TComponent* o) { return new TPngBitBtn(o); });
+    return info;
+}
+
+int CountColour(const std::vector<COLORREF>& pixels, COLORREF colour) {
+    return static_cast<int>(std::count(pixels.begin(), pixels.end(), colour));
+}
+
+} // namespace
+
+TEST_F(SkinFormTest, APictureButtonShowsItsPictureUngreyedAndNoDefaultFrame) {
+    TForm extra(nullptr);
+    extra.SetBounds(60, 60, 300, 160);
+    auto* button = new TPngBitBtn(&extra);
+    button->SetParent(&extra);
+    button->SetBounds(10, 10, 120, 34);
+    button->SetCaption(L"图片");
+    button->SetDefault(true);
+    // A red picture whose bottom-left white is see-through.
+    TBitmap* picture = button->PngImage();
+    picture->SetSize(12, 12);
+    const RECT all{0, 0, 12, 12};
+    picture->Canvas().FillRect(all, RGB(255, 0, 0));
+    SetPixel(picture->DC(), 0, 11, RGB(255, 255, 255));
+    extra.Show();
+    Pump();
+    SkinOn();
+    SelectSkin(1);
+    TWinSkinForm* skin = manager_->FindSkinForm(extra.Handle());
+    ASSERT_NE(skin, nullptr);
+    TSkinControl* buttonSkin = skin->SkinControlOf(button);
+    ASSERT_NE(buttonSkin, nullptr);
+    EXPECT_EQ(buttonSkin->ClassName(), L"TSkinBitButton");
+    SetFocus(extra.Handle());
+    Pump();
+    RECT client{};
+    GetClientRect(button->Handle(), &client);
+    const auto shown = ClientPixels(button->Handle());
+    EXPECT_EQ(CountColour(shown, RGB(255, 0, 0)), 12 * 12 - 1) << "the whole picture, unscaled";
+    EXPECT_EQ(ButtonProbe(shown, client.right, client),
+              ButtonStripProbe(data_->Skin().Buttons, bfNormal))
+        << "a picture button shows no default frame";
+    button->SetEnabled(false);
+    Pump();
+    EXPECT_EQ(CountColour(ClientPixels(button->Handle()), RGB(255, 0, 0)), 12 * 12 - 1)
+        << "disabled, the picture stays in colour";
+    SkinOff();
 }
 
 // A form of the test's own: a panel holding a flat speed button, skinned
