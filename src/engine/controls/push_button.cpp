@@ -121,25 +121,11 @@ bool TSkinButton::BeforeMessage(TMessage& m) {
         return false;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
-        BeginPress();
-        return false;
     case WM_MOUSEMOVE:
-        if (captured_) {
-            MovePress(POINT{GET_X_LPARAM(m.LParam), GET_Y_LPARAM(m.LParam)});
-            return false;
-        }
-        Hover(m);
-        return false;
     case WM_MOUSELEAVE:
-        Leave(m);
-        return false;
     case WM_LBUTTONUP:
-        if (!captured_) return true;
-        EndPress(POINT{GET_X_LPARAM(m.LParam), GET_Y_LPARAM(m.LParam)});
-        return false;
     case WM_CAPTURECHANGED:
-        if (captured_ && reinterpret_cast<HWND>(m.LParam) != Handle()) CancelPress();
-        return true;
+        return MouseMessage(m);
     case WM_KEYDOWN:
     case WM_KEYUP:
         return !KeyPress(m);
@@ -158,6 +144,33 @@ bool TSkinButton::BeforeMessage(TMessage& m) {
         return false;
     default:
         return TSkinControl::BeforeMessage(m);
+    }
+}
+
+// The press is the skin's: the platform's button never sees the left button.
+bool TSkinButton::MouseMessage(TMessage& m) {
+    const POINT at{GET_X_LPARAM(m.LParam), GET_Y_LPARAM(m.LParam)};
+    switch (m.Msg) {
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+        BeginPress();
+        return false;
+    case WM_MOUSEMOVE:
+        if (captured_)
+            MovePress(at);
+        else
+            Hover(m);
+        return false;
+    case WM_MOUSELEAVE:
+        Leave(m);
+        return false;
+    case WM_LBUTTONUP:
+        if (!captured_) return true;
+        EndPress(at);
+        return false;
+    default: // WM_CAPTURECHANGED: another window took the mouse away
+        if (captured_ && reinterpret_cast<HWND>(m.LParam) != Handle()) CancelPress();
+        return true;
     }
 }
 

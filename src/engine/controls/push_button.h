@@ -75,6 +75,7 @@ protected:
     bool transparent_ = false;
 
 private:
+    bool MouseMessage(TMessage& m);
     void BeginPress();
     void MovePress(POINT at);
     void EndPress(POINT at);
