@@ -3,6 +3,7 @@
 #include "engine/controls/bit_button.h"
 #include "engine/controls/face_boxes.h"
 #include "engine/controls/group_box.h"
+#include "engine/controls/list_view.h"
 #include "engine/controls/menu_button.h"
 #include "engine/controls/speed_button.h"
 #include "engine/controls/status_bar.h"
@@ -33,6 +34,7 @@ const TFamily kFamilies[] = {
     {TSkinKind::BitButton, &MakeGlyphButton<TSkinBitButton>},
     {TSkinKind::MenuButton, &Make<TSkinMenuButton>},
     {TSkinKind::SpeedButton, &MakeGlyphButton<TSkinSpeedButton>},
+    {TSkinKind::ListView, &Make<TSkinListView>},
     {TSkinKind::GroupBox, &Make<TSkinGroupBox>},
     {TSkinKind::Box, &Make<TSkinBox>},
     {TSkinKind::BoxH, &Make<TSkinBoxH>},
