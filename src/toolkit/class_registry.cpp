@@ -1,6 +1,7 @@
 #include "toolkit/class_registry.h"
 
 #include "toolkit/button.h"
+#include "toolkit/check_box.h"
 #include "toolkit/edit.h"
 #include "toolkit/group_box.h"
 #include "toolkit/image.h"
@@ -18,11 +19,12 @@ namespace {
 
 std::vector<const TClassInfo*>& Registry() {
     static std::vector<const TClassInfo*> classes{
-        &TButton::StaticClass(),     &TBitBtn::StaticClass(),    &TEdit::StaticClass(),
-        &TGroupBox::StaticClass(),   &TPanel::StaticClass(),     &TImage::StaticClass(),
-        &TListView::StaticClass(),   &TPopupMenu::StaticClass(), &TMenuItem::StaticClass(),
-        &TWebBrowser::StaticClass(), &TLabel::StaticClass(),     &TSpeedButton::StaticClass(),
+        &TButton::StaticClass(),     &TBitBtn::StaticClass(),      &TEdit::StaticClass(),
+        &TGroupBox::StaticClass(),   &TPanel::StaticClass(),       &TImage::StaticClass(),
+        &TListView::StaticClass(),   &TPopupMenu::StaticClass(),   &TMenuItem::StaticClass(),
+        &TWebBrowser::StaticClass(), &TLabel::StaticClass(),       &TSpeedButton::StaticClass(),
         &TStatusBar::StaticClass(),  &TPageControl::StaticClass(), &TTabSheet::StaticClass(),
+        &TCheckBox::StaticClass(),   &TRadioButton::StaticClass(),
     };
     return classes;
 }

@@ -2,6 +2,7 @@
 
 #include "toolkit/application.h"
 #include "toolkit/button.h"
+#include "toolkit/check_box.h"
 
 #include <commctrl.h>
 #include "toolkit/form_reader.h"
@@ -213,15 +214,26 @@ bool HasMnemonic(const std::wstring& caption, wchar_t key) {
     return false;
 }
 
-TButton* ButtonWithMnemonic(const TWinControl& parent, wchar_t key) {
+// A button, check box or radio button whose caption has the mnemonic.
+TWinControl* ControlWithMnemonic(const TWinControl& parent, wchar_t key) {
     for (int i = 0; i < parent.ControlCount(); ++i) {
         auto* child = dynamic_cast<TWinControl*>(parent.Controls(i));
         if (!child || !child->Visible() || !child->Enabled()) continue;
-        auto* button = dynamic_cast<TButton*>(child);
-        if (button && HasMnemonic(button->Caption(), key)) return button;
-        if (TButton* inner = ButtonWithMnemonic(*child, key)) return inner;
+        const bool pressable = dynamic_cast<TButton*>(child) || dynamic_cast<TCheckControl*>(child);
+        if (pressable && HasMnemonic(child->Caption(), key)) return child;
+        if (TWinControl* inner = ControlWithMnemonic(*child, key)) return inner;
     }
     return nullptr;
+}
+
+// A check box or radio button is clicked the platform's way, so that its
+// state changes before it reports the click.
+void PressMnemonic(TWinControl& control) {
+    control.SetFocus();
+    if (auto* button = dynamic_cast<TButton*>(&control))
+        button->Click();
+    else
+        SendMessageW(control.Handle(), BM_CLICK, 0, 0);
 }
 
 } // namespace
@@ -234,9 +246,8 @@ bool TForm::DialogKey(const MSG& msg) {
         return true;
     }
     if (msg.message == WM_SYSCHAR) {
-        if (TButton* button = ButtonWithMnemonic(*this, static_cast<wchar_t>(msg.wParam))) {
-            button->SetFocus();
-            button->Click();
+        if (TWinControl* control = ControlWithMnemonic(*this, static_cast<wchar_t>(msg.wParam))) {
+            PressMnemonic(*control);
             return true;
         }
     }
