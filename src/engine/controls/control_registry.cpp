@@ -1,5 +1,6 @@
 #include "engine/controls/control_registry.h"
 
+#include "engine/controls/check_box.h"
 #include "engine/controls/face_boxes.h"
 #include "engine/controls/group_box.h"
 #include "engine/controls/status_bar.h"
@@ -19,9 +20,14 @@ struct TFamily {
 };
 
 const TFamily kFamilies[] = {
-    {TSkinKind::GroupBox, &Make<TSkinGroupBox>},   {TSkinKind::Box, &Make<TSkinBox>},
-    {TSkinKind::BoxH, &Make<TSkinBoxH>},           {TSkinKind::Sizer, &Make<TSkinSizer>},
-    {TSkinKind::StatusBar, &Make<TSkinStatusBar>}, {TSkinKind::TabSheet, &Make<TSkinTabSheet>},
+    {TSkinKind::GroupBox, &Make<TSkinGroupBox>},
+    {TSkinKind::Box, &Make<TSkinBox>},
+    {TSkinKind::BoxH, &Make<TSkinBoxH>},
+    {TSkinKind::Sizer, &Make<TSkinSizer>},
+    {TSkinKind::StatusBar, &Make<TSkinStatusBar>},
+    {TSkinKind::TabSheet, &Make<TSkinTabSheet>},
+    {TSkinKind::CheckBox, &Make<TSkinCheckBox>},
+    {TSkinKind::RadioButton, &Make<TSkinRadioButton>},
 };
 
 TFactory FactoryOf(TSkinKind kind) {
