@@ -6,7 +6,6 @@
 #include "controls_fixture.h"
 
 #include "engine/controls/check_box.h"
-#include "raw_dialog.h"
 #include "toolkit/check_box.h"
 #include "toolkit/form.h"
 #include "toolkit/group_box.h"
@@ -163,8 +162,27 @@ private:
     }
 };
 
+// What a fixture with the skin data reads off the screen.
+template <class TBase> class TToggleChecks : public TBase {
+protected:
+    TStrip Strip(TToggleKind kind) const {
+        const TDataSkinButton& buttons = this->data_->Skin().Buttons;
+        return kind == K::CheckBox ? TStrip{buttons.CheckBitmap, buttons.CheckFrameCount}
+                                   : TStrip{buttons.RadioBitmap, buttons.RadioFrameCount};
+    }
+    // The frame the control's box shows on the screen now.
+    int Shown(HWND window, TToggleKind kind, TSide side = TSide::Left, int gap = 0) const {
+        const TStrip strip = Strip(kind);
+        const TShot shot(window);
+        return strip.ShownIn(shot, BoxIn(shot.Client, strip.Frame(), side, gap));
+    }
+    COLORREF Face() const {
+        return ColorToRGB(static_cast<TColor>(this->data_->Skin().Colour(sciButtonFace)));
+    }
+};
+
 // A toolkit form of the test's own, on screen where nothing covers it.
-class ToggleSkinTest : public SkinFormTest {
+class ToggleSkinTest : public TToggleChecks<SkinFormTest> {
 protected:
     void SetUp() override {
         SkinFormTest::SetUp();
@@ -195,20 +213,6 @@ protected:
                      RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
         Pump();
         return manager_->FindSkinForm(own_->Handle());
-    }
-    TStrip Strip(TToggleKind kind) const {
-        const TDataSkinButton& buttons = data_->Skin().Buttons;
-        return kind == K::CheckBox ? TStrip{buttons.CheckBitmap, buttons.CheckFrameCount}
-                                   : TStrip{buttons.RadioBitmap, buttons.RadioFrameCount};
-    }
-    // The frame the control's box shows on the screen now.
-    int Shown(HWND window, TToggleKind kind, TSide side = TSide::Left, int gap = 0) const {
-        const TStrip strip = Strip(kind);
-        const TShot shot(window);
-        return strip.ShownIn(shot, BoxIn(shot.Client, strip.Frame(), side, gap));
-    }
-    COLORREF Face() const {
-        return ColorToRGB(static_cast<TColor>(data_->Skin().Colour(sciButtonFace)));
     }
 
     std::unique_ptr<TForm> own_;
@@ -478,30 +482,18 @@ TEST_F(ToggleSkinTest, AClickTogglesAndDrawsTheNewFrameOncePerMouseMessage) {
 
 namespace {
 
-class RawToggleTest : public ToggleSkinTest {
+// The dialog in front, where nothing covers it.
+class RawToggleTest : public TToggleChecks<RawDialogTest> {
 protected:
     void SetUp() override {
-        ToggleSkinTest::SetUp();
+        RawDialogTest::SetUp();
         if (HasFatalFailure()) return;
-        SkinOn();
-        dialog_ = OpenRawDialog(main_);
-        ASSERT_NE(dialog_, nullptr);
-        RunPending();
+        SetWindowPos(main_, nullptr, -3000, -3000, 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
         SetWindowPos(dialog_, HWND_TOP, 500, 40, 0, 0, SWP_NOSIZE);
         SetForegroundWindow(dialog_);
         Pump();
-        skin_ = manager_->FindSkinForm(dialog_);
-        ASSERT_NE(skin_, nullptr);
     }
-    void TearDown() override {
-        if (IsWindow(dialog_)) DestroyWindow(dialog_);
-        Pump();
-        ToggleSkinTest::TearDown();
-    }
-    HWND Item(int id) const { return GetDlgItem(dialog_, id); }
-
-    HWND dialog_ = nullptr;
-    TWinSkinForm* skin_ = nullptr;
 };
 
 } // namespace
