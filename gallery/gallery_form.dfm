@@ -1,10 +1,10 @@
 object GalleryForm: TGalleryForm
-  Left = 200
+  Left = 100
   Top = 150
   BorderStyle = bsSizeable
   Caption = 'Velmora 皮肤样例'
   ClientHeight = 380
-  ClientWidth = 820
+  ClientWidth = 1060
   Color = clBtnFace
   Font.Charset = GB2312_CHARSET
   Font.Color = clWindowText
@@ -83,7 +83,7 @@ object GalleryForm: TGalleryForm
   object PageControl1: TPageControl
     Left = 420
     Top = 8
-    Width = 132
+    Width = 380
     Height = 150
     TabOrder = 3
     object TabSheet1: TTabSheet
@@ -99,12 +99,91 @@ object GalleryForm: TGalleryForm
     end
     object TabSheet2: TTabSheet
       Caption = '第二页'
+      object CheckBox1: TCheckBox
+        Left = 8
+        Top = 8
+        Width = 118
+        Height = 20
+        Caption = '已选中(&C)'
+        Checked = True
+      end
+      object CheckBox2: TCheckBox
+        Left = 8
+        Top = 34
+        Width = 118
+        Height = 20
+        Caption = '未选中(&U)'
+      end
+      object CheckBox3: TCheckBox
+        Left = 8
+        Top = 60
+        Width = 118
+        Height = 20
+        Caption = '不确定(&I)'
+        AllowGrayed = True
+        State = cbGrayed
+      end
+      object CheckBox4: TCheckBox
+        Left = 130
+        Top = 8
+        Width = 118
+        Height = 20
+        Caption = '已禁用(&N)'
+        Enabled = False
+      end
+      object CheckBox5: TCheckBox
+        Left = 130
+        Top = 34
+        Width = 118
+        Height = 20
+        Caption = '禁用且选中(&K)'
+        Checked = True
+        Enabled = False
+      end
+      object CheckBox6: TCheckBox
+        Left = 130
+        Top = 60
+        Width = 118
+        Height = 20
+        Caption = '文字在左(&L)'
+        Alignment = taLeftJustify
+      end
+      object GroupBoxRadio: TGroupBox
+        Left = 254
+        Top = 2
+        Width = 112
+        Height = 112
+        Caption = '单选组'
+        object RadioButton1: TRadioButton
+          Left = 10
+          Top = 22
+          Width = 96
+          Height = 20
+          Caption = '选项一(&1)'
+          Checked = True
+        end
+        object RadioButton2: TRadioButton
+          Left = 10
+          Top = 48
+          Width = 96
+          Height = 20
+          Caption = '选项二(&2)'
+        end
+        object RadioButton3: TRadioButton
+          Left = 10
+          Top = 74
+          Width = 96
+          Height = 20
+          Caption = '禁用的选项(&3)'
+          Enabled = False
+        end
+      end
     end
   end
   object ListView1: TListView
     Left = 8
     Top = 166
-    Width = 544
+    Width = 792
     Height = 180
     ViewStyle = vsReport
     TabOrder = 4
@@ -115,7 +194,7 @@ object GalleryForm: TGalleryForm
       end>
   end
   object GroupBox3: TGroupBox
-    Left = 568
+    Left = 808
     Top = 8
     Width = 244
     Height = 252
@@ -497,7 +576,7 @@ object GalleryForm: TGalleryForm
   object StatusBar1: TStatusBar
     Left = 0
     Top = 358
-    Width = 820
+    Width = 1060
     Height = 22
     Panels = <
       item

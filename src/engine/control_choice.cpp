@@ -157,6 +157,8 @@ TSkinChoice ChooseForControl(const TControlFacts& c, int set, bool tabs) {
     if (c.Edit && InSet(set, xcEdit)) return Skin(TSkinKind::Edit);
     // The toolkit's own classes the chain above does not name.
     if (c.SpeedButton) return SkinIf(set, xcSpeedButton, TSkinKind::SpeedButton);
+    if (c.CheckBox) return SkinIf(set, xcCheckBox, TSkinKind::CheckBox);
+    if (c.RadioButton) return SkinIf(set, xcRadioButton, TSkinKind::RadioButton);
     if (c.StatusBar) return SkinIf(set, xcStatusBar, TSkinKind::StatusBar);
     if (c.TabSheet) return SkinIf(set, xcTab, TSkinKind::TabSheet, true);
     if (c.PageControl) return InSet(set, xcTab) && tabs ? Skin(TSkinKind::Tab) : TSkinChoice{};

@@ -27,6 +27,8 @@ struct TControlFacts {
     bool Button = false;
     bool Edit = false;
     bool SpeedButton = false;
+    bool CheckBox = false;
+    bool RadioButton = false;
     bool StatusBar = false;
     bool TabSheet = false;
     bool PageControl = false;

@@ -79,6 +79,8 @@ TControlFacts FactsOf(TControl& control) {
     f.Button = control.InheritsFrom(L"TButton");
     f.Edit = control.InheritsFrom(L"TEdit");
     f.SpeedButton = control.InheritsFrom(L"TSpeedButton");
+    f.CheckBox = control.InheritsFrom(L"TCheckBox");
+    f.RadioButton = control.InheritsFrom(L"TRadioButton");
     f.StatusBar = control.InheritsFrom(L"TStatusBar");
     f.TabSheet = control.InheritsFrom(L"TTabSheet");
     f.PageControl = control.InheritsFrom(L"TPageControl");

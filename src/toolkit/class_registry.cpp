@@ -1,6 +1,7 @@
 #include "toolkit/class_registry.h"
 
 #include "toolkit/button.h"
+#include "toolkit/check_box.h"
 #include "toolkit/edit.h"
 #include "toolkit/group_box.h"
 #include "toolkit/image.h"
@@ -23,7 +24,7 @@ std::vector<const TClassInfo*>& Registry() {
         &TImage::StaticClass(),       &TListView::StaticClass(),   &TPopupMenu::StaticClass(),
         &TMenuItem::StaticClass(),    &TWebBrowser::StaticClass(), &TLabel::StaticClass(),
         &TSpeedButton::StaticClass(), &TStatusBar::StaticClass(),  &TPageControl::StaticClass(),
-        &TTabSheet::StaticClass(),
+        &TTabSheet::StaticClass(),    &TCheckBox::StaticClass(),   &TRadioButton::StaticClass(),
     };
     return classes;
 }

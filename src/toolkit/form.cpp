@@ -2,6 +2,7 @@
 
 #include "toolkit/application.h"
 #include "toolkit/button.h"
+#include "toolkit/check_box.h"
 #include "toolkit/form_reader.h"
 #include "toolkit/screen.h"
 
@@ -216,31 +217,49 @@ bool HasMnemonic(const std::wstring& caption, wchar_t key) {
     return false;
 }
 
-// The first visible, enabled button under `parent` that `match` accepts.
-TButton* FindButton(const TWinControl& parent, const std::function<bool(const TButton&)>& match) {
+// The first visible, enabled control under `parent` that `match` accepts.
+TWinControl* FindEnabled(const TWinControl& parent,
+                         const std::function<bool(TWinControl&)>& match) {
     for (int i = 0; i < parent.ControlCount(); ++i) {
         auto* child = dynamic_cast<TWinControl*>(parent.Controls(i));
         if (!child || !child->Visible() || !child->Enabled()) continue;
-        auto* button = dynamic_cast<TButton*>(child);
-        if (button && match(*button)) return button;
-        if (TButton* inner = FindButton(*child, match)) return inner;
+        if (match(*child)) return child;
+        if (TWinControl* inner = FindEnabled(*child, match)) return inner;
     }
     return nullptr;
 }
 
-TButton* ButtonWithMnemonic(const TWinControl& parent, wchar_t key) {
-    return FindButton(parent,
-                      [key](const TButton& button) { return HasMnemonic(button.Caption(), key); });
+// A button, check box or radio button whose caption has the mnemonic.
+TWinControl* ControlWithMnemonic(const TWinControl& parent, wchar_t key) {
+    return FindEnabled(parent, [key](TWinControl& control) {
+        const bool pressable =
+            dynamic_cast<TButton*>(&control) || dynamic_cast<TCheckControl*>(&control);
+        return pressable && HasMnemonic(control.Caption(), key);
+    });
+}
+
+// A check box or radio button is clicked the platform's way, so that its
+// state changes before it reports the click.
+void PressMnemonic(TWinControl& control) {
+    control.SetFocus();
+    if (auto* button = dynamic_cast<TButton*>(&control))
+        button->Click();
+    else
+        SendMessageW(control.Handle(), BM_CLICK, 0, 0);
 }
 
 // The button Enter presses: the focused button, else the form's default one.
 TButton* ButtonForEnter(const TWinControl& form) {
     const HWND focus = GetFocus();
-    TButton* focused = FindButton(form, [focus](const TButton& button) {
-        return button.HandleAllocated() && button.Handle() == focus;
+    TWinControl* focused = FindEnabled(form, [focus](TWinControl& control) {
+        return dynamic_cast<TButton*>(&control) && control.HandleAllocated() &&
+               control.Handle() == focus;
     });
-    return focused ? focused
-                   : FindButton(form, [](const TButton& button) { return button.Default(); });
+    if (focused) return static_cast<TButton*>(focused);
+    return static_cast<TButton*>(FindEnabled(form, [](TWinControl& control) {
+        auto* button = dynamic_cast<TButton*>(&control);
+        return button && button->Default();
+    }));
 }
 
 } // namespace
@@ -261,9 +280,8 @@ bool TForm::DialogKey(const MSG& msg) {
         }
     }
     if (msg.message == WM_SYSCHAR) {
-        if (TButton* button = ButtonWithMnemonic(*this, static_cast<wchar_t>(msg.wParam))) {
-            button->SetFocus();
-            button->Click();
+        if (TWinControl* control = ControlWithMnemonic(*this, static_cast<wchar_t>(msg.wParam))) {
+            PressMnemonic(*control);
             return true;
         }
     }

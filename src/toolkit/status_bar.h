@@ -2,6 +2,7 @@
 // The status bar: the platform's status window with panels (or one simple
 // text), a size grip when the bar's parent is sizeable, and a draw event for
 // owner-drawn panels. Its parent passes WM_SIZE on so it follows the bottom.
+#include "toolkit/alignment.h"
 #include "toolkit/collection.h"
 #include "toolkit/win_control.h"
 
@@ -11,7 +12,6 @@
 
 class TStatusBar;
 
-enum TAlignment { taLeftJustify, taRightJustify, taCenter };
 enum TStatusPanelBevel { pbNone, pbLowered, pbRaised };
 enum TStatusPanelStyle { psText, psOwnerDraw };
 

@@ -132,6 +132,8 @@ void TWinControl::HandleNeeded() {
 // creation exactly like system classes, so both share one path.
 void TWinControl::CreateHandle() {
     if (Parent()) Parent()->HandleNeeded();
+    // A parent made just now has made its children, this one among them.
+    if (handle_) return;
     TCreateParams p;
     CreateParams(p);
     if (Parent()) p.WndParent = Parent()->Handle();

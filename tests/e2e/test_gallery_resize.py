@@ -11,7 +11,7 @@ import unittest
 
 from e2e_support import ProgramTest, SkinFrame, crop, find_window, geometry, pixel, run
 
-CLIENT_W, CLIENT_H = 820, 380
+CLIENT_W, CLIENT_H = 1060, 380
 
 
 class GalleryResizeTest(ProgramTest):

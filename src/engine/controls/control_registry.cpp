@@ -1,6 +1,7 @@
 #include "engine/controls/control_registry.h"
 
 #include "engine/controls/bit_button.h"
+#include "engine/controls/check_box.h"
 #include "engine/controls/face_boxes.h"
 #include "engine/controls/group_box.h"
 #include "engine/controls/list_view.h"
@@ -41,6 +42,8 @@ const TFamily kFamilies[] = {
     {TSkinKind::Sizer, &Make<TSkinSizer>},
     {TSkinKind::StatusBar, &Make<TSkinStatusBar>},
     {TSkinKind::TabSheet, &Make<TSkinTabSheet>},
+    {TSkinKind::CheckBox, &Make<TSkinCheckBox>},
+    {TSkinKind::RadioButton, &Make<TSkinRadioButton>},
 };
 
 TFactory FactoryOf(TSkinKind kind) {

@@ -4,6 +4,7 @@
 // one by one), and helpers to read pixels back from a window.
 #include "core/skin_elements.h"
 #include "engine/win_skin_form.h"
+#include "raw_dialog.h"
 #include "support/skin_form_fixture.h"
 #include "toolkit/caught_errors.h"
 
@@ -55,6 +56,32 @@ private:
     TMemoryDC dc_;
     TBitmapHandle bitmap_;
     HGDIOBJ old_ = nullptr;
+};
+
+// The gallery's raw platform dialog, opened over the skinned main window and
+// skinned itself.
+class RawDialogTest : public SkinFormTest {
+protected:
+    void SetUp() override {
+        SkinFormTest::SetUp();
+        if (HasFatalFailure()) return;
+        SkinOn();
+        dialog_ = OpenRawDialog(main_);
+        ASSERT_NE(dialog_, nullptr);
+        RunPending();
+        Pump();
+        skin_ = manager_->FindSkinForm(dialog_);
+        ASSERT_NE(skin_, nullptr);
+    }
+    void TearDown() override {
+        if (IsWindow(dialog_)) DestroyWindow(dialog_);
+        Pump();
+        SkinFormTest::TearDown();
+    }
+    HWND Item(int id) const { return GetDlgItem(dialog_, id); }
+
+    HWND dialog_ = nullptr;
+    TWinSkinForm* skin_ = nullptr;
 };
 
 // The pixels of a window's client area as they are on the screen now

@@ -140,6 +140,8 @@ TEST(ToolkitControlMapping, TheChainOfTests) {
     const auto scrolls = [](TControlFacts& f) { f.ScrollStyle = true; };
     const auto embedded = [](TControlFacts& f) { f.EmbeddedForm = true; };
     const auto statusBar = [](TControlFacts& f) { f.StatusBar = true; };
+    const auto checkBox = [](TControlFacts& f) { f.CheckBox = true; };
+    const auto radio = [](TControlFacts& f) { f.RadioButton = true; };
     const auto sheet = [](TControlFacts& f) { f.TabSheet = true; };
     const auto numButtons = [](long long n) { return [n](TControlFacts& f) { f.NumButtons = n; }; };
     const TControlRow rows[] = {
@@ -171,6 +173,10 @@ TEST(ToolkitControlMapping, TheChainOfTests) {
         {Facts(L"TBUTTON", button), kAll, true, K::Button, false, C::None},
         {Facts(L"TBUTTON", button), Without(xcButton), true, K::None, false, C::None},
         {Facts(L"TEDIT", edit), kAll, true, K::Edit, false, C::None},
+        {Facts(L"TCHECKBOX", checkBox), kAll, true, K::CheckBox, false, C::None},
+        {Facts(L"TCHECKBOX", checkBox), Without(xcCheckBox), true, K::None, false, C::None},
+        {Facts(L"TRADIOBUTTON", radio), kAll, true, K::RadioButton, false, C::None},
+        {Facts(L"TRADIOBUTTON", radio), Without(xcRadioButton), true, K::None, false, C::None},
         {Facts(L"TSTATUSBAR", statusBar), kAll, true, K::StatusBar, false, C::None},
         {Facts(L"TSTATUSBAR", statusBar), Without(xcStatusBar), true, K::None, false, C::None},
         {Facts(L"TTABSHEET", sheet), kAll, true, K::TabSheet, true, C::None},

@@ -4,7 +4,6 @@
 #include "controls_fixture.h"
 
 #include "engine/control_mapping.h"
-#include "raw_dialog.h"
 #include "toolkit/form.h"
 #include "toolkit/group_box.h"
 
@@ -22,29 +21,7 @@ std::map<HWND, std::wstring> SkinClassesOf(const TWinSkinForm& skin) {
 
 } // namespace
 
-class RawDialogMappingTest : public SkinFormTest {
-protected:
-    void SetUp() override {
-        SkinFormTest::SetUp();
-        if (HasFatalFailure()) return;
-        SkinOn();
-        dialog_ = OpenRawDialog(main_);
-        ASSERT_NE(dialog_, nullptr);
-        RunPending();
-        Pump();
-        skin_ = manager_->FindSkinForm(dialog_);
-        ASSERT_NE(skin_, nullptr);
-    }
-    void TearDown() override {
-        if (IsWindow(dialog_)) DestroyWindow(dialog_);
-        Pump();
-        SkinFormTest::TearDown();
-    }
-    HWND Item(int id) const { return GetDlgItem(dialog_, id); }
-
-    HWND dialog_ = nullptr;
-    TWinSkinForm* skin_ = nullptr;
-};
+class RawDialogMappingTest : public RawDialogTest {};
 
 TEST_F(RawDialogMappingTest, EachChildGetsTheKindItsClassAndStyleCallFor) {
     using K = TSkinKind;

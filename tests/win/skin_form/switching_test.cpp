@@ -5,15 +5,37 @@
 #include "freed_memory.h"
 #include "support/gdi_handles.h"
 #include "support/message_box_answerer.h"
+#include "toolkit/check_box.h"
 #include "toolkit/gdi_objects.h"
 
 #include <memory>
 #include <vector>
 
+namespace {
+
+// The main window has none of these; the cycles must cover them too.
+void AddToggleButtons(TForm& form) {
+    auto* check = new TCheckBox(&form);
+    auto* radio = new TRadioButton(&form);
+    int top = 4;
+    for (TCheckControl* control :
+         {static_cast<TCheckControl*>(check), static_cast<TCheckControl*>(radio)}) {
+        control->SetParent(&form);
+        control->SetBounds(4, top, 120, 20);
+        control->SetCaption(L"复选(&Q)");
+        control->SetChecked(true);
+        control->HandleNeeded();
+        top += 24;
+    }
+}
+
+} // namespace
+
 TEST_F(SkinFormTest, ThousandSwitchesLeakNothingAndRestoreTheWindow) {
     // Off the screen the repaints find nothing visible to paint, which keeps
     // a thousand cycles fast; attaching, detaching and restoring are the same.
     SetWindowPos(main_, nullptr, -3000, -3000, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    AddToggleButtons(*form_);
     Pump();
     const TWindowLook before = TWindowLook::Of(main_);
     const TControlsLook controlsBefore = TControlsLook::Of(*form_);

@@ -1,6 +1,7 @@
 // Ownership, class names and the published-property tables.
 #include "toolkit/button.h"
 #include "toolkit/form.h"
+#include "toolkit/group_box.h"
 #include "toolkit/list_view.h"
 #include "toolkit/published_properties.h"
 
@@ -53,6 +54,35 @@ TEST(Components, ControlsEnumerateChildrenAndLeaveParentWhenFreed) {
     EXPECT_EQ(list->Parent(), form);
     FreeForm(form); // children are components of root and outlive the form
     EXPECT_EQ(list->Parent(), nullptr);
+}
+
+namespace {
+
+int ChildWindowCount(HWND parent) {
+    int count = 0;
+    for (HWND w = GetWindow(parent, GW_CHILD); w; w = GetWindow(w, GW_HWNDNEXT))
+        ++count;
+    return count;
+}
+
+} // namespace
+
+// Asking a child for its window first makes its parents' windows, which make
+// their children's: each control must end with that one window, not a second.
+TEST(Components, AChildsWindowMadeBeforeItsParentsIsMadeOnce) {
+    TComponent root(nullptr);
+    auto* form = new TForm(&root);
+    form->HandleNeeded();
+    auto* panel = new TPanel(&root);
+    auto* button = new TButton(&root);
+    panel->SetParent(form);
+    button->SetParent(panel);
+    button->HandleNeeded();
+    ASSERT_TRUE(panel->HandleAllocated());
+    EXPECT_EQ(ChildWindowCount(form->Handle()), 1);
+    EXPECT_EQ(ChildWindowCount(panel->Handle()), 1);
+    EXPECT_EQ(GetWindow(panel->Handle(), GW_CHILD), button->Handle());
+    FreeForm(form);
 }
 
 TEST(Components, ClassNamesAndKinds) {
