@@ -37,5 +37,7 @@ protected:
 // The pixels of a window's client area as they are on the screen now
 // (COLORREF values, row by row).
 std::vector<COLORREF> ClientPixels(HWND window);
+// The same for the whole window, its frame included.
+std::vector<COLORREF> WindowPixels(HWND window);
 // The pixels GDI left in a bitmap.
 std::vector<COLORREF> BitmapPixels(HDC dc, HBITMAP bitmap, int width, int height);
