@@ -324,8 +324,12 @@ void TWinSkinForm::MapControls() {
         mapper.SkinChildWindows(handle_);
 }
 
+// A grip comes and goes with its window's style; the skins of the grips
+// gone before it are freed rather than left to pile up.
 void TWinSkinForm::SkinSizeGrip(HWND grip) {
-    if (skinData_ && Attached()) TControlMapper(*this, *skinData_).MapChildWindow(grip);
+    if (!skinData_ || !Attached()) return;
+    PurgeGoneControls();
+    TControlMapper(*this, *skinData_).MapChildWindow(grip);
 }
 
 void TWinSkinForm::PurgeGoneControls() {
