@@ -54,6 +54,7 @@ TEST_F(SkinFormTest, TheStartRepaintsTheSkinnedPartsOnlyAndAsAFullRepaintWould) 
     }
 
     Pump();
+    HideCaret(nullptr); // a blinking caret would tell the two pictures apart
     const std::vector<COLORREF> started = WindowPixels(main_);
     RedrawWindow(main_, nullptr, nullptr,
                  RDW_FRAME | RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
