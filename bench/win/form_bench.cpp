@@ -56,21 +56,21 @@ int main() {
     const TOtherWindow other;
     constexpr int kRuns = 41;
 
-    const double activatePlain = Median(
-        kRuns,
-        [&] {
-            b.Manager().SkinningOn = false;
-            Activate(other.Handle());
-        },
-        [&] { ActivateAndPaint(window); });
-    const double activateSkinned = Median(
-        kRuns,
-        [&] {
-            b.Carry(ActionUnskinAll);
-            Activate(other.Handle());
-            b.Manager().SkinningOn = true;
-        },
-        [&] { ActivateAndPaint(window); });
+    // Plain and skinned in turns, so that a machine getting slower or faster
+    // during the run weighs on both alike.
+    TSamples plain, skinnedSamples;
+    for (int i = 0; i < kRuns; ++i) {
+        b.Carry(ActionUnskinAll);
+        b.Manager().SkinningOn = false;
+        Activate(other.Handle());
+        plain.Time([&] { ActivateAndPaint(window); });
+        b.Carry(ActionUnskinAll);
+        Activate(other.Handle());
+        b.Manager().SkinningOn = true;
+        skinnedSamples.Time([&] { ActivateAndPaint(window); });
+    }
+    const double activatePlain = plain.Median();
+    const double activateSkinned = skinnedSamples.Median();
     const bool skinned = SendMessageW(window, SKINMSG_QUERY, 0, 0) == 1;
 
     const auto repaint = [&] { RedrawWindow(window, nullptr, nullptr, kFullRepaint); };

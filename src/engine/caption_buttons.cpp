@@ -81,13 +81,11 @@ void TWinSkinForm::CreateSysButtons() {
     if (!skinData_) return;
     // The buttons point into the model: the window holds it while they live.
     model_ = skinData_->SharedSkin();
-    bool iconBuilt = false;
     for (const auto& record : Skin()->SysButtonRecords) {
         auto button = std::make_unique<TWinSysButton>(this, *record);
         button->Enabled = true;
         if (IsIconAction(record->Action) && record->Bitmap.Empty()) {
-            if (!iconBuilt) BuildIconBitmap();
-            iconBuilt = true;
+            EnsureIconBitmap();
             button->IconImage = &IconPixels;
         }
         sysButtons_.push_back(std::move(button));

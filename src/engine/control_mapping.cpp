@@ -130,28 +130,39 @@ void TControlMapper::MapChildren(TWinControl& control) {
 
 void TControlMapper::MapControl(TControl& control, TWinControl* parent) {
     if (DisabledByTag(control)) return;
-    if (!control.Parent() || NothingToDo(control)) return;
-    if (AlreadySkinned(control)) return;
-    if (auto* windowed = dynamic_cast<TWinControl*>(&control)) {
+    if (!control.Parent()) return;
+    TDecision decision = Decide(control);
+    if (NothingToDo(decision) || AlreadySkinned(control)) return;
+    auto* windowed = dynamic_cast<TWinControl*>(&control);
+    if (windowed && !windowed->HandleAllocated()) {
         try {
             windowed->HandleNeeded();
         } catch (const std::exception&) {
             return; // a control whose window cannot be made is skipped
         }
+        // What the chain reads off the window exists only now.
+        decision = Decide(control);
     }
-    const std::wstring upper = UpperAscii(control.ClassName());
-    if (SkinnedByHandler(control, parent, upper)) return;
-    if (MapByName(upper, control)) return;
-    Apply(ChoiceForControl(control), control);
+    if (SkinnedByHandler(control, parent, decision.UpperClass)) return;
+    Apply(decision.Choice, control);
+}
+
+TControlMapper::TDecision TControlMapper::Decide(TControl& control) const {
+    TDecision d;
+    d.UpperClass = UpperAscii(control.ClassName());
+    d.MapKind = ClassMapKind(data_.Skin3rd(), d.UpperClass);
+    d.Choice = d.MapKind.empty()
+                   ? ChoiceForControl(control)
+                   : ChooseForMapKind(d.MapKind, d.UpperClass, GetEnumPropByName(&control, L"Kind"),
+                                      data_.SkinControls(), HasTabRecord(data_));
+    return d;
 }
 
 // Every question to a window costs a message through its hooks; a control
 // that no handler, map line or family would touch is passed over first.
-bool TControlMapper::NothingToDo(TControl& control) const {
-    if (data_.OnSkinControl) return false;
-    if (!ClassMapKind(data_.Skin3rd(), UpperAscii(control.ClassName())).empty()) return false;
-    const TSkinChoice choice = ChoiceForControl(control);
-    return choice.Children == TChildMapping::None && !HasSkinFamily(choice.Kind);
+bool TControlMapper::NothingToDo(const TDecision& decision) const {
+    if (data_.OnSkinControl || !decision.MapKind.empty()) return false;
+    return decision.Choice.Children == TChildMapping::None && !HasSkinFamily(decision.Choice.Kind);
 }
 
 // A group of items disabled by its tag disables every item too.
@@ -192,15 +203,6 @@ bool TControlMapper::SkinnedByHandler(TControl& control, TWinControl* parent,
             form_.AdoptControl(std::move(owned));
         if (windowed->InheritsFrom(L"TPanel")) MapChildren(*windowed);
     }
-    return true;
-}
-
-bool TControlMapper::MapByName(const std::wstring& upper, TControl& control) {
-    const std::wstring kind = ClassMapKind(data_.Skin3rd(), upper);
-    if (kind.empty()) return false;
-    const TSkinChoice choice = ChooseForMapKind(kind, upper, GetEnumPropByName(&control, L"Kind"),
-                                                data_.SkinControls(), HasTabRecord(data_));
-    Apply(choice, control);
     return true;
 }
 

@@ -35,14 +35,23 @@ public:
     TSkinChoice ChoiceForControl(TControl& control) const;
 
 private:
+    // What mapping decides for one control, asked once per control.
+    struct TDecision {
+        std::wstring UpperClass;
+        // The class map's kind for the class; empty when no line names it.
+        std::wstring MapKind;
+        // From the class map when it names the class, else from the chain.
+        TSkinChoice Choice;
+    };
+    TDecision Decide(TControl& control) const;
+
     void MapComponents(TComponent& owner);
     void MapChildren(TWinControl& control);
     void MapControl(TControl& control, TWinControl* parent);
     bool DisabledByTag(TControl& control);
-    bool NothingToDo(TControl& control) const;
+    bool NothingToDo(const TDecision& decision) const;
     bool AlreadySkinned(TControl& control) const;
     bool SkinnedByHandler(TControl& control, TWinControl* parent, const std::wstring& upper);
-    bool MapByName(const std::wstring& upper, TControl& control);
     void Apply(const TSkinChoice& choice, TControl& control);
     void MapItems(const TSkinChoice& group, TWinControl& control);
     void MapScrollingChildren(TWinControl& control);

@@ -30,7 +30,9 @@ TForm* FormOfWindow(HWND window) {
 bool TSkinManage::SkinWindow(HWND w) {
     if (!SkinningOn || !IsWindow(w)) return false;
     Purge();
-    if (SendMessageW(w, SKINMSG_QUERY, 0, 0) == 1 || FindSkinForm(w)) return false;
+    // Our own list first: the question is a message through the window's
+    // whole chain, and every activation of a skinned window comes here.
+    if (FindSkinForm(w) || SendMessageW(w, SKINMSG_QUERY, 0, 0) == 1) return false;
     TForm* form = FormOfWindow(w);
     TComponent* known = form ? form : static_cast<TComponent*>(TWinControl::FindControl(w));
     if (!SkinAllMode && IsOrdinaryChild(w)) return false;

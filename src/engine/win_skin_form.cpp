@@ -48,8 +48,8 @@ void TWinSkinForm::AttachForm(TSkinData* skinData, TForm* form) {
         SavedWindowProc = Form->WindowProc;
         Form->WindowProc = MakeWndMethod<&TWinSkinForm::FormWindowProc>(this);
     }
+    // The face colour itself goes on at the start, once the frame is fitted.
     SavedColor = Form->Color();
-    Form->SetColor(SkinButtonFace(*skinData));
 }
 
 void TWinSkinForm::AttachWindow(TSkinData* skinData) {
@@ -122,7 +122,7 @@ void TWinSkinForm::FitMDIChildCaption(TSkinManage* manager) {
 
 void TWinSkinForm::Start() {
     SystemMenuHandle = GetSystemMenu(handle_, FALSE);
-    BuildIconBitmap();
+    EnsureIconBitmap();
     RECT window{}, client{};
     GetWindowRect(handle_, &window);
     GetClientRect(handle_, &client);
@@ -137,31 +137,14 @@ void TWinSkinForm::Start() {
         const auto style = GetWindowLongPtrW(handle_, GWL_STYLE);
         if (!(style & WS_VISIBLE)) SetWindowLongPtrW(handle_, GWL_STYLE, style | WS_VISIBLE);
     }
-    if (skinState_ == ssAttached) {
-        if (traits_.FormKind == fkMDIChild) {
-            if (windowState_ == wsMaximized) {
-                if (manager && manager->MDIClient)
-                    PostMessageW(manager->MDIClient, SKINMSG_REDRAW,
-                                 reinterpret_cast<WPARAM>(handle_), 0);
-            } else if (windowState_ == wsNormal) {
-                skinState_ = ssFitting;
-                FitWindow(false);
-                skinState_ = ssSkinned;
-                UpdateRegion();
-            }
-        } else if (!traits_.ChildWindow && traits_.BorderKind != bkNone &&
-                   windowState_ != wsMinimized) {
-            skinState_ = ssFitting;
-            FitWindow(false);
-            skinState_ = ssSkinned;
-            if (windowState_ == wsNormal)
-                UpdateRegion();
-            else
-                RefreshFrame();
-        }
-    }
+    if (skinState_ == ssAttached) FitFrameAtStart(manager);
     // The window may have been destroyed by what ran above.
     if (!IsWindow(handle_) || skinState_ == ssDestroyed) return;
+    if (skinState_ == ssFitting) skinState_ = ssSkinned;
+    // The face colour goes on only now: with a repaint of the client area
+    // pending, fitting the frame cannot carry the client's pixels over, and
+    // the platform repaints every control of the window as well (Wine does).
+    ShowFaceColour();
     // Once the frame is fitted, so that the controls' first skinned paint
     // is also their last of the start.
     MapControls();
@@ -174,6 +157,34 @@ void TWinSkinForm::Start() {
     if (skinState_ == ssDestroyed || !Attached()) return;
     skinState_ = ssSkinned;
     SetHoverTimer(true);
+}
+
+// The frame paints nothing while it is being fitted and shaped: every step
+// would paint it in full, and the start paints it once at its end.
+void TWinSkinForm::FitFrameAtStart(TSkinManage* manager) {
+    if (traits_.FormKind == fkMDIChild) {
+        if (windowState_ == wsMaximized) {
+            if (manager && manager->MDIClient)
+                PostMessageW(manager->MDIClient, SKINMSG_REDRAW, reinterpret_cast<WPARAM>(handle_),
+                             0);
+        } else if (windowState_ == wsNormal) {
+            skinState_ = ssFitting;
+            FitWindow(false);
+            UpdateRegion();
+        }
+    } else if (!traits_.ChildWindow && traits_.BorderKind != bkNone &&
+               windowState_ != wsMinimized) {
+        skinState_ = ssFitting;
+        FitWindow(false);
+        if (windowState_ == wsNormal)
+            UpdateRegion();
+        else
+            RefreshFrame();
+    }
+}
+
+void TWinSkinForm::ShowFaceColour() {
+    if (Form && skinData_) Form->SetColor(SkinButtonFace(*skinData_));
 }
 
 void TWinSkinForm::ApplySkinChange() {
@@ -313,8 +324,12 @@ void TWinSkinForm::MapControls() {
         mapper.SkinChildWindows(handle_);
 }
 
+// A grip comes and goes with its window's style; the skins of the grips
+// gone before it are freed rather than left to pile up.
 void TWinSkinForm::SkinSizeGrip(HWND grip) {
-    if (skinData_ && Attached()) TControlMapper(*this, *skinData_).MapChildWindow(grip);
+    if (!skinData_ || !Attached()) return;
+    PurgeGoneControls();
+    TControlMapper(*this, *skinData_).MapChildWindow(grip);
 }
 
 void TWinSkinForm::PurgeGoneControls() {

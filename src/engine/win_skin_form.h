@@ -46,7 +46,7 @@ enum TSkinState : int {
     ssSkinned = 1,    // steady state
     ssReapplying = 3, // a skin change is being applied
     ssDetaching = 4,  // the window is being destroyed
-    ssFitting = 5,    // FitWindow is resizing the window
+    ssFitting = 5,    // the frame is being fitted and shaped; it paints nothing yet
     ssDestroyed = 6,  // the window is gone; the manager frees the object
 };
 // The id of the hover timer, a window timer of the skinned window whose
@@ -143,6 +143,10 @@ private:
     void DetachControls();
     // SKINMSG_START: skins the controls and fits the window to the frame.
     void Start();
+    // Start's part for the frame: the window fitted to it and shaped.
+    void FitFrameAtStart(TSkinManage* manager);
+    // The toolkit form shows the skin's face colour.
+    void ShowFaceColour();
     // Gives the window's controls their skins.
     void MapControls();
     void FreeSkinnedControls();
@@ -224,7 +228,10 @@ private:
     // The Rect of every visible button with an image, from its Align.
     void PlaceSysButtons();
     void PaintSysButtons(TCanvas& canvas);
+    // Reads the window's icon into IconHandle and IconPixels; again only
+    // when WM_SETICON changes it, as the skin has no part in it.
     void BuildIconBitmap();
+    void EnsureIconBitmap();
     void DrawWindowIcon(HDC dc, int x, int y);
 
     // --- non-client mouse and commands (nc_mouse.cpp) ---
@@ -365,6 +372,7 @@ private:
     HICON IconHandle = nullptr;
     int IconSize = 0;
     TBitmap IconBitmap;
+    bool iconBuilt_ = false;
     // The window icon as a skin strip for icon buttons without an image of
     // their own; the skin's records stay untouched.
     TPixelBitmap IconPixels;

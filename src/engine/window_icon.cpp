@@ -3,7 +3,12 @@
 
 // The small window icon: drawn for icon buttons, and kept as an image on the
 // skin's magenta key colour for icon buttons whose record has no image.
+void TWinSkinForm::EnsureIconBitmap() {
+    if (!iconBuilt_) BuildIconBitmap();
+}
+
 void TWinSkinForm::BuildIconBitmap() {
+    iconBuilt_ = true;
     IconHandle = nullptr;
     if (handle_) {
         IconHandle = reinterpret_cast<HICON>(SendMessageW(handle_, WM_GETICON, ICON_SMALL, 0));

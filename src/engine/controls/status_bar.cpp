@@ -126,6 +126,8 @@ std::vector<TStatusArea> TSkinStatusBar::PanelAreas(const RECT& rect) const {
             continue;
         const TStatusPanel& panel = *bar->Panels()->Items(i);
         TStatusArea area;
+        area.Panel = i;
+        area.PanelRect = r;
         area.Rect = r;
         area.Rect.right = i == count - 1 ? rect.right : r.right + 2;
         area.Align = kAligns[panel.Alignment() % 3];
@@ -160,19 +162,18 @@ void TSkinStatusBar::DrawSkin(HDC dc, const RECT& rect) {
         PaintStatusBar(target, rect, look);
         if (Control()) Control()->PaintControls(target);
     });
-    CallDrawPanelEvents(dc);
+    CallDrawPanelEvents(dc, look.Areas);
 }
 
 // After the skin has drawn, so that owner-drawn panels keep their content.
-void TSkinStatusBar::CallDrawPanelEvents(HDC dc) {
+// The panels' places are the ones the look asked the bar for.
+void TSkinStatusBar::CallDrawPanelEvents(HDC dc, const std::vector<TStatusArea>& areas) {
     auto* bar = dynamic_cast<TStatusBar*>(Control());
     if (!bar || !bar->OnDrawPanel || bar->SimplePanel()) return;
-    for (int i = 0; i < bar->Panels()->Count(); ++i) {
-        RECT r{};
-        if (!SendMessageW(Handle(), SB_GETRECT, static_cast<WPARAM>(i),
-                          reinterpret_cast<LPARAM>(&r)))
-            continue;
+    for (const TStatusArea& area : areas) {
+        if (area.Panel < 0 || area.Panel >= bar->Panels()->Count()) continue;
+        RECT r = area.PanelRect;
         InflateRect(&r, -2, -2);
-        bar->OnDrawPanel(bar, bar->Panels()->Items(i), dc, r);
+        bar->OnDrawPanel(bar, bar->Panels()->Items(area.Panel), dc, r);
     }
 }

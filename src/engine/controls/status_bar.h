@@ -15,6 +15,10 @@ struct TStatusArea {
     UINT Align = DT_LEFT; // DT_LEFT, DT_CENTER or DT_RIGHT
     int Edge = 1;         // 1 lowered, 2 raised, 3 no bevel
     bool HasText = true;
+    // The panel shown (-1 for the simple text) and the rectangle the bar
+    // gives it, where an owner-drawn panel is drawn.
+    int Panel = -1;
+    RECT PanelRect{};
 };
 
 // Everything a status bar picture depends on.
@@ -43,5 +47,5 @@ protected:
 private:
     TStatusBarLook Look(const RECT& rect) const;
     std::vector<TStatusArea> PanelAreas(const RECT& rect) const;
-    void CallDrawPanelEvents(HDC dc);
+    void CallDrawPanelEvents(HDC dc, const std::vector<TStatusArea>& areas);
 };

@@ -1,6 +1,7 @@
 // Containers drawn by the skin, read back as pixels: where a group box puts
 // its caption and outline, that a group box repaint leaves the list inside it
-// alone, status bar edges and grip, and panels given their colour back.
+// alone, status bar edges and grip, owner-drawn panels drawn where the bar
+// puts them, and panels given their colour back.
 #include "controls_fixture.h"
 
 #include "engine/controls/group_box.h"
@@ -11,7 +12,11 @@
 #include "toolkit/list_view.h"
 #include "toolkit/status_bar.h"
 
+#include <commctrl.h>
+
 #include <algorithm>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -244,4 +249,26 @@ TEST_F(SkinFormTest, PanelsAndStatusBarsOfAnotherForm) {
 
     SkinOff();
     EXPECT_EQ(extra.Panel->Color(), 0x0000FF); // its own colour back
+}
+
+TEST_F(SkinFormTest, OwnerDrawnPanelsAreDrawnWhereTheBarPutsThemAfterTheSkin) {
+    TContainerForm extra;
+    TStatusBar* bar = extra.Gripped;
+    std::vector<std::pair<TStatusPanel*, RECT>> drawn;
+    bar->OnDrawPanel = [&](TStatusBar*, TStatusPanel* panel, HDC, const RECT& rect) {
+        drawn.emplace_back(panel, rect);
+    };
+    Pump();
+    SkinOn();
+    drawn.clear();
+    SkinPainted(bar->Handle());
+    ASSERT_EQ(drawn.size(), 2u);
+    for (int i = 0; i < 2; ++i) {
+        RECT given{};
+        SendMessageW(bar->Handle(), SB_GETRECT, static_cast<WPARAM>(i),
+                     reinterpret_cast<LPARAM>(&given));
+        InflateRect(&given, -2, -2);
+        EXPECT_EQ(drawn[static_cast<size_t>(i)].first, bar->Panels()->Items(i));
+        EXPECT_TRUE(EqualRect(&drawn[static_cast<size_t>(i)].second, &given)) << "panel " << i;
+    }
 }

@@ -15,17 +15,34 @@ std::vector<COLORREF> BitmapPixels(HDC dc, HBITMAP bitmap, int width, int height
     return pixels;
 }
 
-std::vector<COLORREF> ClientPixels(HWND window) {
-    RECT client{};
-    GetClientRect(window, &client);
-    TWindowDC screen(window);
+namespace {
+
+std::vector<COLORREF> ScreenPixels(HWND window, bool whole) {
+    RECT area{};
+    if (whole) {
+        GetWindowRect(window, &area);
+        OffsetRect(&area, -area.left, -area.top);
+    } else {
+        GetClientRect(window, &area);
+    }
+    TWindowDC screen(window, whole);
     TMemoryDC dc(CreateCompatibleDC(screen.Get()));
-    TBitmapHandle bitmap(CreateCompatibleBitmap(screen.Get(), client.right, client.bottom));
+    TBitmapHandle bitmap(CreateCompatibleBitmap(screen.Get(), area.right, area.bottom));
     {
         TSelectObject keep(dc.Get(), bitmap.Get());
-        BitBlt(dc.Get(), 0, 0, client.right, client.bottom, screen.Get(), 0, 0, SRCCOPY);
+        BitBlt(dc.Get(), 0, 0, area.right, area.bottom, screen.Get(), 0, 0, SRCCOPY);
     }
-    return BitmapPixels(dc.Get(), bitmap.Get(), client.right, client.bottom);
+    return BitmapPixels(dc.Get(), bitmap.Get(), area.right, area.bottom);
+}
+
+} // namespace
+
+std::vector<COLORREF> ClientPixels(HWND window) {
+    return ScreenPixels(window, false);
+}
+
+std::vector<COLORREF> WindowPixels(HWND window) {
+    return ScreenPixels(window, true);
 }
 
 std::vector<COLORREF> ButtonStripProbe(const TDataSkinButton& strip, int frame) {

@@ -87,6 +87,8 @@ protected:
 // The pixels of a window's client area as they are on the screen now
 // (COLORREF values, row by row).
 std::vector<COLORREF> ClientPixels(HWND window);
+// The same for the whole window, its frame included.
+std::vector<COLORREF> WindowPixels(HWND window);
 // Two pixels a button's nine-slice copies unscaled from its frame of the
 // skin's button strip: the middle of its second row and of its second-last.
 std::vector<COLORREF> ButtonStripProbe(const TDataSkinButton& strip, int frame);

@@ -1,11 +1,13 @@
 // Mapping on real windows: every child of a raw platform dialog gets the
 // skin its class and style call for, and the main window's controls each get
-// exactly one skin object, however often mapping runs.
+// exactly one skin object, however often mapping runs. A control whose
+// window dies and is made again gets a fresh skin; the old one is freed.
 #include "controls_fixture.h"
 
 #include "engine/control_mapping.h"
 #include "toolkit/form.h"
 #include "toolkit/group_box.h"
+#include "toolkit/status_bar.h"
 
 #include <map>
 #include <string>
@@ -68,6 +70,56 @@ TEST_F(RawDialogMappingTest, TheFamiliesThatExistAreAttachedOnceEach) {
     const size_t before = skin_->SkinControls().size();
     TControlMapper(*skin_, *data_).SkinChildWindows(dialog_);
     EXPECT_EQ(skin_->SkinControls().size(), before);
+}
+
+TEST_F(RawDialogMappingTest, AGripMadeAgainGetsASkinOfItsOwnAndTheDeadGripsSkinGoes) {
+    const auto makeGrip = [&] {
+        return CreateWindowExW(0, L"ScrollBar", L"", WS_CHILD | WS_VISIBLE | SBS_SIZEGRIP, 0, 0, 16,
+                               16, dialog_, nullptr, GetModuleHandleW(nullptr), nullptr);
+    };
+    const HWND first = makeGrip();
+    ASSERT_NE(skin_->SkinControlOf(first), nullptr); // skinned as it is created
+    const size_t count = skin_->SkinControls().size();
+    DestroyWindow(first);
+    // The dead grip's skin claims no window, whichever gets its handle next.
+    EXPECT_EQ(skin_->SkinControlOf(first), nullptr);
+    const HWND second = makeGrip();
+    const TSkinControl* again = skin_->SkinControlOf(second);
+    ASSERT_NE(again, nullptr);
+    EXPECT_EQ(again->AttachState(), TControlAttach::Attached);
+    EXPECT_EQ(SendMessageW(second, SKINMSG_QUERY, 0, 0), 1);
+    EXPECT_EQ(skin_->SkinControls().size(), count);
+    for (const auto& control : skin_->SkinControls())
+        EXPECT_NE(control->AttachState(), TControlAttach::WindowGone);
+    DestroyWindow(second);
+}
+
+TEST_F(SkinFormTest, AControlWhoseWindowIsMadeAgainIsSkinnedAfreshWhenTheFormIsRemapped) {
+    TForm other(nullptr);
+    other.SetBounds(40, 40, 300, 120);
+    auto* bar = new TStatusBar(&other);
+    bar->SetParent(&other);
+    bar->SetBounds(0, 60, 280, 22);
+    other.Show();
+    Pump();
+    SkinOn();
+    TWinSkinForm* skin = manager_->FindSkinForm(other.Handle());
+    ASSERT_NE(skin, nullptr);
+    ASSERT_NE(skin->SkinControlOf(bar), nullptr);
+    const size_t count = skin->SkinControls().size();
+
+    bar->DestroyHandle();
+    bar->HandleNeeded();
+    EXPECT_EQ(skin->SkinControlOf(bar), nullptr); // the old skin went with the old window
+    TControlMapper(*skin, *data_).SkinFormControls(other);
+    const TSkinControl* fresh = skin->SkinControlOf(bar);
+    ASSERT_NE(fresh, nullptr);
+    EXPECT_EQ(fresh->Handle(), bar->Handle());
+    EXPECT_EQ(fresh->AttachState(), TControlAttach::Attached);
+    EXPECT_EQ(skin->SkinControls().size(), count);
+    for (const auto& control : skin->SkinControls())
+        EXPECT_NE(control->AttachState(), TControlAttach::WindowGone);
+    SkinOff();
 }
 
 TEST_F(RawDialogMappingTest, AFaceBrushAndColourForTheNestedDialogsText) {
