@@ -3,6 +3,7 @@
 #include "toolkit/form.h"
 
 #include <algorithm>
+#include <commctrl.h>
 
 TScreen& Screen() {
     static TScreen screen;
@@ -18,4 +19,23 @@ TForm* TScreen::ActiveForm() const {
     for (TForm* f : forms_)
         if (f->HandleAllocated() && f->Handle() == active) return f;
     return nullptr;
+}
+
+namespace {
+void SendToHints(UINT msg, WPARAM wp) {
+    for (int i = 0; i < Screen().FormCount(); ++i)
+        if (HWND hints = Screen().Forms(i)->HintWindow()) SendMessageW(hints, msg, wp, 0);
+}
+} // namespace
+
+void CancelHints() {
+    SendToHints(TTM_POP, 0);
+}
+
+THintsSuspended::THintsSuspended() {
+    SendToHints(TTM_ACTIVATE, FALSE);
+}
+
+THintsSuspended::~THintsSuspended() {
+    SendToHints(TTM_ACTIVATE, TRUE);
 }

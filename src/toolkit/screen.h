@@ -19,3 +19,16 @@ private:
 };
 
 TScreen& Screen();
+
+// Hides every form's hint at once, as the platform's tooltips hide on a click.
+void CancelHints();
+
+// While one lives no hint shows (a menu is open: a hint raised by the
+// pointer resting over the control beneath would cover the menu's items).
+class THintsSuspended {
+public:
+    THintsSuspended();
+    ~THintsSuspended();
+    THintsSuspended(const THintsSuspended&) = delete;
+    THintsSuspended& operator=(const THintsSuspended&) = delete;
+};
