@@ -1,0 +1,77 @@
+#include "support/private_trash.h"
+
+#include <windows.h>
+
+#include <cstdlib>
+
+namespace {
+
+// Wine's trash records hold the host path with bytes outside plain ASCII
+// written as %XX.
+std::string DecodePercents(const std::string& text) {
+    std::string out;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '%' && i + 2 < text.size()) {
+            out += static_cast<char>(std::stoi(text.substr(i + 1, 2), nullptr, 16));
+            i += 2;
+        } else {
+            out += text[i];
+        }
+    }
+    return out;
+}
+
+std::wstring WindowsPath(const std::string& unixPath) {
+    using ToDos = WCHAR*(CDECL*)(const char*);
+    auto toDos = reinterpret_cast<ToDos>(
+        GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "wine_get_dos_file_name"));
+    WCHAR* dos = toDos ? toDos(unixPath.c_str()) : nullptr;
+    if (!dos) return {};
+    std::wstring out = dos;
+    HeapFree(GetProcessHeap(), 0, dos);
+    return out;
+}
+
+} // namespace
+
+std::string UnixPath(const std::wstring& path) {
+    using ToUnix = char*(CDECL*)(const WCHAR*);
+    auto toUnix = reinterpret_cast<ToUnix>(
+        GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "wine_get_unix_file_name"));
+    char* unix = toUnix ? toUnix(path.c_str()) : nullptr;
+    if (!unix) return {};
+    std::string out = unix;
+    HeapFree(GetProcessHeap(), 0, unix);
+    return out;
+}
+
+TPrivateTrash::TPrivateTrash() {
+    // Wine hands the host's XDG_DATA_HOME to Windows programs under this
+    // name; the shell reads it once, when it first recycles something.
+    std::wstring home = Widen(UnixPath(folder_.Path()));
+    SetEnvironmentVariableW(L"WINE_HOST_XDG_DATA_HOME", home.c_str());
+    _wputenv_s(L"WINE_HOST_XDG_DATA_HOME", home.c_str());
+}
+
+std::vector<TPrivateTrash::TEntry> TPrivateTrash::Entries() const {
+    std::vector<TEntry> entries;
+    WIN32_FIND_DATAW found;
+    HANDLE search = FindFirstFileW((Info() + L"\\*.trashinfo").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return entries;
+    do {
+        std::string text = ReadFileBytes(Info() + L"\\" + found.cFileName);
+        size_t at = text.find("\nPath=");
+        if (at == std::string::npos) continue;
+        size_t end = text.find('\n', at + 6);
+        std::wstring record = found.cFileName;
+        entries.push_back({WindowsPath(DecodePercents(text.substr(at + 6, end - at - 6))),
+                           Files() + L"\\" + record.substr(0, record.size() - 10)});
+    } while (FindNextFileW(search, &found));
+    FindClose(search);
+    return entries;
+}
+
+const TPrivateTrash& PrivateTrash() {
+    static const TPrivateTrash trash;
+    return trash;
+}
