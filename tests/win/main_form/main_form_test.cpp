@@ -172,13 +172,29 @@ TEST_F(MainFormTest, SortsAsTextAlternatingDirectionAcrossColumns) {
     EXPECT_TRUE(SortAscending);
 }
 
+namespace {
+
+// A report-style list on a bare form, for the compare callback.
+class TBareList {
+public:
+    TBareList() : form_(new TForm(&root_)), list_(new TListView(&root_)) {
+        list_->SetParent(form_);
+        list_->SetViewStyle(vsReport);
+        form_->HandleNeeded();
+    }
+    ~TBareList() { FreeForm(form_); }
+    TListView* operator->() const { return list_; }
+
+private:
+    TComponent root_{nullptr};
+    TForm* form_;
+    TListView* list_;
+};
+
+} // namespace
+
 TEST(CompareThemeItems, TextComparisonIgnoringAsciiCaseAndMissingSubItems) {
-    TComponent root(nullptr);
-    TForm* form = new TForm(&root);
-    auto* list = new TListView(&root);
-    list->SetParent(form);
-    list->SetViewStyle(vsReport);
-    form->HandleNeeded();
+    TBareList list;
     TListItem* a = list->Items().Add();
     TListItem* b = list->Items().Add();
     a->SetCaption(L"abc");
@@ -192,7 +208,6 @@ TEST(CompareThemeItems, TextComparisonIgnoringAsciiCaseAndMissingSubItems) {
     EXPECT_GT(CompareThemeItems(a, b, 0), 0);
     EXPECT_EQ(CompareThemeItems(a, b, 1), 1);
     SortAscending = true;
-    FreeForm(form);
 }
 
 // Names sort by their code-page-936 bytes, ASCII letters case-folded: ASCII
@@ -204,12 +219,7 @@ TEST(CompareThemeItems, NamesSortByTheirCodePage936Bytes) {
         L"apple",          L"Blue", L"win7",       L"Win蓝",     L"Zebra", L"阿里",
         L"安徽",           L"安静", L"北京",       L"北京x",     L"城市",  L"蓝天",
         L"蓝天\U00020000", L"한국", L"\U00020000", L"\U00020001"};
-    TComponent root(nullptr);
-    TForm* form = new TForm(&root);
-    auto* list = new TListView(&root);
-    list->SetParent(form);
-    list->SetViewStyle(vsReport);
-    form->HandleNeeded();
+    TBareList list;
     // Added in an order far from the expected one: reversed, then rotated.
     for (size_t i = 0; i < ordered.size(); ++i) {
         TListItem* item = list->Items().Add();
@@ -237,7 +247,6 @@ TEST(CompareThemeItems, NamesSortByTheirCodePage936Bytes) {
         int r = CompareThemeItems(list->Items()[0], list->Items()[1], 1);
         EXPECT_EQ((r > 0) - (r < 0), p.sign) << Narrow(p.a) << " vs " << Narrow(p.b);
     }
-    FreeForm(form);
 }
 
 TEST_F(MainFormTest, SelectAllAndInvertTouchOnlyCheckMarks) {

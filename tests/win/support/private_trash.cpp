@@ -21,28 +21,27 @@ std::string DecodePercents(const std::string& text) {
     return out;
 }
 
-std::wstring WindowsPath(const std::string& unixPath) {
-    using ToDos = WCHAR*(CDECL*)(const char*);
-    auto toDos = reinterpret_cast<ToDos>(
-        GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "wine_get_dos_file_name"));
-    WCHAR* dos = toDos ? toDos(unixPath.c_str()) : nullptr;
-    if (!dos) return {};
-    std::wstring out = dos;
-    HeapFree(GetProcessHeap(), 0, dos);
+// Calls one of Wine's path converters, which return a string allocated on
+// the process heap; empty where the function is missing (not under Wine).
+template <class Out, class In> Out ConvertedPath(const char* converter, const In* path) {
+    using TConvert = typename Out::value_type*(CDECL*)(const In*);
+    auto convert =
+        reinterpret_cast<TConvert>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"), converter));
+    auto* converted = convert ? convert(path) : nullptr;
+    if (!converted) return {};
+    Out out = converted;
+    HeapFree(GetProcessHeap(), 0, converted);
     return out;
+}
+
+std::wstring WindowsPath(const std::string& unixPath) {
+    return ConvertedPath<std::wstring>("wine_get_dos_file_name", unixPath.c_str());
 }
 
 } // namespace
 
 std::string UnixPath(const std::wstring& path) {
-    using ToUnix = char*(CDECL*)(const WCHAR*);
-    auto toUnix = reinterpret_cast<ToUnix>(
-        GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "wine_get_unix_file_name"));
-    char* unix = toUnix ? toUnix(path.c_str()) : nullptr;
-    if (!unix) return {};
-    std::string out = unix;
-    HeapFree(GetProcessHeap(), 0, unix);
-    return out;
+    return ConvertedPath<std::string>("wine_get_unix_file_name", path.c_str());
 }
 
 TPrivateTrash::TPrivateTrash() {
