@@ -45,11 +45,14 @@ std::string UnixPath(const std::wstring& path) {
 }
 
 TPrivateTrash::TPrivateTrash() {
-    // Wine hands the host's XDG_DATA_HOME to Windows programs under this
-    // name; the shell reads it once, when it first recycles something.
+    // The shell reads the host's XDG_DATA_HOME through the C runtime's
+    // environment once, when it first recycles something; newer Wine hands
+    // the host's variable over as WINE_HOST_XDG_DATA_HOME.
     std::wstring home = Widen(UnixPath(folder_.Path()));
-    SetEnvironmentVariableW(L"WINE_HOST_XDG_DATA_HOME", home.c_str());
-    _wputenv_s(L"WINE_HOST_XDG_DATA_HOME", home.c_str());
+    for (const wchar_t* name : {L"XDG_DATA_HOME", L"WINE_HOST_XDG_DATA_HOME"}) {
+        SetEnvironmentVariableW(name, home.c_str());
+        _wputenv_s(name, home.c_str());
+    }
 }
 
 std::vector<TPrivateTrash::TEntry> TPrivateTrash::Entries() const {

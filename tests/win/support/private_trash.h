@@ -1,7 +1,8 @@
 #pragma once
-// Under Wine the Recycle Bin is the desktop's trash folder in the user's
-// home. Every test program points it into a temporary folder of its own
-// before anything is recycled, so that no test ever fills the real trash.
+// Under Wine the Recycle Bin is the desktop's trash folder,
+// $XDG_DATA_HOME/Trash, by default in the user's home. Every test program
+// points it into a temporary folder of its own before anything is recycled,
+// so that no test ever fills the real trash.
 #include "support/temp_folder.h"
 
 #include <string>
