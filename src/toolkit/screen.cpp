@@ -28,12 +28,8 @@ void SendToHints(UINT msg, WPARAM wp) {
 }
 } // namespace
 
-void CancelHints() {
-    SendToHints(TTM_POP, 0);
-}
-
 THintsSuspended::THintsSuspended() {
-    SendToHints(TTM_ACTIVATE, FALSE);
+    SendToHints(TTM_ACTIVATE, FALSE); // hides a hint that is up
 }
 
 THintsSuspended::~THintsSuspended() {

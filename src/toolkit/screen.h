@@ -20,11 +20,10 @@ private:
 
 TScreen& Screen();
 
-// Hides every form's hint at once, as the platform's tooltips hide on a click.
-void CancelHints();
-
-// While one lives no hint shows (a menu is open: a hint raised by the
-// pointer resting over the control beneath would cover the menu's items).
+// While one lives no form's hint shows (a menu is open: the hint's timer,
+// started by the pointer resting over the control beneath, would otherwise
+// raise it over the menu's items). A click hides a hint without this: the
+// tooltip watches its tools' mouse messages and hides on a button press.
 class THintsSuspended {
 public:
     THintsSuspended();

@@ -2,7 +2,6 @@
 
 #include "toolkit/caught_errors.h"
 #include "toolkit/cursors.h"
-#include "toolkit/screen.h"
 
 #include <commctrl.h>
 #include <windowsx.h>
@@ -343,9 +342,6 @@ bool TWinControl::ContextPopup(TMessage& m) {
 }
 
 void TWinControl::WndProc(TMessage& m) {
-    // Before the control's own handling: a list view's mouse down runs a
-    // loop of its own and may open a menu before it returns.
-    if (IsButtonDown(SingleClick(m.Msg))) CancelHints();
     switch (m.Msg) {
     case WM_KEYDOWN:
         if (KeyDown(m)) return;

@@ -462,8 +462,9 @@ bool RaiseListHint(HWND list, HWND tips) {
 
 } // namespace
 
-// The list's hint goes when the list is clicked and stays away while a menu
-// is open, even with the pointer resting over the list all the while.
+// The list's hint goes when the list is clicked (the tooltip hides itself on
+// a press) and stays away while a menu is open, even with the pointer
+// resting over the list all the while.
 TEST_F(MainFormTest, TheListsHintHidesOnAClickAndWhileAMenuIsOpen) {
     SetUpThemes({{L"a.theme", "A"}, {L"b.theme", "B"}});
     ShowWindow(FrmMain->Handle(), SW_SHOWNORMAL);
