@@ -22,16 +22,28 @@ TForm* TScreen::ActiveForm() const {
 }
 
 namespace {
-void SendToHints(UINT msg, WPARAM wp) {
-    for (int i = 0; i < Screen().FormCount(); ++i)
-        if (HWND hints = Screen().Forms(i)->HintWindow()) SendMessageW(hints, msg, wp, 0);
+LRESULT KeepHidden(void*, HWND window, UINT msg, WPARAM wp, LPARAM lp) {
+    if (msg == WM_WINDOWPOSCHANGING) reinterpret_cast<WINDOWPOS*>(lp)->flags &= ~SWP_SHOWWINDOW;
+    return DefSubclassProc(window, msg, wp, lp);
 }
 } // namespace
 
 THintsSuspended::THintsSuspended() {
-    SendToHints(TTM_ACTIVATE, FALSE); // hides a hint that is up
+    for (int i = 0; i < Screen().FormCount(); ++i)
+        if (HWND hints = Screen().Forms(i)->HintWindow()) hints_.push_back(hints);
+    for (HWND hints : hints_) {
+        SendMessageW(hints, TTM_ACTIVATE, FALSE, 0); // hides a hint that is up
+        guards_.push_back(std::make_unique<TWindowSubclass>(hints, nullptr, KeepHidden));
+    }
 }
 
 THintsSuspended::~THintsSuspended() {
-    SendToHints(TTM_ACTIVATE, TRUE);
+    guards_.clear();
+    for (HWND hints : hints_) {
+        if (!IsWindow(hints)) continue;
+        // A hint kept from showing still counts as shown: pop it, or the
+        // tool would show nothing until the pointer left it.
+        SendMessageW(hints, TTM_POP, 0, 0);
+        SendMessageW(hints, TTM_ACTIVATE, TRUE, 0);
+    }
 }

@@ -448,15 +448,20 @@ bool PumpUntil(const std::function<bool()>& done, DWORD ms) {
     return done();
 }
 
-// Rests the pointer on the list's first row, as a user does, until the
-// list's hint shows.
-bool RaiseListHint(HWND list, HWND tips) {
+// Rests the pointer on the list's first row, as a user does: the list's
+// hint is on its way.
+void RestPointerOnList(HWND list) {
     RECT r;
     GetWindowRect(list, &r);
     POINT at{(r.left + r.right) / 2, r.top + 30};
     SetCursorPos(at.x, at.y);
     ScreenToClient(list, &at);
     SendMessageW(list, WM_MOUSEMOVE, 0, MAKELPARAM(at.x, at.y));
+}
+
+// ... and waits until the hint shows.
+bool RaiseListHint(HWND list, HWND tips) {
+    RestPointerOnList(list);
     return PumpUntil([tips] { return IsWindowVisible(tips) != FALSE; }, 4000);
 }
 
@@ -476,16 +481,23 @@ TEST_F(MainFormTest, TheListsHintHidesOnAClickAndWhileAMenuIsOpen) {
     SendMessageW(list, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
     EXPECT_FALSE(IsWindowVisible(tips)) << "a click left the hint up";
 
-    ASSERT_TRUE(RaiseListHint(list, tips)) << "the hint never came back";
     bool shownDuringMenu = true;
     FrmMain->PopMenu->Track = [&](HMENU, int, int) -> UINT {
-        // Longer than the hint's delay: a hint timed while the menu is up
+        // Longer than the hint's delay: a hint timed before the menu opened
         // would show meanwhile.
         shownDuringMenu = PumpUntil([tips] { return IsWindowVisible(tips) != FALSE; }, 1500);
         return 0;
     };
-    FrmMain->PopMenu->Popup(10, 10);
-    EXPECT_FALSE(shownDuringMenu) << "the hint covered the open menu";
+    // A hint that is up when the menu opens, and one still on its way.
+    for (bool upAlready : {true, false}) {
+        if (upAlready)
+            ASSERT_TRUE(RaiseListHint(list, tips)) << "the hint never came back";
+        else
+            RestPointerOnList(list);
+        FrmMain->PopMenu->Popup(10, 10);
+        EXPECT_FALSE(shownDuringMenu)
+            << "the hint covered the open menu, up already: " << upAlready;
+    }
     // Afterwards the hint works as before.
     EXPECT_TRUE(RaiseListHint(list, tips));
 }
