@@ -177,7 +177,7 @@ int CompareThemeItems(TListItem* item1, TListItem* item2, LPARAM column) {
     } else {
         try {
             int sub = static_cast<int>(column) - 1;
-            result = CompareText(item1->SubItems()[sub], item2->SubItems()[sub]);
+            result = CompareGbkText(item1->SubItems()[sub], item2->SubItems()[sub]);
         } catch (const std::out_of_range&) {
             result = -1;
         }

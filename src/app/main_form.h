@@ -93,6 +93,7 @@ TThemeBase* SelectedTheme(TListView& list);
 // The name the selected row shows; empty without a selection.
 std::wstring SelectedThemeName(TListView& list);
 
-// List-view compare callback: `column` 0 compares captions, n > 0 sub-item
-// n - 1; text comparison ignoring ASCII case, negated when descending.
+// List-view compare callback: `column` 0 compares captions as text ignoring
+// ASCII case, n > 0 sub-item n - 1 as code-page-936 text (Chinese names in
+// pinyin order); negated when descending.
 int CompareThemeItems(TListItem* item1, TListItem* item2, LPARAM column);

@@ -1,6 +1,7 @@
 #include "app/theme_uninstall.h"
 
 #include "app/real_paths.h"
+#include "app/recycle_bin.h"
 #include "app/theme_paths.h"
 
 #include "toolkit/unique_handle.h"
@@ -36,6 +37,25 @@ bool ResolvesInside(const std::wstring& path, const std::wstring& resolvedTop) {
            SameTextNoCase(resolved.substr(0, resolvedTop.size()), resolvedTop);
 }
 
+// Whether a tree holds no link of any kind, by the rule RemoveContents
+// enters folders.
+bool HoldsNoLinks(const std::wstring& folder, const std::wstring& resolvedTop) {
+    WIN32_FIND_DATAW found;
+    HANDLE raw = FindFirstFileW((folder + L"\\*").c_str(), &found);
+    TFindHandle search(ValidHandle(raw));
+    if (!search) return true;
+    do {
+        std::wstring name = found.cFileName;
+        if (name == L"." || name == L"..") continue;
+        std::wstring full = folder + L"\\" + name;
+        if (found.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) return false;
+        if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) &&
+            !(ResolvesInside(full, resolvedTop) && HoldsNoLinks(full, resolvedTop)))
+            return false;
+    } while (FindNextFileW(raw, &found));
+    return true;
+}
+
 void RemoveContents(const std::wstring& folder, const std::wstring& resolvedTop) {
     WIN32_FIND_DATAW found;
     HANDLE raw = FindFirstFileW((folder + L"\\*").c_str(), &found);
@@ -60,13 +80,25 @@ void ShowUninstallFailure() {
                 MB_ICONERROR | MB_OK | MB_TASKMODAL);
 }
 
-// The wallpaper is checked and deleted through one open handle: what was
-// checked is what goes, even if its name meanwhile leads elsewhere.
+// A file goes to the bin where there is one, else it is deleted.
+bool RemoveFile(const std::wstring& path) {
+    return RecycleFile(path) || DeleteFileW(LongPathForm(path).c_str());
+}
+
+// The wallpaper is checked through an open handle. Without a bin it is
+// deleted through that handle: what was checked is what goes, even if its
+// name meanwhile leads elsewhere. The bin takes it by the real name the
+// check found, and a move never reaches through a link to its target.
 void RemoveWallpaper(const TThemeBase& theme, const TThemesInfo& catalogue) {
     if (!HasImageExtension(theme.Wallpaper)) return;
     TFileHandle file = OpenPlainFile(theme.Wallpaper, DELETE);
-    if (file && IsRemovableWallpaper(FinalPath(file.Get()), theme, catalogue))
-        DeleteOpenedFile(file.Get());
+    if (!file) return;
+    const std::wstring real = FinalPath(file.Get());
+    if (!IsRemovableWallpaper(real, theme, catalogue)) return;
+    file.Reset();
+    if (RecycleFile(real)) return;
+    file = OpenPlainFile(real, DELETE);
+    if (file && FinalPath(file.Get()) == real) DeleteOpenedFile(file.Get());
 }
 
 } // namespace
@@ -90,6 +122,7 @@ void RemoveFolderTree(const std::wstring& folder) {
             !ResolvesInside(path, ResolvedFolder(path.substr(0, slash + 1))))
             return;
         std::wstring resolvedTop = ResolvedFolder(path);
+        if (HoldsNoLinks(path, resolvedTop) && RecycleFolder(folder)) return;
         RemoveContents(path, resolvedTop);
     }
     RemoveEntry(path, attributes);
@@ -97,7 +130,7 @@ void RemoveFolderTree(const std::wstring& folder) {
 
 bool UninstallTheme(const TThemeBase& theme, const TThemesInfo& catalogue) {
     if (IsSystemThemeFile(theme.FileName)) return false;
-    if (theme.Path.empty() || !DeleteFileW(LongPathForm(theme.Path).c_str())) {
+    if (theme.Path.empty() || !RemoveFile(theme.Path)) {
         ShowUninstallFailure();
         return false;
     }
@@ -106,7 +139,7 @@ bool UninstallTheme(const TThemeBase& theme, const TThemesInfo& catalogue) {
     if (!themeDir.empty()) RemoveFolderTree(themeDir);
     if (theme.Company == tcTavro123) {
         std::wstring shortcut = TavroShortcutPath(theme);
-        if (!shortcut.empty()) DeleteFileW(LongPathForm(shortcut).c_str());
+        if (!shortcut.empty()) RemoveFile(shortcut);
     }
     return true;
 }

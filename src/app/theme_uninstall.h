@@ -2,7 +2,8 @@
 // Removes one installed theme from disk: its theme file, then (only if that
 // worked) its wallpaper, its visual-style folder and, for a Tavro theme, its
 // start-menu shortcut. Paths come from an untrusted .theme file, so each
-// removal is checked against the catalogue first.
+// removal is checked against the catalogue first. What is removed goes to
+// the Recycle Bin where its volume has one (recycle_bin.h).
 #include "app/theme_ownership.h"
 #include "app/themes_info.h"
 
@@ -20,5 +21,7 @@ bool UninstallTheme(const TThemeBase& theme, const TThemesInfo& catalogue);
 std::wstring TavroShortcutPath(const TThemeBase& theme);
 
 // Removes a folder with everything in it, best effort. Links and junctions
-// inside it are removed as links; their targets are never entered.
+// inside it are removed as links; their targets are never entered. A tree
+// without links goes to the bin whole; one with links is deleted here, entry
+// by entry, as the shell's own deletion would follow them.
 void RemoveFolderTree(const std::wstring& folder);

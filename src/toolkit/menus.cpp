@@ -1,6 +1,7 @@
 #include "toolkit/menus.h"
 
 #include "toolkit/application.h"
+#include "toolkit/screen.h"
 
 #include <algorithm>
 
@@ -119,6 +120,10 @@ void TPopupMenu::Popup(int x, int y) {
     UINT nextId = 1;
     std::vector<TMenuItem*> byId;
     root_.BuildInto(menu.Get(), nextId, byId);
-    UINT chosen = Track ? Track(menu.Get(), x, y) : 0;
+    UINT chosen = 0;
+    if (Track) {
+        THintsSuspended noHints;
+        chosen = Track(menu.Get(), x, y);
+    }
     if (chosen >= 1 && chosen <= byId.size()) byId[chosen - 1]->Click();
 }

@@ -1,5 +1,7 @@
 // The skin tool as a skin author runs it: pack a folder, list and extract,
-// and clear failures on bad input.
+// a labelled contact sheet, and clear failures on bad input.
+#include "core/bmp_decoder.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -106,3 +108,34 @@ TEST_F(SkintoolTest, FailsClearlyOnBadInput) {
 }
 
 } // namespace
+
+// Each row of the contact sheet starts with its element's name in black: as
+// many labels down the sheet's left edge as `info` lists elements.
+TEST_F(SkintoolTest, RendersALabelForEveryElement) {
+    std::string output;
+    for (const char* skin : {"blue", "yellow"}) {
+        const std::string folder = std::string("\"") + VELMORA_SOURCE_DIR + "/skins/" + skin + "\"";
+        ASSERT_EQ(Run("pack " + folder + " " + P("s.skn"), output), 0) << output;
+        ASSERT_EQ(Run("info " + P("s.skn"), output), 0) << output;
+        size_t elements = 0;
+        for (size_t at = output.find("elements:");
+             (at = output.find("\n  ", at)) != std::string::npos; ++at)
+            ++elements;
+        ASSERT_EQ(Run("render " + P("s.skn") + " " + P("sheet.bmp"), output), 0) << output;
+        const std::string bytes = Read(root / "sheet.bmp");
+        const TPixelBitmap sheet = DecodeBmp(std::vector<std::uint8_t>(bytes.begin(), bytes.end()));
+        ASSERT_FALSE(sheet.Empty());
+        // Bands of rows with black in the first character's columns.
+        size_t labels = 0;
+        bool inLabel = false;
+        for (int y = 0; y < sheet.Height(); ++y) {
+            bool black = false;
+            for (int x = 6; x < 11; ++x)
+                black = black || sheet.Pixel(x, y) == 0;
+            labels += black && !inLabel;
+            inLabel = black;
+        }
+        EXPECT_GT(elements, 10u) << skin;
+        EXPECT_EQ(labels, elements) << skin;
+    }
+}

@@ -3,6 +3,7 @@ programs under Wine, screenshots, and what the stored skins say about the
 frame they draw."""
 import configparser
 import os
+import shutil
 import struct
 import subprocess
 import tempfile
@@ -177,10 +178,24 @@ class SkinFrame:
         return left, y, w, h
 
 
+def open_first_rows_menu(window, client_point):
+    """Sorts Velmora's list by 名称 (ascending) with a click on its header and
+    right-clicks the first row; returns the windows visible before the menu
+    and the menu (None when none came). `client_point(x, y)` maps client
+    coordinates to the window's; the list sits at (17, 24) in the client area,
+    its header the first row."""
+    run("xdotool", "mousemove", "--window", window, *client_point(120, 33), "click", "1")
+    time.sleep(0.8)
+    before = visible_windows()
+    run("xdotool", "mousemove", "--window", window, *client_point(120, 55), "click", "3")
+    return before, wait_for_new_window(before)
+
+
 class ProgramTest(unittest.TestCase):
     """Starts one Windows program of the build under Wine for each test, with
-    a fixture theme in the prefix's theme folder; screenshots go to
-    VELMORA_SCREENSHOTS."""
+    a fixture theme in the prefix's theme folder and a desktop trash folder of
+    its own (what the program recycles lands there, never in the user's
+    trash); screenshots go to VELMORA_SCREENSHOTS."""
 
     program_variable = "VELMORA_EXE"
     fixture_file = "velmora-e2e-fixture.theme"
@@ -200,9 +215,20 @@ class ProgramTest(unittest.TestCase):
         with open(self.fixture, "wb") as f:
             f.write(b"\xff\xfe" + text.encode("utf-16-le"))
         self.addCleanup(os.remove, self.fixture)
-        self.app = subprocess.Popen(wine_command(self.exe), stdout=subprocess.DEVNULL,
-                                    stderr=subprocess.DEVNULL)
+        self.add_fixtures(themes)
+        # Wine's Recycle Bin is $XDG_DATA_HOME/Trash.
+        self.data_home = tempfile.mkdtemp(prefix="velmora-e2e-data-")
+        self.addCleanup(shutil.rmtree, self.data_home, True)
+        self.start_app()
         self.addCleanup(self.stop_app)
+
+    def add_fixtures(self, themes):
+        """More fixture files, written before the program starts."""
+
+    def start_app(self):
+        env = dict(os.environ, XDG_DATA_HOME=self.data_home)
+        self.app = subprocess.Popen(wine_command(self.exe), stdout=subprocess.DEVNULL,
+                                    stderr=subprocess.DEVNULL, env=env)
 
     def stop_app(self):
         subprocess.run(["xdotool", "key", "Escape"], capture_output=True)

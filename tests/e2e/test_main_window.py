@@ -9,8 +9,9 @@ import sys
 import time
 import unittest
 
-from e2e_support import (ProgramTest, SkinFrame, colour_count, find_window, geometry, pixel,
-                         run, visible_windows, wait_for_new_window, wine_command)
+from e2e_support import (ProgramTest, SkinFrame, colour_count, find_window, geometry,
+                         open_first_rows_menu, pixel, run, visible_windows, wait_for_new_window,
+                         wine_command)
 
 CLIENT_W, CLIENT_H = 429, 408
 
@@ -37,16 +38,15 @@ class MainWindowTest(ProgramTest):
         def client_point(x, y):
             return str(border + x), str(top + y)
 
-        # The list sits at (17, 24) in the client area; its header is the
-        # first row. Sort by "名称" ascending: the fixture comes first.
-        run("xdotool", "mousemove", "--window", window, *client_point(120, 33), "click", "1")
-        time.sleep(0.8)
-        before = visible_windows()
-        run("xdotool", "mousemove", "--window", window, *client_point(120, 55), "click", "3")
-        menu = wait_for_new_window(before)
+        # Sort by "名称" ascending: the fixture comes first.
+        before, menu = open_first_rows_menu(window, client_point)
         self.assertIsNotNone(menu, "no context menu appeared")
-        time.sleep(0.5)
+        # The pointer rests over the list longer than the hint's delay: the
+        # list's hint must not come up over the open menu.
+        time.sleep(2.0)
         root_png = self.shot("main-window-menu.png")
+        self.assertEqual(visible_windows() - before, {menu},
+                         "a window besides the menu (the list's hint) came up over it")
         m = geometry(menu)
         # "查看: <name> 壁纸" with the fixture's long name is far wider than a
         # menu for any short name.
@@ -95,8 +95,7 @@ class MainWindowTest(ProgramTest):
         self.assert_blue_caption(window, "look-chosen-blue.png")
 
         self.stop_app()
-        self.app = subprocess.Popen(wine_command(self.exe), stdout=subprocess.DEVNULL,
-                                    stderr=subprocess.DEVNULL)
+        self.start_app()
         window = find_window("^Velmora$")
         self.assertIsNotNone(window, "the main window did not come back")
         self.assert_blue_caption(window, "look-blue-after-restart.png")

@@ -8,6 +8,7 @@
 #include "support/message_box_answerer.h"
 #include "support/temp_folder.h"
 
+#include <functional>
 #include <memory>
 #include <thread>
 
@@ -171,13 +172,29 @@ TEST_F(MainFormTest, SortsAsTextAlternatingDirectionAcrossColumns) {
     EXPECT_TRUE(SortAscending);
 }
 
+namespace {
+
+// A report-style list on a bare form, for the compare callback.
+class TBareList {
+public:
+    TBareList() : form_(new TForm(&root_)), list_(new TListView(&root_)) {
+        list_->SetParent(form_);
+        list_->SetViewStyle(vsReport);
+        form_->HandleNeeded();
+    }
+    ~TBareList() { FreeForm(form_); }
+    TListView* operator->() const { return list_; }
+
+private:
+    TComponent root_{nullptr};
+    TForm* form_;
+    TListView* list_;
+};
+
+} // namespace
+
 TEST(CompareThemeItems, TextComparisonIgnoringAsciiCaseAndMissingSubItems) {
-    TComponent root(nullptr);
-    TForm* form = new TForm(&root);
-    auto* list = new TListView(&root);
-    list->SetParent(form);
-    list->SetViewStyle(vsReport);
-    form->HandleNeeded();
+    TBareList list;
     TListItem* a = list->Items().Add();
     TListItem* b = list->Items().Add();
     a->SetCaption(L"abc");
@@ -191,7 +208,45 @@ TEST(CompareThemeItems, TextComparisonIgnoringAsciiCaseAndMissingSubItems) {
     EXPECT_GT(CompareThemeItems(a, b, 0), 0);
     EXPECT_EQ(CompareThemeItems(a, b, 1), 1);
     SortAscending = true;
-    FreeForm(form);
+}
+
+// Names sort by their code-page-936 bytes, ASCII letters case-folded: ASCII
+// first, then Chinese in pinyin order (by code point it would be 北 城 安 蓝
+// 阿), then characters the code page lacks (Hangul, rare ideographs), by
+// code point.
+TEST(CompareThemeItems, NamesSortByTheirCodePage936Bytes) {
+    const std::vector<std::wstring> ordered = {
+        L"apple",          L"Blue", L"win7",       L"Win蓝",     L"Zebra", L"阿里",
+        L"安徽",           L"安静", L"北京",       L"北京x",     L"城市",  L"蓝天",
+        L"蓝天\U00020000", L"한국", L"\U00020000", L"\U00020001"};
+    TBareList list;
+    // Added in an order far from the expected one: reversed, then rotated.
+    for (size_t i = 0; i < ordered.size(); ++i) {
+        TListItem* item = list->Items().Add();
+        item->SetCaption(std::to_wstring(i));
+        item->SubItems().Add(ordered[(ordered.size() - 1 - i + 5) % ordered.size()]);
+    }
+    SortAscending = true;
+    ASSERT_TRUE(list->CustomSort(CompareThemeItems, 1));
+    std::vector<std::wstring> sorted;
+    for (int i = 0; i < list->Items().Count(); ++i)
+        sorted.push_back(list->Items()[i]->SubItems()[0]);
+    EXPECT_EQ(sorted, ordered);
+
+    const struct {
+        const wchar_t *a, *b;
+        int sign;
+    } pairs[] = {
+        {L"abc", L"ABC", 0},         {L"安", L"安", 0},
+        {L"ab", L"a\U00020000", -1}, {L"\xD800", L"\U00010000", -1},
+        {L"Z", L"阿", -1},           {L"阿", L"\U00020000", -1},
+    };
+    for (const auto& p : pairs) {
+        list->Items()[0]->SubItems().Set(0, p.a);
+        list->Items()[1]->SubItems().Set(0, p.b);
+        int r = CompareThemeItems(list->Items()[0], list->Items()[1], 1);
+        EXPECT_EQ((r > 0) - (r < 0), p.sign) << Narrow(p.a) << " vs " << Narrow(p.b);
+    }
 }
 
 TEST_F(MainFormTest, SelectAllAndInvertTouchOnlyCheckMarks) {
@@ -378,6 +433,73 @@ TEST_F(MainFormTest, HintsOfTheListAndTheSearchBox) {
                          {FrmMain->LstThemes->Handle(), L"还有右键菜单别忘了哦!"},
                          {FrmMain->TxtSearchName->Handle(),
                           L"输入主题名称,点搜索按钮就可以找到精美主题了!"}}));
+}
+
+namespace {
+
+// Pumps messages until `done` or the time is up; true when `done` came.
+bool PumpUntil(const std::function<bool()>& done, DWORD ms) {
+    for (DWORD start = GetTickCount(); GetTickCount() - start < ms; Sleep(10)) {
+        MSG msg;
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
+            DispatchMessageW(&msg);
+        if (done()) return true;
+    }
+    return done();
+}
+
+// Rests the pointer on the list's first row, as a user does: the list's
+// hint is on its way.
+void RestPointerOnList(HWND list) {
+    RECT r;
+    GetWindowRect(list, &r);
+    POINT at{(r.left + r.right) / 2, r.top + 30};
+    SetCursorPos(at.x, at.y);
+    ScreenToClient(list, &at);
+    SendMessageW(list, WM_MOUSEMOVE, 0, MAKELPARAM(at.x, at.y));
+}
+
+// ... and waits until the hint shows.
+bool RaiseListHint(HWND list, HWND tips) {
+    RestPointerOnList(list);
+    return PumpUntil([tips] { return IsWindowVisible(tips) != FALSE; }, 4000);
+}
+
+} // namespace
+
+// The list's hint goes when the list is clicked (the tooltip hides itself on
+// a press) and stays away while a menu is open, even with the pointer
+// resting over the list all the while.
+TEST_F(MainFormTest, TheListsHintHidesOnAClickAndWhileAMenuIsOpen) {
+    SetUpThemes({{L"a.theme", "A"}, {L"b.theme", "B"}});
+    ShowWindow(FrmMain->Handle(), SW_SHOWNORMAL);
+    SetForegroundWindow(FrmMain->Handle());
+    HWND list = FrmMain->LstThemes->Handle(), tips = FrmMain->HintWindow();
+    ASSERT_TRUE(RaiseListHint(list, tips)) << "the hint never showed";
+    FrmMain->LstThemes->Items()[0]->SetSelected(true);
+    SendMessageW(list, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    SendMessageW(list, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+    EXPECT_FALSE(IsWindowVisible(tips)) << "a click left the hint up";
+
+    bool shownDuringMenu = true;
+    FrmMain->PopMenu->Track = [&](HMENU, int, int) -> UINT {
+        // Longer than the hint's delay: a hint timed before the menu opened
+        // would show meanwhile.
+        shownDuringMenu = PumpUntil([tips] { return IsWindowVisible(tips) != FALSE; }, 1500);
+        return 0;
+    };
+    // A hint that is up when the menu opens, and one still on its way.
+    for (bool upAlready : {true, false}) {
+        if (upAlready)
+            ASSERT_TRUE(RaiseListHint(list, tips)) << "the hint never came back";
+        else
+            RestPointerOnList(list);
+        FrmMain->PopMenu->Popup(10, 10);
+        EXPECT_FALSE(shownDuringMenu)
+            << "the hint covered the open menu, up already: " << upAlready;
+    }
+    // Afterwards the hint works as before.
+    EXPECT_TRUE(RaiseListHint(list, tips));
 }
 
 namespace {

@@ -4,7 +4,9 @@
 #include "app/themes_info.h"
 #include "support/folder_link.h"
 #include "support/message_box_answerer.h"
+#include "support/private_trash.h"
 #include "support/theme_fixture.h"
+#include "toolkit/text_compare.h"
 
 #include <windows.h>
 
@@ -77,6 +79,44 @@ TEST(UninstallTheme, RemovesThemeWallpaperStyleFolderAndShortcut) {
     EXPECT_TRUE(Uninstall(L"other.theme").empty());
     EXPECT_FALSE(FileExists(fixture.Themes() + L"other.theme"));
     EXPECT_FALSE(FileExists(fixture.Wallpapers() + L"other.bmp"));
+}
+
+// Where the volume has a Recycle Bin (under Wine: the desktop's trash
+// folder), everything an uninstall removes goes there with its original
+// path recorded, so that it can be put back.
+TEST(UninstallTheme, WhatItRemovesGoesToTheRecycleBin) {
+    TThemeFixture fixture;
+    TSurvivors survivors;
+    AddLuna(fixture, survivors);
+    const std::string theme =
+        Utf16Bytes(L"[Theme]\r\nDisplayName=回收\r\n[Control Panel\\Desktop]\r\n"
+                   L"Wallpaper=%windir%\\Web\\Wallpaper\\回收.bmp\r\n[VisualStyles]\r\n"
+                   L"Path=C:\\S\\Bin\\Bin.msstyles\r\n[tavro123]\r\nid=3\r\n");
+    const std::vector<std::pair<std::wstring, std::string>> removed = {
+        {fixture.AddTheme(L"回收站.theme", theme), theme},
+        {fixture.AddFile(fixture.Wallpapers() + L"回收.bmp", "BM-bin"), "BM-bin"},
+        {fixture.AddFile(fixture.StartMenu() + L"回收.lnk", "lnk-bin"), "lnk-bin"},
+        {fixture.AddTheme(L"Bin\\Bin.msstyles", "style-bin"), "style-bin"},
+    };
+    const std::wstring styleFolder = fixture.Themes() + L"Bin";
+
+    EXPECT_TRUE(Uninstall(L"回收站.theme").empty());
+    EXPECT_TRUE(survivors.Lost().empty());
+    auto trashed = [](const std::wstring& original) -> std::wstring {
+        for (const TPrivateTrash::TEntry& e : PrivateTrash().Entries())
+            if (SameTextNoCase(e.Original, original)) return e.Now;
+        return {};
+    };
+    for (const auto& [path, bytes] : removed) {
+        EXPECT_FALSE(FileExists(path)) << Narrow(path);
+        if (path.rfind(styleFolder, 0) == 0) continue; // inside the folder, checked below
+        std::wstring now = trashed(path);
+        ASSERT_FALSE(now.empty()) << "not in the trash: " << Narrow(path);
+        EXPECT_EQ(ReadFileBytes(now), bytes) << Narrow(path);
+    }
+    std::wstring folder = trashed(styleFolder);
+    ASSERT_FALSE(folder.empty()) << "the style folder is not in the trash";
+    EXPECT_EQ(ReadFileBytes(folder + L"\\Bin.msstyles"), "style-bin");
 }
 
 TEST(UninstallTheme, ThemeInUseShowsTheFailureAndKeepsEverything) {
