@@ -7,6 +7,7 @@
 
 #include "support/message_box_answerer.h"
 #include "support/temp_folder.h"
+#include "support/user_input.h"
 
 #include <memory>
 #include <thread>
@@ -528,35 +529,6 @@ TEST_F(MainFormTest, TheSortedColumnShowsTheArrowOfItsDirection) {
 }
 
 namespace {
-
-// Keys as the user types them, through the system's input queue: the first
-// ones are held while the last is pressed.
-void TypeKeys(const std::vector<WORD>& keys) {
-    std::vector<INPUT> inputs;
-    auto add = [&inputs](WORD key, DWORD flags) {
-        INPUT input{};
-        input.type = INPUT_KEYBOARD;
-        input.ki.wVk = key;
-        input.ki.dwFlags = flags;
-        inputs.push_back(input);
-    };
-    for (WORD key : keys)
-        add(key, 0);
-    for (auto key = keys.rbegin(); key != keys.rend(); ++key)
-        add(*key, KEYEVENTF_KEYUP);
-    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
-}
-
-// Dispatches messages the way the program's loop does until `done` or a
-// few seconds have passed.
-template <class Done> bool PumpUntil(Done done) {
-    for (DWORD start = GetTickCount(); GetTickCount() - start < 5000;) {
-        Application().ProcessMessages();
-        if (done()) return true;
-        Sleep(20);
-    }
-    return false;
-}
 
 // The name of the control that has the keyboard focus (a window inside a
 // control counts as the control).
