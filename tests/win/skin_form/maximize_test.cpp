@@ -80,11 +80,7 @@ TEST_F(SkinFormTest, MaximizeAndRestoreKeepTheSkinnedFrameRight) {
     TZoomWindow zoom;
     const HWND window = zoom.Handle();
     ShowWindow(window, SW_SHOW);
-    SkinOn();
-    ASSERT_TRUE(manager_->SkinWindow(window) || Skinned(window));
-    RunPending();
-    ASSERT_TRUE(Skinned(window));
-    TWinSkinForm* form = manager_->FindSkinForm(window);
+    TWinSkinForm* form = SkinNow(window);
     ASSERT_NE(form, nullptr);
 
     const RECT normal = WindowRect(window);
@@ -145,10 +141,7 @@ TEST_F(SkinFormTest, AWindowSkinnedMaximizedOrMinimizedRestoresToItsNormalRectan
         TZoomWindow fresh;
         ShowWindow(fresh.Handle(), SW_SHOW);
         normal = WindowRect(fresh.Handle());
-        SkinOn();
-        ASSERT_TRUE(manager_->SkinWindow(fresh.Handle()) || Skinned(fresh.Handle()));
-        RunPending();
-        ASSERT_TRUE(Skinned(fresh.Handle()));
+        ASSERT_NE(SkinNow(fresh.Handle()), nullptr);
         SetWindowPos(fresh.Handle(), nullptr, normal.left, normal.top, normal.right - normal.left,
                      normal.bottom - normal.top, SWP_NOZORDER | SWP_NOACTIVATE);
         Pump();
@@ -164,11 +157,7 @@ TEST_F(SkinFormTest, AWindowSkinnedMaximizedOrMinimizedRestoresToItsNormalRectan
         ASSERT_TRUE(SameRect(WindowRect(window), normal));
         zoom.Command(state);
         const RECT before = WindowRect(window);
-        SkinOn();
-        ASSERT_TRUE(manager_->SkinWindow(window) || Skinned(window));
-        RunPending();
-        ASSERT_TRUE(Skinned(window));
-        TWinSkinForm* form = manager_->FindSkinForm(window);
+        TWinSkinForm* form = SkinNow(window);
         ASSERT_NE(form, nullptr);
         const TFrameWidths frame = form->FrameWidths();
 

@@ -180,6 +180,14 @@ protected:
         RunPending();
     }
     bool Skinned(HWND w) { return SendMessageW(w, SKINMSG_QUERY, 0, 0) == 1; }
+    // Switches the skin on and has it take `w` (a window of this thread)
+    // over at once; the window's skin object, or null when it was refused.
+    TWinSkinForm* SkinNow(HWND w) {
+        SkinOn();
+        if (!manager_->SkinWindow(w) && !Skinned(w)) return nullptr;
+        RunPending();
+        return Skinned(w) ? manager_->FindSkinForm(w) : nullptr;
+    }
 
     HWND main_ = nullptr;
     TWindowLook original_;
