@@ -16,10 +16,11 @@ CLIENT_W, CLIENT_H = 560, 380
 
 class GalleryResizeTest(ProgramTest):
     program_variable = "VELMORA_GALLERY"
+    window_title = "皮肤样例"
 
     def setUp(self):
         super().setUp()
-        self.window = find_window("皮肤样例")
+        self.window = find_window(self.window_title)
         self.assertIsNotNone(self.window, "the gallery did not appear")
         self.frame = SkinFrame("yellow")
         self.size = (CLIENT_W + self.frame.left + self.frame.right,

@@ -4,13 +4,12 @@ sorts by name on a header click, and a right click on the theme's row opens
 the context menu sized for that theme's name; the look chosen from the
 keyboard's skin menu comes back at the next start. Screenshots are kept."""
 import os
-import subprocess
 import sys
 import time
 import unittest
 
-from e2e_support import (ProgramTest, SkinFrame, colour_count, find_window, geometry, pixel,
-                         run, visible_windows, wait_for_new_window, wine_command)
+from e2e_support import (ProgramTest, SkinFrame, colour_count, find_new_menu, find_window,
+                         geometry, pixel, run, visible_windows)
 
 CLIENT_W, CLIENT_H = 429, 408
 
@@ -43,7 +42,7 @@ class MainWindowTest(ProgramTest):
         time.sleep(0.8)
         before = visible_windows()
         run("xdotool", "mousemove", "--window", window, *client_point(120, 55), "click", "3")
-        menu = wait_for_new_window(before)
+        menu = find_new_menu(window, before)
         self.assertIsNotNone(menu, "no context menu appeared")
         time.sleep(0.5)
         root_png = self.shot("main-window-menu.png")
@@ -80,9 +79,7 @@ class MainWindowTest(ProgramTest):
                       SkinFrame("blue").caption_colours(row), "the caption is not blue")
 
     def test_the_chosen_look_comes_back_at_the_next_start(self):
-        self.addCleanup(subprocess.run, wine_command(
-            "reg", "delete", r"HKCU\Software\Velmora", "/v", "Skin", "/f"),
-            capture_output=True)
+        self.addCleanup(self.forget_look)
         window = find_window("^Velmora$")
         self.assertIsNotNone(window, "the main window did not appear")
         self.wait_for_frame(window, "yellow")
@@ -90,13 +87,12 @@ class MainWindowTest(ProgramTest):
         run("xdotool", "mousemove", "--window", window, "200", "8", "click", "1")
         before = visible_windows()
         run("xdotool", "key", "--window", window, "alt+k")
-        self.assertIsNotNone(wait_for_new_window(before), "Alt+K opened no skin menu")
+        self.assertIsNotNone(find_new_menu(window, before), "Alt+K opened no skin menu")
         run("xdotool", "key", "Down", "Down", "Return")
         self.assert_blue_caption(window, "look-chosen-blue.png")
 
         self.stop_app()
-        self.app = subprocess.Popen(wine_command(self.exe), stdout=subprocess.DEVNULL,
-                                    stderr=subprocess.DEVNULL)
+        self.start_app()
         window = find_window("^Velmora$")
         self.assertIsNotNone(window, "the main window did not come back")
         self.assert_blue_caption(window, "look-blue-after-restart.png")

@@ -89,9 +89,10 @@ TEST_F(MainFormHandoff, EachCommandHandsTheShellWhatItMeans) {
         // Every arrival is a line of the record: a second hand-off, or a
         // program handed more than its path, would show here.
         const std::wstring received = recorder_.Received(kArrivalMs);
-        if (c.path)
+        if (c.path) {
             EXPECT_EQ(Comparable(received), Comparable(c.handed)) << c.what;
-        else
+        } else {
             EXPECT_EQ(Narrow(received), Narrow(c.handed)) << c.what;
+        }
     }
 }

@@ -1,6 +1,9 @@
 // Entry of every Windows test program: the process is set up the way the
 // real program sets itself up (common controls v6 classes, OLE for the
-// hosted browser) before GoogleTest runs the cases.
+// hosted browser) before GoogleTest runs the cases, and no message box left
+// unanswered holds the program until the run's time-out.
+#include "support/stray_box_guard.h"
+
 #include <windows.h>
 #include <commctrl.h>
 #include <ole2.h>
@@ -12,7 +15,11 @@ int main(int argc, char** argv) {
     InitCommonControlsEx(&icc);
     OleInitialize(nullptr);
     testing::InitGoogleTest(&argc, argv);
-    int result = RUN_ALL_TESTS();
+    int result = 0;
+    {
+        TStrayBoxGuard strayBoxes;
+        result = RUN_ALL_TESTS();
+    }
     OleUninitialize();
     return result;
 }

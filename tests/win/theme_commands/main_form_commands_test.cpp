@@ -282,7 +282,9 @@ TEST_F(MainFormCommandsTest, UsingAThemeThatReachesAnotherComputerAsksFirst) {
             EXPECT_TRUE(boxes[0].HasOwner);
         }
         // A refused theme is proven unhanded by the one agreed to last.
-        if (!c.OffComputer) EXPECT_EQ(recorder.Received(10000), fixture_.Themes() + c.File);
+        if (!c.OffComputer) {
+            EXPECT_EQ(recorder.Received(10000), fixture_.Themes() + c.File);
+        }
     }
     EXPECT_EQ(use(L"share.theme", IDYES).size(), 1u);
     // Every arrival is a line of the record: a refused theme that reached
