@@ -256,6 +256,11 @@ class ProgramTest(unittest.TestCase):
         text = "[Theme]\r\nDisplayName=%s\r\n" % self.fixture_name
         with open(self.fixture, "wb") as f:
             f.write(b"\xff\xfe" + text.encode("utf-16-le"))
+        # What Wine says (a crash report, a missing DLL) is kept beside the
+        # screenshots.
+        self.wine_log = open(os.path.join(self.shots, self.id().split(".")[-1] + ".wine.log"),
+                             "wb")
+        self.addCleanup(self.wine_log.close)
         # Every test starts from the stored look, whatever a run that was
         # stopped half-way left chosen.
         self.forget_look()
@@ -273,8 +278,18 @@ class ProgramTest(unittest.TestCase):
         # two one group to end.
         command = ["set", "windir=%s&&" % windows_path(self.windows), windows_path(self.exe)]
         self.app = subprocess.Popen(wine_command("cmd", "/c", *command),
-                                    stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+                                    stdout=subprocess.DEVNULL, stderr=self.wine_log,
                                     start_new_session=True)
+
+    def program_window(self, timeout=40.0):
+        """The program's window, found by its title; when it does not appear,
+        the failure says whether the program is still running."""
+        window = find_window(self.window_title, timeout)
+        if window is None:
+            state = ("is still running" if self.app.poll() is None else
+                     "ended with status %d" % self.app.returncode)
+            self.fail("no window titled %s appeared; the program %s" % (self.window_title, state))
+        return window
 
     def stop_app(self, timeout=15.0):
         """Closes the program by its window, as a user would; a program that

@@ -9,7 +9,7 @@ import sys
 import time
 import unittest
 
-from e2e_support import ProgramTest, SkinFrame, crop, find_window, geometry, pixel, run
+from e2e_support import ProgramTest, SkinFrame, crop, geometry, pixel, run
 
 CLIENT_W, CLIENT_H = 560, 380
 
@@ -20,8 +20,7 @@ class GalleryResizeTest(ProgramTest):
 
     def setUp(self):
         super().setUp()
-        self.window = find_window(self.window_title)
-        self.assertIsNotNone(self.window, "the gallery did not appear")
+        self.window = self.program_window()
         self.frame = SkinFrame("yellow")
         self.size = (CLIENT_W + self.frame.left + self.frame.right,
                      CLIENT_H + self.frame.top + self.frame.bottom)

@@ -8,7 +8,7 @@ import sys
 import time
 import unittest
 
-from e2e_support import (ProgramTest, SkinFrame, colour_count, find_new_menu, find_window,
+from e2e_support import (ProgramTest, SkinFrame, colour_count, find_new_menu,
                          geometry, pixel, run, visible_windows)
 
 CLIENT_W, CLIENT_H = 429, 408
@@ -16,8 +16,7 @@ CLIENT_W, CLIENT_H = 429, 408
 
 class MainWindowTest(ProgramTest):
     def test_right_click_opens_the_menu_of_the_theme(self):
-        window = find_window("^Velmora$")
-        self.assertIsNotNone(window, "the main window did not appear")
+        window = self.program_window()
         # Rest the pointer on the caption: over the list it would raise the
         # list's hint, which covers part of the window in the screenshot.
         run("xdotool", "mousemove", "--window", window, "200", "8")
@@ -80,8 +79,7 @@ class MainWindowTest(ProgramTest):
 
     def test_the_chosen_look_comes_back_at_the_next_start(self):
         self.addCleanup(self.forget_look)
-        window = find_window("^Velmora$")
-        self.assertIsNotNone(window, "the main window did not appear")
+        window = self.program_window()
         self.wait_for_frame(window, "yellow")
         # Alt+K opens the skin menu; its second item is the blue skin.
         run("xdotool", "mousemove", "--window", window, "200", "8", "click", "1")
@@ -93,8 +91,7 @@ class MainWindowTest(ProgramTest):
 
         self.stop_app()
         self.start_app()
-        window = find_window("^Velmora$")
-        self.assertIsNotNone(window, "the main window did not come back")
+        window = self.program_window()
         self.assert_blue_caption(window, "look-blue-after-restart.png")
 
 

@@ -9,7 +9,7 @@ import sys
 import time
 import unittest
 
-from e2e_support import (ProgramTest, SkinFrame, crop, find_new_menu, find_new_window, find_window,
+from e2e_support import (ProgramTest, SkinFrame, crop, find_new_menu, find_new_window,
                          geometry, is_iconic, pixel, run, same_image, visible_windows)
 
 CLIENT_W, CLIENT_H = 429, 408
@@ -28,8 +28,7 @@ BATCH_BUTTON = (251 + 10 + 75, 44 + 21 + 15)
 class SkinnedFrameTest(ProgramTest):
     def setUp(self):
         super().setUp()
-        self.window = find_window("^Velmora$")
-        self.assertIsNotNone(self.window, "the main window did not appear")
+        self.window = self.program_window()
         # Skinning starts 250 ms after the first activation.
         self.wait_for_size(CLIENT_W + 8, CLIENT_H + 34)
 
