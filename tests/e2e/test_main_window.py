@@ -54,6 +54,13 @@ class MainWindowTest(ProgramTest):
         self.assertGreater(colour_count(root_png, crop), 2, "the menu shows no text")
         run("convert", root_png, "-crop", crop, "+repage",
             os.path.join(self.shots, "context-menu.png"))
+        # The open menu has the keyboard: Escape closes it, and the program
+        # can be closed by its window again.
+        run("xdotool", "key", "Escape")
+        deadline = time.time() + 4
+        while time.time() < deadline and menu in visible_windows():
+            time.sleep(0.1)
+        self.assertNotIn(menu, visible_windows(), "Escape left the menu open")
 
     def wait_for_frame(self, window, name, timeout=8.0):
         """The window's geometry once it wears the named skin's frame."""
