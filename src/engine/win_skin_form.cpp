@@ -149,8 +149,11 @@ void TWinSkinForm::Start() {
     // is also their last of the start.
     MapControls();
     if (!IsWindow(handle_) || skinState_ == ssDestroyed) return;
-    // Frame painting was held back until now; paint it once in full.
-    RedrawWindow(handle_, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_NOCHILDREN);
+    // Frame painting was held back until now; paint it once in full, with
+    // the background: fitting the frame left strips of the client area
+    // showing what the system's look had painted there.
+    RedrawWindow(handle_, nullptr, nullptr,
+                 RDW_FRAME | RDW_INVALIDATE | RDW_ERASE | RDW_NOCHILDREN);
     SendMessageW(handle_, SKINMSG_SKINNED, 0, kSkinMagic);
     if (skinData_ && skinData_->OnAfterSkinForm)
         skinData_->OnAfterSkinForm(Form, handle_, ManagerClassName);

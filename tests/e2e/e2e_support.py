@@ -2,6 +2,7 @@
 programs under Wine, screenshots, and what the stored skins say about the
 frame they draw."""
 import configparser
+import ctypes
 import os
 import shutil
 import struct
@@ -64,14 +65,65 @@ def find_new_window(name, before, timeout=4.0):
     return None
 
 
-def wait_for_new_window(before, timeout=4.0):
+def transient_for(window):
+    """The X window that Wine says `window` belongs to (its Windows owner's),
+    or None."""
+    out = subprocess.run(["xprop", "-id", window, "WM_TRANSIENT_FOR"],
+                         capture_output=True, text=True).stdout
+    return int(out.split("#")[1], 16) if "#" in out else None
+
+
+def find_new_menu(owner, before, timeout=4.0):
+    """A popup menu that the program of window `owner` opened since `before`:
+    a new untitled window of that program taller than a line of text. Menus
+    have no title to be found by; what else comes up untitled beside the
+    pointer is a one-line hint."""
     deadline = time.time() + timeout
     while time.time() < deadline:
-        new = visible_windows() - before
-        if new:
-            return sorted(new)[0]
+        for window in sorted(visible_windows() - before):
+            if (transient_for(window) == int(owner) and
+                    run("xdotool", "getwindowname", window).strip() == "" and
+                    geometry(window)["HEIGHT"] >= 40):
+                return window
         time.sleep(0.1)
     return None
+
+
+class _ClientMessage(ctypes.Structure):
+    """XClientMessageEvent, padded to the size of an XEvent."""
+    _fields_ = [("type", ctypes.c_int), ("serial", ctypes.c_ulong), ("send_event", ctypes.c_int),
+                ("display", ctypes.c_void_p), ("window", ctypes.c_ulong),
+                ("message_type", ctypes.c_ulong), ("format", ctypes.c_int),
+                ("data", ctypes.c_long * 5), ("pad", ctypes.c_long * 24)]
+
+
+def close_window(window):
+    """Asks a window to close as a window manager's close button does
+    (WM_DELETE_WINDOW, which Wine hands the window as SC_CLOSE): no key goes
+    to whatever else has the focus."""
+    x11 = ctypes.cdll.LoadLibrary("libX11.so.6")
+    x11.XOpenDisplay.restype = ctypes.c_void_p
+    x11.XOpenDisplay.argtypes = [ctypes.c_char_p]
+    x11.XInternAtom.restype = ctypes.c_ulong
+    x11.XInternAtom.argtypes = [ctypes.c_void_p, ctypes.c_char_p, ctypes.c_int]
+    x11.XSendEvent.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_long,
+                               ctypes.c_void_p]
+    x11.XFlush.argtypes = [ctypes.c_void_p]
+    x11.XCloseDisplay.argtypes = [ctypes.c_void_p]
+    display = x11.XOpenDisplay(None)
+    if not display:
+        return
+    event = _ClientMessage(type=33, send_event=1, display=display, window=int(window), format=32)
+    event.message_type = x11.XInternAtom(display, b"WM_PROTOCOLS", 0)
+    event.data[0] = x11.XInternAtom(display, b"WM_DELETE_WINDOW", 0)
+    x11.XSendEvent(display, int(window), 0, 0, ctypes.byref(event))
+    x11.XFlush(display)
+    x11.XCloseDisplay(display)
+
+
+def windows_path(path):
+    """A Unix path as Wine's programs see it (drive Z: is the Unix root)."""
+    return "Z:" + os.path.abspath(path).replace("/", "\\")
 
 
 def is_iconic(window):
@@ -188,16 +240,19 @@ def open_first_rows_menu(window, client_point):
     time.sleep(0.8)
     before = visible_windows()
     run("xdotool", "mousemove", "--window", window, *client_point(120, 55), "click", "3")
-    return before, wait_for_new_window(before)
+    return before, find_new_menu(window, before)
 
 
 class ProgramTest(unittest.TestCase):
     """Starts one Windows program of the build under Wine for each test, with
-    a fixture theme in the prefix's theme folder and a desktop trash folder of
-    its own (what the program recycles lands there, never in the user's
-    trash); screenshots go to VELMORA_SCREENSHOTS."""
+    a theme folder of its own that holds one fixture theme (the program finds
+    the folder through "windir", which only this start of it sees: the
+    shared prefix's real theme folder is never written) and a desktop trash
+    folder of its own (what the program recycles lands there, never in the
+    user's trash); screenshots go to VELMORA_SCREENSHOTS."""
 
     program_variable = "VELMORA_EXE"
+    window_title = "^Velmora$"
     fixture_file = "velmora-e2e-fixture.theme"
     # Sorts first by name ("!" comes before letters and CJK) and makes menu
     # captions long.
@@ -207,14 +262,22 @@ class ProgramTest(unittest.TestCase):
         self.exe = os.environ[self.program_variable]
         self.shots = os.environ.get("VELMORA_SCREENSHOTS") or tempfile.mkdtemp()
         os.makedirs(self.shots, exist_ok=True)
-        themes = os.path.join(os.environ["WINEPREFIX"], "drive_c", "windows", "Resources",
-                              "Themes")
-        os.makedirs(themes, exist_ok=True)
+        self.windows = tempfile.mkdtemp(prefix="velmora-e2e-")
+        self.addCleanup(shutil.rmtree, self.windows, True)
+        themes = os.path.join(self.windows, "Resources", "Themes")
+        os.makedirs(themes)
         self.fixture = os.path.join(themes, self.fixture_file)
         text = "[Theme]\r\nDisplayName=%s\r\n" % self.fixture_name
         with open(self.fixture, "wb") as f:
             f.write(b"\xff\xfe" + text.encode("utf-16-le"))
-        self.addCleanup(os.remove, self.fixture)
+        # What Wine says (a crash report, a missing DLL) is kept beside the
+        # screenshots.
+        self.wine_log = open(os.path.join(self.shots, self.id().split(".")[-1] + ".wine.log"),
+                             "wb")
+        self.addCleanup(self.wine_log.close)
+        # Every test starts from the stored look, whatever a run that was
+        # stopped half-way left chosen.
+        self.forget_look()
         self.add_fixtures(themes)
         # Wine's Recycle Bin is $XDG_DATA_HOME/Trash.
         self.data_home = tempfile.mkdtemp(prefix="velmora-e2e-data-")
@@ -222,18 +285,52 @@ class ProgramTest(unittest.TestCase):
         self.start_app()
         self.addCleanup(self.stop_app)
 
+    def forget_look(self):
+        subprocess.run(wine_command("reg", "delete", r"HKCU\Software\Velmora", "/v", "Skin", "/f"),
+                       capture_output=True)
+
     def add_fixtures(self, themes):
         """More fixture files, written before the program starts."""
 
     def start_app(self):
+        # One word each: Wine quotes a word with spaces for cmd, but escapes
+        # quotes inside a word in a way cmd does not read. The program runs in
+        # cmd's process group (Wine starts it from there), which makes the
+        # two one group to end.
+        command = ["set", "windir=%s&&" % windows_path(self.windows), windows_path(self.exe)]
         env = dict(os.environ, XDG_DATA_HOME=self.data_home)
-        self.app = subprocess.Popen(wine_command(self.exe), stdout=subprocess.DEVNULL,
-                                    stderr=subprocess.DEVNULL, env=env)
+        self.app = subprocess.Popen(wine_command("cmd", "/c", *command),
+                                    stdout=subprocess.DEVNULL, stderr=self.wine_log,
+                                    start_new_session=True, env=env)
 
-    def stop_app(self):
-        subprocess.run(["xdotool", "key", "Escape"], capture_output=True)
-        if self.app.poll() is None:
-            self.app.kill()
+    def program_window(self, timeout=40.0):
+        """The program's window, found by its title; when it does not appear,
+        the failure says whether the program is still running."""
+        window = find_window(self.window_title, timeout)
+        if window is None:
+            state = ("is still running" if self.app.poll() is None else
+                     "ended with status %d" % self.app.returncode)
+            self.fail("no window titled %s appeared; the program %s" % (self.window_title, state))
+        return window
+
+    def stop_app(self, timeout=15.0):
+        """Closes the program by its window, as a user would; a program that
+        does not go in time (a box is up, or it hangs) is killed with its
+        launcher."""
+        if self.app.poll() is not None:
+            return
+        window = find_window(self.window_title, timeout=2.0)
+        if window:
+            close_window(window)
+        try:
+            self.app.wait(timeout=timeout if window else 0.1)
+            return
+        except subprocess.TimeoutExpired:
+            pass
+        try:
+            os.killpg(self.app.pid, 9)
+        except ProcessLookupError:
+            pass
         self.app.wait(timeout=30)
 
     def shot(self, name, window="root"):

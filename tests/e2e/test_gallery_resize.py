@@ -9,18 +9,18 @@ import sys
 import time
 import unittest
 
-from e2e_support import ProgramTest, SkinFrame, crop, find_window, geometry, pixel, run
+from e2e_support import ProgramTest, SkinFrame, crop, geometry, pixel, run
 
 CLIENT_W, CLIENT_H = 1060, 380
 
 
 class GalleryResizeTest(ProgramTest):
     program_variable = "VELMORA_GALLERY"
+    window_title = "皮肤样例"
 
     def setUp(self):
         super().setUp()
-        self.window = find_window("皮肤样例")
-        self.assertIsNotNone(self.window, "the gallery did not appear")
+        self.window = self.program_window()
         self.frame = SkinFrame("yellow")
         self.size = (CLIENT_W + self.frame.left + self.frame.right,
                      CLIENT_H + self.frame.top + self.frame.bottom)

@@ -9,8 +9,8 @@ import sys
 import time
 import unittest
 
-from e2e_support import (ProgramTest, SkinFrame, crop, find_new_window, find_window, geometry,
-                         is_iconic, pixel, run, same_image, visible_windows, wait_for_new_window)
+from e2e_support import (ProgramTest, SkinFrame, crop, find_new_menu, find_new_window,
+                         geometry, is_iconic, pixel, run, same_image, visible_windows)
 
 CLIENT_W, CLIENT_H = 429, 408
 # The system look's frame of a sizeable captioned window in a fresh prefix
@@ -28,8 +28,7 @@ BATCH_BUTTON = (251 + 10 + 75, 44 + 21 + 15)
 class SkinnedFrameTest(ProgramTest):
     def setUp(self):
         super().setUp()
-        self.window = find_window("^Velmora$")
-        self.assertIsNotNone(self.window, "the main window did not appear")
+        self.window = self.program_window()
         # Skinning starts 250 ms after the first activation.
         self.wait_for_size(CLIENT_W + 8, CLIENT_H + 34)
 
@@ -55,7 +54,7 @@ class SkinnedFrameTest(ProgramTest):
     def choose_skin(self, frame, name):
         before = visible_windows()
         self.click_client(frame, SKIN_IMAGE)
-        self.assertIsNotNone(wait_for_new_window(before), "the skin menu did not open")
+        self.assertIsNotNone(find_new_menu(self.window, before), "the skin menu did not open")
         for _ in range(SKIN_ITEMS[name]):
             run("xdotool", "key", "Down")
         run("xdotool", "key", "Return")
@@ -110,7 +109,7 @@ class SkinnedFrameTest(ProgramTest):
         # A right click on the caption opens the system menu.
         before = visible_windows()
         run("xdotool", "mousemove", "--window", self.window, "150", "12", "click", "3")
-        menu = wait_for_new_window(before)
+        menu = find_new_menu(self.window, before)
         self.assertIsNotNone(menu, "no system menu on a right click of the caption")
         time.sleep(0.3)
         self.shot("system-menu.png")

@@ -189,9 +189,7 @@ TEST(ThemesInfo, ItemsOwnTheirRecordsAndCheckIndexes) {
             items.GetItem(bad);
             ADD_FAILURE() << "no assertion for index " << bad;
         } catch (const EAssertionFailed& e) {
-            EXPECT_EQ(e.Message(), "GetItem 索引值超出!");
-            EXPECT_EQ(e.Unit(), "Src\\ThemesInfo");
-            EXPECT_EQ(e.Line(), 206);
+            EXPECT_STREQ(e.what(), "GetItem 索引值超出! (Src\\ThemesInfo, line 206)");
         }
     }
     items.Clear();

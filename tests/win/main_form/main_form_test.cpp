@@ -7,6 +7,7 @@
 
 #include "support/message_box_answerer.h"
 #include "support/temp_folder.h"
+#include "support/user_input.h"
 
 #include <functional>
 #include <memory>
@@ -142,11 +143,6 @@ TEST_F(MainFormTest, RowsShowTheCatalogueInOrderWithReadableNames) {
     // No display name: the file's name, not a blank row.
     EXPECT_EQ(Shown(1)[RowOf(L"Empty.theme")], L"Empty");
     EXPECT_EQ(FrmMain->Web->LastUrl(), L"http://www.tavro123.com/gg/uninstall.html");
-    RECT client;
-    GetClientRect(FrmMain->Handle(), &client);
-    EXPECT_EQ(client.right, 429);
-    EXPECT_EQ(client.bottom, 408);
-    EXPECT_EQ(ListView_GetColumnWidth(FrmMain->LstThemes->Handle(), 0), 42);
 }
 
 TEST_F(MainFormTest, SortsAsTextAlternatingDirectionAcrossColumns) {
@@ -358,62 +354,75 @@ TEST_F(MainFormTest, NoMenuWithoutRightButtonOrSelection) {
     EXPECT_EQ(menu_.Shown, 1);
 }
 
-TEST_F(MainFormTest, StoredLayoutTextsAndTabOrder) {
-    SetUpThemes({});
-    const struct {
-        const wchar_t* name;
-        const wchar_t* parent;
-        RECT bounds; // left, top, right, bottom in the parent's client area
-        const wchar_t* text;
-    } controls[] = {
-        {L"GroupBox1", L"FrmMain", {7, 7, 243, 401}, L"我系统中的主题"},
-        {L"BtnAllSelection", L"GroupBox1", {11, 362, 94, 386}, L"全选(&A)"},
-        {L"BtnReverseSelection", L"GroupBox1", {101, 362, 184, 386}, L"反选(&R)"},
-        {L"LstThemes", L"GroupBox1", {10, 17, 225, 357}, L""},
-        {L"BtnSearch", L"FrmMain", {389, 12, 421, 39}, L""},
-        {L"TxtSearchName", L"FrmMain", {251, 12, 389, 40}, L"找精美主题尽在Tavro!"},
-        {L"GroupBox2", L"FrmMain", {251, 44, 422, 401}, L"功能"},
-        {L"BitBtn1", L"GroupBox2", {10, 21, 160, 52}, L"批量卸载主题  "},
-        {L"BtnPaperPath", L"GroupBox2", {10, 62, 160, 93}, L"打开壁纸文件夹"},
-        {L"BtnThemesPath", L"GroupBox2", {10, 103, 160, 134}, L"打开主题文件夹"},
-        {L"Web", L"GroupBox2", {10, 145, 160, 345}, L""},
-    };
-    for (const auto& c : controls) {
-        auto* control = FrmMain->Find<TWinControl>(c.name);
-        ASSERT_NE(control, nullptr) << Narrow(c.name);
-        HWND parent = GetParent(control->Handle());
-        TWinControl* expected = std::wstring(c.parent) == L"FrmMain"
-                                    ? static_cast<TWinControl*>(FrmMain)
-                                    : FrmMain->Find<TWinControl>(c.parent);
-        EXPECT_EQ(TWinControl::FindControl(parent), expected) << Narrow(c.name);
-        RECT r;
-        GetWindowRect(control->Handle(), &r);
-        MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
-        EXPECT_EQ((std::vector<LONG>{r.left, r.top, r.right, r.bottom}),
-                  (std::vector<LONG>{c.bounds.left, c.bounds.top, c.bounds.right, c.bounds.bottom}))
-            << Narrow(c.name);
-        EXPECT_EQ(control->GetText(), c.text) << Narrow(c.name);
+namespace {
+
+std::wstring WindowText(HWND window) {
+    wchar_t text[256] = L"";
+    GetWindowTextW(window, text, 256);
+    return text;
+}
+
+// The captions of a column header, left to right.
+std::vector<std::wstring> HeaderTexts(HWND list) {
+    HWND header = ListView_GetHeader(list);
+    std::vector<std::wstring> texts;
+    for (int i = 0; i < Header_GetItemCount(header); ++i) {
+        wchar_t text[64] = L"";
+        HDITEMW item{};
+        item.mask = HDI_TEXT;
+        item.pszText = text;
+        item.cchTextMax = 64;
+        Header_GetItem(header, i, &item);
+        texts.push_back(text);
     }
-    auto* image = FrmMain->Image1;
-    EXPECT_EQ((std::vector<int>{image->Left(), image->Top(), image->Width(), image->Height()}),
-              (std::vector<int>{196, 363, 26, 24}));
-    EXPECT_EQ(image->Parent(), FrmMain->GroupBox1);
-    EXPECT_EQ(image->Picture()->Width(), 24);
-    EXPECT_EQ(image->Picture()->Height(), 21);
-    EXPECT_EQ(FrmMain->BtnSearch->Glyph()->Width(), 16);
-    EXPECT_EQ(FrmMain->GetText(), L"Velmora");
+    return texts;
+}
+
+} // namespace
+
+TEST_F(MainFormTest, TheWindowShowsItsChineseTexts) {
+    SetUpThemes({});
+    const std::pair<HWND, std::wstring> shown[] = {
+        {FrmMain->Handle(), L"Velmora"},
+        {FrmMain->GroupBox1->Handle(), L"我系统中的主题"},
+        {FrmMain->BtnAllSelection->Handle(), L"全选(&A)"},
+        {FrmMain->BtnReverseSelection->Handle(), L"反选(&R)"},
+        {FrmMain->TxtSearchName->Handle(), L"找精美主题尽在Tavro!"},
+        {FrmMain->GroupBox2->Handle(), L"功能"},
+        {FrmMain->BitBtn1->Handle(), L"批量卸载主题  "},
+        {FrmMain->BtnPaperPath->Handle(), L"打开壁纸文件夹"},
+        {FrmMain->BtnThemesPath->Handle(), L"打开主题文件夹"},
+        {FrmMain->BtnSearch->Handle(), L""}, // a magnifier glyph only
+    };
+    for (const auto& [window, text] : shown)
+        EXPECT_EQ(WindowText(window), text) << Narrow(text);
+    EXPECT_EQ(HeaderTexts(FrmMain->LstThemes->Handle()),
+              (std::vector<std::wstring>{L"序号", L"名称"}));
+    // The number column is narrow and the names take the rest of the list.
+    RECT list;
+    GetClientRect(FrmMain->LstThemes->Handle(), &list);
+    EXPECT_EQ(ListView_GetColumnWidth(FrmMain->LstThemes->Handle(), 0), 42);
+    EXPECT_EQ(ListView_GetColumnWidth(FrmMain->LstThemes->Handle(), 1), list.right - 42);
     EXPECT_EQ(FrmMain->GetFont().Name(), L"宋体");
     EXPECT_EQ(FrmMain->TxtSearchName->GetFont().Name(), L"微软雅黑");
+    EXPECT_FALSE(FrmMain->Image1->Picture()->Empty()) << "the skin menu's picture";
+    EXPECT_FALSE(FrmMain->BtnSearch->Glyph()->Empty()) << "the search button's magnifier";
+    // A fixed-size window that can be minimized only.
     LONG_PTR style = GetWindowLongPtrW(FrmMain->Handle(), GWL_STYLE);
     EXPECT_TRUE(style & WS_MINIMIZEBOX);
     EXPECT_FALSE(style & (WS_MAXIMIZEBOX | WS_THICKFRAME));
-    // The two columns fill the list: "序号" 42, "名称" the rest.
-    RECT list;
-    GetClientRect(FrmMain->LstThemes->Handle(), &list);
-    EXPECT_EQ(ListView_GetColumnWidth(FrmMain->LstThemes->Handle(), 1), list.right - 42);
-    // Tab order: the search box first, then the search button.
-    EXPECT_EQ(GetNextDlgTabItem(FrmMain->Handle(), FrmMain->TxtSearchName->Handle(), FALSE),
-              FrmMain->BtnSearch->Handle());
+
+    std::vector<std::wstring> skinItems;
+    FrmMain->PopupMenu1->Track = [&skinItems](HMENU menu, int, int) -> UINT {
+        for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+            wchar_t text[64] = L"";
+            GetMenuStringW(menu, i, text, 64, MF_BYPOSITION);
+            skinItems.push_back(text);
+        }
+        return 0;
+    };
+    FrmMain->Image1Click(FrmMain->Image1);
+    EXPECT_EQ(skinItems, (std::vector<std::wstring>{L"皮肤二(黄)", L"皮肤一(蓝)", L"系统皮肤"}));
 }
 
 TEST_F(MainFormTest, HintsOfTheListAndTheSearchBox) {
@@ -643,36 +652,46 @@ TEST_F(MainFormTest, TheSortedColumnShowsTheArrowOfItsDirection) {
 
 namespace {
 
-// Keys as the user types them, through the system's input queue: the first
-// ones are held while the last is pressed.
-void TypeKeys(const std::vector<WORD>& keys) {
-    std::vector<INPUT> inputs;
-    auto add = [&inputs](WORD key, DWORD flags) {
-        INPUT input{};
-        input.type = INPUT_KEYBOARD;
-        input.ki.wVk = key;
-        input.ki.dwFlags = flags;
-        inputs.push_back(input);
-    };
-    for (WORD key : keys)
-        add(key, 0);
-    for (auto key = keys.rbegin(); key != keys.rend(); ++key)
-        add(*key, KEYEVENTF_KEYUP);
-    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+// The name of the control that has the keyboard focus (a window inside a
+// control counts as the control).
+std::wstring FocusedControl() {
+    for (HWND w = GetFocus(); w; w = GetParent(w))
+        if (TWinControl* control = TWinControl::FindControl(w)) return control->Name();
+    return L"(none)";
 }
 
-// Dispatches messages the way the program's loop does until `done` or a
-// few seconds have passed.
-template <class Done> bool PumpUntil(Done done) {
-    for (DWORD start = GetTickCount(); GetTickCount() - start < 5000;) {
-        Application().ProcessMessages();
-        if (done()) return true;
-        Sleep(20);
+// Presses `keys` `times` times and gives the control the focus lands on
+// after each press.
+std::vector<std::wstring> FocusWalk(const std::vector<WORD>& keys, size_t times) {
+    std::vector<std::wstring> walk;
+    for (size_t i = 0; i < times; ++i) {
+        const std::wstring from = FocusedControl();
+        TypeKeys(keys);
+        PumpUntil([&] { return FocusedControl() != from; });
+        walk.push_back(FocusedControl());
     }
-    return false;
+    return walk;
 }
 
 } // namespace
+
+// From the keyboard, Tab walks the window in reading order: the search box
+// and its button, the theme group's buttons and list, then the function
+// buttons, and round again; Shift+Tab walks back.
+TEST_F(MainFormTest, TabMovesTheFocusThroughTheWindowInReadingOrder) {
+    SetUpThemes({{L"a.theme", "甲"}});
+    FrmMain->Show();
+    SetForegroundWindow(FrmMain->Handle());
+    FrmMain->TxtSearchName->SetFocus();
+    ASSERT_TRUE(PumpUntil([] { return FocusedControl() == L"TxtSearchName"; }));
+    const std::vector<std::wstring> forward = {
+        L"BtnSearch", L"BtnAllSelection", L"BtnReverseSelection", L"LstThemes",
+        L"BitBtn1",   L"BtnPaperPath",    L"BtnThemesPath",       L"TxtSearchName"};
+    EXPECT_EQ(FocusWalk({VK_TAB}, forward.size()), forward);
+    std::vector<std::wstring> back(forward.rbegin() + 1, forward.rend());
+    back.push_back(forward.back());
+    EXPECT_EQ(FocusWalk({VK_SHIFT, VK_TAB}, back.size()), back);
+}
 
 TEST_F(MainFormTest, KeyboardReachesTheRowMenuTheUninstallAndTheSkinMenu) {
     SetUpThemes({{L"a.theme", "甲"}, {L"b.theme", "乙"}});

@@ -4,38 +4,7 @@
 // good hand-off after the refused ones arrived.
 #include "app/search_share.h"
 #include "app/theme_commands_shell.h"
-#include "support/shell_recorder.h"
-#include "support/theme_fixture.h"
-
-#include <gtest/gtest.h>
-
-namespace {
-
-constexpr DWORD kArrivalMs = 10000; // Wine starts cmd.exe slowly
-
-class ShellHandoff : public testing::Test {
-protected:
-    void SetUp() override {
-        for (const wchar_t* name :
-             {L".bmp", L".jpg", L".theme", L".bat", L"Folder", L"Directory", L"http", L"https"})
-            ASSERT_TRUE(recorder_.Catch(name)) << Narrow(name);
-    }
-
-    TThemeFixture fixture_;
-    TempFolder records_;
-    TShellRecorder recorder_{records_.Path()};
-};
-
-// Paths compared as Windows compares them: any case, trailing backslash
-// optional.
-std::string Comparable(std::wstring path) {
-    while (path.size() > 3 && path.back() == L'\\')
-        path.pop_back();
-    CharLowerBuffW(path.data(), DWORD(path.size()));
-    return Narrow(path);
-}
-
-} // namespace
+#include "handoff_fixture.h"
 
 TEST_F(ShellHandoff, WallpapersThemesAndFoldersReachTheirOpenCommand) {
     const std::wstring bmp = fixture_.AddFile(fixture_.Wallpapers() + L"blue.bmp", "BM");

@@ -9,7 +9,7 @@
 
 #include <gtest/gtest.h>
 
-#include "support/shell_recorder.h"
+#include "support/registry_key_guard.h"
 
 #include <memory>
 #include <string>

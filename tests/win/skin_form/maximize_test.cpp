@@ -1,7 +1,8 @@
-// Maximizing a skinned sizeable window and restoring it: the frame follows
-// the new size, the whole window is visible while maximized, the caption
-// shows the restore button instead of the maximize one, and restoring gives
-// back the first rectangle, shape and client position.
+// A skinned sizeable window maximized and restored: the frame follows the
+// new size, the whole window is visible while maximized, the caption shows
+// the restore button instead of the maximize one, and restoring gives back
+// the first rectangle, shape and client position. The same for a window
+// that was already maximized or minimized when the skin took it over.
 #include "support/skin_form_fixture.h"
 
 #include "engine/nc_object.h"
@@ -79,11 +80,7 @@ TEST_F(SkinFormTest, MaximizeAndRestoreKeepTheSkinnedFrameRight) {
     TZoomWindow zoom;
     const HWND window = zoom.Handle();
     ShowWindow(window, SW_SHOW);
-    SkinOn();
-    ASSERT_TRUE(manager_->SkinWindow(window) || Skinned(window));
-    RunPending();
-    ASSERT_TRUE(Skinned(window));
-    TWinSkinForm* form = manager_->FindSkinForm(window);
+    TWinSkinForm* form = SkinNow(window);
     ASSERT_NE(form, nullptr);
 
     const RECT normal = WindowRect(window);
@@ -129,4 +126,78 @@ TEST_F(SkinFormTest, MaximizeAndRestoreKeepTheSkinnedFrameRight) {
     EXPECT_EQ(restoredClient.y, normalClient.y);
     EXPECT_TRUE(ButtonShown(*form, 2)) << "maximize button after restoring";
     EXPECT_FALSE(ButtonShown(*form, 1)) << "restore button after restoring";
+}
+
+// A window that is already maximized, or already minimized, when the skin
+// takes it over keeps its state and place: maximized it wears the skin's
+// frame around the whole screen with the restore button, minimized it gets
+// no shape of the skin's. Restored either way, it comes back to the normal
+// rectangle it had before, shaped, laid out and painted exactly like a
+// window skinned in the normal state and put there.
+TEST_F(SkinFormTest, AWindowSkinnedMaximizedOrMinimizedRestoresToItsNormalRectangle) {
+    RECT normal{};
+    std::vector<COLORREF> normalFrame;
+    {
+        TZoomWindow fresh;
+        ShowWindow(fresh.Handle(), SW_SHOW);
+        normal = WindowRect(fresh.Handle());
+        ASSERT_NE(SkinNow(fresh.Handle()), nullptr);
+        SetWindowPos(fresh.Handle(), nullptr, normal.left, normal.top, normal.right - normal.left,
+                     normal.bottom - normal.top, SWP_NOZORDER | SWP_NOACTIVATE);
+        Pump();
+        normalFrame = PaintedFrame(fresh.Handle());
+        SkinOff();
+    }
+    const int normalWidth = normal.right - normal.left;
+    for (UINT state : {SC_MAXIMIZE, SC_MINIMIZE}) {
+        SCOPED_TRACE(state == SC_MAXIMIZE ? "maximized" : "minimized");
+        TZoomWindow zoom;
+        const HWND window = zoom.Handle();
+        ShowWindow(window, SW_SHOW);
+        ASSERT_TRUE(SameRect(WindowRect(window), normal));
+        zoom.Command(state);
+        const RECT before = WindowRect(window);
+        TWinSkinForm* form = SkinNow(window);
+        ASSERT_NE(form, nullptr);
+        const TFrameWidths frame = form->FrameWidths();
+
+        EXPECT_EQ(IsZoomed(window) != FALSE, state == SC_MAXIMIZE);
+        EXPECT_EQ(IsIconic(window) != FALSE, state == SC_MINIMIZE);
+        EXPECT_TRUE(SameRect(WindowRect(window), before)) << "the skin moved the window";
+        if (state == SC_MAXIMIZE) {
+            const int w = before.right - before.left, h = before.bottom - before.top;
+            RECT client{};
+            GetClientRect(window, &client);
+            EXPECT_EQ(client.right, w - frame.Left - frame.Right);
+            EXPECT_EQ(client.bottom, h - frame.Top - frame.Bottom);
+            const RECT shape = RegionBox(window);
+            EXPECT_TRUE(IsRectEmpty(&shape) ||
+                        (shape.right - shape.left >= w && shape.bottom - shape.top >= h))
+                << "a region cuts the maximized window";
+            EXPECT_TRUE(ButtonShown(*form, 1)) << "restore button while maximized";
+            EXPECT_FALSE(ButtonShown(*form, 2)) << "maximize button while maximized";
+            const size_t row = static_cast<size_t>(frame.Top / 2);
+            EXPECT_EQ(PaintedFrame(window)[row * w + w / 2],
+                      normalFrame[row * normalWidth + normalWidth / 2])
+                << "the caption is not the skin's";
+        } else {
+            EXPECT_FALSE(form->HasRegion()) << "a minimized window took a region";
+        }
+
+        zoom.Command(SC_RESTORE);
+        ASSERT_FALSE(IsZoomed(window) || IsIconic(window));
+        EXPECT_TRUE(SameRect(WindowRect(window), normal));
+        EXPECT_TRUE(form->HasRegion());
+        EXPECT_TRUE(
+            SameRect(RegionBox(window), RECT{0, 0, normalWidth, normal.bottom - normal.top}))
+            << "the shape of the normal size";
+        POINT origin{};
+        ClientToScreen(window, &origin);
+        EXPECT_EQ(origin.x, normal.left + frame.Left);
+        EXPECT_EQ(origin.y, normal.top + frame.Top);
+        EXPECT_TRUE(ButtonShown(*form, 2)) << "maximize button after restoring";
+        EXPECT_FALSE(ButtonShown(*form, 1)) << "restore button after restoring";
+        EXPECT_TRUE(PaintedFrame(window) == normalFrame) << "not framed as a normal skinned window";
+        SkinOff();
+    }
 }

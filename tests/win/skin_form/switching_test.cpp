@@ -60,6 +60,41 @@ TEST_F(SkinFormTest, ThousandSwitchesLeakNothingAndRestoreTheWindow) {
     EXPECT_EQ(TControlsLook::Of(*form_), controlsBefore);
 }
 
+// However the skin went on and changed on the shown window, switching it off
+// gives back the window (procedure, styles, region, outer and client
+// rectangles) and the toolkit's side of the form and its controls (colour,
+// message handler, tag, text) exactly as they were before.
+TEST_F(SkinFormTest, SwitchingOffGivesBackTheWindowAndTheFormAsTheyWere) {
+    const TControlsLook controlsBefore = TControlsLook::Of(*form_);
+    const TColor colourBefore = form_->Color();
+    const TWndMethod handlerBefore = form_->WindowProc;
+    constexpr int kBlue = 0, kYellow = 1;
+    const struct {
+        const char* path;
+        std::vector<int> skins; // selected after the skin went on
+    } paths[] = {
+        {"on", {}},
+        {"on, the same skin again", {kYellow}},
+        {"on, blue", {kBlue}},
+        {"on, blue, yellow", {kBlue, kYellow}},
+    };
+    for (const auto& p : paths) {
+        SkinOn();
+        for (int skin : p.skins)
+            SelectSkin(skin);
+        ASSERT_TRUE(Skinned(main_)) << p.path;
+        // Each of them is really taken while skinned.
+        EXPECT_NE(form_->Color(), colourBefore) << p.path;
+        EXPECT_NE(form_->WindowProc, handlerBefore) << p.path;
+        const RECT skinned = TWindowLook::Of(main_).Window;
+        EXPECT_FALSE(EqualRect(&skinned, &original_.Window)) << p.path;
+        SkinOff();
+        ASSERT_FALSE(Skinned(main_)) << p.path;
+        EXPECT_EQ(TWindowLook::Of(main_), original_) << p.path;
+        EXPECT_EQ(TControlsLook::Of(*form_), controlsBefore) << p.path;
+    }
+}
+
 TEST_F(SkinFormTest, EngineMessagesAreAnsweredWhileSkinned) {
     EXPECT_EQ(SendMessageW(main_, SKINMSG_PING, 0, kSkinMagic), 0);
     SkinOn();

@@ -2,8 +2,6 @@
 
 #include "support/temp_folder.h"
 
-#include <atomic>
-
 namespace {
 
 // Wine 8 does not merge per-user classes into HKEY_CLASSES_ROOT, so the
@@ -11,13 +9,6 @@ namespace {
 const HKEY kRoot = HKEY_LOCAL_MACHINE;
 constexpr wchar_t kClasses[] = L"Software\\Classes\\";
 constexpr wchar_t kRecorderClass[] = L"Velmora.ShellRecorder";
-
-bool KeyExists(HKEY root, const std::wstring& subKey) {
-    HKEY key;
-    if (RegOpenKeyExW(root, subKey.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return false;
-    RegCloseKey(key);
-    return true;
-}
 
 bool SetDefaultValue(HKEY root, const std::wstring& subKey, const std::wstring& value) {
     HKEY key;
@@ -31,34 +22,6 @@ bool SetDefaultValue(HKEY root, const std::wstring& subKey, const std::wstring& 
     return result == ERROR_SUCCESS;
 }
 
-// Copies root\from (a whole tree) to HKCU\to.
-bool CopyTree(HKEY root, const std::wstring& from, const std::wstring& to) {
-    HKEY source, target;
-    if (RegOpenKeyExW(root, from.c_str(), 0, KEY_READ, &source) != ERROR_SUCCESS) return false;
-    bool copied = false;
-    if (RegCreateKeyExW(HKEY_CURRENT_USER, to.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
-                        &target, nullptr) == ERROR_SUCCESS) {
-        copied = RegCopyTreeW(source, nullptr, target) == ERROR_SUCCESS;
-        RegCloseKey(target);
-    }
-    RegCloseKey(source);
-    return copied;
-}
-
-bool CopyTreeBack(const std::wstring& from, HKEY root, const std::wstring& to) {
-    HKEY source, target;
-    if (RegOpenKeyExW(HKEY_CURRENT_USER, from.c_str(), 0, KEY_READ, &source) != ERROR_SUCCESS)
-        return false;
-    bool copied = false;
-    if (RegCreateKeyExW(root, to.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &target,
-                        nullptr) == ERROR_SUCCESS) {
-        copied = RegCopyTreeW(source, nullptr, target) == ERROR_SUCCESS;
-        RegCloseKey(target);
-    }
-    RegCloseKey(source);
-    return copied;
-}
-
 std::wstring Trimmed(const std::wstring& text) {
     const wchar_t* noise = L" \t\r\n\"";
     size_t first = text.find_first_not_of(noise);
@@ -67,29 +30,6 @@ std::wstring Trimmed(const std::wstring& text) {
 }
 
 } // namespace
-
-TRegistryKeyGuard::TRegistryKeyGuard(HKEY root, const std::wstring& subKey)
-    : root_(root), subKey_(subKey) {
-    if (!KeyExists(root, subKey)) return;
-    static std::atomic<unsigned> counter{0};
-    backup_ = L"Software\\Velmora.TestBackup." + std::to_wstring(GetCurrentProcessId()) + L"." +
-              std::to_wstring(counter++);
-    if (!CopyTree(root, subKey, backup_)) {
-        RegDeleteTreeW(HKEY_CURRENT_USER, backup_.c_str());
-        backup_.clear();
-        subKey_.clear(); // could not save it, so never touch it on the way out
-    }
-}
-
-TRegistryKeyGuard::~TRegistryKeyGuard() {
-    if (subKey_.empty()) return;
-    RegDeleteTreeW(root_, subKey_.c_str());
-    RegDeleteKeyW(root_, subKey_.c_str());
-    if (backup_.empty()) return;
-    CopyTreeBack(backup_, root_, subKey_);
-    RegDeleteTreeW(HKEY_CURRENT_USER, backup_.c_str());
-    RegDeleteKeyW(HKEY_CURRENT_USER, backup_.c_str());
-}
 
 TShellRecorder::TShellRecorder(const std::wstring& folder) : record_(folder + L"\\received.txt") {}
 

@@ -1,28 +1,16 @@
 #pragma once
 // Observes what the shell is really handed: the "open" command of chosen
 // classes (".bmp", "Folder", "http", ...) is pointed at cmd.exe, which
-// writes the path and any parameters into a file the test reads back. Every key touched
-// is saved first and put back as it was when the recorder goes.
+// writes the path and any parameters into a file the test reads back. Every
+// key touched is saved first and put back as it was when the recorder goes
+// (or, should the program be killed, when the next one starts).
+#include "support/registry_key_guard.h"
+
 #include <windows.h>
 
 #include <memory>
 #include <string>
 #include <vector>
-
-// Saves the tree under root\subKey (if any) and, on destruction, replaces
-// whatever is there by the saved copy (or removes it if there was none).
-class TRegistryKeyGuard {
-public:
-    TRegistryKeyGuard(HKEY root, const std::wstring& subKey);
-    ~TRegistryKeyGuard();
-    TRegistryKeyGuard(const TRegistryKeyGuard&) = delete;
-    TRegistryKeyGuard& operator=(const TRegistryKeyGuard&) = delete;
-
-private:
-    HKEY root_;
-    std::wstring subKey_;
-    std::wstring backup_; // below HKCU; empty when the key did not exist
-};
 
 class TShellRecorder {
 public:

@@ -61,7 +61,7 @@ struct TWindowLook {
     LONG_PTR Proc = 0, Style = 0, ExStyle = 0;
     HMENU Menu = nullptr;
     int RegionKind = 0;
-    RECT Client{};
+    RECT Window{}, Client{};
     POINT ClientOrigin{};
     static TWindowLook Of(HWND w) {
         TWindowLook l;
@@ -72,49 +72,59 @@ struct TWindowLook {
         HRGN probe = CreateRectRgn(0, 0, 0, 0);
         l.RegionKind = GetWindowRgn(w, probe);
         DeleteObject(probe);
+        GetWindowRect(w, &l.Window);
         GetClientRect(w, &l.Client);
         ClientToScreen(w, &l.ClientOrigin);
         return l;
     }
     bool operator==(const TWindowLook& o) const {
         return Proc == o.Proc && Style == o.Style && ExStyle == o.ExStyle && Menu == o.Menu &&
-               RegionKind == o.RegionKind && EqualRect(&Client, &o.Client) &&
-               ClientOrigin.x == o.ClientOrigin.x && ClientOrigin.y == o.ClientOrigin.y;
+               RegionKind == o.RegionKind && EqualRect(&Window, &o.Window) &&
+               EqualRect(&Client, &o.Client) && ClientOrigin.x == o.ClientOrigin.x &&
+               ClientOrigin.y == o.ClientOrigin.y;
     }
 };
 
 inline std::ostream& operator<<(std::ostream& os, const TWindowLook& l) {
     return os << "proc " << l.Proc << " style " << std::hex << l.Style << " ex " << l.ExStyle
-              << std::dec << " menu " << l.Menu << " rgn " << l.RegionKind << " client "
-              << l.Client.right << "x" << l.Client.bottom << " at " << l.ClientOrigin.x << ","
-              << l.ClientOrigin.y;
+              << std::dec << " menu " << l.Menu << " rgn " << l.RegionKind << " window "
+              << l.Window.left << "," << l.Window.top << "-" << l.Window.right << ","
+              << l.Window.bottom << " client " << l.Client.right << "x" << l.Client.bottom << " at "
+              << l.ClientOrigin.x << "," << l.ClientOrigin.y;
 }
 
-// What unskinning must give back of every control of a form.
+// What unskinning must give back of a form and every control on it, on the
+// toolkit's side (colour, tag, text, the replaceable message handler) and
+// the window's (its procedure).
 struct TControlsLook {
     struct TOne {
         std::wstring Name;
         LONG_PTR Proc = 0;
+        TWndMethod Handler;
         int Color = 0, Tag = 0;
         std::wstring Text;
         bool operator==(const TOne& o) const {
-            return Name == o.Name && Proc == o.Proc && Color == o.Color && Tag == o.Tag &&
-                   Text == o.Text;
+            return Name == o.Name && Proc == o.Proc && Handler == o.Handler && Color == o.Color &&
+                   Tag == o.Tag && Text == o.Text;
+        }
+        static TOne Of(TControl& c) {
+            auto* w = dynamic_cast<TWinControl*>(&c);
+            const LONG_PTR proc =
+                w && w->HandleAllocated() ? GetWindowLongPtrW(w->Handle(), GWLP_WNDPROC) : 0;
+            return {c.Name(), proc, c.WindowProc, c.Color(), c.Tag(), c.GetText()};
         }
     };
     std::vector<TOne> Controls;
     static void Collect(TWinControl& parent, std::vector<TOne>& out) {
         for (int i = 0; i < parent.ControlCount(); ++i) {
             TControl* c = parent.Controls(i);
-            auto* w = dynamic_cast<TWinControl*>(c);
-            const LONG_PTR proc =
-                w && w->HandleAllocated() ? GetWindowLongPtrW(w->Handle(), GWLP_WNDPROC) : 0;
-            out.push_back({c->Name(), proc, c->Color(), c->Tag(), c->GetText()});
-            if (w) Collect(*w, out);
+            out.push_back(TOne::Of(*c));
+            if (auto* w = dynamic_cast<TWinControl*>(c)) Collect(*w, out);
         }
     }
     static TControlsLook Of(TWinControl& form) {
         TControlsLook look;
+        look.Controls.push_back(TOne::Of(form));
         Collect(form, look.Controls);
         return look;
     }
@@ -123,7 +133,8 @@ struct TControlsLook {
 
 inline std::ostream& operator<<(std::ostream& os, const TControlsLook& l) {
     for (const auto& c : l.Controls)
-        os << std::string(c.Name.begin(), c.Name.end()) << " proc " << c.Proc << " colour "
+        os << std::string(c.Name.begin(), c.Name.end()) << " proc " << c.Proc << " handler "
+           << c.Handler.Object << "/" << reinterpret_cast<void*>(c.Handler.Thunk) << " colour "
            << std::hex << c.Color << std::dec << " tag " << c.Tag << "; ";
     return os;
 }
@@ -169,6 +180,14 @@ protected:
         RunPending();
     }
     bool Skinned(HWND w) { return SendMessageW(w, SKINMSG_QUERY, 0, 0) == 1; }
+    // Switches the skin on and has it take `w` (a window of this thread)
+    // over at once; the window's skin object, or null when it was refused.
+    TWinSkinForm* SkinNow(HWND w) {
+        SkinOn();
+        if (!manager_->SkinWindow(w) && !Skinned(w)) return nullptr;
+        RunPending();
+        return Skinned(w) ? manager_->FindSkinForm(w) : nullptr;
+    }
 
     HWND main_ = nullptr;
     TWindowLook original_;

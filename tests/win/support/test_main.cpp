@@ -1,8 +1,10 @@
 // Entry of every Windows test program: the process is set up the way the
 // real program sets itself up (common controls v6 classes, OLE for the
 // hosted browser) before GoogleTest runs the cases, with a trash folder of
-// its own (private_trash.h).
+// its own (private_trash.h), and no message box left unanswered holds the
+// program until the run's time-out.
 #include "support/private_trash.h"
+#include "support/stray_box_guard.h"
 
 #include <windows.h>
 #include <commctrl.h>
@@ -16,7 +18,11 @@ int main(int argc, char** argv) {
     OleInitialize(nullptr);
     PrivateTrash();
     testing::InitGoogleTest(&argc, argv);
-    int result = RUN_ALL_TESTS();
+    int result = 0;
+    {
+        TStrayBoxGuard strayBoxes;
+        result = RUN_ALL_TESTS();
+    }
     OleUninitialize();
     return result;
 }
