@@ -446,17 +446,6 @@ TEST_F(MainFormTest, HintsOfTheListAndTheSearchBox) {
 
 namespace {
 
-// Pumps messages until `done` or the time is up; true when `done` came.
-bool PumpUntil(const std::function<bool()>& done, DWORD ms) {
-    for (DWORD start = GetTickCount(); GetTickCount() - start < ms; Sleep(10)) {
-        MSG msg;
-        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
-            DispatchMessageW(&msg);
-        if (done()) return true;
-    }
-    return done();
-}
-
 // Rests the pointer on the list's first row, as a user does: the list's
 // hint is on its way.
 void RestPointerOnList(HWND list) {
