@@ -11,6 +11,9 @@
 
 #include <commctrl.h>
 
+#include <memory>
+#include <vector>
+
 namespace {
 
 constexpr COLORREF kNormal = RGB(200, 0, 0), kHot = RGB(0, 160, 0);
@@ -24,6 +27,19 @@ struct TPlainBar : TDataSkinObject {
         FrameCount = 2;
     }
 };
+
+// The header's columns painted on a white canvas of `width` x 20.
+std::unique_ptr<TCanvasBitmap> Painted(int width, std::vector<THeaderItemLook> items) {
+    static const TPlainBar bar;
+    THeaderLook look;
+    look.Bar = &bar;
+    look.Font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+    look.TextColour = RGB(0, 0, 255);
+    look.Items = std::move(items);
+    auto canvas = std::make_unique<TCanvasBitmap>(width, 20, RGB(255, 255, 255));
+    PaintHeader(canvas->DC(), canvas->Rect(), look);
+    return canvas;
+}
 
 LPARAM At(int x, int y) {
     return MAKELPARAM(x, y);
@@ -47,34 +63,20 @@ TEST(HeaderLayout, ContentStartsLeftCentredOrEndsBeforeTheRightEdge) {
 }
 
 TEST(HeaderPaint, ColumnsInTheirFramesAndTheStripBeyondInTheNormalOne) {
-    const TPlainBar bar;
-    THeaderLook look;
-    look.Bar = &bar;
-    look.Font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
-    look.TextColour = RGB(0, 0, 0);
-    look.Items = {{L"", RECT{0, 0, 60, 20}, HDF_LEFT, -1, false},
-                  {L"", RECT{60, 0, 120, 20}, HDF_LEFT, -1, true}};
-    TCanvasBitmap canvas(200, 20, RGB(255, 255, 255));
-    PaintHeader(canvas.DC(), canvas.Rect(), look);
-    EXPECT_EQ(canvas.At(30, 10), kNormal);
-    EXPECT_EQ(canvas.At(90, 10), kHot);
-    EXPECT_EQ(canvas.At(160, 10), kNormal) << "the strip right of the last column";
-    EXPECT_EQ(canvas.At(199, 19), kNormal);
+    const auto canvas = Painted(200, {{L"", RECT{0, 0, 60, 20}, HDF_LEFT, -1, false},
+                                      {L"", RECT{60, 0, 120, 20}, HDF_LEFT, -1, true}});
+    EXPECT_EQ(canvas->At(30, 10), kNormal);
+    EXPECT_EQ(canvas->At(90, 10), kHot);
+    EXPECT_EQ(canvas->At(160, 10), kNormal) << "the strip right of the last column";
+    EXPECT_EQ(canvas->At(199, 19), kNormal);
 }
 
 TEST(HeaderPaint, ARightAlignedCaptionEndsTwoPixelsBeforeTheEdge) {
-    const TPlainBar bar;
-    THeaderLook look;
-    look.Bar = &bar;
-    look.Font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
-    look.TextColour = RGB(0, 0, 255);
-    look.Items = {{L"名称", RECT{0, 0, 120, 20}, HDF_RIGHT, -1, false}};
-    TCanvasBitmap canvas(120, 20, RGB(255, 255, 255));
-    PaintHeader(canvas.DC(), canvas.Rect(), look);
+    const auto canvas = Painted(120, {{L"名称", RECT{0, 0, 120, 20}, HDF_RIGHT, -1, false}});
     int last = -1;
     for (int x = 0; x < 120; ++x)
         for (int y = 0; y < 20; ++y)
-            if (canvas.At(x, y) != kNormal) last = x;
+            if (canvas->At(x, y) != kNormal) last = x;
     EXPECT_GE(last, 108);
     EXPECT_LE(last, 117);
 }
