@@ -42,7 +42,27 @@ const TDataSkinBorder& TWinSkinForm::BorderRecord(int part) const {
 void TWinSkinForm::DropBorderCache() {
     for (auto& entry : borderCache_)
         entry = TBorderCache{};
+    for (auto& entry : borderPixels_)
+        entry = TBorderPixels{};
     captionBar_ = TCaptionBarCache{};
+}
+
+const TPixelBitmap& TWinSkinForm::BorderPixels(int part, int width, int height) {
+    const TDataSkinBorder& record = BorderRecord(part);
+    const int frame = record.BorderFrame(active_);
+    TBorderPixels& entry = borderPixels_[std::clamp(part, 1, 4) - 1];
+    if (entry.Record == &record && entry.Width == width && entry.Height == height &&
+        entry.Frame == frame)
+        return entry.Pixels;
+    const bool vertical = part == bpTop || part == bpBottom;
+    entry.Pixels = BuildSkinBitmap(width, height, record.Frame(frame), record.Margins(),
+                                   vertical ? TStripAxis::Vertical : TStripAxis::Horizontal,
+                                   record.BorderFill());
+    entry.Width = width;
+    entry.Height = height;
+    entry.Frame = frame;
+    entry.Record = &record;
+    return entry.Pixels;
 }
 
 const TBitmap* TWinSkinForm::ComposedBorder(int part, int width, int height) {
@@ -56,12 +76,14 @@ const TBitmap* TWinSkinForm::ComposedBorder(int part, int width, int height) {
         entry.Record == &record && entry.Filled == filled)
         return entry.Bitmap.get();
     const bool vertical = part == bpTop || part == bpBottom;
-    TPixelBitmap pixels = BuildSkinBitmap(width, height, record.Frame(frame), record.Margins(),
-                                          vertical ? TStripAxis::Vertical : TStripAxis::Horizontal,
-                                          record.BorderFill());
-    if (filled)
-        FillTransparentPixels(pixels, TRegionKey{kKeyColour, kBorderKeyTolerance,
-                                                 kBorderKeyTolerance, kBorderKeyTolerance});
+    const TPixelBitmap& composed = BorderPixels(part, width, height);
+    TPixelBitmap filledPixels;
+    if (filled) {
+        filledPixels = composed;
+        FillTransparentPixels(filledPixels, TRegionKey{kKeyColour, kBorderKeyTolerance,
+                                                       kBorderKeyTolerance, kBorderKeyTolerance});
+    }
+    const TPixelBitmap& pixels = filled ? filledPixels : composed;
     // A drag changes the size on every step: the bitmap is reused while it is
     // large enough, and grows with room to spare along the part's length.
     if (pixels.Empty()) {

@@ -14,19 +14,6 @@ TRegionHandle RectRegion(const RECT& r) {
 
 } // namespace
 
-// The part's image at `rect` with its key-colour pixels cut out. Built from
-// the same pixels the painter blits, so the outline matches what is shown.
-static TRegionHandle PartRegion(const TDataSkinBorder& record, const RECT& rect, TStripAxis axis,
-                                bool active) {
-    const int width = rect.right - rect.left, height = rect.bottom - rect.top;
-    if (width <= 0 || height <= 0) return RectRegion(rect);
-    const int frame = record.BorderFrame(active);
-    const TPixelBitmap pixels = BuildSkinBitmap(width, height, record.Frame(frame),
-                                                record.Margins(), axis, record.BorderFill());
-    return CreateRegionFromBitmap(pixels, rect.left, rect.top, kBorderKeyTolerance,
-                                  kBorderKeyTolerance, kBorderKeyTolerance, kSkinKeyColour);
-}
-
 void TWinSkinForm::UpdateRegion() {
     if (skinState_ == ssDestroyed || !SkinFrame || !handle_ || !skinData_) return;
     RECT window{};
@@ -54,29 +41,34 @@ void TWinSkinForm::UpdateRegion() {
     }
 }
 
-TRegionHandle TWinSkinForm::ShapedRegion(int w, int h) const {
+TRegionHandle TWinSkinForm::ShapedRegion(int w, int h) {
     TRegionHandle region =
         RectRegion(RECT{BorderLeft, BorderTop, w - BorderRight, h - BorderBottom});
     if (traits_.BorderKind == bkNone || !region) return region;
     const TSkinModel& skin = *Skin();
     struct Part {
-        const TDataSkinBorder& record;
+        int part;
         RECT rect;
-        TStripAxis axis; // top and bottom frames are stacked
         bool fromImage;
     };
     const Part parts[] = {
-        {skin.Top, RECT{BorderLeft, 0, w - BorderRight, BorderTop}, TStripAxis::Vertical,
+        {bpTop, RECT{BorderLeft, 0, w - BorderRight, BorderTop},
          BorderTop > 1 && !skin.Top.Bitmap.Empty()},
-        {skin.Bottom, RECT{BorderLeft, h - BorderBottom, w - BorderRight, h}, TStripAxis::Vertical,
-         BorderBottom >= 2},
-        {skin.Left, RECT{0, 0, BorderLeft, h}, TStripAxis::Horizontal, h > 1},
-        {skin.Right, RECT{w - BorderRight, 0, w, h}, TStripAxis::Horizontal, h > 1},
+        {bpBottom, RECT{BorderLeft, h - BorderBottom, w - BorderRight, h}, BorderBottom >= 2},
+        {bpLeft, RECT{0, 0, BorderLeft, h}, h > 1},
+        {bpRight, RECT{w - BorderRight, 0, w, h}, h > 1},
     };
     for (const Part& part : parts) {
-        TRegionHandle piece = part.record.Trans == 1 && part.fromImage
-                                  ? PartRegion(part.record, part.rect, part.axis, active_)
-                                  : RectRegion(part.rect);
+        const int width = part.rect.right - part.rect.left;
+        const int height = part.rect.bottom - part.rect.top;
+        // The key-colour pixels of the part's image cut out: the very pixels
+        // the painter blits, so the outline matches what is shown.
+        TRegionHandle piece =
+            BorderRecord(part.part).Trans == 1 && part.fromImage && width > 0 && height > 0
+                ? CreateRegionFromBitmap(BorderPixels(part.part, width, height), part.rect.left,
+                                         part.rect.top, kBorderKeyTolerance, kBorderKeyTolerance,
+                                         kBorderKeyTolerance, kSkinKeyColour)
+                : RectRegion(part.rect);
         if (piece) CombineRgn(region.Get(), region.Get(), piece.Get(), RGN_OR);
     }
     return region;

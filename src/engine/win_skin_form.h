@@ -198,13 +198,16 @@ private:
     const std::wstring& WindowCaption();
     const TDataSkinBorder& BorderRecord(int part) const;
     const TBitmap* ComposedBorder(int part, int width, int height);
+    // The part's image composed at `width` x `height` in the frame the
+    // activation shows: what the region is cut from and the frame paints.
+    const TPixelBitmap& BorderPixels(int part, int width, int height);
     void DropBorderCache();
 
     // --- window region (frame_region.cpp) ---
     void UpdateRegion();
     // The frame's outline at window size w x h: the client rectangle and
     // each border part, cut by its key colour where the record says so.
-    TRegionHandle ShapedRegion(int w, int h) const;
+    TRegionHandle ShapedRegion(int w, int h);
     void RemoveRegion();
     // WM_SIZE: the region follows the new size, or is suspended inside a
     // border drag (SuspendRegion).
@@ -348,6 +351,14 @@ private:
         bool Filled = false; // cut-out pixels filled (RegionSuspended)
     };
     TBorderCache borderCache_[4];
+    // The last composition of each part. The region is cut from the pixels
+    // the frame then paints, at the same size: they are composed once.
+    struct TBorderPixels {
+        TPixelBitmap Pixels;
+        int Width = -1, Height = -1, Frame = 0;
+        const TDataSkinBorder* Record = nullptr;
+    };
+    TBorderPixels borderPixels_[4];
     TBitmap TitleBuffer;
     // Keeps the painters' shared scratch bitmap alive while this object lives.
     TScratchBitmapUse ScratchUse;
