@@ -10,15 +10,15 @@
 
 namespace {
 
+BOOL CALLBACK AddWindow(HWND w, LPARAM list) {
+    reinterpret_cast<std::vector<HWND>*>(list)->push_back(w);
+    return TRUE;
+}
+
+// A named callback: a lambda is no stdcall function in a 32-bit build.
 std::vector<HWND> Descendants(HWND parent) {
     std::vector<HWND> windows;
-    EnumChildWindows(
-        parent,
-        [](HWND w, LPARAM list) {
-            reinterpret_cast<std::vector<HWND>*>(list)->push_back(w);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&windows));
+    EnumChildWindows(parent, &AddWindow, reinterpret_cast<LPARAM>(&windows));
     return windows;
 }
 
