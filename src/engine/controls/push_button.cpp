@@ -332,10 +332,9 @@ void TSkinButton::PaintBackground(HDC dc, const RECT& rect) {
     FillFace(dc, rect);
 }
 
-bool TSkinButton::ShowsFocusCue() const {
+bool TSkinButton::ShowsFocusCue(LRESULT uiState) const {
     if (!Focused || InSet(SkinData().Options(), xoNoFocusRect)) return false;
-    const auto state = SendMessageW(Handle(), WM_QUERYUISTATE, 0, 0);
-    return (state & UISF_HIDEFOCUS) == 0;
+    return (uiState & UISF_HIDEFOCUS) == 0;
 }
 
 TPushButtonLook TSkinButton::CaptionLook(int frame, bool normalColourEverywhere) {
@@ -354,8 +353,9 @@ TPushButtonLook TSkinButton::CaptionLook(int frame, bool normalColourEverywhere)
     }
     look.Caption = SplitCaptionLines(look.Caption);
     look.TextColour = ButtonCaptionColour(ButtonStrip(), base, frame, normalColourEverywhere);
-    look.FocusCue = ShowsFocusCue();
-    const auto ui = SendMessageW(Handle(), WM_QUERYUISTATE, 0, 0);
+    // One question per paint: the answer travels through every hook.
+    const LRESULT ui = SendMessageW(Handle(), WM_QUERYUISTATE, 0, 0);
+    look.FocusCue = ShowsFocusCue(ui);
     look.HidePrefix = (ui & UISF_HIDEACCEL) != 0;
     look.RightToLeft = (GetWindowLongPtrW(Handle(), GWL_EXSTYLE) & WS_EX_RTLREADING) != 0;
     return look;

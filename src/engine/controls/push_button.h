@@ -68,7 +68,7 @@ protected:
     // normal one), focus cue and prefix rule.
     TPushButtonLook CaptionLook(int frame, bool normalColourEverywhere);
     // The platform's rule for showing focus cues, and the skin's option.
-    bool ShowsFocusCue() const;
+    bool ShowsFocusCue(LRESULT uiState) const;
     // The control's click, or WM_COMMAND/BN_CLICKED to a raw button's parent.
     virtual void RaiseClick();
 
