@@ -2,12 +2,30 @@
 
 #include "engine/skin_store_component.h"
 #include "raw_dialog.h"
+#include "toolkit/list_box.h"
+#include "toolkit/list_view.h"
 #include "toolkit/menus.h"
 #include "toolkit/status_bar.h"
 
+#include <string>
 #include <utility>
 
 namespace {
+
+constexpr int kSampleRows = 30;
+
+// More rows and wider columns than the lists show: both scroll bars appear.
+void FillSampleRows(TListView& list, TListBox& box) {
+    for (int i = 1; i <= kSampleRows; ++i) {
+        const std::wstring n = std::to_wstring(i);
+        TListItem* item = list.Items().Add();
+        item->SetCaption(L"示例主题 " + n);
+        item->SubItems().Add(L"作者 " + n);
+        item->SubItems().Add(L"第 " + n + L" 行的说明文字，比列宽更长");
+        box.AddItem(L"列表框第 " + n + L" 行：一段比列表框更宽的文字");
+    }
+}
+
 // The stored form names the skin components.
 [[maybe_unused]] const bool kSkinComponentsKnown = (RegisterSkinComponents(), true);
 } // namespace
@@ -39,6 +57,13 @@ void TGalleryForm::Loaded() {
         button->SetDropdownMenu(Find<TPopupMenu>(L"DropMenu"));
 }
 
+// The lists take rows once their windows exist.
+void TGalleryForm::FormCreate(TObject*) {
+    auto* list = Find<TListView>(L"ListView1");
+    auto* box = Find<TListBox>(L"ListBox1");
+    if (list && box) FillSampleRows(*list, *box);
+}
+
 void TGalleryForm::WndProc(TMessage& m) {
     TForm::WndProc(m);
     if (m.Msg != WM_SIZE) return;
@@ -53,6 +78,7 @@ std::any TGalleryForm::MethodAddress(const std::wstring& name) {
         {L"BtnBlueClick", &TGalleryForm::BtnBlueClick},
         {L"BtnSystemClick", &TGalleryForm::BtnSystemClick},
         {L"BtnRawDialogClick", &TGalleryForm::BtnRawDialogClick},
+        {L"FormCreate", &TGalleryForm::FormCreate},
     };
     for (const auto& [n, method] : handlers)
         if (name == n) return TNotifyEvent([this, m = method](TObject* s) { (this->*m)(s); });

@@ -12,6 +12,7 @@ object GalleryForm: TGalleryForm
   Font.Name = '宋体'
   Font.Style = []
   PixelsPerInch = 96
+  OnCreate = FormCreate
   object GroupBox1: TGroupBox
     Left = 8
     Top = 8
@@ -183,7 +184,7 @@ object GalleryForm: TGalleryForm
   object ListView1: TListView
     Left = 8
     Top = 166
-    Width = 792
+    Width = 560
     Height = 180
     ViewStyle = vsReport
     TabOrder = 4
@@ -191,7 +192,23 @@ object GalleryForm: TGalleryForm
       item
         Caption = '名称'
         Width = 200
+      end
+      item
+        Caption = '作者'
+        Width = 160
+      end
+      item
+        Caption = '说明'
+        Width = 280
       end>
+  end
+  object ListBox1: TListBox
+    Left = 576
+    Top = 166
+    Width = 224
+    Height = 180
+    ScrollWidth = 360
+    TabOrder = 5
   end
   object GroupBox3: TGroupBox
     Left = 808
@@ -199,7 +216,7 @@ object GalleryForm: TGalleryForm
     Width = 244
     Height = 252
     Caption = '按钮'
-    TabOrder = 5
+    TabOrder = 6
     object BtnPush: TButton
       Left = 12
       Top = 20

@@ -15,6 +15,7 @@ public:
     void BtnBlueClick(TObject* sender);
     void BtnSystemClick(TObject* sender);
     void BtnRawDialogClick(TObject* sender);
+    void FormCreate(TObject* sender);
     // The menu button drops the gallery's menu.
     void Loaded() override;
     // The status bar follows the window's bottom edge.

@@ -6,6 +6,7 @@
 #include "toolkit/group_box.h"
 #include "toolkit/image.h"
 #include "toolkit/label.h"
+#include "toolkit/list_box.h"
 #include "toolkit/list_view.h"
 #include "toolkit/menus.h"
 #include "toolkit/page_control.h"
@@ -25,6 +26,7 @@ std::vector<const TClassInfo*>& Registry() {
         &TMenuItem::StaticClass(),    &TWebBrowser::StaticClass(), &TLabel::StaticClass(),
         &TSpeedButton::StaticClass(), &TStatusBar::StaticClass(),  &TPageControl::StaticClass(),
         &TTabSheet::StaticClass(),    &TCheckBox::StaticClass(),   &TRadioButton::StaticClass(),
+        &TListBox::StaticClass(),
     };
     return classes;
 }

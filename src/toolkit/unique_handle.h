@@ -38,6 +38,9 @@ private:
 using TFileHandle = TUniqueHandle<HANDLE, CloseHandle>;
 using TFindHandle = TUniqueHandle<HANDLE, FindClose>;
 
+// A window this code made and destroys.
+using TWindowHandle = TUniqueHandle<HWND, DestroyWindow>;
+
 inline HANDLE ValidHandle(HANDLE h) {
     return h == INVALID_HANDLE_VALUE ? nullptr : h;
 }

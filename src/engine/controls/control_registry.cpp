@@ -6,6 +6,7 @@
 #include "engine/controls/group_box.h"
 #include "engine/controls/list_view.h"
 #include "engine/controls/menu_button.h"
+#include "engine/controls/scrollbar.h"
 #include "engine/controls/speed_button.h"
 #include "engine/controls/status_bar.h"
 #include "engine/controls/tab_sheet.h"
@@ -25,6 +26,13 @@ template <class T> std::unique_ptr<TSkinControl> MakeGlyphButton(const TSkinChoi
     return button;
 }
 
+// A single scroll bar control gets no border.
+std::unique_ptr<TSkinControl> MakeScrollbar(const TSkinChoice& choice) {
+    auto scrollbar = std::make_unique<TSkinScrollbar>();
+    if (choice.Variant == TSkinVariant::SingleScrollbar) scrollbar->SetSingle();
+    return scrollbar;
+}
+
 struct TFamily {
     TSkinKind Kind;
     TFactory Factory;
@@ -36,6 +44,7 @@ const TFamily kFamilies[] = {
     {TSkinKind::MenuButton, &Make<TSkinMenuButton>},
     {TSkinKind::SpeedButton, &MakeGlyphButton<TSkinSpeedButton>},
     {TSkinKind::ListView, &Make<TSkinListView>},
+    {TSkinKind::Scrollbar, &MakeScrollbar},
     {TSkinKind::GroupBox, &Make<TSkinGroupBox>},
     {TSkinKind::Box, &Make<TSkinBox>},
     {TSkinKind::BoxH, &Make<TSkinBoxH>},

@@ -6,11 +6,12 @@
 #include <commctrl.h>
 
 const TClassInfo& TSkinListView::StaticClass() {
-    static const TClassInfo info(L"TSkinListView", &TSkinControl::StaticClass());
+    static const TClassInfo info(L"TSkinListView", &TSkinScrollbar::StaticClass());
     return info;
 }
 
 void TSkinListView::OnAttach() {
+    TSkinScrollbar::OnAttach();
     const HWND header = ListView_GetHeader(Handle());
     if (!header || Form().SkinControlOf(header)) return;
     auto skin = std::make_unique<TSkinHeader>();

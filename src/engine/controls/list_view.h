@@ -1,10 +1,10 @@
 #pragma once
-// List views: the column header of a report-style list is skinned by the
-// header family, owned by the form like every control skin. The list's own
-// scroll bars keep the platform's look.
-#include "engine/controls/skin_control.h"
+// List views: skinned scroll bars as every scrolling control has, and the
+// column header of a report-style list skinned by the header family, owned
+// by the form like every control skin.
+#include "engine/controls/scrollbar.h"
 
-class TSkinListView : public TSkinControl {
+class TSkinListView : public TSkinScrollbar {
     VELMORA_CLASS()
 protected:
     void OnAttach() override;

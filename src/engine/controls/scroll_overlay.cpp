@@ -1,0 +1,251 @@
+#include "engine/controls/scroll_overlay.h"
+
+#include "core/skin_model.h"
+#include "engine/platform_api.h"
+#include "engine/skin_draw.h"
+#include "engine/skin_data.h"
+#include "toolkit/colours.h"
+#include "toolkit/gdi_objects.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr wchar_t kOverlayClass[] = L"VelmoraScrollOverlay";
+
+// A plain window class: the overlay's messages reach it through the
+// subclass chain like every other window the skin handles.
+void RegisterOverlayClass() {
+    static const bool registered = [] {
+        WNDCLASSEXW wc{};
+        wc.cbSize = sizeof(wc);
+        wc.lpfnWndProc = DefWindowProcW;
+        wc.hInstance = GetModuleHandleW(nullptr);
+        wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+        wc.lpszClassName = kOverlayClass;
+        return RegisterClassExW(&wc) != 0;
+    }();
+    (void)registered;
+}
+
+POINT PointOf(LPARAM lParam) {
+    return {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+}
+
+bool SameRect(const RECT& a, const RECT& b) {
+    return EqualRect(&a, &b) != FALSE;
+}
+
+} // namespace
+
+TWScrollbar::TWScrollbar(TSkinData& data, HWND host, TBarKind kind)
+    : data_(&data), host_(host), kind_(kind),
+      arrowSize_(GetSystemMetrics(kind == TBarKind::Vertical ? SM_CYVSCROLL : SM_CXHSCROLL)) {
+    RegisterOverlayClass();
+    window_.Reset(CreateWindowExW(WS_EX_NOPARENTNOTIFY, kOverlayClass, L"",
+                                  WS_CHILD | WS_CLIPSIBLINGS, 0, 0, 0, 0, GetParent(host), nullptr,
+                                  GetModuleHandleW(nullptr), nullptr));
+    if (!window_) return;
+    subclass_ = std::make_unique<TWindowSubclass>(window_.Get(), this, &Handler);
+    SyncPosition();
+}
+
+TWScrollbar::~TWScrollbar() {
+    subclass_.reset();
+}
+
+void TWScrollbar::Discard(std::unique_ptr<TWScrollbar> overlay) {
+    if (!overlay) return;
+    overlay->HideBar();
+    overlay->data_ = nullptr;
+    TDispatchTarget::Release(std::move(overlay));
+}
+
+LRESULT TWScrollbar::Handler(void* object, HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
+    TMessage m{msg, wParam, lParam, 0};
+    return Dispatch(static_cast<TWScrollbar*>(object), window, m, &TWScrollbar::OnMessage,
+                    "scroll bar overlay");
+}
+
+void TWScrollbar::OnMessage(TMessage& m) {
+    switch (m.Msg) {
+    case WM_ERASEBKGND:
+        m.Result = 1;
+        return;
+    case WM_PAINT:
+        Paint();
+        return;
+    case WM_MOUSEMOVE:
+        MouseMoved(PointOf(m.LParam));
+        return;
+    case WM_MOUSELEAVE:
+        MouseLeft();
+        return;
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+        ButtonDown(PointOf(m.LParam));
+        return;
+    case WM_LBUTTONUP:
+        ButtonUp(PointOf(m.LParam));
+        return;
+    default:
+        PassOn(m);
+    }
+}
+
+bool TWScrollbar::BarInfo(SCROLLBARINFO& info) const {
+    info = SCROLLBARINFO{};
+    info.cbSize = sizeof(info);
+    return QueryScrollBarInfo(host_, Vertical() ? OBJID_VSCROLL : OBJID_HSCROLL, info);
+}
+
+// Placed only when the bar moved, changed size or lost its place just above
+// the host, so that a host resize costs one move and nothing more.
+void TWScrollbar::SyncPosition() {
+    SCROLLBARINFO info;
+    const bool visibleHost = (GetWindowLongPtrW(host_, GWL_STYLE) & WS_VISIBLE) != 0;
+    if (!window_ || !data_ || !HasScrollBarSkin(data_->Skin()) || !BarInfo(info) || !visibleHost ||
+        (info.rgstate[0] & STATE_SYSTEM_INVISIBLE)) {
+        HideBar();
+        return;
+    }
+    RECT bar = info.rcScrollBar;
+    if (bar.right <= bar.left || bar.bottom <= bar.top) {
+        HideBar();
+        return;
+    }
+    clientBox_ = bar;
+    MapWindowPoints(nullptr, host_, reinterpret_cast<POINT*>(&clientBox_), 2);
+    MapWindowPoints(nullptr, GetParent(host_), reinterpret_cast<POINT*>(&bar), 2);
+    const HWND above = GetWindow(host_, GW_HWNDPREV);
+    const bool inPlace = above == window_.Get();
+    if (shown_ && inPlace && SameRect(bar, placed_)) return;
+    UINT flags = SWP_NOACTIVATE | SWP_SHOWWINDOW;
+    if (inPlace) flags |= SWP_NOZORDER;
+    SetWindowPos(window_.Get(), above ? above : HWND_TOP, bar.left, bar.top, bar.right - bar.left,
+                 bar.bottom - bar.top, flags);
+    placed_ = bar;
+    shown_ = true;
+}
+
+void TWScrollbar::HideBar() {
+    shown_ = false;
+    placed_ = RECT{};
+    if (window_ && IsWindowVisible(window_.Get())) ShowWindow(window_.Get(), SW_HIDE);
+}
+
+TScrollBarLook TWScrollbar::CurrentLook() const {
+    TScrollBarLook look;
+    SCROLLBARINFO info;
+    if (!data_ || !BarInfo(info) || (info.rgstate[0] & STATE_SYSTEM_INVISIBLE)) return look;
+    look.Vertical = Vertical();
+    look.Width = info.rcScrollBar.right - info.rcScrollBar.left;
+    look.Height = info.rcScrollBar.bottom - info.rcScrollBar.top;
+    look.ArrowSize = arrowSize_;
+    look.Enabled = enabled_ && !(info.rgstate[0] & STATE_SYSTEM_UNAVAILABLE);
+    look.HotPart = hotPart_;
+    look.Pressed = pressed_;
+    look.Face = ColorToRGB(static_cast<TColor>(data_->Skin().Colour(sciButtonFace)));
+    look.Thumb = {info.xyThumbTop, info.xyThumbBottom};
+    // The platform may move the list only when the drag ends; the skinned
+    // thumb follows the pointer meanwhile.
+    if (pressed_ && hotPart_ == spThumb) {
+        POINT cursor{};
+        GetCursorPos(&cursor);
+        look.Thumb =
+            DraggedThumb(dragThumb_, Along(cursor) - Along(dragCursor_), look.Length(), arrowSize_);
+    }
+    return look;
+}
+
+TBarSpan TWScrollbar::Span() const {
+    const TScrollBarLook look = CurrentLook();
+    return {look.Length(), arrowSize_, look.Thumb};
+}
+
+void TWScrollbar::Paint() {
+    TPaintDC paint(window_.Get());
+    if (!data_) return;
+    const TScrollBarLook look = CurrentLook();
+    const TPixelBitmap pixels = ComposeScrollBar(look, data_->Skin());
+    painted_ = look;
+    if (pixels.Empty()) return;
+    const bool fits = buffer_.Width() >= pixels.Width() && buffer_.Height() >= pixels.Height();
+    if (!fits && !buffer_.SetSize(std::max(buffer_.Width(), pixels.Width()),
+                                  std::max(buffer_.Height(), pixels.Height())))
+        return;
+    CopyIntoBitmap(buffer_, pixels);
+    BitBlt(paint.Get(), 0, 0, pixels.Width(), pixels.Height(), buffer_.DC(), 0, 0, SRCCOPY);
+}
+
+void TWScrollbar::Refresh() {
+    if (!shown_ || !window_) return;
+    if (CurrentLook() != painted_) InvalidateRect(window_.Get(), nullptr, FALSE);
+}
+
+void TWScrollbar::SetHotPart(int part) {
+    if (part == hotPart_) return;
+    hotPart_ = part;
+    Refresh();
+}
+
+void TWScrollbar::NoteScrollRequest(int request) {
+    SetHotPart(request);
+}
+
+void TWScrollbar::SetEnabled(bool enabled) {
+    enabled_ = enabled;
+    if (window_) EnableWindow(window_.Get(), enabled);
+    Refresh();
+}
+
+void TWScrollbar::MouseMoved(POINT at) {
+    SetHotPart(HitTestBar(Span(), Along(at)));
+    RequestMouseLeave(window_.Get());
+}
+
+void TWScrollbar::MouseLeft() {
+    if (!pressed_) SetHotPart(spNone);
+}
+
+// The press goes to the host as a press on its own bar; the call returns
+// when the platform's scroll loop has ended, and the skin may have been
+// switched off meanwhile.
+void TWScrollbar::ButtonDown(POINT at) {
+    GetCursorPos(&dragCursor_);
+    SCROLLBARINFO info;
+    if (BarInfo(info)) dragThumb_ = {info.xyThumbTop, info.xyThumbBottom};
+    hotPart_ = HitTestBar(Span(), Along(at));
+    POINT screen = at;
+    ClientToScreen(window_.Get(), &screen);
+    pressed_ = true;
+    RedrawWindow(window_.Get(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    ReleaseCapture();
+    const auto alive = AliveFlag();
+    SendMessageW(host_, WM_NCLBUTTONDOWN, HostHitCode(), MAKELPARAM(screen.x, screen.y));
+    if (!*alive) return;
+    pressed_ = false;
+    if (GetCapture() == window_.Get()) ReleaseCapture();
+    hotPart_ = PartUnderCursor();
+    Refresh();
+}
+
+// The loop's last request is no part of the bar: after a press the part
+// under the pointer is hot again, or none when the pointer left the bar.
+int TWScrollbar::PartUnderCursor() const {
+    POINT at{};
+    RECT client{};
+    GetCursorPos(&at);
+    ScreenToClient(window_.Get(), &at);
+    GetClientRect(window_.Get(), &client);
+    return PtInRect(&client, at) ? HitTestBar(Span(), Along(at)) : spNone;
+}
+
+void TWScrollbar::ButtonUp(POINT at) {
+    POINT screen = at;
+    ClientToScreen(window_.Get(), &screen);
+    pressed_ = false;
+    if (GetCapture() == window_.Get()) ReleaseCapture();
+    PostMessageW(host_, WM_NCLBUTTONUP, HostHitCode(), MAKELPARAM(screen.x, screen.y));
+    Refresh();
+}

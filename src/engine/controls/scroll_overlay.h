@@ -1,0 +1,88 @@
+#pragma once
+// TWScrollbar: a small window laid exactly over one native scroll bar of a
+// host window, showing the skin's bar. It never scrolls anything itself:
+// a press is handed to the host as a press on its own bar, so the
+// platform's scroll loop (auto-repeat, paging, thumb tracking) runs
+// unchanged, and the overlay only shows what that loop does. It is a
+// sibling of the host, just above it, and the host clips its siblings so
+// the native bar never draws over it.
+#include "engine/controls/scrollbar_paint.h"
+#include "engine/message_dispatch.h"
+#include "toolkit/bitmap.h"
+#include "toolkit/unique_handle.h"
+#include "toolkit/window_subclass.h"
+
+#include <memory>
+
+class TSkinData;
+
+// Which of the host's bars an overlay covers.
+enum class TBarKind { Horizontal, Vertical };
+
+class TWScrollbar : public TDispatchTarget {
+public:
+    // Makes the overlay for `host`'s bar of `kind` and places it. The skin
+    // data must outlive the overlay or be let go with Detach.
+    TWScrollbar(TSkinData& data, HWND host, TBarKind kind);
+    ~TWScrollbar() override;
+
+    // Hides `overlay` and frees it now, or once the press it is handing on
+    // has ended; it touches neither its host nor the skin again.
+    static void Discard(std::unique_ptr<TWScrollbar> overlay);
+
+    // Moves, shows or hides the overlay to match the native bar; nothing
+    // when nothing changed.
+    void SyncPosition();
+    void HideBar();
+    // Repaints when the picture the bar would show now differs from the one
+    // on the screen.
+    void Refresh();
+    // The host scrolled with this request (a TScrollPart): the part shows
+    // pressed while a press is being handed on.
+    void NoteScrollRequest(int request);
+    void SetEnabled(bool enabled);
+
+    HWND Handle() const { return window_.Get(); }
+    HWND Host() const { return host_; }
+    bool Shown() const { return shown_; }
+    // The bar in the host's client coordinates, as last placed.
+    const RECT& ClientBox() const { return clientBox_; }
+    int HotPart() const { return hotPart_; }
+    bool Pressed() const { return pressed_; }
+    // What the overlay shows now (empty size when the bar cannot be read).
+    TScrollBarLook CurrentLook() const;
+
+private:
+    static LRESULT Handler(void* object, HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
+    void OnMessage(TMessage& m);
+    void Paint();
+    void MouseMoved(POINT at);
+    void MouseLeft();
+    void ButtonDown(POINT at);
+    void ButtonUp(POINT at);
+    bool BarInfo(SCROLLBARINFO& info) const;
+    bool Vertical() const { return kind_ == TBarKind::Vertical; }
+    int Along(POINT at) const { return Vertical() ? at.y : at.x; }
+    TBarSpan Span() const;
+    int PartUnderCursor() const;
+    void SetHotPart(int part);
+    // The host's hit-test code of the native bar under the overlay.
+    WPARAM HostHitCode() const { return Vertical() ? HTVSCROLL : HTHSCROLL; }
+
+    TSkinData* data_;
+    HWND host_;
+    TBarKind kind_;
+    TWindowHandle window_;
+    std::unique_ptr<TWindowSubclass> subclass_;
+    int arrowSize_;
+    int hotPart_ = spNone;
+    bool pressed_ = false;
+    bool enabled_ = true;
+    bool shown_ = false;
+    RECT clientBox_{};
+    RECT placed_{}; // in the parent's client coordinates
+    POINT dragCursor_{};
+    TThumbSpan dragThumb_;
+    TScrollBarLook painted_;
+    TBitmap buffer_;
+};
