@@ -36,6 +36,18 @@ bool SameRect(const RECT& a, const RECT& b) {
     return EqualRect(&a, &b) != FALSE;
 }
 
+bool IsOverlay(HWND window) {
+    wchar_t name[32] = {};
+    return window && GetClassNameW(window, name, 32) && lstrcmpW(name, kOverlayClass) == 0;
+}
+
+// Directly above the host, or above the host's other overlay which is: two
+// overlays of one host never trade places at every move.
+bool JustAbove(HWND overlay, HWND host) {
+    const HWND next = GetWindow(overlay, GW_HWNDNEXT);
+    return next == host || (IsOverlay(next) && GetWindow(next, GW_HWNDNEXT) == host);
+}
+
 } // namespace
 
 TWScrollbar::TWScrollbar(TSkinData& data, HWND host, TBarKind kind)
@@ -117,11 +129,11 @@ void TWScrollbar::SyncPosition() {
     clientBox_ = bar;
     MapWindowPoints(nullptr, host_, reinterpret_cast<POINT*>(&clientBox_), 2);
     MapWindowPoints(nullptr, GetParent(host_), reinterpret_cast<POINT*>(&bar), 2);
-    const HWND above = GetWindow(host_, GW_HWNDPREV);
-    const bool inPlace = above == window_.Get();
+    const bool inPlace = JustAbove(window_.Get(), host_);
     if (shown_ && inPlace && SameRect(bar, placed_)) return;
     UINT flags = SWP_NOACTIVATE | SWP_SHOWWINDOW;
     if (inPlace) flags |= SWP_NOZORDER;
+    const HWND above = GetWindow(host_, GW_HWNDPREV);
     SetWindowPos(window_.Get(), above ? above : HWND_TOP, bar.left, bar.top, bar.right - bar.left,
                  bar.bottom - bar.top, flags);
     placed_ = bar;

@@ -13,6 +13,8 @@
 #include "toolkit/colours.h"
 #include "toolkit/list_view.h"
 
+#include <commctrl.h>
+
 #include <memory>
 #include <string>
 
@@ -293,6 +295,47 @@ TEST_F(ScrollOverlayTest, OverlaysLieExactlyOverTheNativeBarsThroughEveryChange)
     ShowWindow(list_, SW_SHOW);
     Pump();
     ExpectOverBars("the host shown again");
+}
+
+// Counts the messages of one kind a window gets while it lives.
+class TMessageCount {
+public:
+    TMessageCount(HWND window, UINT msg) : window_(window), msg_(msg) {
+        SetWindowSubclass(window_, &Proc, Id(), reinterpret_cast<DWORD_PTR>(this));
+    }
+    ~TMessageCount() { RemoveWindowSubclass(window_, &Proc, Id()); }
+    int Count() const { return count_; }
+
+private:
+    // One subclass per counter, even two on one window.
+    UINT_PTR Id() const { return reinterpret_cast<UINT_PTR>(this); }
+    static LRESULT CALLBACK Proc(HWND w, UINT m, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR self) {
+        auto* counter = reinterpret_cast<TMessageCount*>(self);
+        if (m == counter->msg_) ++counter->count_;
+        return DefSubclassProc(w, m, wp, lp);
+    }
+    HWND window_;
+    UINT msg_;
+    int count_ = 0;
+};
+
+TEST_F(ScrollOverlayTest, OverlaysNeitherMoveNorRepaintWithoutAChange) {
+    TMessageCount moves(Vert().Handle(), WM_WINDOWPOSCHANGED);
+    TMessageCount paints(Vert().Handle(), WM_PAINT);
+    for (int i = 0; i < 5; ++i) {
+        RedrawWindow(list_, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW);
+        Pump();
+    }
+    EXPECT_EQ(moves.Count(), 0) << "the host repainted, nothing moved";
+    EXPECT_EQ(paints.Count(), 0) << "the host repainted, the bar's picture is the same";
+    for (int i = 1; i <= 5; ++i) {
+        SetWindowPos(list_, nullptr, 0, 0, 200 + i, 150 + i, SWP_NOMOVE | SWP_NOZORDER);
+        Pump();
+    }
+    EXPECT_EQ(moves.Count(), 5) << "one move per size change";
+    SendMessageW(list_, WM_VSCROLL, SB_LINEDOWN, 0);
+    Pump();
+    EXPECT_GE(paints.Count(), 1) << "the list scrolled: the thumb moved";
 }
 
 TEST_F(ScrollOverlayTest, PressesReachTheHostsOwnScrollLoop) {
