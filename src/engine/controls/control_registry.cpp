@@ -6,6 +6,7 @@
 #include "engine/controls/group_box.h"
 #include "engine/controls/list_view.h"
 #include "engine/controls/menu_button.h"
+#include "engine/controls/progress_bar.h"
 #include "engine/controls/speed_button.h"
 #include "engine/controls/status_bar.h"
 #include "engine/controls/tab_sheet.h"
@@ -44,6 +45,7 @@ const TFamily kFamilies[] = {
     {TSkinKind::TabSheet, &Make<TSkinTabSheet>},
     {TSkinKind::CheckBox, &Make<TSkinCheckBox>},
     {TSkinKind::RadioButton, &Make<TSkinRadioButton>},
+    {TSkinKind::Progress, &Make<TSkinProgress>},
 };
 
 TFactory FactoryOf(TSkinKind kind) {
