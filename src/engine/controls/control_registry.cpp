@@ -10,6 +10,7 @@
 #include "engine/controls/speed_button.h"
 #include "engine/controls/status_bar.h"
 #include "engine/controls/tab_sheet.h"
+#include "engine/controls/track_bar.h"
 
 namespace {
 
@@ -46,6 +47,7 @@ const TFamily kFamilies[] = {
     {TSkinKind::CheckBox, &Make<TSkinCheckBox>},
     {TSkinKind::RadioButton, &Make<TSkinRadioButton>},
     {TSkinKind::Progress, &Make<TSkinProgress>},
+    {TSkinKind::TrackBar, &Make<TSkinTrackBar>},
 };
 
 TFactory FactoryOf(TSkinKind kind) {
