@@ -11,6 +11,7 @@
 #include "engine/controls/status_bar.h"
 #include "engine/controls/tab_sheet.h"
 #include "engine/controls/track_bar.h"
+#include "engine/controls/up_down.h"
 
 namespace {
 
@@ -48,6 +49,7 @@ const TFamily kFamilies[] = {
     {TSkinKind::RadioButton, &Make<TSkinRadioButton>},
     {TSkinKind::Progress, &Make<TSkinProgress>},
     {TSkinKind::TrackBar, &Make<TSkinTrackBar>},
+    {TSkinKind::UpDown, &Make<TSkinUpDown>},
 };
 
 TFactory FactoryOf(TSkinKind kind) {
