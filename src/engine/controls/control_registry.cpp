@@ -2,6 +2,7 @@
 
 #include "engine/controls/bit_button.h"
 #include "engine/controls/check_box.h"
+#include "engine/controls/edit.h"
 #include "engine/controls/face_boxes.h"
 #include "engine/controls/group_box.h"
 #include "engine/controls/list_view.h"
@@ -50,6 +51,7 @@ const TFamily kFamilies[] = {
     {TSkinKind::Progress, &Make<TSkinProgress>},
     {TSkinKind::TrackBar, &Make<TSkinTrackBar>},
     {TSkinKind::UpDown, &Make<TSkinUpDown>},
+    {TSkinKind::Edit, &Make<TSkinEdit>},
 };
 
 TFactory FactoryOf(TSkinKind kind) {
