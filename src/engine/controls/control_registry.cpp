@@ -2,6 +2,7 @@
 
 #include "engine/controls/bit_button.h"
 #include "engine/controls/check_box.h"
+#include "engine/controls/combo_box.h"
 #include "engine/controls/edit.h"
 #include "engine/controls/face_boxes.h"
 #include "engine/controls/group_box.h"
@@ -52,6 +53,7 @@ const TFamily kFamilies[] = {
     {TSkinKind::TrackBar, &Make<TSkinTrackBar>},
     {TSkinKind::UpDown, &Make<TSkinUpDown>},
     {TSkinKind::Edit, &Make<TSkinEdit>},
+    {TSkinKind::ComboBox, &Make<TSkinComBox>},
 };
 
 TFactory FactoryOf(TSkinKind kind) {
