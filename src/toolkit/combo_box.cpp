@@ -1,5 +1,7 @@
 #include "toolkit/combo_box.h"
 
+#include <commctrl.h>
+
 #include <sstream>
 
 namespace {
@@ -78,6 +80,7 @@ void TComboBox::CreateParams(TCreateParams& p) {
 
 // The text given before the window existed, unless an item is chosen.
 void TComboBox::CreateWnd() {
+    SendMessageW(Handle(), CB_SETMINVISIBLE, static_cast<WPARAM>(dropDownCount_), 0);
     FillItems();
     if (itemIndex_ < 0 && !text_.empty()) SetWindowTextW(Handle(), text_.c_str());
 }
