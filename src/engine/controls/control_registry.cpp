@@ -3,6 +3,7 @@
 #include "engine/controls/bit_button.h"
 #include "engine/controls/check_box.h"
 #include "engine/controls/combo_box.h"
+#include "engine/controls/date_time.h"
 #include "engine/controls/edit.h"
 #include "engine/controls/face_boxes.h"
 #include "engine/controls/group_box.h"
@@ -54,6 +55,7 @@ const TFamily kFamilies[] = {
     {TSkinKind::UpDown, &Make<TSkinUpDown>},
     {TSkinKind::Edit, &Make<TSkinEdit>},
     {TSkinKind::ComboBox, &Make<TSkinComBox>},
+    {TSkinKind::DateTime, &Make<TSkinDateTime>},
 };
 
 TFactory FactoryOf(TSkinKind kind) {

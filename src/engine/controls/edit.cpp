@@ -36,13 +36,13 @@ SIZE BorderSize(HWND edit) {
 
 } // namespace
 
-void PaintEditBorder(HDC dc, const RECT& rect, COLORREF shadow) {
+void PaintEditBorder(HDC dc, const RECT& rect, COLORREF shadow, int whiteRings) {
     TSavedDC saved(dc);
     TBrushHandle dark(CreateSolidBrush(shadow)), light(CreateSolidBrush(kRingWhite));
     RECT r = rect;
     Ring(dc, r, dark.Get());
-    Ring(dc, r, light.Get());
-    Ring(dc, r, light.Get());
+    for (int i = 0; i < whiteRings; ++i)
+        Ring(dc, r, light.Get());
 }
 
 void PaintPrintedEditBorder(HDC dc, const RECT& rect, COLORREF shadow) {

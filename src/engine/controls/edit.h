@@ -4,8 +4,9 @@
 // an up-down it finds inside the edit to the up-down skin.
 #include "engine/controls/skin_control.h"
 
-// The border drawn over a bordered edit's edge.
-void PaintEditBorder(HDC dc, const RECT& rect, COLORREF shadow);
+// The border drawn over a bordered edit's edge: a shadow line with white
+// rings inside (two for an edit, one for a date picker).
+void PaintEditBorder(HDC dc, const RECT& rect, COLORREF shadow, int whiteRings = 2);
 // The border a printed edit gets: a ring in the DC's current brush inside
 // a shadow line.
 void PaintPrintedEditBorder(HDC dc, const RECT& rect, COLORREF shadow);
