@@ -108,7 +108,7 @@ RECT PaintComboBox(HDC dc, const RECT& rect, const TComboLook& look) {
 }
 
 const TClassInfo& TSkinComBox::StaticClass() {
-    static const TClassInfo info(L"TSkinComBox", &TSkinControl::StaticClass());
+    static const TClassInfo info(L"TSkinComBox", &TSkinDrawnOver::StaticClass());
     return info;
 }
 
@@ -181,14 +181,11 @@ void TSkinComBox::AfterMessage(TMessage& m) {
     case CM_MOUSELEAVE:
         SetMouseBit(mbHot | mbPressed, false);
         break;
-    case WM_NCPAINT:
-        PaintWindow(nullptr);
-        break;
     case WM_DRAWITEM:
         Repaint();
         break;
     default:
-        TSkinControl::AfterMessage(m);
+        TSkinDrawnOver::AfterMessage(m);
         break;
     }
 }

@@ -4,7 +4,7 @@
 // while the pointer is over it and pressed while held there, on the left
 // for a window laid out with its scrollbar on the left. The drop-down
 // list's scrollbar is the scrollbar skins' (see AttachListScrollbar).
-#include "engine/controls/skin_control.h"
+#include "engine/controls/drawn_over.h"
 
 #include <memory>
 
@@ -32,7 +32,7 @@ struct TComboLook {
 // DC's current brush, the combo's background.
 RECT PaintComboBox(HDC dc, const RECT& rect, const TComboLook& look);
 
-class TSkinComBox : public TSkinControl {
+class TSkinComBox : public TSkinDrawnOver {
     VELMORA_CLASS()
 public:
     // The button as last painted, in client coordinates (where the mouse

@@ -141,7 +141,7 @@ void TPickerArrow::ClickPicker(WPARAM keys, LPARAM at) {
 }
 
 const TClassInfo& TSkinDateTime::StaticClass() {
-    static const TClassInfo info(L"TSkinDateTime", &TSkinControl::StaticClass());
+    static const TClassInfo info(L"TSkinDateTime", &TSkinDrawnOver::StaticClass());
     return info;
 }
 
@@ -174,12 +174,8 @@ void TSkinDateTime::AfterMessage(TMessage& m) {
     case WM_SIZE:
         if (arrow_) arrow_->Place();
         break;
-    case WM_NCPAINT:
-        // The platform has just drawn its own edge.
-        PaintWindow(nullptr);
-        break;
     default:
-        TSkinControl::AfterMessage(m);
+        TSkinDrawnOver::AfterMessage(m);
         break;
     }
 }

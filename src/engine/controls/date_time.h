@@ -3,7 +3,7 @@
 // over its edge and lays a small arrow button of its own over the picker's
 // drop-down button. Clicking the arrow clicks the picker's button beneath
 // it, so the calendar opens as usual, and the focus stays on the picker.
-#include "engine/controls/skin_control.h"
+#include "engine/controls/drawn_over.h"
 
 #include <memory>
 
@@ -48,7 +48,7 @@ private:
     bool hot_ = false;
 };
 
-class TSkinDateTime : public TSkinControl {
+class TSkinDateTime : public TSkinDrawnOver {
     VELMORA_CLASS()
 public:
     TPickerArrow* Arrow() const { return arrow_.get(); }

@@ -65,7 +65,7 @@ bool EditHasPrintedBorder(HWND edit) {
 }
 
 const TClassInfo& TSkinEdit::StaticClass() {
-    static const TClassInfo info(L"TSkinEdit", &TSkinControl::StaticClass());
+    static const TClassInfo info(L"TSkinEdit", &TSkinDrawnOver::StaticClass());
     return info;
 }
 
@@ -105,19 +105,12 @@ bool TSkinEdit::BeforeMessage(TMessage& m) {
     return TSkinControl::BeforeMessage(m);
 }
 
+// A print without a DC of its own goes to the window.
 void TSkinEdit::AfterMessage(TMessage& m) {
-    switch (m.Msg) {
-    case WM_PRINTCLIENT:
-        PrintBorder(reinterpret_cast<HDC>(m.WParam));
-        break;
-    case WM_NCPAINT:
-        // The platform has just drawn its own edge.
-        PaintWindow(nullptr);
-        break;
-    default:
-        TSkinControl::AfterMessage(m);
-        break;
-    }
+    if (m.Msg == WM_PRINTCLIENT)
+        PrintBorder(nullptr);
+    else
+        TSkinDrawnOver::AfterMessage(m);
 }
 
 void TSkinEdit::PrintBorder(HDC dc) {

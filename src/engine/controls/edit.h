@@ -2,7 +2,7 @@
 // Edit boxes: the edit paints its text itself; the skin draws a border over
 // its edge afterwards (a shadow line with two white rings inside), and hands
 // an up-down it finds inside the edit to the up-down skin.
-#include "engine/controls/skin_control.h"
+#include "engine/controls/drawn_over.h"
 
 // The border drawn over a bordered edit's edge: a shadow line with white
 // rings inside (two for an edit, one for a date picker).
@@ -15,7 +15,7 @@ void PaintPrintedEditBorder(HDC dc, const RECT& rect, COLORREF shadow);
 bool EditHasBorder(HWND edit);
 bool EditHasPrintedBorder(HWND edit);
 
-class TSkinEdit : public TSkinControl {
+class TSkinEdit : public TSkinDrawnOver {
     VELMORA_CLASS()
 public:
     // The up-down found inside the edit, or null.

@@ -54,11 +54,13 @@ std::unique_ptr<TCanvasBitmap> Painted(int w, int h, const TProgressLook& look) 
 }
 
 TProgressLook LookOf(const TDataSkinBorder& bar, const TDataSkinObject* chunk, int pos,
-                     bool vertical = false) {
+                     bool vertical = false, COLORREF face = kFace, int min = 0, int max = 100) {
     TProgressLook look;
     look.Bar = &bar;
     look.Chunk = chunk;
-    look.Face = kFace;
+    look.Face = face;
+    look.Min = min;
+    look.Max = max;
     look.Pos = pos;
     look.Vertical = vertical;
     return look;
@@ -164,14 +166,9 @@ TEST_F(ProgressSkinTest, ARealBarShowsTheSkinAtEachPosition) {
     for (int pos : {20, 70, 120, 500}) {
         SendMessageW(bar, PBM_SETPOS, static_cast<WPARAM>(pos), 0);
         RedrawWindow(bar, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-        TProgressLook look;
-        look.Bar = model.Progress.get();
-        look.Chunk = model.ProgressChunk.get();
-        look.Face = ColorToRGB(static_cast<TColor>(model.Colour(sciButtonFace)));
-        look.Min = 20;
-        look.Max = 120;
-        look.Pos = pos;
-        const auto expected = Painted(200, 18, look);
+        const COLORREF face = ColorToRGB(static_cast<TColor>(model.Colour(sciButtonFace)));
+        const auto expected = Painted(
+            200, 18, LookOf(*model.Progress, model.ProgressChunk.get(), pos, false, face, 20, 120));
         EXPECT_EQ(WindowPixels(bar), expected->Pixels()) << "position " << pos;
     }
 }
