@@ -180,6 +180,118 @@ object GalleryForm: TGalleryForm
         end
       end
     end
+    object TabSheet3: TTabSheet
+      Caption = '输入'
+      object EditSpin: TEdit
+        Left = 8
+        Top = 6
+        Width = 90
+        Height = 22
+        Text = '5'
+        object UpDownInEdit: TUpDown
+          Left = 68
+          Top = 0
+          Width = 16
+          Height = 18
+          Max = 99
+          Position = 5
+          Orientation = coVertical
+        end
+      end
+      object ComboDropDown: TComboBox
+        Left = 104
+        Top = 6
+        Width = 124
+        Height = 22
+        Style = csDropDown
+        DropDownCount = 6
+        ItemsText = '第一项'#13#10'第二项'#13#10'第三项'#13#10'第四项'#13#10'第五项'#13#10'第六项'#13#10'第七项'#13#10'第八项'#13#10'第九项'#13#10'第十项'#13#10'第十一项'#13#10'最后一项'
+        Text = '可编辑'
+      end
+      object ComboDropList: TComboBox
+        Left = 234
+        Top = 6
+        Width = 124
+        Height = 22
+        Style = csDropDownList
+        DropDownCount = 6
+        ItemsText = '只能选择'#13#10'另一项'#13#10'第三项'
+        ItemIndex = 0
+      end
+      object DatePicker: TDateTimePicker
+        Left = 8
+        Top = 34
+        Width = 120
+        Height = 22
+      end
+      object UpDownVert: TUpDown
+        Left = 134
+        Top = 32
+        Width = 18
+        Height = 28
+        Orientation = coVertical
+      end
+      object UpDownHorz: TUpDown
+        Left = 158
+        Top = 38
+        Width = 32
+        Height = 18
+      end
+      object TrackBar1: TTrackBar
+        Left = 196
+        Top = 32
+        Width = 166
+        Height = 30
+        Max = 100
+        Position = 30
+        Frequency = 10
+      end
+      object Progress0: TProgressBar
+        Left = 8
+        Top = 64
+        Width = 180
+        Height = 14
+        Position = 0
+      end
+      object Progress50: TProgressBar
+        Left = 8
+        Top = 82
+        Width = 180
+        Height = 14
+        Position = 50
+      end
+      object Progress100: TProgressBar
+        Left = 8
+        Top = 100
+        Width = 180
+        Height = 14
+        Position = 100
+      end
+      object ProgressV0: TProgressBar
+        Left = 200
+        Top = 66
+        Width = 14
+        Height = 50
+        Orientation = coVertical
+        Position = 0
+      end
+      object ProgressV50: TProgressBar
+        Left = 220
+        Top = 66
+        Width = 14
+        Height = 50
+        Orientation = coVertical
+        Position = 50
+      end
+      object ProgressV100: TProgressBar
+        Left = 240
+        Top = 66
+        Width = 14
+        Height = 50
+        Orientation = coVertical
+        Position = 100
+      end
+    end
   end
   object ListView1: TListView
     Left = 8

@@ -162,6 +162,10 @@ TSkinChoice ChooseForControl(const TControlFacts& c, int set, bool tabs) {
     if (c.StatusBar) return SkinIf(set, xcStatusBar, TSkinKind::StatusBar);
     if (c.TabSheet) return SkinIf(set, xcTab, TSkinKind::TabSheet, true);
     if (c.PageControl) return InSet(set, xcTab) && tabs ? Skin(TSkinKind::Tab) : TSkinChoice{};
+    if (c.ComboBox) return SkinIf(set, xcCombo, TSkinKind::ComboBox);
+    if (c.ProgressBar) return SkinIf(set, xcProgress, TSkinKind::Progress);
+    if (c.TrackBar) return SkinIf(set, xcTrackBar, TSkinKind::TrackBar);
+    if (c.DateTimePicker) return SkinIf(set, xcCombo, TSkinKind::DateTime);
     if (!IsOneOf(u, {L"TDCEDIT", L"TDCDBEDIT"}))
         return c.EmbeddedForm
                    ? WithChildren(Skin(TSkinKind::Box, true), TChildMapping::ComponentsAfter)

@@ -32,6 +32,10 @@ struct TControlFacts {
     bool StatusBar = false;
     bool TabSheet = false;
     bool PageControl = false;
+    bool ComboBox = false;
+    bool ProgressBar = false;
+    bool TrackBar = false;
+    bool DateTimePicker = false;
     // A form placed inside another control.
     bool EmbeddedForm = false;
     bool Windowed = false;

@@ -84,6 +84,10 @@ TControlFacts FactsOf(TControl& control) {
     f.StatusBar = control.InheritsFrom(L"TStatusBar");
     f.TabSheet = control.InheritsFrom(L"TTabSheet");
     f.PageControl = control.InheritsFrom(L"TPageControl");
+    f.ComboBox = control.InheritsFrom(L"TComboBox");
+    f.ProgressBar = control.InheritsFrom(L"TProgressBar");
+    f.TrackBar = control.InheritsFrom(L"TTrackBar");
+    f.DateTimePicker = control.InheritsFrom(L"TDateTimePicker");
     f.EmbeddedForm = control.InheritsFrom(L"TForm") && control.Parent();
     auto* windowed = dynamic_cast<TWinControl*>(&control);
     f.Windowed = windowed != nullptr;

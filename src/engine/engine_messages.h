@@ -26,6 +26,9 @@ constexpr UINT SKINMSG_ENABLE = 0x3506;
 constexpr UINT SKINMSG_QUERY = 0x3523;
 // To a skinned form's handler: apply the skin again.
 constexpr UINT SKINMSG_SKINCHANGED = 0x3401;
+// With lParam kSkinMagic: the control paints its content (not its skin)
+// into the DC in wParam.
+constexpr UINT SKINMSG_PAINTCONTENT = 0xBC4A;
 // With lParam kSkinMagic: paint the skin frame into the DC in wParam.
 constexpr UINT SKINMSG_PAINTNC = 0xBC4B;
 // Answers kSkinMagic when lParam is kSkinMagic, else 1.

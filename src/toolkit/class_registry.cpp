@@ -2,6 +2,8 @@
 
 #include "toolkit/button.h"
 #include "toolkit/check_box.h"
+#include "toolkit/combo_box.h"
+#include "toolkit/date_time_picker.h"
 #include "toolkit/edit.h"
 #include "toolkit/group_box.h"
 #include "toolkit/image.h"
@@ -10,8 +12,11 @@
 #include "toolkit/list_view.h"
 #include "toolkit/menus.h"
 #include "toolkit/page_control.h"
+#include "toolkit/progress_bar.h"
 #include "toolkit/speed_button.h"
 #include "toolkit/status_bar.h"
+#include "toolkit/track_bar.h"
+#include "toolkit/up_down.h"
 #include "toolkit/web_browser.h"
 
 #include <vector>
@@ -20,12 +25,14 @@ namespace {
 
 std::vector<const TClassInfo*>& Registry() {
     static std::vector<const TClassInfo*> classes{
-        &TButton::StaticClass(),      &TBitBtn::StaticClass(),     &TMenuButton::StaticClass(),
-        &TEdit::StaticClass(),        &TGroupBox::StaticClass(),   &TPanel::StaticClass(),
-        &TImage::StaticClass(),       &TListView::StaticClass(),   &TPopupMenu::StaticClass(),
-        &TMenuItem::StaticClass(),    &TWebBrowser::StaticClass(), &TLabel::StaticClass(),
-        &TSpeedButton::StaticClass(), &TStatusBar::StaticClass(),  &TPageControl::StaticClass(),
-        &TTabSheet::StaticClass(),    &TCheckBox::StaticClass(),   &TRadioButton::StaticClass(),
+        &TButton::StaticClass(),      &TBitBtn::StaticClass(),         &TMenuButton::StaticClass(),
+        &TEdit::StaticClass(),        &TGroupBox::StaticClass(),       &TPanel::StaticClass(),
+        &TImage::StaticClass(),       &TListView::StaticClass(),       &TPopupMenu::StaticClass(),
+        &TMenuItem::StaticClass(),    &TWebBrowser::StaticClass(),     &TLabel::StaticClass(),
+        &TSpeedButton::StaticClass(), &TStatusBar::StaticClass(),      &TPageControl::StaticClass(),
+        &TTabSheet::StaticClass(),    &TCheckBox::StaticClass(),       &TRadioButton::StaticClass(),
+        &TComboBox::StaticClass(),    &TDateTimePicker::StaticClass(), &TProgressBar::StaticClass(),
+        &TTrackBar::StaticClass(),    &TUpDown::StaticClass(),
         &TListBox::StaticClass(),
     };
     return classes;

@@ -2,14 +2,20 @@
 
 #include "engine/controls/bit_button.h"
 #include "engine/controls/check_box.h"
+#include "engine/controls/combo_box.h"
+#include "engine/controls/date_time.h"
+#include "engine/controls/edit.h"
 #include "engine/controls/face_boxes.h"
 #include "engine/controls/group_box.h"
 #include "engine/controls/list_view.h"
 #include "engine/controls/menu_button.h"
+#include "engine/controls/progress_bar.h"
 #include "engine/controls/scrollbar.h"
 #include "engine/controls/speed_button.h"
 #include "engine/controls/status_bar.h"
 #include "engine/controls/tab_sheet.h"
+#include "engine/controls/track_bar.h"
+#include "engine/controls/up_down.h"
 
 namespace {
 
@@ -53,6 +59,12 @@ const TFamily kFamilies[] = {
     {TSkinKind::TabSheet, &Make<TSkinTabSheet>},
     {TSkinKind::CheckBox, &Make<TSkinCheckBox>},
     {TSkinKind::RadioButton, &Make<TSkinRadioButton>},
+    {TSkinKind::Progress, &Make<TSkinProgress>},
+    {TSkinKind::TrackBar, &Make<TSkinTrackBar>},
+    {TSkinKind::UpDown, &Make<TSkinUpDown>},
+    {TSkinKind::Edit, &Make<TSkinEdit>},
+    {TSkinKind::ComboBox, &Make<TSkinComBox>},
+    {TSkinKind::DateTime, &Make<TSkinDateTime>},
 };
 
 TFactory FactoryOf(TSkinKind kind) {

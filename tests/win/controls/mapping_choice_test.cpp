@@ -143,6 +143,10 @@ TEST(ToolkitControlMapping, TheChainOfTests) {
     const auto checkBox = [](TControlFacts& f) { f.CheckBox = true; };
     const auto radio = [](TControlFacts& f) { f.RadioButton = true; };
     const auto sheet = [](TControlFacts& f) { f.TabSheet = true; };
+    const auto combo = [](TControlFacts& f) { f.ComboBox = true; };
+    const auto progress = [](TControlFacts& f) { f.ProgressBar = true; };
+    const auto trackBar = [](TControlFacts& f) { f.TrackBar = true; };
+    const auto picker = [](TControlFacts& f) { f.DateTimePicker = true; };
     const auto numButtons = [](long long n) { return [n](TControlFacts& f) { f.NumButtons = n; }; };
     const TControlRow rows[] = {
         {Facts(L"TTABSET"), kAll, true, K::Tab31, false, C::None},
@@ -180,6 +184,14 @@ TEST(ToolkitControlMapping, TheChainOfTests) {
         {Facts(L"TSTATUSBAR", statusBar), kAll, true, K::StatusBar, false, C::None},
         {Facts(L"TSTATUSBAR", statusBar), Without(xcStatusBar), true, K::None, false, C::None},
         {Facts(L"TTABSHEET", sheet), kAll, true, K::TabSheet, true, C::None},
+        {Facts(L"TCOMBOBOX", combo), kAll, true, K::ComboBox, false, C::None},
+        {Facts(L"TCOMBOBOX", combo), Without(xcCombo), true, K::None, false, C::None},
+        {Facts(L"TPROGRESSBAR", progress), kAll, true, K::Progress, false, C::None},
+        {Facts(L"TPROGRESSBAR", progress), Without(xcProgress), true, K::None, false, C::None},
+        {Facts(L"TTRACKBAR", trackBar), kAll, true, K::TrackBar, false, C::None},
+        {Facts(L"TTRACKBAR", trackBar), Without(xcTrackBar), true, K::None, false, C::None},
+        {Facts(L"TDATETIMEPICKER", picker), kAll, true, K::DateTime, false, C::None},
+        {Facts(L"TDATETIMEPICKER", picker), Without(xcCombo), true, K::None, false, C::None},
         {Facts(L"TFRMINNER", embedded), kAll, true, K::Box, true, C::ComponentsAfter},
         {Facts(L"TSOMETHINGELSE"), kAll, true, K::None, false, C::None},
         {Facts(L"TDCEDIT", numButtons(1)), kAll, true, K::ComboBox, false, C::None},
