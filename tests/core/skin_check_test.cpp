@@ -4,6 +4,8 @@
 // checks and refuses on errors unless forced.
 #include "bmp_fixture.h"
 
+#include "skintool_run.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -56,10 +58,7 @@ protected:
         fs::create_directories(path.parent_path());
         std::ofstream(path, std::ios::binary) << bytes;
     }
-    static std::string Read(const fs::path& path) {
-        std::ifstream in(path, std::ios::binary);
-        return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    }
+    static std::string Read(const fs::path& path) { return ReadWholeFile(path); }
     static std::string Picture(int width, int height, TColour colour) {
         const auto bytes = EncodeBmp24(TPixelBitmap(width, height, colour));
         return std::string(bytes.begin(), bytes.end());
@@ -85,12 +84,7 @@ protected:
     }
 
     int Run(const std::string& args, std::string& output) const {
-        const fs::path log = root / "output.txt";
-        const std::string command = std::string("\"") + VELMORA_TOOLS_DIR + "/skintool\" " + args +
-                                    " >\"" + log.string() + "\" 2>&1";
-        const int status = std::system(command.c_str());
-        output = Read(log);
-        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        return RunSkintool(args, root / "output.txt", output);
     }
 
     static std::string Q(const fs::path& path) { return "\"" + path.string() + "\""; }

@@ -2,6 +2,8 @@
 // a labelled contact sheet, and clear failures on bad input.
 #include "core/bmp_decoder.h"
 
+#include "skintool_run.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -34,19 +36,11 @@ protected:
     static void Write(const fs::path& path, const std::string& text) {
         std::ofstream(path, std::ios::binary) << text;
     }
-    static std::string Read(const fs::path& path) {
-        std::ifstream in(path, std::ios::binary);
-        return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    }
+    static std::string Read(const fs::path& path) { return ReadWholeFile(path); }
 
     // Runs skintool with the arguments; returns its exit status, output in `output`.
     int Run(const std::string& args, std::string& output) {
-        const fs::path log = root / "output.txt";
-        const std::string command = std::string("\"") + VELMORA_TOOLS_DIR + "/skintool\" " + args +
-                                    " >\"" + log.string() + "\" 2>&1";
-        const int status = std::system(command.c_str());
-        output = Read(log);
-        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        return RunSkintool(args, root / "output.txt", output);
     }
 
     std::string P(const char* name) const { return "\"" + (root / name).string() + "\""; }
