@@ -12,6 +12,7 @@
 #include "core/nine_slice.h"
 
 #include <algorithm>
+#include <memory>
 
 namespace {
 
@@ -21,7 +22,8 @@ const char* const kDescription =
     "At the top, a small window composed from the skin's own pieces the way the\n"
     "frame painter composes them: borders, title bar with the caption buttons of\n"
     "a plain sizeable window, menu bar, face colour. Then one row per element\n"
-    "record, headed by its INI section (and key), its picture size, its frame\n"
+    "record (and one for each second picture: the up-down arrows, the tab page\n"
+    "frame), headed by its INI section (and key), its picture size, its frame\n"
     "count, whether its frames lie side by side or stacked, and whether its\n"
     "middle is stretched or tiled; below, every frame cut from the strip as\n"
     "painting cuts it, outlined and numbered, and \"as painted\": frame 1\n"
@@ -33,6 +35,22 @@ const char* const kDescription =
 constexpr TColour kBackground = MakeColour(160, 160, 160);
 constexpr TColour kInk = MakeColour(0, 0, 0);
 
+// The second pictures some elements carry (the up-down arrows, the tab page
+// frame), as records of their own so that they get rows like the rest.
+std::unique_ptr<TDataSkinObject> SecondPicture(const TSkinModel& skin, const TDataSkinObject& e) {
+    const char* key = &e == skin.Tabs.get()                                        ? "Border"
+                      : &e == skin.UpDownHorz.get() || &e == skin.UpDownVert.get() ? "GlyphImage"
+                                                                                   : nullptr;
+    const auto* owner = dynamic_cast<const TDataSkinBorder*>(&e);
+    if (!key || !owner || owner->Bitmap2.Empty()) return nullptr;
+    auto record = std::make_unique<TDataSkinObject>(e.Name + " " + key);
+    record->Bitmap = owner->Bitmap2;
+    // The arrows share their faces' frames; the page frame is one picture.
+    record->FrameCount = &e == skin.Tabs.get() ? 1 : e.FrameCount;
+    if (&e == skin.Tabs.get()) record->SetMargins(e.Margins());
+    return record;
+}
+
 int RunRenderCommand(const TToolArgs& args) {
     if (WantsHelp(args)) return PrintCommandHelp(kUsage, kDescription);
     RequireArgs(args, 2, kUsage);
@@ -40,12 +58,20 @@ int RunRenderCommand(const TToolArgs& args) {
     LoadSkinModelFile(args[0], model);
 
     std::vector<std::pair<const TDataSkinObject*, TElementRow>> rows;
+    std::vector<std::unique_ptr<TDataSkinObject>> seconds;
     int width = kSheetMockupX + kMockupWidth + kSheetGap;
     int height = kSheetMockupY + kMockupHeight + 2 * kSheetGap;
-    for (const TDataSkinObject* e : SkinElements(model)) {
-        rows.emplace_back(e, LayOutRow(model, *e));
+    const auto addRow = [&](const TDataSkinObject& e) {
+        rows.emplace_back(&e, LayOutRow(model, e));
         width = std::max(width, kSheetGap * 2 + rows.back().second.Width);
         height += rows.back().second.Height + kSheetGap * 2;
+    };
+    for (const TDataSkinObject* e : SkinElements(model)) {
+        addRow(*e);
+        if (auto second = SecondPicture(model, *e)) {
+            seconds.push_back(std::move(second));
+            addRow(*seconds.back());
+        }
     }
 
     TPixelBitmap sheet(width, height, kBackground);
