@@ -29,12 +29,6 @@ std::vector<TPictureRef> PictureRefs(const TCheckContext& c) {
     return refs;
 }
 
-// The file-name part, as the loader takes it.
-std::string BareName(const std::string& value) {
-    const std::size_t slash = value.find_last_of("\\/");
-    return slash == std::string::npos ? value : value.substr(slash + 1);
-}
-
 bool IsAscii(const std::string& text) {
     return std::all_of(text.begin(), text.end(),
                        [](char ch) { return static_cast<unsigned char>(ch) < 0x80; });
@@ -50,7 +44,7 @@ void CheckRef(TCheckContext& c, const TPictureRef& ref, std::set<std::string>& u
     const auto report = [&](TSeverity severity, const std::string& text) {
         c.Report(severity, c.IniName(), ref.Section, ref.Key, text);
     };
-    const std::string name = BareName(ref.Value);
+    const std::string name = PictureFileName(ref.Value);
     used.insert(LowerAscii(name));
     const std::string ext = name.size() >= 4 ? name.substr(name.size() - 4) : std::string();
     if (ext != ".bmp") {

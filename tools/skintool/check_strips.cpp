@@ -63,11 +63,20 @@ void CheckMargins(TCheckContext& c, const TStripUse& use, const TPixelBitmap& pi
         report("TopHeight/BottomHeight", m.Top + m.Bottom, "height", h);
 }
 
-// The combo pieces are rebuilt by the loader: their margins in the model
-// are those of the built strip, not of the author's picture.
+// Where a record's margin fields are margins of the author's picture: the
+// title's hold text offsets, the menu bar's tile flags, the combo pieces'
+// those of the strip the loader builds; caption buttons have none.
 bool MarginsApply(const TSkinModel& m, const TDataSkinObject* e) {
     return e != &m.Title && e != m.MenuBarImage.get() && e != m.SunkEdge.get() &&
            e != m.ComboButton.get() && !dynamic_cast<const TDataSkinSysButton*>(e);
+}
+
+// A strip of marks or glyphs, drawn unscaled: frames only, no margins.
+TStripUse Marks(const std::string& section, const std::string& key, int frames) {
+    TStripUse use;
+    use.Source = {section, key};
+    use.Frames = std::max(frames, 1);
+    return use;
 }
 
 std::vector<TStripUse> StripUses(const TSkinModel& m) {
@@ -81,20 +90,10 @@ std::vector<TStripUse> StripUses(const TSkinModel& m) {
         use.OwnWidth = e == m.TrackVert.get();
         uses.push_back(use);
         if (e == m.UpDownHorz.get() || e == m.UpDownVert.get())
-            uses.push_back(
-                {{e->Name, "GlyphImage"}, TStripAxis::Horizontal, e->Frames(), false, {}});
+            uses.push_back(Marks(e->Name, "GlyphImage", e->Frames()));
     }
-    const TDataSkinButton& b = m.Buttons;
-    uses.push_back({{"Buttons", "CheckButton"},
-                    TStripAxis::Horizontal,
-                    std::max(b.CheckFrameCount, 1),
-                    false,
-                    {}});
-    uses.push_back({{"Buttons", "RadioButton"},
-                    TStripAxis::Horizontal,
-                    std::max(b.RadioFrameCount, 1),
-                    false,
-                    {}});
+    uses.push_back(Marks("Buttons", "CheckButton", m.Buttons.CheckFrameCount));
+    uses.push_back(Marks("Buttons", "RadioButton", m.Buttons.RadioFrameCount));
     return uses;
 }
 
@@ -106,9 +105,7 @@ void CheckStrips(TCheckContext& c) {
     for (const TStripUse& use : StripUses(c.Model)) {
         if (!done.insert(use.Source.Section + "/" + use.Source.Key).second) continue;
         const std::string value = c.Text.ReadString(use.Source.Section, use.Source.Key, "");
-        const std::size_t slash = value.find_last_of("\\/");
-        const TSkinSourceFile* file =
-            c.Source.Lookup(slash == std::string::npos ? value : value.substr(slash + 1));
+        const TSkinSourceFile* file = c.Source.Lookup(PictureFileName(value));
         if (value.empty() || !file) continue;
         const TPixelBitmap picture = DecodeBmp(file->Bytes);
         if (picture.Empty()) continue;

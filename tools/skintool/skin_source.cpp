@@ -15,6 +15,11 @@ std::string TSkinSourceFile::Name() const {
     return slash == std::string::npos ? Path : Path.substr(slash + 1);
 }
 
+std::string PictureFileName(const std::string& value) {
+    const std::size_t slash = value.find_last_of("\\/");
+    return slash == std::string::npos ? value : value.substr(slash + 1);
+}
+
 std::string LowerExtension(const std::string& name) {
     const std::size_t dot = name.rfind('.');
     return dot == std::string::npos ? std::string() : LowerAscii(name.substr(dot));

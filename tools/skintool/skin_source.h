@@ -31,5 +31,9 @@ struct TSkinSource {
 // EToolError when neither can be read.
 TSkinSource ReadSkinSource(const std::string& path);
 
+// The file-name part of an INI picture value, as the loader takes it (the
+// text after the last / or \).
+std::string PictureFileName(const std::string& value);
+
 // The lower-cased extension of a name, dot included ("" without one).
 std::string LowerExtension(const std::string& name);
