@@ -245,6 +245,11 @@ TEST_F(SkinCheckTest, NamesEveryMistakeWithItsFileSectionAndKey) {
          "Buttons.bmp: warning: the skin file keeps its name as buttons.bmp: rename it so in the "
          "folder too",
          2},
+        {"edges_wider_than_the_frame", [](P d) { ReplaceInIni(d, "RightWidth=2", "RightWidth=9"); },
+         "skin.ini [Buttons] LeftWidth/RightWidth: warning: the fixed edges (11 pixels) exceed "
+         "the frame's width (10): the frame has no middle, so painted larger its middle stays "
+         "black; make them smaller",
+         2},
         {"low_contrast", [](P d) { ReplaceInIni(d, "ButtonText=0 0 0", "ButtonText=200 200 200"); },
          "skin.ini [Buttons] ButtonText: warning: button text on button frame 1 has a contrast "
          "of only 1.67:1 (at least 4.5:1 reads well); darken or lighten one of them",

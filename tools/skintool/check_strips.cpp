@@ -54,8 +54,8 @@ void CheckMargins(TCheckContext& c, const TStripUse& use, const TPixelBitmap& pi
         c.Report(TSeverity::Warning, c.IniName(), use.Source.Section, keys,
                  "the fixed edges (" + std::to_string(sum) + " pixels) exceed the frame's " + side +
                      " (" + std::to_string(size) +
-                     "): painting drops them and "
-                     "stretches the whole frame; make them smaller");
+                     "): the frame has no middle, so painted larger its middle stays "
+                     "black; make them smaller");
     };
     if (m.Left + m.Right > w && !use.OwnWidth)
         report("LeftWidth/RightWidth", m.Left + m.Right, "width", w);
