@@ -1,6 +1,7 @@
-// The gallery's entry: the window from its stored description, then the
-// message loop.
+// The gallery's entry: the window from its stored description, the skin
+// file named by --skin if any, then the message loop.
 #include "gallery_form.h"
+#include "skin_argument.h"
 #include "toolkit/application.h"
 
 #include <windows.h>
@@ -9,7 +10,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     try {
         Application().Initialize();
         Application().SetTitle(L"Velmora Gallery");
-        Application().CreateForm<TGalleryForm>();
+        OpenSkinArgument(*Application().CreateForm<TGalleryForm>());
         Application().Run();
     } catch (const std::exception& e) {
         MessageBoxA(nullptr, e.what(), "Velmora Gallery", MB_ICONERROR | MB_OK);

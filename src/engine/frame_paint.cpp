@@ -8,6 +8,7 @@
 #include "toolkit/caught_errors.h"
 
 #include "core/bitmap_region.h"
+#include "core/element_layout.h"
 
 #include <algorithm>
 #include <string>
@@ -54,10 +55,8 @@ const TPixelBitmap& TWinSkinForm::BorderPixels(int part, int width, int height) 
     if (entry.Record == &record && entry.Width == width && entry.Height == height &&
         entry.Frame == frame)
         return entry.Pixels;
-    const bool vertical = part == bpTop || part == bpBottom;
     entry.Pixels = BuildSkinBitmap(width, height, record.Frame(frame), record.Margins(),
-                                   vertical ? TStripAxis::Vertical : TStripAxis::Horizontal,
-                                   record.BorderFill());
+                                   StripAxisOf(*Skin(), record), CentreFillOf(*Skin(), record));
     entry.Width = width;
     entry.Height = height;
     entry.Frame = frame;

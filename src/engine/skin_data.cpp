@@ -132,7 +132,7 @@ void TSkinData::SetSkinStreamValue(const std::vector<std::uint8_t>& value) {
     TryLoadSkin(std::move(image));
 }
 
-bool TSkinData::TryLoadSkin(TSkinBytes image) {
+bool TSkinData::TryLoadSkin(TSkinBytes image, TSkinLoadResult* why) {
     std::unique_ptr<TSkinModel> fresh;
     TSkinLoadResult result = TSkinLoadResult::Ok;
     bool loaded = false;
@@ -144,6 +144,10 @@ bool TSkinData::TryLoadSkin(TSkinBytes image) {
     } catch (const std::exception&) {
         loaded = false;
     }
+    if (why)
+        *why = loaded                          ? TSkinLoadResult::Ok
+               : result == TSkinLoadResult::Ok ? TSkinLoadResult::LoadFailed
+                                               : result;
     if (!loaded) {
         if (result == TSkinLoadResult::UnknownVersion)
             Application().MessageBox(OlderSkinMessage(), Application().Title(), MB_OK);
@@ -185,10 +189,24 @@ void TSkinData::SetActive(bool value) {
 
 void TSkinData::SetSkinFile(const std::wstring& name) {
     skinFile_ = name;
-    if (Loading()) return;
+    if (Loading() || name.empty()) return;
+    std::string why;
+    OpenSkinFile(name, why);
+}
+
+bool TSkinData::OpenSkinFile(const std::wstring& name, std::string& why) {
     TSkinBytes bytes;
-    if (name.empty() || !ReadWholeFile(name, bytes)) return;
-    if (TryLoadSkin(std::move(bytes))) ApplyNewSkin();
+    if (!ReadWholeFile(name, bytes)) {
+        why = "the file cannot be read";
+        return false;
+    }
+    TSkinLoadResult result = TSkinLoadResult::Ok;
+    if (!TryLoadSkin(std::move(bytes), &result)) {
+        why = SkinLoadResultText(result);
+        return false;
+    }
+    ApplyNewSkin();
+    return true;
 }
 
 void TSkinData::SelectStoredSkin(const TSkinCollection& store, int index) {

@@ -4,6 +4,7 @@
 // that decide what is skinned, and hands the window work to the skin
 // manager, which it creates on first use.
 #include "core/skin_model.h"
+#include "core/skin_reader.h"
 #include "core/skin_store.h"
 #include "toolkit/component.h"
 #include "toolkit/events.h"
@@ -117,6 +118,10 @@ public:
     std::vector<std::uint8_t> SkinStreamValue() const;
     void SetSkinStreamValue(const std::vector<std::uint8_t>& value);
 
+    // Loads the skin file `name` and applies it, as setting SkinFile does.
+    // False when the file cannot be read or the skin is refused, `why`
+    // then saying which; the skin that was there stays.
+    bool OpenSkinFile(const std::wstring& name, std::string& why);
     // Copies item `index` of the store in, loads and applies it. An index
     // outside the store, or a skin that does not load, changes nothing.
     void SelectStoredSkin(const TSkinCollection& store, int index);
@@ -147,7 +152,7 @@ public:
 
 private:
     // Parses `image`; only a skin that loads replaces the current one.
-    bool TryLoadSkin(TSkinBytes image);
+    bool TryLoadSkin(TSkinBytes image, TSkinLoadResult* why = nullptr);
 
     bool active_ = false;
     int disableTag_ = 99;

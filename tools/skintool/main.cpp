@@ -16,12 +16,14 @@ extern const TToolCommand kListCommand;
 extern const TToolCommand kExtractCommand;
 extern const TToolCommand kInfoCommand;
 extern const TToolCommand kRenderCommand;
+extern const TToolCommand kCheckCommand;
 
 namespace {
 
 // One line per command.
 // clang-format off
 const TToolCommand* const kCommands[] = {
+    &kCheckCommand,
     &kPackCommand,
     &kExpandCommand,
     &kListCommand,

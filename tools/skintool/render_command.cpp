@@ -1,38 +1,54 @@
-// skintool render SKIN OUT.bmp: an element sheet of a skin file.
+// skintool render SKIN OUT.bmp: a labelled sheet of a skin file, true to
+// how the program paints it.
 #include "tool_command.h"
 
+#include "element_row.h"
 #include "label_font.h"
+#include "render_sheet.h"
 #include "skin_model_file.h"
+#include "window_mockup.h"
 
 #include "core/bmp_writer.h"
 #include "core/nine_slice.h"
 
 #include <algorithm>
+#include <memory>
 
 namespace {
 
 const char* const kUsage = "render SKIN OUT.bmp";
 const char* const kDescription =
-    "Loads the skin file SKIN as the program does and writes a 24-bit BMP sheet:\n"
-    "one row per element record, labelled on the left with its INI section name,\n"
-    "then its whole image strip and, on the right, its first frame composed at\n"
-    "120 x 40 with its margins and tiling, the way painting stretches it\n"
-    "(key-colour parts show the grey background).";
+    "Loads the skin file SKIN as the program does and writes a 24-bit BMP sheet.\n"
+    "At the top, a small window composed from the skin's own pieces the way the\n"
+    "frame painter composes them: borders, title bar with the caption buttons of\n"
+    "a plain sizeable window, menu bar, face colour. Then one row per element\n"
+    "record (and one for each second picture: the up-down arrows, the tab page\n"
+    "frame), headed by its INI section (and key), its picture size, its frame\n"
+    "count, whether its frames lie side by side or stacked, and whether its\n"
+    "middle is stretched or tiled; below, every frame cut from the strip as\n"
+    "painting cuts it, outlined and numbered, and \"as painted\": frame 1\n"
+    "composed at 120 x 40 (borders, bars and track channels at their own\n"
+    "thickness and 120 long) with its\n"
+    "fixed edges and middle fill. A record without a picture shows a red\n"
+    "MISSING box. Key-colour pixels show the grey background.";
 
-constexpr int kGap = 6;
-constexpr int kSampleWidth = 120;
-constexpr int kSampleHeight = 40;
 constexpr TColour kBackground = MakeColour(160, 160, 160);
-constexpr TColour kLabelColour = MakeColour(0, 0, 0);
+constexpr TColour kInk = MakeColour(0, 0, 0);
 
-// The INI section a row comes from. The window frame's pieces, the title
-// and the menu bar are keys of [Personality]: their rows name the key too.
-std::string RowLabel(const TSkinModel& m, const TDataSkinObject* e) {
-    for (const TDataSkinObject* border : {&m.Left, &m.Right, &m.Top, &m.Bottom})
-        if (e == border) return "Personality " + e->Name;
-    if (e == &m.Title) return "Personality TextBack";
-    if (e == m.MenuBarImage.get()) return "Personality menuBar";
-    return e->Name;
+// The second pictures some elements carry (the up-down arrows, the tab page
+// frame), as records of their own so that they get rows like the rest.
+std::unique_ptr<TDataSkinObject> SecondPicture(const TSkinModel& skin, const TDataSkinObject& e) {
+    const char* key = &e == skin.Tabs.get()                                        ? "Border"
+                      : &e == skin.UpDownHorz.get() || &e == skin.UpDownVert.get() ? "GlyphImage"
+                                                                                   : nullptr;
+    const auto* owner = dynamic_cast<const TDataSkinBorder*>(&e);
+    if (!key || !owner || owner->Bitmap2.Empty()) return nullptr;
+    auto record = std::make_unique<TDataSkinObject>(e.Name + " " + key);
+    record->Bitmap = owner->Bitmap2;
+    // The arrows share their faces' frames; the page frame is one picture.
+    record->FrameCount = &e == skin.Tabs.get() ? 1 : e.FrameCount;
+    if (&e == skin.Tabs.get()) record->SetMargins(e.Margins());
+    return record;
 }
 
 int RunRenderCommand(const TToolArgs& args) {
@@ -40,28 +56,31 @@ int RunRenderCommand(const TToolArgs& args) {
     RequireArgs(args, 2, kUsage);
     TSkinModel model;
     LoadSkinModelFile(args[0], model);
-    const std::vector<const TDataSkinObject*> elements = SkinElements(model);
 
-    int labelWidth = 0, stripWidth = 0, height = kGap;
-    for (const TDataSkinObject* e : elements) {
-        labelWidth =
-            std::max(labelWidth, static_cast<int>(RowLabel(model, e).size()) * kLabelCharWidth);
-        stripWidth = std::max(stripWidth, e->Bitmap.Width());
-        height += std::max(e->Bitmap.Height(), kSampleHeight) + kGap;
-    }
-    const int stripX = kGap * 2 + labelWidth, sampleX = stripX + stripWidth + kGap;
-    TPixelBitmap sheet(sampleX + kSampleWidth + kGap, height, kBackground);
-    int y = kGap;
-    for (const TDataSkinObject* e : elements) {
-        DrawLabel(sheet, kGap, y, RowLabel(model, e), kLabelColour);
-        DrawTransparent(sheet, stripX, y, e->Bitmap);
-        if (!e->Bitmap.Empty()) {
-            const TPixelBitmap sample =
-                BuildSkinBitmap(kSampleWidth, kSampleHeight, e->Frame(1), e->Margins(),
-                                TStripAxis::Horizontal, e->Fill());
-            DrawTransparent(sheet, sampleX, y, sample);
+    std::vector<std::pair<const TDataSkinObject*, TElementRow>> rows;
+    std::vector<std::unique_ptr<TDataSkinObject>> seconds;
+    int width = kSheetMockupX + kMockupWidth + kSheetGap;
+    int height = kSheetMockupY + kMockupHeight + 2 * kSheetGap;
+    const auto addRow = [&](const TDataSkinObject& e) {
+        rows.emplace_back(&e, LayOutRow(model, e));
+        width = std::max(width, kSheetGap * 2 + rows.back().second.Width);
+        height += rows.back().second.Height + kSheetGap * 2;
+    };
+    for (const TDataSkinObject* e : SkinElements(model)) {
+        addRow(*e);
+        if (auto second = SecondPicture(model, *e)) {
+            seconds.push_back(std::move(second));
+            addRow(*seconds.back());
         }
-        y += std::max(e->Bitmap.Height(), kSampleHeight) + kGap;
+    }
+
+    TPixelBitmap sheet(width, height, kBackground);
+    DrawLabel(sheet, kSheetGap, kSheetGap, "WINDOW  " + model.SkinName, kInk);
+    DrawTransparent(sheet, kSheetMockupX, kSheetMockupY, ComposeWindowMockup(model));
+    int y = kSheetMockupY + kMockupHeight + 2 * kSheetGap;
+    for (const auto& [element, row] : rows) {
+        DrawRow(sheet, kSheetGap, y, model, *element, row);
+        y += row.Height + kSheetGap * 2;
     }
     WriteFileBytes(args[1], EncodeBmp24(sheet));
     return 0;
@@ -69,5 +88,5 @@ int RunRenderCommand(const TToolArgs& args) {
 
 } // namespace
 
-extern const TToolCommand kRenderCommand = {"render", kUsage, "write an element sheet as a BMP",
-                                            RunRenderCommand};
+extern const TToolCommand kRenderCommand = {
+    "render", kUsage, "write a labelled sheet of a skin as a BMP", RunRenderCommand};

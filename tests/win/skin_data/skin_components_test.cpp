@@ -237,4 +237,31 @@ TEST_F(SkinDataReadTest, SkinFileIsLoadedFromDisk) {
     EXPECT_EQ(sd.SkinImage(), blue_);
 }
 
+// A skin file tried by hand (the gallery's --skin): each refusal says why,
+// and the skin that was there stays.
+TEST_F(SkinDataReadTest, OpenSkinFileSaysWhyAFileIsRefused) {
+    TempFolder folder;
+    folder.WriteFile(L"blue.skn", std::string(blue_.begin(), blue_.end()));
+    folder.WriteFile(L"short.skn", std::string("BM", 2));
+    folder.WriteFile(L"huge.skn", std::string("BM\0\x7F", 4) + std::string(60, 'x'));
+    const struct {
+        const wchar_t* file;
+        std::string why;
+    } refused[] = {
+        {L"missing.skn", "the file cannot be read"},
+        {L"short.skn", SkinLoadResultText(TSkinLoadResult::ImageTooShort)},
+        {L"huge.skn", SkinLoadResultText(TSkinLoadResult::ExpandedSizeTooLarge)},
+    };
+    TSkinData& sd = Read("");
+    std::string why;
+    ASSERT_TRUE(sd.OpenSkinFile(folder.Path() + L"\\blue.skn", why)) << why;
+    for (const auto& r : refused) {
+        why.clear();
+        EXPECT_FALSE(sd.OpenSkinFile(folder.Path() + L"\\" + r.file, why));
+        EXPECT_EQ(why, r.why);
+        EXPECT_EQ(sd.SkinImage(), blue_) << "the skin that was there is kept";
+        EXPECT_FALSE(sd.SkinNotLoaded());
+    }
+}
+
 } // namespace
