@@ -332,12 +332,17 @@ TEST_F(ButtonSkinTest, MouseAndStateShowTheirFramesOnScreen) {
     HWND button = Button();
     HWND other = Button(BS_DEFPUSHBUTTON, L"默认");
     SetWindowPos(other, nullptr, 140, 20, 100, 30, SWP_NOZORDER);
+    // The window's buttons share their composed frames, each size its own.
+    HWND small = Button(BS_PUSHBUTTON, L"小");
+    SetWindowPos(small, nullptr, 260, 20, 60, 22, SWP_NOZORDER);
     ASSERT_NE(Skin(button), nullptr);
     ASSERT_NE(Skin(other), nullptr);
+    ASSERT_NE(Skin(small), nullptr);
     SetFocus(host_->Handle());
     Pump();
     EXPECT_EQ(Shown(button), StripProbe(bfNormal)) << "at rest";
     EXPECT_EQ(Shown(other), StripProbe(bfFocused)) << "the default button";
+    EXPECT_EQ(Shown(small), StripProbe(bfNormal)) << "a smaller button at rest";
 
     SendMessageW(button, WM_MOUSEMOVE, 0, At(10, 10));
     EXPECT_EQ(Shown(button), StripProbe(bfHot)) << "under the pointer";
