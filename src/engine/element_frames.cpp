@@ -1,19 +1,24 @@
 #include "engine/element_frames.h"
 
+namespace {
+
+// Controls resized step by step (a form's anchored buttons in a live
+// resize) leave their old sizes behind; past this many pictures the kept
+// ones go and the sizes still shown are composed again.
+constexpr size_t kMostPictures = 48;
+
+} // namespace
+
 void TElementFrames::Clear() {
-    key_ = TKey{};
     pictures_.clear();
 }
 
 const TElementFrames::TPicture& TElementFrames::PictureOf(const TDataSkinObject& element, int frame,
                                                           int width, int height) {
-    const TKey key{element.Bitmap.Empty() ? nullptr : element.Bitmap.Row(0), width, height};
-    if (!(key == key_)) {
-        Clear();
-        key_ = key;
-    }
-    auto found = pictures_.find(frame);
+    const TKey key{element.Bitmap.Empty() ? nullptr : element.Bitmap.Row(0), width, height, frame};
+    auto found = pictures_.find(key);
     if (found != pictures_.end()) return found->second;
+    if (pictures_.size() >= kMostPictures) Clear();
     TPicture picture;
     const RECT size{0, 0, width, height};
     if (element.Trans == 1)
@@ -22,7 +27,7 @@ const TElementFrames::TPicture& TElementFrames::PictureOf(const TDataSkinObject&
     else
         picture.Opaque = BuildSkinBitmap(size, element.Frame(frame), element.Margins(),
                                          TStripAxis::Horizontal, element.Fill());
-    return pictures_.emplace(frame, std::move(picture)).first->second;
+    return pictures_.emplace(key, std::move(picture)).first->second;
 }
 
 void TElementFrames::Draw(HDC dc, const RECT& dest, const TDataSkinObject& element, int frame) {
@@ -34,4 +39,12 @@ void TElementFrames::Draw(HDC dc, const RECT& dest, const TDataSkinObject& eleme
         return;
     }
     DrawMasked(dc, dest.left, dest.top, picture.Masked);
+}
+
+void DrawElementFrame(HDC dc, const RECT& dest, const TDataSkinObject& element, int frame,
+                      TElementFrames* kept) {
+    if (kept)
+        kept->Draw(dc, dest, element, frame);
+    else
+        DrawElementFrame(dc, dest, element, frame);
 }

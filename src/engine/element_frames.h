@@ -1,12 +1,14 @@
 #pragma once
-// The frames of one skin element composed at one size and kept, for a
-// control that paints the same few frames again and again (a button on
-// every hover change): composing a nine-slice costs far more than putting
-// the finished picture on the screen. Another size, another element or new
-// pixels in the element start afresh.
+// The frames of skin elements composed at the sizes a window's controls show
+// them, and kept, for controls that paint the same few frames again and
+// again (a button on every hover change): composing a nine-slice costs far
+// more than putting the finished picture on the screen. One window's
+// controls share them, so buttons of one size compose each frame once and a
+// header's columns keep theirs. The owner clears them when the skin changes.
 #include "engine/skin_draw.h"
 
 #include <map>
+#include <tuple>
 
 class TElementFrames {
 public:
@@ -17,9 +19,10 @@ public:
 private:
     struct TKey {
         const void* Pixels = nullptr;
-        int Width = 0, Height = 0;
-        bool operator==(const TKey& o) const {
-            return Pixels == o.Pixels && Width == o.Width && Height == o.Height;
+        int Width = 0, Height = 0, Frame = 0;
+        bool operator<(const TKey& o) const {
+            return std::tie(Pixels, Width, Height, Frame) <
+                   std::tie(o.Pixels, o.Width, o.Height, o.Frame);
         }
     };
     struct TPicture {
@@ -28,6 +31,9 @@ private:
     };
     const TPicture& PictureOf(const TDataSkinObject& element, int frame, int width, int height);
 
-    TKey key_;
-    std::map<int, TPicture> pictures_;
+    std::map<TKey, TPicture> pictures_;
 };
+
+// DrawElementFrame through `kept` when there is one.
+void DrawElementFrame(HDC dc, const RECT& dest, const TDataSkinObject& element, int frame,
+                      TElementFrames* kept);

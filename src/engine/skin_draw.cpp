@@ -184,32 +184,39 @@ void StretchSkinFrame(HDC dc, const RECT& dest, const TSkinFrame& frame, TKeyCol
                  BuildStretchedFrame(dest.right - dest.left, dest.bottom - dest.top, frame), key);
 }
 
+TMaskBitmap::TMaskBitmap(TBitmapHandle bitmap) : bitmap_(std::move(bitmap)) {
+    if (!bitmap_) return;
+    dc_.Reset(CreateCompatibleDC(nullptr));
+    if (dc_) SelectObject(dc_.Get(), bitmap_.Get());
+}
+
+TMaskBitmap& TMaskBitmap::operator=(TMaskBitmap&& other) noexcept {
+    dc_ = std::move(other.dc_);
+    bitmap_ = std::move(other.bitmap_);
+    return *this;
+}
+
+TMaskedImage MaskedBitmap(std::unique_ptr<TBitmap> bitmap, COLORREF key) {
+    TMaskedImage image;
+    if (!bitmap || bitmap->Empty() || !bitmap->DC()) return image;
+    image.Mask = TMaskBitmap(KeyMask(*bitmap, bitmap->Width(), bitmap->Height(), key));
+    if (!image.Mask) return image;
+    // Black under the mask, so that DrawMasked can OR the image in.
+    GdiFlush();
+    const std::uint8_t blue = GetBValue(key), green = GetGValue(key), red = GetRValue(key);
+    for (int y = 0; y < bitmap->Height(); ++y) {
+        std::uint8_t* p = bitmap->Bits() + static_cast<size_t>(y) * bitmap->Stride();
+        for (int x = 0; x < bitmap->Width(); ++x, p += 3)
+            if (p[0] == blue && p[1] == green && p[2] == red) p[0] = p[1] = p[2] = 0;
+    }
+    image.Bitmap = std::move(bitmap);
+    return image;
+}
+
 namespace {
 
 TMaskedImage Masked(const TPixelBitmap& composite) {
-    TMaskedImage image;
-    image.Bitmap = ToBitmap(composite);
-    if (!image.Bitmap || image.Bitmap->Empty() || !image.Bitmap->DC()) {
-        image.Bitmap.reset();
-        return image;
-    }
-    image.Mask =
-        KeyMask(*image.Bitmap, image.Bitmap->Width(), image.Bitmap->Height(), kSkinKeyColour);
-    if (!image.Mask) {
-        image.Bitmap.reset();
-        return image;
-    }
-    // Black under the mask, so that DrawMasked can OR the image in.
-    GdiFlush();
-    const TBitmap& bitmap = *image.Bitmap;
-    for (int y = 0; y < bitmap.Height(); ++y) {
-        std::uint8_t* p = bitmap.Bits() + static_cast<size_t>(y) * bitmap.Stride();
-        for (int x = 0; x < bitmap.Width(); ++x, p += 3)
-            if (p[0] == GetBValue(kSkinKeyColour) && p[1] == GetGValue(kSkinKeyColour) &&
-                p[2] == GetRValue(kSkinKeyColour))
-                p[0] = p[1] = p[2] = 0;
-    }
-    return image;
+    return MaskedBitmap(ToBitmap(composite), kSkinKeyColour);
 }
 
 } // namespace
@@ -233,16 +240,13 @@ TMaskedImage MaskedSkinBar(int width, int height, const TSkinFrame& frame,
 
 void DrawMasked(HDC dc, int x, int y, const TMaskedImage& image) {
     if (!image.Bitmap || !image.Mask) return;
-    TMemoryDC maskDC(CreateCompatibleDC(dc));
-    if (!maskDC) return;
-    TSelectObject selected(maskDC.Get(), image.Mask.Get());
     // Two plain blits instead of one MaskBlt, which costs about ten times as
     // much on every frame paint: the mask (its 0 bits turned into the text
     // colour, black) clears the opaque pixels, then the image is ORed in.
     const COLORREF text = SetTextColor(dc, RGB(0, 0, 0));
     const COLORREF back = SetBkColor(dc, RGB(255, 255, 255));
     const int w = image.Bitmap->Width(), h = image.Bitmap->Height();
-    BitBlt(dc, x, y, w, h, maskDC.Get(), 0, 0, SRCAND);
+    BitBlt(dc, x, y, w, h, image.Mask.DC(), 0, 0, SRCAND);
     BitBlt(dc, x, y, w, h, image.Bitmap->DC(), 0, 0, SRCPAINT);
     SetTextColor(dc, text);
     SetBkColor(dc, back);

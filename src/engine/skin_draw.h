@@ -67,13 +67,33 @@ void StretchSkinBar(HDC dc, const RECT& dest, const TSkinFrame& frame, const TSk
 // `frame` of a horizontal strip stretched to `dest`.
 void StretchSkinFrame(HDC dc, const RECT& dest, const TSkinFrame& frame, TKeyColour key);
 
+// A monochrome mask kept selected into a memory DC of its own, so that
+// putting a masked image down makes no DC. The DC goes before the bitmap,
+// which GDI would not free while selected.
+class TMaskBitmap {
+public:
+    TMaskBitmap() = default;
+    explicit TMaskBitmap(TBitmapHandle bitmap);
+    TMaskBitmap(TMaskBitmap&&) noexcept = default;
+    TMaskBitmap& operator=(TMaskBitmap&& other) noexcept;
+    HDC DC() const { return dc_.Get(); }
+    explicit operator bool() const { return static_cast<bool>(dc_); }
+
+private:
+    TBitmapHandle bitmap_;
+    TMemoryDC dc_; // after the bitmap: freed first
+};
+
 // A composite and its key-colour mask, made once for an image put on the
 // screen again and again unchanged (the caption buttons of every frame
 // paint). Empty when there is nothing to draw.
 struct TMaskedImage {
     std::unique_ptr<TBitmap> Bitmap; // black where transparent
-    TBitmapHandle Mask;              // monochrome, 1 where transparent
+    TMaskBitmap Mask;                // 1 where transparent
 };
+
+// `bitmap` made ready for DrawMasked with `key` as its see-through colour.
+TMaskedImage MaskedBitmap(std::unique_ptr<TBitmap> bitmap, COLORREF key);
 
 // `frame` of a horizontal strip stretched to width x height, ready for
 // DrawMasked; what StretchSkinFrame with the key colour transparent would put

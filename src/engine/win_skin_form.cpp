@@ -194,6 +194,7 @@ void TWinSkinForm::ApplySkinChange() {
     if (!skinData_) return;
     const TColor face = SkinButtonFace(*skinData_);
     BackgroundBrush.Reset(CreateSolidBrush(ColorToRGB(face)));
+    elementFrames_.Clear();
     if (Form) {
         Form->SetColor(face);
         for (int i = 0; i < Form->ComponentCount(); ++i)

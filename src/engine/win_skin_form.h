@@ -16,6 +16,7 @@
 //   nc_mouse.cpp                hit testing, non-client mouse, hover, actions
 //   system_menu.cpp             the skinned system menu and keyboard access
 #include "engine/caption_layout.h"
+#include "engine/element_frames.h"
 #include "engine/message_dispatch.h"
 #include "engine/nc_object.h"
 #include "engine/scratch_bitmap.h"
@@ -99,6 +100,9 @@ public:
     void RememberTag(TWinControl& group, TControl& item);
     // The skin's face colour as a brush, for raw children's backgrounds.
     HBRUSH FaceBrush() const { return BackgroundBrush.Get(); }
+    // The skin element frames the window's controls have composed, shared
+    // by them all.
+    TElementFrames& ElementFrames() { return elementFrames_; }
     bool Attached() const { return WndProcThunk != nullptr; }
     // The window is gone for the manager; the next purge frees the object.
     void MarkDestroyed() { skinState_ = ssDestroyed; }
@@ -421,4 +425,5 @@ private:
         int Tag;
     };
     std::vector<TSavedTag> savedTags_;
+    TElementFrames elementFrames_;
 };

@@ -12,22 +12,6 @@ namespace {
 constexpr int kCaptionInset = 2;
 constexpr int kGlyphGap = 2;
 
-// Each pixel's channels replaced by their mean, except the see-through
-// ones; a grey that lands on the key colour is moved off it by one step, so
-// that no part of the glyph turns see-through.
-void GreyPixels(TBitmap& bitmap, COLORREF key) {
-    const std::uint8_t kb = GetBValue(key), kg = GetGValue(key), kr = GetRValue(key);
-    for (int y = 0; y < bitmap.Height(); ++y) {
-        std::uint8_t* p = bitmap.Bits() + static_cast<std::ptrdiff_t>(y) * bitmap.Stride();
-        for (int x = 0; x < bitmap.Width(); ++x, p += 3) {
-            if (p[0] == kb && p[1] == kg && p[2] == kr) continue;
-            auto mean = static_cast<std::uint8_t>((p[0] + p[1] + p[2]) / 3);
-            if (mean == kb && mean == kg && mean == kr) mean = mean == 255 ? 254 : mean + 1;
-            p[0] = p[1] = p[2] = mean;
-        }
-    }
-}
-
 int Width(const RECT& r) {
     return r.right - r.left;
 }
@@ -44,22 +28,15 @@ SIZE MeasureCaption(HDC dc, const std::wstring& caption, RECT box) {
 
 } // namespace
 
-void DrawGlyphPiece(HDC dc, POINT at, const TBitmap& glyph, const RECT& source, bool grey) {
-    const int w = Width(source), h = Height(source);
-    if (w <= 0 || h <= 0 || glyph.Empty()) return;
-    TBitmap piece;
-    if (!piece.SetSize(w, h)) return;
-    BitBlt(piece.DC(), 0, 0, w, h, glyph.DC(), source.left, source.top, SRCCOPY);
-    const COLORREF key = piece.TransparentColor();
-    if (grey) GreyPixels(piece, key);
-    DrawTransparent(dc, RECT{at.x, at.y, at.x + w, at.y + h}, piece, key);
-}
-
 void PaintBitButton(HDC dc, const RECT& rect, const TBitButtonLook& look) {
     const TPushButtonLook& face = look.Face;
     if (!face.Buttons) return;
     DrawButtonFrame(dc, rect, face);
-    if (look.Glyph) DrawGlyphPiece(dc, look.GlyphAt, *look.Glyph, look.GlyphSource, look.GreyGlyph);
+    if (look.Glyph) {
+        TGlyphPicture once;
+        (look.KeptGlyph ? *look.KeptGlyph : once)
+            .Draw(dc, look.GlyphAt, *look.Glyph, look.GlyphSource, look.GreyGlyph);
+    }
     if (face.Caption.empty()) return;
     TSavedDC saved(dc);
     if (face.Font) SelectObject(dc, face.Font);
@@ -104,6 +81,7 @@ TBitButtonLook TSkinBitButton::LookIn(HDC dc, const RECT& rect, const TGlyphSett
     if (glyph.Glyph) {
         glyphSize = SIZE{glyph.Glyph->Width() / glyph.NumGlyphs, glyph.Glyph->Height()};
         look.Glyph = glyph.Glyph;
+        look.KeptGlyph = &keptGlyph_;
         look.GlyphSource = RECT{(piece - 1) * glyphSize.cx, 0, piece * glyphSize.cx, glyphSize.cy};
     }
     const bool across = glyph.Layout == TGlyphLayout::Left || glyph.Layout == TGlyphLayout::Right;

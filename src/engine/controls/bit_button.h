@@ -3,25 +3,21 @@
 // bitmap holds NumGlyphs pieces side by side (normal, disabled, pressed,
 // down); a disabled button shows its piece greyed. The "picture" variant
 // draws a whole picture property instead, unscaled and never greyed.
+#include "engine/controls/glyph_picture.h"
 #include "engine/controls/push_button.h"
-
-class TBitmap;
 
 // Where the glyph and caption of a bitmap button go, and what they are.
 struct TBitButtonLook {
     TPushButtonLook Face;
-    const TBitmap* Glyph = nullptr; // null: caption only
-    RECT GlyphSource{};             // the piece of Glyph shown
+    const TBitmap* Glyph = nullptr;     // null: caption only
+    TGlyphPicture* KeptGlyph = nullptr; // the glyph's kept picture; none: made anew
+    RECT GlyphSource{};                 // the piece of Glyph shown
     POINT GlyphAt{};
     bool GreyGlyph = false;
     RECT TextBox{};
     UINT TextFlags = DT_WORDBREAK;
 };
 
-// Draws the glyph piece transparently (its bottom-left colour is the
-// see-through one), greyed when asked: each other pixel's channels replaced
-// by their mean.
-void DrawGlyphPiece(HDC dc, POINT at, const TBitmap& glyph, const RECT& source, bool grey);
 // The frame, the glyph and the caption with its focus cue.
 void PaintBitButton(HDC dc, const RECT& rect, const TBitButtonLook& look);
 
@@ -51,4 +47,7 @@ protected:
                           const TPushButtonLook& face, int piece, int centreNudge) const;
 
     std::wstring glyphProperty_;
+
+private:
+    mutable TGlyphPicture keptGlyph_;
 };

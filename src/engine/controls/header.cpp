@@ -1,7 +1,8 @@
 #include "engine/controls/header.h"
 
 #include "core/skin_model.h"
-#include "engine/skin_draw.h"
+#include "engine/element_frames.h"
+#include "engine/win_skin_form.h"
 #include "toolkit/colours.h"
 #include "toolkit/gdi_objects.h"
 
@@ -77,14 +78,15 @@ void PaintHeader(HDC dc, const RECT& rect, const THeaderLook& look) {
     int right = rect.left;
     for (const THeaderItemLook& item : look.Items) {
         if (IsRectEmpty(&item.Rect)) continue;
-        DrawElementFrame(dc, item.Rect, *look.Bar, item.Hot ? hfHot : hfNormal);
+        DrawElementFrame(dc, item.Rect, *look.Bar, item.Hot ? hfHot : hfNormal, look.Frames);
         TSavedDC clip(dc);
         IntersectClipRect(dc, item.Rect.left, item.Rect.top, item.Rect.right, item.Rect.bottom);
         DrawContent(dc, item, look);
         right = std::max(right, static_cast<int>(item.Rect.right));
     }
     if (right < rect.right)
-        DrawElementFrame(dc, RECT{right, rect.top, rect.right, rect.bottom}, *look.Bar, hfNormal);
+        DrawElementFrame(dc, RECT{right, rect.top, rect.right, rect.bottom}, *look.Bar, hfNormal,
+                         look.Frames);
 }
 
 const TClassInfo& TSkinHeader::StaticClass() {
@@ -145,11 +147,11 @@ void TSkinHeader::TrackHot(POINT at) {
 THeaderLook TSkinHeader::Look() const {
     THeaderLook look;
     look.Bar = Skin().Headerbar.get();
+    look.Frames = &Form().ElementFrames();
     look.Font = reinterpret_cast<HFONT>(SendMessageW(Handle(), WM_GETFONT, 0, 0));
     look.TextColour = Skin().ColourGiven[sciWindowText]
                           ? ColorToRGB(static_cast<TColor>(Skin().Colour(sciWindowText)))
                           : GetSysColor(COLOR_WINDOWTEXT);
-    look.Images = Header_GetImageList(Handle());
     look.RightToLeft = (GetWindowLongPtrW(Handle(), GWL_EXSTYLE) & WS_EX_RTLREADING) != 0;
     const int count = std::max(0, Header_GetItemCount(Handle()));
     for (int i = 0; i < count; ++i) {
@@ -169,6 +171,12 @@ THeaderLook TSkinHeader::Look() const {
         item.Hot = i == hotItem_;
         look.Items.push_back(item);
     }
+    // Every question travels through the header's hooks; the image list only
+    // matters to a column that shows an image.
+    const bool images = std::any_of(look.Items.begin(), look.Items.end(), [](const auto& item) {
+        return (item.Format & (HDF_IMAGE | HDF_OWNERDRAW)) != 0;
+    });
+    if (images) look.Images = Header_GetImageList(Handle());
     return look;
 }
 

@@ -10,6 +10,7 @@
 #include <vector>
 
 class TDataSkinObject;
+class TElementFrames;
 
 enum THeaderFrame : int { hfNormal = 1, hfHot = 2 };
 
@@ -25,6 +26,7 @@ struct THeaderItemLook {
 // Everything a header's picture depends on.
 struct THeaderLook {
     const TDataSkinObject* Bar = nullptr;
+    TElementFrames* Frames = nullptr; // the window's kept frames; none: composed anew
     HFONT Font = nullptr;
     COLORREF TextColour = 0;
     HIMAGELIST Images = nullptr;

@@ -5,6 +5,7 @@
 #include "engine/paint_control_into.h"
 #include "engine/skin_data.h"
 #include "engine/skin_draw.h"
+#include "engine/win_skin_form.h"
 #include "toolkit/colours.h"
 #include "toolkit/gdi_objects.h"
 #include "toolkit/text_compare.h"
@@ -70,10 +71,7 @@ void DrawCaptionFocus(HDC dc, RECT textBox) {
 
 void DrawButtonFrame(HDC dc, const RECT& rect, const TPushButtonLook& look) {
     if (!look.Buttons || !look.ShowFrame) return;
-    if (look.Frames)
-        look.Frames->Draw(dc, rect, *look.Buttons, look.Frame);
-    else
-        DrawElementFrame(dc, rect, *look.Buttons, look.Frame);
+    DrawElementFrame(dc, rect, *look.Buttons, look.Frame, look.Frames);
 }
 
 void PaintPushButton(HDC dc, const RECT& rect, const TPushButtonLook& look) {
@@ -307,11 +305,6 @@ int TSkinButton::CurrentFrame() {
     return FrameFor(ReadFacts());
 }
 
-void TSkinButton::SkinChanged() {
-    frames_.Clear();
-    TSkinControl::SkinChanged();
-}
-
 bool TSkinButton::HasButtonStrip() const {
     return !Skin().Buttons.Bitmap.Empty();
 }
@@ -340,23 +333,29 @@ bool TSkinButton::ShowsFocusCue(LRESULT uiState) const {
 TPushButtonLook TSkinButton::CaptionLook(int frame, bool normalColourEverywhere) {
     TPushButtonLook look;
     look.Buttons = &ButtonStrip();
-    look.Frames = &frames_;
+    look.Frames = &Form().ElementFrames();
     look.Frame = frame;
     COLORREF base = ModelColour(Skin().Colour(sciButtonText));
-    if (TControl* control = Source()) {
-        look.Caption = control->Caption();
+    TControl* control = Source();
+    // A button with a window shows its window text, which the base keeps in
+    // Text: reading it from the window would send two messages through the
+    // control's whole subclass chain on every paint.
+    look.Caption = SplitCaptionLines(Handle() || !control ? Text : control->Caption());
+    if (control) {
         look.Font = control->Font()->Handle();
         base = ColorToRGB(control->Font()->Color());
     } else {
-        look.Caption = ReadWindowText(Handle());
         look.Font = reinterpret_cast<HFONT>(SendMessageW(Handle(), WM_GETFONT, 0, 0));
     }
-    look.Caption = SplitCaptionLines(look.Caption);
     look.TextColour = ButtonCaptionColour(ButtonStrip(), base, frame, normalColourEverywhere);
-    // One question per paint: the answer travels through every hook.
-    const LRESULT ui = SendMessageW(Handle(), WM_QUERYUISTATE, 0, 0);
-    look.FocusCue = ShowsFocusCue(ui);
-    look.HidePrefix = (ui & UISF_HIDEACCEL) != 0;
+    // The cue state travels through every hook of the window, so it is asked
+    // only when it can change the picture: for a focus rectangle, or for a
+    // caption with an accelerator to underline.
+    if (Focused || look.Caption.find(L'&') != std::wstring::npos) {
+        const LRESULT ui = SendMessageW(Handle(), WM_QUERYUISTATE, 0, 0);
+        look.FocusCue = ShowsFocusCue(ui);
+        look.HidePrefix = (ui & UISF_HIDEACCEL) != 0;
+    }
     look.RightToLeft = (GetWindowLongPtrW(Handle(), GWL_EXSTYLE) & WS_EX_RTLREADING) != 0;
     return look;
 }

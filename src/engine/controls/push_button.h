@@ -15,7 +15,7 @@ class TDataSkinButton;
 // Everything a push button's picture depends on, the background aside.
 struct TPushButtonLook {
     const TDataSkinButton* Buttons = nullptr;
-    TElementFrames* Frames = nullptr; // kept pictures of the frames; none: composed anew
+    TElementFrames* Frames = nullptr; // the window's kept frames; none: composed anew
     int Frame = bfNormal;
     std::wstring Caption; // "||" already split
     HFONT Font = nullptr;
@@ -43,7 +43,6 @@ class TSkinButton : public TSkinControl {
 public:
     // The frame the button shows now.
     int CurrentFrame();
-    void SkinChanged() override;
 
 protected:
     void OnAttach() override;
@@ -90,7 +89,6 @@ private:
     // own hot look, which then shows the skin's; else the skin repaints.
     void PassHoverOn(TMessage& m, unsigned char bits);
 
-    TElementFrames frames_;
     int paints_ = 0;
     bool captured_ = false;
     bool keyPressed_ = false;

@@ -111,7 +111,10 @@ LRESULT TSkinControl::Handler(void* object, HWND window, UINT msg, WPARAM wParam
 void TSkinControl::SkinWndProc(TMessage& m) {
     if (m.Msg == SKINMSG_ENABLE) {
         skinEnabled_ = static_cast<LONG_PTR>(m.WParam) > 0;
-        if (skinEnabled_) Repaint();
+        if (!skinEnabled_) return;
+        // The text may have changed while the skin let every message by.
+        Text = ReadWindowText(handle_);
+        Repaint();
         return;
     }
     if (m.Msg == WM_NCDESTROY) {

@@ -55,7 +55,7 @@ void TSkinSpeedButton::Unhook() {
 }
 
 void TSkinSpeedButton::SkinChanged() {
-    TSkinBitButton::SkinChanged(); // forgets the kept frames
+    TSkinBitButton::SkinChanged(); // no window: the base repaints nothing here
     if (AttachState() == TControlAttach::Attached) PaintNow();
 }
 

@@ -1,8 +1,9 @@
 // Buttons drawn by the skin: which frame and glyph piece each rule shows,
-// where glyph and caption go, the frame a real button shows for the mouse
-// and the keyboard read back as pixels, a click only for a release over the
-// button, hover repainting the button alone, timers left to their owners,
-// and windowless speed buttons hooked and let go with their control.
+// where glyph and caption go, a kept glyph picture following its glyph, the
+// frame a real button shows for the mouse and the keyboard read back as
+// pixels, a new caption shown, a click only for a release over the button,
+// hover repainting the button alone, timers left to their owners, and
+// windowless speed buttons hooked and let go with their control.
 #include "controls_fixture.h"
 
 #include "engine/controls/bit_button.h"
@@ -10,6 +11,7 @@
 #include "engine/controls/menu_button.h"
 #include "engine/controls/push_button.h"
 #include "engine/controls/speed_button.h"
+#include "engine/engine_messages.h"
 #include "engine/skin_data.h"
 #include "toolkit/button.h"
 #include "toolkit/group_box.h"
@@ -264,6 +266,38 @@ TEST(GlyphPiece, ThePieceIsDrawnAroundItsKeyColourAndGreyedWhenAsked) {
     }
 }
 
+// A kept picture is made again when what it shows changes: the grey choice,
+// or the glyph's pixels themselves (a program drawing on its glyph).
+TEST(GlyphPiece, AKeptPictureFollowsTheGreyChoiceAndTheGlyphsPixels) {
+    TBitmap glyph(8, 8);
+    const RECT all{0, 0, 8, 8};
+    const auto paint = [&](COLORREF body) {
+        TBrushHandle brush(CreateSolidBrush(body));
+        FillRect(glyph.DC(), &all, brush.Get());
+        SetPixel(glyph.DC(), 0, 7, RGB(0, 255, 0));
+    };
+    paint(RGB(255, 0, 0));
+    TGlyphPicture kept;
+    struct TRow {
+        const char* What;
+        COLORREF Glyph; // painted on the glyph before the row; 0: left as it is
+        bool Grey;
+        COLORREF Shown;
+    } rows[] = {
+        {"in colour", 0, false, RGB(255, 0, 0)},
+        {"greyed", 0, true, RGB(85, 85, 85)},
+        {"in colour again", 0, false, RGB(255, 0, 0)},
+        {"the glyph drawn on", RGB(0, 0, 255), false, RGB(0, 0, 255)},
+    };
+    for (const TRow& r : rows) {
+        if (r.Glyph) paint(r.Glyph);
+        TCanvasBitmap target(12, 12, RGB(255, 255, 255));
+        kept.Draw(target.DC(), POINT{2, 2}, glyph, all, r.Grey);
+        EXPECT_EQ(target.At(5, 4), r.Shown) << r.What;
+        EXPECT_EQ(target.At(2, 9), RGB(255, 255, 255)) << r.What << ": the key stays see-through";
+    }
+}
+
 class ButtonSkinTest : public RawHostTest {
 protected:
     std::vector<COLORREF> StripProbe(int frame) const {
@@ -298,12 +332,17 @@ TEST_F(ButtonSkinTest, MouseAndStateShowTheirFramesOnScreen) {
     HWND button = Button();
     HWND other = Button(BS_DEFPUSHBUTTON, L"默认");
     SetWindowPos(other, nullptr, 140, 20, 100, 30, SWP_NOZORDER);
+    // The window's buttons share their composed frames, each size its own.
+    HWND small = Button(BS_PUSHBUTTON, L"小");
+    SetWindowPos(small, nullptr, 260, 20, 60, 22, SWP_NOZORDER);
     ASSERT_NE(Skin(button), nullptr);
     ASSERT_NE(Skin(other), nullptr);
+    ASSERT_NE(Skin(small), nullptr);
     SetFocus(host_->Handle());
     Pump();
     EXPECT_EQ(Shown(button), StripProbe(bfNormal)) << "at rest";
     EXPECT_EQ(Shown(other), StripProbe(bfFocused)) << "the default button";
+    EXPECT_EQ(Shown(small), StripProbe(bfNormal)) << "a smaller button at rest";
 
     SendMessageW(button, WM_MOUSEMOVE, 0, At(10, 10));
     EXPECT_EQ(Shown(button), StripProbe(bfHot)) << "under the pointer";
@@ -316,6 +355,37 @@ TEST_F(ButtonSkinTest, MouseAndStateShowTheirFramesOnScreen) {
     EXPECT_EQ(Shown(button), StripProbe(bfDisabled)) << "disabled";
     EnableWindow(other, FALSE);
     EXPECT_EQ(Shown(other), StripProbe(bfDisabled)) << "a disabled default button";
+}
+
+// The skin shows the caption it keeps of the window text: a new text shows
+// as on a button made with it, whether it came while the skin was on or
+// while the skin was suspended.
+TEST_F(ButtonSkinTest, ANewCaptionShowsAsOnAButtonMadeWithIt) {
+    HWND button = Button(BS_PUSHBUTTON, L"确定");
+    HWND cancel = Button(BS_PUSHBUTTON, L"取消(&C)");
+    SetWindowPos(cancel, nullptr, 140, 20, 100, 30, SWP_NOZORDER);
+    ASSERT_NE(Skin(button), nullptr);
+    ASSERT_NE(Skin(cancel), nullptr);
+    SetFocus(host_->Handle());
+    Pump();
+    const auto ok = ClientPixels(button);
+    ASSERT_NE(ok, ClientPixels(cancel)) << "the captions must tell the buttons apart";
+    struct TRow {
+        const char* What;
+        bool Suspended;
+        const wchar_t* Text;
+        std::vector<COLORREF> Shown;
+    } rows[] = {
+        {"while skinned", false, L"取消(&C)", ClientPixels(cancel)},
+        {"while suspended", true, L"确定", ok},
+    };
+    for (const TRow& r : rows) {
+        if (r.Suspended) SendMessageW(button, SKINMSG_ENABLE, 0, 0);
+        SetWindowTextW(button, r.Text);
+        if (r.Suspended) SendMessageW(button, SKINMSG_ENABLE, 1, 0);
+        RedrawWindow(button, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+        EXPECT_EQ(ClientPixels(button), r.Shown) << r.What;
+    }
 }
 
 TEST_F(ButtonSkinTest, AClickOnlyForAReleaseOverTheButton) {
