@@ -5,6 +5,7 @@
 #include "engine/skin_manager.h"
 #include "toolkit/colours.h"
 #include "toolkit/form.h"
+#include "engine/menus/menu_paint_tools.h"
 #include "toolkit/menus.h"
 #include "toolkit/win_control.h"
 

@@ -15,6 +15,7 @@
 //   window_icon.cpp             the small window icon
 //   nc_mouse.cpp                hit testing, non-client mouse, hover, actions
 //   system_menu.cpp             the skinned system menu and keyboard access
+//   menus/form_menu_items.cpp   measuring and drawing owner-drawn menu items
 #include "engine/caption_layout.h"
 #include "engine/message_dispatch.h"
 #include "engine/nc_object.h"
@@ -39,6 +40,8 @@ class TSkinData;
 class TPopupMenu;
 class TDataSkinBorder;
 class TSkinManage;
+class TMenuPaintTools;
+struct TMenuItemLook;
 struct TSkinModel;
 
 enum TSkinState : int {
@@ -275,6 +278,14 @@ private:
     void OpenMenuButton(TNCObject* button);
     void PressMenuButton(TNCObject* button);
 
+    // --- owner-drawn menu items (menus/form_menu_items.cpp) ---
+    // WM_MEASUREITEM and WM_DRAWITEM of the items of a menu the engine
+    // marked; false for anything else.
+    bool HandleMeasureItem(TMessage& m);
+    bool HandleDrawItem(TMessage& m);
+    const TMenuPaintTools& MenuTools();
+    TMenuItemLook MenuItemLook(HMENU menu);
+
     // --- attaching (win_skin_form.cpp) ---
     void TellManagerOfMDIClient(TSkinManage* manager);
     void HideUntilSkinned(TSkinManage* manager);
@@ -410,6 +421,8 @@ private:
     std::shared_ptr<TPopupMenu> SystemMenuPopup;
     std::vector<int> systemMenuImages_;
     HMENU SystemMenuHandle = nullptr;
+    // Fonts, check mark and brush of the menu items, made at the first item.
+    std::unique_ptr<TMenuPaintTools> menuTools_;
 
     // --- the control skins ---
     std::vector<std::unique_ptr<TSkinControl>> ControlList;

@@ -122,6 +122,12 @@ void TWinSkinForm::SkinFormWndProc(TMessage& m) {
     case WM_THEMED_CAPTION:
         m.Result = 0;
         return;
+    case WM_MEASUREITEM:
+        if (HandleMeasureItem(m)) return;
+        break;
+    case WM_DRAWITEM:
+        if (HandleDrawItem(m)) return;
+        break;
     case WM_INITMENUPOPUP:
         if (TSkinManage* manager = SkinManager())
             manager->NextMenuKind =

@@ -8,6 +8,11 @@
 namespace {
 const TEnumInfo kAutoFlags{{L"maAutomatic", L"maManual", L"maParent"}};
 
+TPopupMenu::TShowHook& ShowHook() {
+    static TPopupMenu::TShowHook hook;
+    return hook;
+}
+
 UINT TrackWithApplicationWindow(HMENU menu, int x, int y) {
     // The program's active window owns the menu, so it stays active (and
     // keeps its active frame) while the menu is open. Only a program in the
@@ -36,6 +41,7 @@ const TClassInfo& TMenuItem::StaticClass() {
             c.Bool<TMenuItem>(L"RadioItem", &TMenuItem::RadioItem, &TMenuItem::SetRadioItem);
             c.Bool<TMenuItem>(L"Visible", &TMenuItem::Visible, &TMenuItem::SetVisible);
             c.Int<TMenuItem>(L"GroupIndex", &TMenuItem::GroupIndex, &TMenuItem::SetGroupIndex);
+            c.Int<TMenuItem>(L"ImageIndex", &TMenuItem::ImageIndex, &TMenuItem::SetImageIndex);
             c.Event(L"OnClick", &TMenuItem::OnClick);
         },
         [](TComponent* o) { return new TMenuItem(o); });
@@ -112,6 +118,10 @@ TPopupMenu::~TPopupMenu() {
         root_.Remove(root_.Items(0));
 }
 
+void TPopupMenu::SetShowHook(TShowHook hook) {
+    ShowHook() = std::move(hook);
+}
+
 void TPopupMenu::Popup(int x, int y) {
     popupPoint_ = POINT{x, y};
     if (OnPopup) OnPopup(this);
@@ -123,6 +133,7 @@ void TPopupMenu::Popup(int x, int y) {
     UINT chosen = 0;
     if (Track) {
         THintsSuspended noHints;
+        const std::shared_ptr<void> shown = ShowHook() ? ShowHook()(*this, menu.Get()) : nullptr;
         chosen = Track(menu.Get(), x, y);
     }
     if (chosen >= 1 && chosen <= byId.size()) byId[chosen - 1]->Click();
