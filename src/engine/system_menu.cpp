@@ -178,19 +178,6 @@ bool TWinSkinForm::CloseAllowed() const {
     return GetMenuItemInfoW(menu, SC_CLOSE, FALSE, &info) != FALSE;
 }
 
-// --- menu-bar access; the bar is not built yet, so there is no button ---
-
-TNCObject* TWinSkinForm::FindAccelButton(wchar_t) {
-    return nullptr;
-}
-TNCObject* TWinSkinForm::FirstMenuButton() {
-    return nullptr;
-}
-bool TWinSkinForm::IsMenuButton(TNCObject*) const {
-    return false;
-}
-void TWinSkinForm::OpenMenuButton(TNCObject*) {}
-
 void TWinSkinForm::PressMenuButton(TNCObject* button) {
     if (!button || !handle_) return;
     RECT window{};

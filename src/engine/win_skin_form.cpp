@@ -6,6 +6,7 @@
 #include "toolkit/colours.h"
 #include "toolkit/form.h"
 #include "engine/menus/menu_paint_tools.h"
+#include "engine/menus/win_skin_menu.h"
 #include "toolkit/menus.h"
 #include "toolkit/win_control.h"
 
@@ -73,7 +74,10 @@ void TWinSkinForm::Attach(TSkinData* skinData) {
     if (!Subclass()) return;
     if (SkinFrame) {
         MenuHandle = GetMenu(handle_);
-        if (MenuHandle && traits_.FormKind != fkMDIChild) MenuHeight = GetSystemMetrics(SM_CYMENU);
+        if (MenuHandle && traits_.FormKind != fkMDIChild) {
+            MenuHeight = GetSystemMetrics(SM_CYMENU);
+            CreateMenuBar();
+        }
         ReloadFrameMetrics();
     } else {
         skinState_ = ssSkinned;
@@ -242,6 +246,7 @@ void TWinSkinForm::Detach() {
     if (skinState_ != ssDetaching && IsWindow(handle_) &&
         (traits_.FormKind == fkMDIChild || !traits_.ChildWindow))
         RestoreStandardFrame();
+    RestoreMenu();
     if (IsWindow(handle_)) SetWindowRgn(handle_, nullptr, TRUE);
     hasRegion_ = false;
     RegionSuspended = Sizing = false;
@@ -270,6 +275,7 @@ void TWinSkinForm::RestoreStandardFrame() {
 
 void TWinSkinForm::DetachOnDestroy() {
     SystemMenuPopup.reset();
+    menuBar_.reset();
     SetHoverTimer(false);
     if (Attached()) Unsubclass();
     MDIClientThunk.reset();

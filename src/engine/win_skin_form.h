@@ -16,6 +16,7 @@
 //   nc_mouse.cpp                hit testing, non-client mouse, hover, actions
 //   system_menu.cpp             the skinned system menu and keyboard access
 //   menus/form_menu_items.cpp   measuring and drawing owner-drawn menu items
+//   menus/form_menu_bar.cpp     the skinned menu bar and its keyboard access
 #include "engine/caption_layout.h"
 #include "engine/message_dispatch.h"
 #include "engine/nc_object.h"
@@ -41,6 +42,9 @@ class TPopupMenu;
 class TDataSkinBorder;
 class TSkinManage;
 class TMenuPaintTools;
+class TMenuBtn;
+class TWinSkinMenu;
+struct TMenuBarLook;
 struct TMenuItemLook;
 struct TSkinModel;
 
@@ -138,6 +142,15 @@ public:
     const TSkinModel* Skin() const;
     // Draws one caption button in `state` straight into the window.
     void DrawSysButton(TWinSysButton& button, TNCState state);
+    // The skinned menu bar, null when the window shows none.
+    TWinSkinMenu* MenuBar() const { return menuBar_.get(); }
+    // Draws one menu-bar button in its state straight into the window.
+    void DrawMenuButton(const TMenuBtn& button);
+    HFONT MenuBarFont();
+    // A rebuilt bar's old buttons are no longer hot.
+    void ReleaseHotObject(const TNCObject* object) {
+        if (hotObject_ == object) hotObject_ = nullptr;
+    }
 
 private:
     friend class TNCObject;
@@ -286,6 +299,13 @@ private:
     const TMenuPaintTools& MenuTools();
     TMenuItemLook MenuItemLook(HMENU menu);
 
+    // --- the menu bar (menus/form_menu_bar.cpp) ---
+    void CreateMenuBar();
+    // Puts the window's menu back, the client area keeping its size.
+    void RestoreMenu();
+    TMenuBarLook MenuBarLook() const;
+    void PaintMenuBar(HDC dc, const RECT& strip);
+
     // --- attaching (win_skin_form.cpp) ---
     void TellManagerOfMDIClient(TSkinManage* manager);
     void HideUntilSkinned(TSkinManage* manager);
@@ -423,6 +443,7 @@ private:
     HMENU SystemMenuHandle = nullptr;
     // Fonts, check mark and brush of the menu items, made at the first item.
     std::unique_ptr<TMenuPaintTools> menuTools_;
+    std::unique_ptr<TWinSkinMenu> menuBar_;
 
     // --- the control skins ---
     std::vector<std::unique_ptr<TSkinControl>> ControlList;

@@ -1,3 +1,4 @@
+#include "engine/menus/menu_bar_tracking.h"
 #include "engine/skin_data.h"
 #include "engine/skin_manager.h"
 #include "engine/win_skin_form.h"
@@ -127,6 +128,9 @@ void TWinSkinForm::SkinFormWndProc(TMessage& m) {
         break;
     case WM_DRAWITEM:
         if (HandleDrawItem(m)) return;
+        break;
+    case WM_MENUSELECT:
+        TMenuBarTracking::MenuSelect(m.WParam, m.LParam);
         break;
     case WM_INITMENUPOPUP:
         if (TSkinManage* manager = SkinManager())

@@ -19,12 +19,13 @@ namespace {
 
 std::vector<const TClassInfo*>& Registry() {
     static std::vector<const TClassInfo*> classes{
-        &TButton::StaticClass(),      &TBitBtn::StaticClass(),     &TMenuButton::StaticClass(),
-        &TEdit::StaticClass(),        &TGroupBox::StaticClass(),   &TPanel::StaticClass(),
-        &TImage::StaticClass(),       &TListView::StaticClass(),   &TPopupMenu::StaticClass(),
-        &TMenuItem::StaticClass(),    &TWebBrowser::StaticClass(), &TLabel::StaticClass(),
-        &TSpeedButton::StaticClass(), &TStatusBar::StaticClass(),  &TPageControl::StaticClass(),
-        &TTabSheet::StaticClass(),    &TCheckBox::StaticClass(),   &TRadioButton::StaticClass(),
+        &TButton::StaticClass(),      &TBitBtn::StaticClass(),      &TMenuButton::StaticClass(),
+        &TEdit::StaticClass(),        &TGroupBox::StaticClass(),    &TPanel::StaticClass(),
+        &TImage::StaticClass(),       &TListView::StaticClass(),    &TPopupMenu::StaticClass(),
+        &TMainMenu::StaticClass(),    &TMenuItem::StaticClass(),    &TWebBrowser::StaticClass(),
+        &TLabel::StaticClass(),       &TSpeedButton::StaticClass(), &TStatusBar::StaticClass(),
+        &TPageControl::StaticClass(), &TTabSheet::StaticClass(),    &TCheckBox::StaticClass(),
+        &TRadioButton::StaticClass(),
     };
     return classes;
 }

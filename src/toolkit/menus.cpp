@@ -1,6 +1,7 @@
 #include "toolkit/menus.h"
 
 #include "toolkit/application.h"
+#include "toolkit/form.h"
 #include "toolkit/screen.h"
 
 #include <algorithm>
@@ -68,6 +69,8 @@ void TMenuItem::Remove(TMenuItem* item) {
 void TMenuItem::SetParentComponent(TComponent* parent) {
     if (auto* menu = dynamic_cast<TPopupMenu*>(parent))
         menu->Items()->Add(this);
+    else if (auto* bar = dynamic_cast<TMainMenu*>(parent))
+        bar->Items()->Add(this);
     else if (auto* item = dynamic_cast<TMenuItem*>(parent))
         item->Add(this);
 }
@@ -137,4 +140,40 @@ void TPopupMenu::Popup(int x, int y) {
         chosen = Track(menu.Get(), x, y);
     }
     if (chosen >= 1 && chosen <= byId.size()) byId[chosen - 1]->Click();
+}
+
+const TClassInfo& TMainMenu::StaticClass() {
+    static const TClassInfo info(
+        L"TMainMenu", &TComponent::StaticClass(), [](TClassInfo&) {},
+        [](TComponent* o) { return new TMainMenu(o); });
+    return info;
+}
+
+TMainMenu::TMainMenu(TComponent* owner) : TComponent(owner), root_(nullptr) {}
+
+TMainMenu::~TMainMenu() {
+    if (auto* form = dynamic_cast<TForm*>(Owner()); form && form->Menu() == this)
+        form->SetMenu(nullptr);
+    while (root_.Count() > 0)
+        root_.Remove(root_.Items(0));
+}
+
+HMENU TMainMenu::Handle() {
+    if (handle_) return handle_.Get();
+    handle_.Reset(CreateMenu());
+    if (!handle_) return nullptr;
+    UINT nextId = 1;
+    byId_.clear();
+    root_.BuildInto(handle_.Get(), nextId, byId_);
+    return handle_.Get();
+}
+
+bool TMainMenu::DispatchCommand(UINT id) {
+    if (id < 1 || id > byId_.size()) return false;
+    byId_[id - 1]->Click();
+    return true;
+}
+
+void TMainMenu::SetParentComponent(TComponent* parent) {
+    if (auto* form = dynamic_cast<TForm*>(parent); form && !form->Menu()) form->SetMenu(this);
 }

@@ -60,6 +60,28 @@ private:
 
 enum TMenuAutoFlag { maAutomatic, maManual, maParent };
 
+// A form's menu bar. Read from a form description it becomes its form's
+// Menu; the form shows it while its window lives and passes the bar's
+// commands back to run the chosen item's OnClick.
+class TMainMenu : public TComponent {
+    VELMORA_CLASS()
+public:
+    explicit TMainMenu(TComponent* owner);
+    ~TMainMenu() override;
+
+    TMenuItem* Items() { return &root_; }
+    // The bar's menu, built at the first call from the items; owned.
+    HMENU Handle();
+    // Runs the OnClick of the item with command `id`; false for none.
+    bool DispatchCommand(UINT id);
+    void SetParentComponent(TComponent* parent) override;
+
+private:
+    TMenuItem root_;
+    TMenuHandle handle_;
+    std::vector<TMenuItem*> byId_;
+};
+
 class TPopupMenu : public TComponent {
     VELMORA_CLASS()
 public:
