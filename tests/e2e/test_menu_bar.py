@@ -8,7 +8,9 @@ import sys
 import time
 import unittest
 
-from e2e_support import ProgramTest, find_new_menu, geometry, run, visible_windows
+from e2e_support import ProgramTest, SkinFrame, geometry, run, visible_windows
+
+CLIENT_W, CLIENT_H = 1060, 380
 
 
 class MenuBarTest(ProgramTest):
@@ -91,6 +93,14 @@ class MenuBarTest(ProgramTest):
         self.key("alt+f")
         (menu,) = self.wait_menus(1)
         self.bar_y = geometry(menu)["Y"] - 8
+        # The client area kept its size: the window grew by the bar, which
+        # ends where the drop-down begins.
+        frame = SkinFrame("yellow")
+        bar = geometry(menu)["Y"] - (g["Y"] + frame.top)
+        self.assertGreater(bar, 10)
+        self.assertEqual((g["WIDTH"], g["HEIGHT"]),
+                         (CLIENT_W + frame.left + frame.right,
+                          CLIENT_H + frame.top + frame.bottom + bar))
         self.key("Escape")
         self.wait_menus(0)
         self.walk("yellow")

@@ -1,6 +1,8 @@
 // Menus are owner-drawn only while they are shown: marking keeps every
 // item's text readable (Chinese captions whole), and lifting the marks
 // gives back each item exactly as it was.
+#include "menu_records.h"
+
 #include "engine/menus/menu_item_text.h"
 #include "engine/menus/owner_draw_marks.h"
 #include "toolkit/gdi_objects.h"
@@ -11,35 +13,6 @@
 #include <vector>
 
 namespace {
-
-struct TItemRecord {
-    UINT Type, State, Id;
-    ULONG_PTR Data;
-    HMENU Sub;
-    std::wstring Text;
-    bool operator==(const TItemRecord& o) const {
-        return Type == o.Type && State == o.State && Id == o.Id && Data == o.Data && Sub == o.Sub &&
-               Text == o.Text;
-    }
-};
-
-void Record(HMENU menu, std::vector<TItemRecord>& out) {
-    for (int i = 0; i < GetMenuItemCount(menu); ++i) {
-        MENUITEMINFOW info{};
-        info.cbSize = sizeof(info);
-        info.fMask = MIIM_FTYPE | MIIM_STATE | MIIM_ID | MIIM_DATA | MIIM_SUBMENU;
-        ASSERT_TRUE(GetMenuItemInfoW(menu, static_cast<UINT>(i), TRUE, &info));
-        out.push_back({info.fType, info.fState, info.wID, info.dwItemData, info.hSubMenu,
-                       MenuItemText(menu, static_cast<UINT>(i), true)});
-        if (info.hSubMenu) Record(info.hSubMenu, out);
-    }
-}
-
-std::vector<TItemRecord> Items(HMENU menu) {
-    std::vector<TItemRecord> out;
-    Record(menu, out);
-    return out;
-}
 
 void Append(HMENU menu, UINT type, UINT id, const wchar_t* text, ULONG_PTR data = 0,
             HMENU sub = nullptr, UINT state = 0) {
@@ -72,14 +45,14 @@ TEST(OwnerDrawMarks, MarkingKeepsTheTextAndLiftingGivesEveryItemBack) {
     Append(menu.Get(), MFT_STRING, 12, L"卸载: 主题", 0, nullptr, MFS_GRAYED);
     Append(menu.Get(), MFT_STRING, 13, L"更多", 0, sub);
     Append(menu.Get(), MFT_OWNERDRAW, 14, nullptr, 0xBEEF); // draws itself
-    const std::vector<TItemRecord> before = Items(menu.Get());
+    const std::vector<TItemRecord> before = MenuItems(menu.Get());
     ASSERT_EQ(before.size(), 7u);
     ASSERT_EQ(before[0].Text, kLong);
 
     {
         TOwnerDrawMarks marks;
         marks.Mark(menu.Get());
-        const std::vector<TItemRecord> marked = Items(menu.Get());
+        const std::vector<TItemRecord> marked = MenuItems(menu.Get());
         ASSERT_EQ(marked.size(), before.size());
         for (size_t i = 0; i < marked.size(); ++i) {
             SCOPED_TRACE(i);
@@ -97,7 +70,7 @@ TEST(OwnerDrawMarks, MarkingKeepsTheTextAndLiftingGivesEveryItemBack) {
         EXPECT_TRUE(facts.Default());
     } // the marks are lifted here
 
-    EXPECT_EQ(Items(menu.Get()), before);
+    EXPECT_EQ(MenuItems(menu.Get()), before);
 }
 
 TEST(OwnerDrawMarks, ABitmapItemHasNoTextToRead) {
