@@ -1,6 +1,7 @@
 #include "engine/win_skin_form.h"
 
 #include "engine/control_mapping.h"
+#include "engine/menus/shown_menus.h"
 #include "engine/skin_data.h"
 #include "engine/skin_manager.h"
 #include "toolkit/colours.h"
@@ -132,6 +133,7 @@ void TWinSkinForm::Start() {
     GetWindowRect(handle_, &window);
     GetClientRect(handle_, &client);
     ClientRect = client;
+    if (!Form) ClientRect.bottom -= removedBarHeight_;
     StdFrameSize = RECT{0, 0, (window.right - window.left) - client.right,
                         (window.bottom - window.top) - client.bottom};
     const POINT origin = ClientOrigin();

@@ -42,6 +42,7 @@ class TPopupMenu;
 class TDataSkinBorder;
 class TSkinManage;
 class TMenuPaintTools;
+class TShownMenuScope;
 class TMenuBtn;
 class TWinSkinMenu;
 struct TMenuBarLook;
@@ -298,6 +299,9 @@ private:
     bool HandleDrawItem(TMessage& m);
     const TMenuPaintTools& MenuTools();
     TMenuItemLook MenuItemLook(HMENU menu);
+    // A menu the window's own code opened (WM_INITMENUPOPUP): its items
+    // skinned until the menu loop ends.
+    void ShowRawMenu(HMENU menu);
 
     // --- the menu bar (menus/form_menu_bar.cpp) ---
     void CreateMenuBar();
@@ -443,7 +447,12 @@ private:
     HMENU SystemMenuHandle = nullptr;
     // Fonts, check mark and brush of the menu items, made at the first item.
     std::unique_ptr<TMenuPaintTools> menuTools_;
-    std::unique_ptr<TWinSkinMenu> menuBar_;
+    // Menus of the window's own menu loop, owner-drawn while it runs.
+    std::vector<std::unique_ptr<TShownMenuScope>> rawMenus_;
+    // Shared with the call that runs a drop-down's loop (see OpenMenuButton).
+    std::shared_ptr<TWinSkinMenu> menuBar_;
+    // How much taller the client area grew when the bar took the menu off.
+    int removedBarHeight_ = 0;
 
     // --- the control skins ---
     std::vector<std::unique_ptr<TSkinControl>> ControlList;

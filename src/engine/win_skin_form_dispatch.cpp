@@ -1,4 +1,5 @@
 #include "engine/menus/menu_bar_tracking.h"
+#include "engine/menus/shown_menus.h"
 #include "engine/skin_data.h"
 #include "engine/skin_manager.h"
 #include "engine/win_skin_form.h"
@@ -136,6 +137,12 @@ void TWinSkinForm::SkinFormWndProc(TMessage& m) {
         if (TSkinManage* manager = SkinManager())
             manager->NextMenuKind =
                 reinterpret_cast<HMENU>(m.WParam) == SystemMenuHandle ? mkSystemMenu : mkMenuBar;
+        Default(m);
+        // After the window filled the menu in: its items as they will show.
+        ShowRawMenu(reinterpret_cast<HMENU>(m.WParam));
+        return;
+    case WM_EXITMENULOOP:
+        rawMenus_.clear();
         Default(m);
         return;
     case WM_TIMER:

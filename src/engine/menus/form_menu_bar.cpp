@@ -8,8 +8,14 @@
 #include "engine/win_skin_form.h"
 
 void TWinSkinForm::CreateMenuBar() {
-    menuBar_ = std::make_unique<TWinSkinMenu>(this);
+    RECT before{}, after{};
+    GetClientRect(handle_, &before);
+    menuBar_ = std::make_shared<TWinSkinMenu>(this);
     menuBar_->BuildButtons(MenuHandle);
+    // The platform gave the client area the bar's room; the skinned frame
+    // takes it back, so that the client keeps its size.
+    GetClientRect(handle_, &after);
+    removedBarHeight_ = after.bottom - before.bottom;
 }
 
 void TWinSkinForm::RestoreMenu() {
@@ -70,16 +76,26 @@ void TWinSkinForm::OpenMenuButton(TNCObject* object) {
     if (!IsMenuButton(object)) return;
     if (hotObject_ == object) hotObject_ = nullptr;
     int index = static_cast<TMenuBtn*>(object)->Index;
+    // The loop runs the program's other work: the window may be unskinned
+    // (the bar let go of) or this object freed before it ends. The bar lives
+    // on until the loop is over, and this object is touched only while alive.
+    const std::shared_ptr<TWinSkinMenu> bar = menuBar_;
     const std::shared_ptr<const bool> alive = AliveFlag();
     MenuTracking = true;
     if (TSkinManage* manager = SkinManager()) manager->NextMenuKind = mkMenuBar;
-    const auto buttonAt = [this](POINT screen) {
-        const POINT p = ScreenToWindow(screen.x, screen.y);
-        TMenuBtn* button = menuBar_ ? menuBar_->MenuButtonAt(p) : nullptr;
+    const auto buttonAt = [this, alive](POINT screen) {
+        if (!*alive || !menuBar_) return -1;
+        const TMenuBtn* button = menuBar_->MenuButtonAt(ScreenToWindow(screen.x, screen.y));
         return button ? button->Index : -1;
     };
     // Moving along the bar ends one drop-down and names the next.
-    while (index >= 0 && *alive && menuBar_)
-        index = menuBar_->TrackDropDown(index, buttonAt);
-    if (*alive) MenuTracking = false;
+    while (index >= 0) {
+        TMenuBtn& button = *bar->Buttons()[index];
+        button.SetState(ncPressed);
+        index = bar->TrackDropDown(index, buttonAt);
+        if (!*alive) return;
+        if (menuBar_ != bar) break;
+        button.SetState(ncNormal);
+    }
+    MenuTracking = false;
 }

@@ -6,6 +6,7 @@
 #include "engine/menus/menu_item_text.h"
 #include "engine/menus/menu_paint_tools.h"
 #include "engine/menus/shown_menus.h"
+#include "engine/skin_data.h"
 #include "engine/skin_manager.h"
 #include "engine/skin_popup_menu.h"
 #include "engine/win_skin_form.h"
@@ -33,6 +34,14 @@ int PositionOf(HMENU menu, UINT id) {
 const TMenuPaintTools& TWinSkinForm::MenuTools() {
     if (!menuTools_) menuTools_ = std::make_unique<TMenuPaintTools>();
     return *menuTools_;
+}
+
+void TWinSkinForm::ShowRawMenu(HMENU menu) {
+    // Menus the engine shows itself are marked already, submenus with them.
+    if (!menu || ShownMenuHolding(menu) || !skinData_ || !Skin()) return;
+    const bool system = menu == SystemMenuHandle;
+    if (!InSet(skinData_->SkinControls(), system ? xcSystemMenu : xcPopupMenu)) return;
+    rawMenus_.push_back(std::make_unique<TShownMenuScope>(menu, TMenuKindOfItem::Raw));
 }
 
 bool TWinSkinForm::HandleMeasureItem(TMessage& m) {
@@ -86,7 +95,9 @@ bool TWinSkinForm::HandleDrawItem(TMessage& m) {
     if (!draw || draw->CtlType != ODT_MENU || !Skin()) return false;
     const auto menu = reinterpret_cast<HMENU>(draw->hwndItem);
     const TShownMenu* shown = ShownMenuHolding(menu);
-    const int position = shown ? PositionOf(menu, draw->itemID) : -1;
+    // Items that draw themselves stay their owner's.
+    if (!shown || !shown->Marks.Marked(menu, draw->itemID)) return false;
+    const int position = PositionOf(menu, draw->itemID);
     TMenuItemFacts facts;
     if (position < 0 || !ReadMenuItem(menu, static_cast<UINT>(position), true, facts)) return false;
     TMenuItemPicture item;

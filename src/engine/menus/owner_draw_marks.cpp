@@ -44,3 +44,8 @@ bool TOwnerDrawMarks::Holds(HMENU menu) const {
     return std::any_of(marked_.begin(), marked_.end(),
                        [menu](const TMarked& m) { return m.Menu == menu; });
 }
+
+bool TOwnerDrawMarks::Marked(HMENU menu, UINT id) const {
+    return std::any_of(marked_.begin(), marked_.end(),
+                       [menu, id](const TMarked& m) { return m.Menu == menu && m.Id == id; });
+}

@@ -23,6 +23,8 @@ public:
     // The system tells a measured item by its command only.
     HMENU MenuOf(UINT id) const;
     bool Holds(HMENU menu) const;
+    // Command `id` of `menu` was marked here.
+    bool Marked(HMENU menu, UINT id) const;
     bool Empty() const { return marked_.empty(); }
 
 private:

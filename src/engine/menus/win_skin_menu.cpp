@@ -110,27 +110,25 @@ bool TWinSkinMenu::Holds(const TNCObject* object) const {
 
 int TWinSkinMenu::TrackDropDown(int index, std::function<int(POINT)> buttonAtScreen) {
     if (index < 0 || index >= static_cast<int>(buttons_.size())) return -1;
-    TMenuBtn& button = *buttons_[index];
+    const TMenuBtn& button = *buttons_[index];
+    const HWND window = form_->Handle();
     if (!button.SubMenu) {
         // An item without a drop-down is a command of its own.
-        if (button.Enabled) PostMessageW(form_->Handle(), WM_COMMAND, button.Command, 0);
+        if (button.Enabled) PostMessageW(window, WM_COMMAND, button.Command, 0);
         return -1;
     }
     if (!button.Enabled) return -1;
-    button.SetState(ncPressed);
-    RECT window{};
-    GetWindowRect(form_->Handle(), &window);
-    const POINT at{window.left + button.Rect.left, window.top + button.Rect.bottom + 1};
-    int next = -1;
-    {
-        THintsSuspended noHints;
-        TShownMenuScope shown(button.SubMenu, TMenuKindOfItem::MainMenu);
-        TMenuBarTracking tracking(button.SubMenu, index, static_cast<int>(buttons_.size()),
-                                  std::move(buttonAtScreen));
-        TrackPopupMenuEx(button.SubMenu, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON, at.x, at.y,
-                         form_->Handle(), nullptr);
-        next = tracking.Next();
-    }
-    button.SetState(ncNormal);
-    return next;
+    RECT frame{};
+    GetWindowRect(window, &frame);
+    const POINT at{frame.left + button.Rect.left, frame.top + button.Rect.bottom + 1};
+    const HMENU dropDown = button.SubMenu;
+    // Nothing of this object is touched once the loop runs: the window may
+    // be unskinned in it.
+    THintsSuspended noHints;
+    TShownMenuScope shown(dropDown, TMenuKindOfItem::MainMenu);
+    TMenuBarTracking tracking(dropDown, index, static_cast<int>(buttons_.size()),
+                              std::move(buttonAtScreen));
+    TrackPopupMenuEx(dropDown, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON, at.x, at.y, window,
+                     nullptr);
+    return tracking.Next();
 }

@@ -64,6 +64,8 @@ TEST(OwnerDrawMarks, MarkingKeepsTheTextAndLiftingGivesEveryItemBack) {
         EXPECT_EQ(marks.MenuOf(22), sub);
         EXPECT_EQ(marks.MenuOf(11), menu.Get());
         EXPECT_EQ(marks.MenuOf(14), nullptr); // not ours to draw
+        EXPECT_FALSE(marks.Marked(menu.Get(), 14));
+        EXPECT_TRUE(marks.Marked(sub, 22));
         TMenuItemFacts facts;
         ASSERT_TRUE(ReadMenuItem(menu.Get(), 11, false, facts));
         EXPECT_EQ(facts.Text, kLong);

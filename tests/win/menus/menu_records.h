@@ -12,8 +12,8 @@ struct TItemRecord {
     HMENU Sub;
     std::wstring Text;
     bool operator==(const TItemRecord& o) const {
-        return Type == o.Type && State == o.State && Id == o.Id && Data == o.Data &&
-               Sub == o.Sub && Text == o.Text;
+        return Type == o.Type && State == o.State && Id == o.Id && Data == o.Data && Sub == o.Sub &&
+               Text == o.Text;
     }
 };
 

@@ -4,6 +4,7 @@
 // paint, and it keeps the platform's look when the skin does not take
 // popup menus.
 #include "controls_fixture.h"
+#include "menu_records.h"
 
 #include "core/nine_slice.h"
 #include "core/skin_model.h"
@@ -135,4 +136,36 @@ TEST_F(PopupMenuTest, OpeningAndFramePaintsLeakNothing) {
         if (HasFailure()) return;
     }
     EXPECT_TRUE(RoomFor(250));
+}
+
+TEST_F(SkinFormTest, ARawWindowsOwnMenuIsSkinnedWhileOpenAndReadsAsBeforeAfter) {
+    TRawWindow raw(L"VelmoraRawProbe", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 400, 300);
+    SetForegroundWindow(raw.Handle());
+    Pump();
+    ASSERT_NE(SkinNow(raw.Handle()), nullptr);
+    TMenuHandle menu(CreatePopupMenu());
+    AppendMenuW(menu.Get(), MF_STRING, 1, L"复制(&C)\tCtrl+C");
+    AppendMenuW(menu.Get(), MF_SEPARATOR, 0, nullptr);
+    AppendMenuW(menu.Get(), MF_STRING | MF_GRAYED, 2, L"粘贴(&P)");
+    const std::vector<TItemRecord> before = MenuItems(menu.Get());
+    bool ownerDrawn = false, skinned = false;
+    TMenuDriver driver([&](HWND open) {
+        if (!open) return false;
+        MENUITEMINFOW info{};
+        info.cbSize = sizeof(info);
+        info.fMask = MIIM_FTYPE;
+        GetMenuItemInfoW(menu.Get(), 0, TRUE, &info);
+        ownerDrawn = (info.fType & MFT_OWNERDRAW) != 0;
+        skinned = SendMessageW(open, SKINMSG_QUERY, 0, 0) == 1;
+        PostKey(open, VK_ESCAPE);
+        return true;
+    });
+    RECT r{};
+    GetWindowRect(raw.Handle(), &r);
+    TrackPopupMenuEx(menu.Get(), TPM_RIGHTBUTTON | TPM_RETURNCMD, r.left + 40, r.top + 60,
+                     raw.Handle(), nullptr);
+    EXPECT_TRUE(driver.Done());
+    EXPECT_TRUE(ownerDrawn);
+    EXPECT_TRUE(skinned);
+    EXPECT_EQ(MenuItems(menu.Get()), before);
 }
