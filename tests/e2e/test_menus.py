@@ -9,8 +9,8 @@ import sys
 import time
 import unittest
 
-from e2e_support import (ProgramTest, SkinFrame, find_new_menu, geometry, open_first_rows_menu,
-                         pixel, run, visible_windows)
+from e2e_support import (ProgramTest, SkinFrame, bmp_size, find_new_menu, geometry,
+                         open_first_rows_menu, pixel, run, visible_windows)
 
 SOURCE = os.environ.get("VELMORA_SOURCE_DIR",
                         os.path.join(os.path.dirname(__file__), "..", ".."))
@@ -59,6 +59,13 @@ class MenusTest(ProgramTest):
         self.assertNotEqual(pixel(png, m["WIDTH"] - 12, int(3 + line * 1.5)),
                             pixel(png, m["WIDTH"] - 12, int(3 + line * 0.5)),
                             "the second item is not drawn hot")
+        # The hot item is the fourth (selected) frame of the skin's item
+        # strip, its middle stretched.
+        fw, fh = bmp_size(os.path.join(SOURCE, "skins", skin, "menuitem.bmp"))
+        fw //= 5
+        self.assertEqual(pixel(png, m["WIDTH"] - 12, int(3 + line * 1.5)),
+                         skin_pixel(skin, "menuitem.bmp", 3 * fw + fw // 2, fh // 2),
+                         "the hot item is not the skin's selected item")
         self.assertEqual(visible_windows() - before, {menu},
                          "a window besides the menu (the list's hint) came up over it")
         run("xdotool", "key", "Escape")
