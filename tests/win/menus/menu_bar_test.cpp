@@ -281,11 +281,7 @@ TEST_F(MenuBarWindowTest, ADropDownIsSkinnedWhileOpenAndReadsAsBeforeAfter) {
     bool ownerDrawn = false, skinned = false;
     TMenuDriver driver([&](HWND open) {
         if (!open) return false;
-        MENUITEMINFOW info{};
-        info.cbSize = sizeof(info);
-        info.fMask = MIIM_FTYPE;
-        GetMenuItemInfoW(file, 0, TRUE, &info);
-        ownerDrawn = (info.fType & MFT_OWNERDRAW) != 0;
+        ownerDrawn = OwnerDrawn(file, 0);
         skinned = SendMessageW(open, SKINMSG_QUERY, 0, 0) == 1;
         PostMessageW(open, WM_KEYDOWN, VK_ESCAPE, 1);
         return true;

@@ -21,3 +21,10 @@ std::vector<TItemRecord> MenuItems(HMENU menu) {
     Record(menu, out);
     return out;
 }
+
+bool OwnerDrawn(HMENU menu, UINT position) {
+    MENUITEMINFOW info{};
+    info.cbSize = sizeof(info);
+    info.fMask = MIIM_FTYPE;
+    return GetMenuItemInfoW(menu, position, TRUE, &info) && (info.fType & MFT_OWNERDRAW) != 0;
+}

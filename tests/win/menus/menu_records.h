@@ -18,3 +18,5 @@ struct TItemRecord {
 };
 
 std::vector<TItemRecord> MenuItems(HMENU menu);
+// The item at `position` is owner-drawn now.
+bool OwnerDrawn(HMENU menu, UINT position);

@@ -151,11 +151,7 @@ TEST_F(SkinFormTest, ARawWindowsOwnMenuIsSkinnedWhileOpenAndReadsAsBeforeAfter) 
     bool ownerDrawn = false, skinned = false;
     TMenuDriver driver([&](HWND open) {
         if (!open) return false;
-        MENUITEMINFOW info{};
-        info.cbSize = sizeof(info);
-        info.fMask = MIIM_FTYPE;
-        GetMenuItemInfoW(menu.Get(), 0, TRUE, &info);
-        ownerDrawn = (info.fType & MFT_OWNERDRAW) != 0;
+        ownerDrawn = OwnerDrawn(menu.Get(), 0);
         skinned = SendMessageW(open, SKINMSG_QUERY, 0, 0) == 1;
         PostKey(open, VK_ESCAPE);
         return true;
