@@ -724,4 +724,38 @@ object GalleryForm: TGalleryForm
         Bevel = pbNone
       end>
   end
+  object GalleryMenu: TMainMenu
+    object MenuFile: TMenuItem
+      Caption = '文件(&F)'
+      object MenuNew: TMenuItem
+        Caption = '新建(&N)'
+      end
+      object MenuOpen: TMenuItem
+        Caption = '打开(&O)'
+      end
+      object MenuFileLine: TMenuItem
+        Caption = '-'
+      end
+      object MenuRecent: TMenuItem
+        Caption = '最近的文件(&R)'
+        object MenuRecentFirst: TMenuItem
+          Caption = '第一个文件'
+        end
+        object MenuRecentSecond: TMenuItem
+          Caption = '第二个文件'
+        end
+      end
+    end
+    object MenuSkin: TMenuItem
+      Caption = '皮肤(&S)'
+      object MenuSkinYellow: TMenuItem
+        Caption = '黄色(&Y)'
+        OnClick = BtnYellowClick
+      end
+      object MenuSkinBlue: TMenuItem
+        Caption = '蓝色(&B)'
+        OnClick = BtnBlueClick
+      end
+    end
+  end
 end

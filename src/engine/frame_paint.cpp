@@ -3,6 +3,7 @@
 #include "engine/caption_layout.h"
 #include "engine/platform_api.h"
 #include "engine/scratch_bitmap.h"
+#include "engine/menus/win_skin_menu.h"
 #include "engine/skin_data.h"
 #include "engine/skin_draw.h"
 #include "toolkit/caught_errors.h"
@@ -148,9 +149,11 @@ void TWinSkinForm::PaintFrame(HDC dc) {
             PaintBorderPart(bpRight, RECT{w - BorderRight, 0, w, h}, dc);
             PaintBorderPart(bpBottom, RECT{BorderLeft, h - BorderBottom, w - BorderRight, h}, dc);
             PaintTitle(dc);
-            if (MenuHeight > 0)
-                FillSolid(dc, RECT{BorderLeft, BorderTop, w - BorderRight, BorderTop + MenuHeight},
-                          Skin()->Colour(sciButtonFace));
+            const RECT strip{BorderLeft, BorderTop, w - BorderRight, BorderTop + MenuHeight};
+            if (menuBar_)
+                PaintMenuBar(dc, strip);
+            else if (MenuHeight > 0)
+                FillSolid(dc, strip, Skin()->Colour(sciButtonFace));
         }
     } catch (...) {
         // A frame that cannot be painted stays as it was; the window goes on.

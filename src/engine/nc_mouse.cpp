@@ -1,4 +1,5 @@
 #include "core/skin_elements.h"
+#include "engine/menus/win_skin_menu.h"
 #include "engine/engine_messages.h"
 #include "engine/skin_manager.h"
 #include "engine/win_skin_form.h"
@@ -39,8 +40,7 @@ TNCObject* TWinSkinForm::ButtonAt(POINT windowPoint) {
         if (button->Visible && button->Element->Action >= 0 && !button->Image().Empty() &&
             PtInRect(&button->Rect, windowPoint))
             return button.get();
-    // The menu bar answers here once it exists.
-    return nullptr;
+    return menuBar_ ? menuBar_->MenuButtonAt(windowPoint) : nullptr;
 }
 
 void TWinSkinForm::HandleNCHitTest(TMessage& m) {

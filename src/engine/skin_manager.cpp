@@ -1,5 +1,6 @@
 #include "engine/skin_manager.h"
 
+#include "engine/menus/toolkit_popups.h"
 #include "engine/skin_data.h"
 #include "engine/skin_popup_menu.h"
 #include "engine/win_skin_form.h"
@@ -36,6 +37,7 @@ TSkinManage* SkinManager() {
 TSkinManage& CreateSkinManager() {
     if (!TheManager) {
         TheManager = new TSkinManage();
+        InstallPopupMenuSkin();
         HookInert = false;
     }
     return *TheManager;

@@ -96,6 +96,9 @@ public:
     void SkinMenuWindow(HWND window);
     bool ReleaseMenuWindow(HWND window);
     bool IsMenuWindow(HWND window) const;
+    // The skinned popup window showing `menu`, or null; menu items copy
+    // their backgrounds from it.
+    TWinSkinPopMenu* PopupShowing(HMENU menu) const;
 
 private:
     static LRESULT CALLBACK CbtHookProc(int code, WPARAM wParam, LPARAM lParam);

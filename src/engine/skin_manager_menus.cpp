@@ -37,3 +37,9 @@ bool TSkinManage::IsMenuWindow(HWND w) const {
     return std::any_of(popupMenus_.begin(), popupMenus_.end(),
                        [&](const auto& p) { return p->Handle == w; });
 }
+
+TWinSkinPopMenu* TSkinManage::PopupShowing(HMENU menu) const {
+    for (const auto& popup : popupMenus_)
+        if (menu && popup->Menu() == menu) return popup.get();
+    return nullptr;
+}

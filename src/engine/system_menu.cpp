@@ -1,3 +1,5 @@
+#include "engine/menus/menu_item_text.h"
+#include "engine/menus/toolkit_popups.h"
 #include "engine/skin_data.h"
 #include "engine/skin_manager.h"
 #include "engine/win_skin_form.h"
@@ -6,9 +8,6 @@
 #include <windowsx.h>
 
 namespace {
-
-constexpr int kSystemMenuTag = 33333;
-constexpr UINT kMaxItemText = 80;
 
 // Image in the menu glyphs for a system command: 0 restore, 1 maximize,
 // 2 minimize, 3 close.
@@ -129,21 +128,15 @@ void TWinSkinForm::BuildSystemMenu() {
     const bool minimized = windowState_ == wsMinimized;
     const int count = GetMenuItemCount(SystemMenuHandle);
     for (int i = 0; i < count; ++i) {
-        wchar_t text[kMaxItemText + 1] = {};
-        MENUITEMINFOW info{};
-        info.cbSize = sizeof(info);
-        info.fMask = MIIM_STATE | MIIM_ID | MIIM_TYPE;
-        info.dwTypeData = text;
-        info.cch = kMaxItemText;
-        if (!GetMenuItemInfoW(SystemMenuHandle, static_cast<UINT>(i), TRUE, &info)) continue;
+        TMenuItemFacts info;
+        if (!ReadMenuItem(SystemMenuHandle, static_cast<UINT>(i), true, info)) continue;
         auto* item = new TMenuItem(SystemMenuPopup.get());
-        const bool separator = (info.fType & MFT_SEPARATOR) || text[0] == 0;
-        item->SetCaption(separator ? std::wstring(L"-") : std::wstring(text));
-        item->SetTag(static_cast<int>(info.wID));
-        bool enabled = (info.fState & (MFS_GRAYED | MFS_DISABLED)) != (MFS_GRAYED | MFS_DISABLED);
+        item->SetCaption(info.Separator() ? std::wstring(L"-") : info.Text);
+        item->SetTag(static_cast<int>(info.Id));
+        bool enabled = (info.State & (MFS_GRAYED | MFS_DISABLED)) != (MFS_GRAYED | MFS_DISABLED);
         // The system keeps these states up to date only while its own menu
         // opens, so the window's state decides them here.
-        switch (info.wID) {
+        switch (info.Id) {
         case SC_SIZE:
             // A window without a sizing border is not resized from its menu.
             enabled = !maximized && traits_.Sizeable;
@@ -164,14 +157,15 @@ void TWinSkinForm::BuildSystemMenu() {
             break;
         }
         item->SetEnabled(enabled);
-        item->SetChecked((info.fState & MFS_CHECKED) != 0);
+        item->SetChecked((info.State & MFS_CHECKED) != 0);
         const HWND window = handle_;
-        const WPARAM command = info.wID;
+        const WPARAM command = info.Id;
         item->OnClick = [window, command](TPersistent*) {
             PostMessageW(window, WM_SYSCOMMAND, command, 0);
         };
+        item->SetImageIndex(GlyphForCommand(info.Id));
         SystemMenuPopup->Items()->Add(item);
-        systemMenuImages_.push_back(GlyphForCommand(info.wID));
+        systemMenuImages_.push_back(GlyphForCommand(info.Id));
     }
 }
 
@@ -183,19 +177,6 @@ bool TWinSkinForm::CloseAllowed() const {
     info.fMask = MIIM_ID;
     return GetMenuItemInfoW(menu, SC_CLOSE, FALSE, &info) != FALSE;
 }
-
-// --- menu-bar access; the bar is not built yet, so there is no button ---
-
-TNCObject* TWinSkinForm::FindAccelButton(wchar_t) {
-    return nullptr;
-}
-TNCObject* TWinSkinForm::FirstMenuButton() {
-    return nullptr;
-}
-bool TWinSkinForm::IsMenuButton(TNCObject*) const {
-    return false;
-}
-void TWinSkinForm::OpenMenuButton(TNCObject*) {}
 
 void TWinSkinForm::PressMenuButton(TNCObject* button) {
     if (!button || !handle_) return;

@@ -1,10 +1,13 @@
 #include "engine/win_skin_form.h"
 
 #include "engine/control_mapping.h"
+#include "engine/menus/shown_menus.h"
 #include "engine/skin_data.h"
 #include "engine/skin_manager.h"
 #include "toolkit/colours.h"
 #include "toolkit/form.h"
+#include "engine/menus/menu_paint_tools.h"
+#include "engine/menus/win_skin_menu.h"
 #include "toolkit/menus.h"
 #include "toolkit/win_control.h"
 
@@ -72,7 +75,10 @@ void TWinSkinForm::Attach(TSkinData* skinData) {
     if (!Subclass()) return;
     if (SkinFrame) {
         MenuHandle = GetMenu(handle_);
-        if (MenuHandle && traits_.FormKind != fkMDIChild) MenuHeight = GetSystemMetrics(SM_CYMENU);
+        if (MenuHandle && traits_.FormKind != fkMDIChild) {
+            MenuHeight = GetSystemMetrics(SM_CYMENU);
+            CreateMenuBar();
+        }
         ReloadFrameMetrics();
     } else {
         skinState_ = ssSkinned;
@@ -127,6 +133,7 @@ void TWinSkinForm::Start() {
     GetWindowRect(handle_, &window);
     GetClientRect(handle_, &client);
     ClientRect = client;
+    if (!Form) ClientRect.bottom -= removedBarHeight_;
     StdFrameSize = RECT{0, 0, (window.right - window.left) - client.right,
                         (window.bottom - window.top) - client.bottom};
     const POINT origin = ClientOrigin();
@@ -242,6 +249,7 @@ void TWinSkinForm::Detach() {
     if (skinState_ != ssDetaching && IsWindow(handle_) &&
         (traits_.FormKind == fkMDIChild || !traits_.ChildWindow))
         RestoreStandardFrame();
+    RestoreMenu();
     if (IsWindow(handle_)) SetWindowRgn(handle_, nullptr, TRUE);
     hasRegion_ = false;
     RegionSuspended = Sizing = false;
@@ -270,6 +278,7 @@ void TWinSkinForm::RestoreStandardFrame() {
 
 void TWinSkinForm::DetachOnDestroy() {
     SystemMenuPopup.reset();
+    menuBar_.reset();
     SetHoverTimer(false);
     if (Attached()) Unsubclass();
     MDIClientThunk.reset();

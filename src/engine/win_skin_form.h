@@ -15,6 +15,8 @@
 //   window_icon.cpp             the small window icon
 //   nc_mouse.cpp                hit testing, non-client mouse, hover, actions
 //   system_menu.cpp             the skinned system menu and keyboard access
+//   menus/form_menu_items.cpp   measuring and drawing owner-drawn menu items
+//   menus/form_menu_bar.cpp     the skinned menu bar and its keyboard access
 #include "engine/caption_layout.h"
 #include "engine/element_frames.h"
 #include "engine/message_dispatch.h"
@@ -40,6 +42,12 @@ class TSkinData;
 class TPopupMenu;
 class TDataSkinBorder;
 class TSkinManage;
+class TMenuPaintTools;
+class TShownMenuScope;
+class TMenuBtn;
+class TWinSkinMenu;
+struct TMenuBarLook;
+struct TMenuItemLook;
 struct TSkinModel;
 
 enum TSkinState : int {
@@ -139,6 +147,15 @@ public:
     const TSkinModel* Skin() const;
     // Draws one caption button in `state` straight into the window.
     void DrawSysButton(TWinSysButton& button, TNCState state);
+    // The skinned menu bar, null when the window shows none.
+    TWinSkinMenu* MenuBar() const { return menuBar_.get(); }
+    // Draws one menu-bar button in its state straight into the window.
+    void DrawMenuButton(const TMenuBtn& button);
+    HFONT MenuBarFont();
+    // A rebuilt bar's old buttons are no longer hot.
+    void ReleaseHotObject(const TNCObject* object) {
+        if (hotObject_ == object) hotObject_ = nullptr;
+    }
 
 private:
     friend class TNCObject;
@@ -279,6 +296,24 @@ private:
     void OpenMenuButton(TNCObject* button);
     void PressMenuButton(TNCObject* button);
 
+    // --- owner-drawn menu items (menus/form_menu_items.cpp) ---
+    // WM_MEASUREITEM and WM_DRAWITEM of the items of a menu the engine
+    // marked; false for anything else.
+    bool HandleMeasureItem(TMessage& m);
+    bool HandleDrawItem(TMessage& m);
+    const TMenuPaintTools& MenuTools();
+    TMenuItemLook MenuItemLook(HMENU menu);
+    // A menu the window's own code opened (WM_INITMENUPOPUP): its items
+    // skinned until the menu loop ends.
+    void ShowRawMenu(HMENU menu);
+
+    // --- the menu bar (menus/form_menu_bar.cpp) ---
+    void CreateMenuBar();
+    // Puts the window's menu back, the client area keeping its size.
+    void RestoreMenu();
+    TMenuBarLook MenuBarLook() const;
+    void PaintMenuBar(HDC dc, const RECT& strip);
+
     // --- attaching (win_skin_form.cpp) ---
     void TellManagerOfMDIClient(TSkinManage* manager);
     void HideUntilSkinned(TSkinManage* manager);
@@ -414,6 +449,14 @@ private:
     std::shared_ptr<TPopupMenu> SystemMenuPopup;
     std::vector<int> systemMenuImages_;
     HMENU SystemMenuHandle = nullptr;
+    // Fonts, check mark and brush of the menu items, made at the first item.
+    std::unique_ptr<TMenuPaintTools> menuTools_;
+    // Menus of the window's own menu loop, owner-drawn while it runs.
+    std::vector<std::unique_ptr<TShownMenuScope>> rawMenus_;
+    // Shared with the call that runs a drop-down's loop (see OpenMenuButton).
+    std::shared_ptr<TWinSkinMenu> menuBar_;
+    // How much taller the client area grew when the bar took the menu off.
+    int removedBarHeight_ = 0;
 
     // --- the control skins ---
     std::vector<std::unique_ptr<TSkinControl>> ControlList;

@@ -1,3 +1,5 @@
+#include "engine/menus/menu_bar_tracking.h"
+#include "engine/menus/shown_menus.h"
 #include "engine/skin_data.h"
 #include "engine/skin_manager.h"
 #include "engine/win_skin_form.h"
@@ -122,10 +124,25 @@ void TWinSkinForm::SkinFormWndProc(TMessage& m) {
     case WM_THEMED_CAPTION:
         m.Result = 0;
         return;
+    case WM_MEASUREITEM:
+        if (HandleMeasureItem(m)) return;
+        break;
+    case WM_DRAWITEM:
+        if (HandleDrawItem(m)) return;
+        break;
+    case WM_MENUSELECT:
+        TMenuBarTracking::MenuSelect(m.WParam, m.LParam);
+        break;
     case WM_INITMENUPOPUP:
         if (TSkinManage* manager = SkinManager())
             manager->NextMenuKind =
                 reinterpret_cast<HMENU>(m.WParam) == SystemMenuHandle ? mkSystemMenu : mkMenuBar;
+        Default(m);
+        // After the window filled the menu in: its items as they will show.
+        ShowRawMenu(reinterpret_cast<HMENU>(m.WParam));
+        return;
+    case WM_EXITMENULOOP:
+        rawMenus_.clear();
         Default(m);
         return;
     case WM_TIMER:

@@ -32,8 +32,8 @@ std::vector<const TClassInfo*>& Registry() {
         &TSpeedButton::StaticClass(), &TStatusBar::StaticClass(),      &TPageControl::StaticClass(),
         &TTabSheet::StaticClass(),    &TCheckBox::StaticClass(),       &TRadioButton::StaticClass(),
         &TComboBox::StaticClass(),    &TDateTimePicker::StaticClass(), &TProgressBar::StaticClass(),
-        &TTrackBar::StaticClass(),    &TUpDown::StaticClass(),
-        &TListBox::StaticClass(),
+        &TTrackBar::StaticClass(),    &TUpDown::StaticClass(),         &TListBox::StaticClass(),
+        &TMainMenu::StaticClass(),
     };
     return classes;
 }

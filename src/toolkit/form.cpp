@@ -4,6 +4,7 @@
 #include "toolkit/button.h"
 #include "toolkit/check_box.h"
 #include "toolkit/form_reader.h"
+#include "toolkit/menus.h"
 #include "toolkit/screen.h"
 
 #include <commctrl.h>
@@ -129,7 +130,7 @@ static DWORD FormExStyle(int borderStyle, int icons) {
 
 RECT TForm::FrameFor(int clientWidth, int clientHeight) const {
     RECT r{0, 0, clientWidth, clientHeight};
-    AdjustWindowRectEx(&r, FormStyle(borderStyle_, borderIcons_), FALSE,
+    AdjustWindowRectEx(&r, FormStyle(borderStyle_, borderIcons_), menu_ != nullptr,
                        FormExStyle(borderStyle_, borderIcons_));
     return r;
 }
@@ -157,7 +158,13 @@ void TForm::CreateParams(TCreateParams& p) {
     p.WndParent = nullptr;
 }
 
+void TForm::SetMenu(TMainMenu* menu) {
+    menu_ = menu;
+    if (HandleAllocated()) ::SetMenu(Handle(), menu ? menu->Handle() : nullptr);
+}
+
 void TForm::CreateWnd() {
+    if (menu_) ::SetMenu(Handle(), menu_->Handle());
     if (HICON icon = Application().Icon()) {
         SendMessageW(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
         SendMessageW(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
@@ -284,6 +291,8 @@ bool TForm::DialogKey(const MSG& msg) {
             PressMnemonic(*control);
             return true;
         }
+        // Whoever draws the form's menu bar may take the key for it.
+        if (SendMessageW(Handle(), CM_DIALOGCHAR, msg.wParam, msg.lParam) != 0) return true;
     }
     return false;
 }
@@ -302,6 +311,14 @@ void TForm::Close() {
 }
 
 void TForm::WndProc(TMessage& m) {
+    // A command from the menu bar (not from a control, not an accelerator).
+    if (m.Msg == WM_COMMAND && m.LParam == 0 && HIWORD(m.WParam) == 0 && menu_ &&
+        menu_->DispatchCommand(LOWORD(m.WParam)))
+        return;
+    // The window would destroy the bar's menu with itself; the menu object
+    // owns it.
+    if (m.Msg == WM_DESTROY && menu_ && GetMenu(Handle()) == menu_->Handle())
+        ::SetMenu(Handle(), nullptr);
     if (m.Msg == WM_CLOSE) {
         // The main form ends the message loop; the application then frees
         // the forms in order. Other forms only hide.

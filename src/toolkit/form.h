@@ -4,6 +4,8 @@
 // every component, makes the windows and then runs OnCreate.
 #include "toolkit/custom_control.h"
 
+class TMainMenu;
+
 enum TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
 enum TBorderIcon { biSystemMenu = 1, biMinimize = 2, biMaximize = 4, biHelp = 8 };
 enum TPosition { poDesigned, poDefault, poDefaultPosOnly, poDefaultSizeOnly, poScreenCenter };
@@ -48,6 +50,10 @@ public:
     // Runs OnDestroy and destroys the window; call before deleting.
     void BeforeDestruction();
 
+    // The menu bar; a main menu read with the form becomes it.
+    TMainMenu* Menu() const { return menu_; }
+    void SetMenu(TMainMenu* menu);
+
     TNotifyEvent OnCreate;
     TNotifyEvent OnDestroy;
 
@@ -69,6 +75,7 @@ private:
     int clientWidth_ = 0, clientHeight_ = 0; // wanted until the window exists
     bool destroying_ = false;
     HWND hintWindow_ = nullptr; // owned by the form's window, destroyed with it
+    TMainMenu* menu_ = nullptr; // owned by the form as a component
 };
 
 // Runs the form's OnDestroy, then deletes it.

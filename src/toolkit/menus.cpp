@@ -1,12 +1,18 @@
 #include "toolkit/menus.h"
 
 #include "toolkit/application.h"
+#include "toolkit/form.h"
 #include "toolkit/screen.h"
 
 #include <algorithm>
 
 namespace {
 const TEnumInfo kAutoFlags{{L"maAutomatic", L"maManual", L"maParent"}};
+
+TPopupMenu::TShowHook& ShowHook() {
+    static TPopupMenu::TShowHook hook;
+    return hook;
+}
 
 UINT TrackWithApplicationWindow(HMENU menu, int x, int y) {
     // The program's active window owns the menu, so it stays active (and
@@ -36,6 +42,7 @@ const TClassInfo& TMenuItem::StaticClass() {
             c.Bool<TMenuItem>(L"RadioItem", &TMenuItem::RadioItem, &TMenuItem::SetRadioItem);
             c.Bool<TMenuItem>(L"Visible", &TMenuItem::Visible, &TMenuItem::SetVisible);
             c.Int<TMenuItem>(L"GroupIndex", &TMenuItem::GroupIndex, &TMenuItem::SetGroupIndex);
+            c.Int<TMenuItem>(L"ImageIndex", &TMenuItem::ImageIndex, &TMenuItem::SetImageIndex);
             c.Event(L"OnClick", &TMenuItem::OnClick);
         },
         [](TComponent* o) { return new TMenuItem(o); });
@@ -62,6 +69,8 @@ void TMenuItem::Remove(TMenuItem* item) {
 void TMenuItem::SetParentComponent(TComponent* parent) {
     if (auto* menu = dynamic_cast<TPopupMenu*>(parent))
         menu->Items()->Add(this);
+    else if (auto* bar = dynamic_cast<TMainMenu*>(parent))
+        bar->Items()->Add(this);
     else if (auto* item = dynamic_cast<TMenuItem*>(parent))
         item->Add(this);
 }
@@ -112,6 +121,10 @@ TPopupMenu::~TPopupMenu() {
         root_.Remove(root_.Items(0));
 }
 
+void TPopupMenu::SetShowHook(TShowHook hook) {
+    ShowHook() = std::move(hook);
+}
+
 void TPopupMenu::Popup(int x, int y) {
     popupPoint_ = POINT{x, y};
     if (OnPopup) OnPopup(this);
@@ -123,7 +136,44 @@ void TPopupMenu::Popup(int x, int y) {
     UINT chosen = 0;
     if (Track) {
         THintsSuspended noHints;
+        const std::shared_ptr<void> shown = ShowHook() ? ShowHook()(*this, menu.Get()) : nullptr;
         chosen = Track(menu.Get(), x, y);
     }
     if (chosen >= 1 && chosen <= byId.size()) byId[chosen - 1]->Click();
+}
+
+const TClassInfo& TMainMenu::StaticClass() {
+    static const TClassInfo info(
+        L"TMainMenu", &TComponent::StaticClass(), [](TClassInfo&) {},
+        [](TComponent* o) { return new TMainMenu(o); });
+    return info;
+}
+
+TMainMenu::TMainMenu(TComponent* owner) : TComponent(owner), root_(nullptr) {}
+
+TMainMenu::~TMainMenu() {
+    if (auto* form = dynamic_cast<TForm*>(Owner()); form && form->Menu() == this)
+        form->SetMenu(nullptr);
+    while (root_.Count() > 0)
+        root_.Remove(root_.Items(0));
+}
+
+HMENU TMainMenu::Handle() {
+    if (handle_) return handle_.Get();
+    handle_.Reset(CreateMenu());
+    if (!handle_) return nullptr;
+    UINT nextId = 1;
+    byId_.clear();
+    root_.BuildInto(handle_.Get(), nextId, byId_);
+    return handle_.Get();
+}
+
+bool TMainMenu::DispatchCommand(UINT id) {
+    if (id < 1 || id > byId_.size()) return false;
+    byId_[id - 1]->Click();
+    return true;
+}
+
+void TMainMenu::SetParentComponent(TComponent* parent) {
+    if (auto* form = dynamic_cast<TForm*>(parent); form && !form->Menu()) form->SetMenu(this);
 }
