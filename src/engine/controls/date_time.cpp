@@ -1,5 +1,7 @@
 #include "engine/controls/date_time.h"
 
+#include "engine/controls/child_window_class.h"
+
 #include "core/skin_model.h"
 #include "engine/controls/edit.h"
 #include "engine/skin_draw.h"
@@ -12,19 +14,6 @@ namespace {
 constexpr wchar_t kArrowClass[] = L"VelmoraPickerArrow";
 constexpr int kArrowInset = 4; // the picker's edge above and below, and at the side
 constexpr int kHotFrame = 4, kNormalFrame = 1;
-
-bool RegisterArrowClass(WNDPROC proc) {
-    static const bool registered = [proc] {
-        WNDCLASSEXW wc{};
-        wc.cbSize = sizeof(wc);
-        wc.lpfnWndProc = proc;
-        wc.hInstance = GetModuleHandleW(nullptr);
-        wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-        wc.lpszClassName = kArrowClass;
-        return RegisterClassExW(&wc) != 0;
-    }();
-    return registered;
-}
 
 SIZE WindowSize(HWND window) {
     RECT r{};
@@ -53,7 +42,7 @@ RECT PickerArrowRect(SIZE picker, int arrowWidth, bool left) {
 
 TPickerArrow::TPickerArrow(TSkinDateTime& owner, HWND picker)
     : owner_(owner), picker_(picker), width_(GetSystemMetrics(SM_CXHSCROLL)) {
-    if (!RegisterArrowClass(&WndProc)) return;
+    if (!RegisterChildClass(kArrowClass, &WndProc)) return;
     const RECT r = PickerArrowRect(WindowSize(picker), width_, LeftLayout(picker));
     window_ =
         CreateWindowExW(0, kArrowClass, L"", WS_CHILD | WS_VISIBLE, r.left, r.top, r.right - r.left,

@@ -1,6 +1,7 @@
 #include "engine/controls/scroll_overlay.h"
 
 #include "core/skin_model.h"
+#include "engine/controls/child_window_class.h"
 #include "engine/platform_api.h"
 #include "engine/skin_draw.h"
 #include "engine/skin_data.h"
@@ -12,21 +13,6 @@
 namespace {
 
 constexpr wchar_t kOverlayClass[] = L"VelmoraScrollOverlay";
-
-// A plain window class: the overlay's messages reach it through the
-// subclass chain like every other window the skin handles.
-void RegisterOverlayClass() {
-    static const bool registered = [] {
-        WNDCLASSEXW wc{};
-        wc.cbSize = sizeof(wc);
-        wc.lpfnWndProc = DefWindowProcW;
-        wc.hInstance = GetModuleHandleW(nullptr);
-        wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-        wc.lpszClassName = kOverlayClass;
-        return RegisterClassExW(&wc) != 0;
-    }();
-    (void)registered;
-}
 
 POINT PointOf(LPARAM lParam) {
     return {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
@@ -53,7 +39,7 @@ bool JustAbove(HWND overlay, HWND host) {
 TWScrollbar::TWScrollbar(TSkinData& data, HWND host, TBarKind kind)
     : data_(&data), host_(host), kind_(kind),
       arrowSize_(GetSystemMetrics(kind == TBarKind::Vertical ? SM_CYVSCROLL : SM_CXHSCROLL)) {
-    RegisterOverlayClass();
+    RegisterChildClass(kOverlayClass, &DefWindowProcW);
     window_.Reset(CreateWindowExW(WS_EX_NOPARENTNOTIFY, kOverlayClass, L"",
                                   WS_CHILD | WS_CLIPSIBLINGS, 0, 0, 0, 0, GetParent(host), nullptr,
                                   GetModuleHandleW(nullptr), nullptr));
