@@ -2,6 +2,7 @@
 
 #include "engine/skin_store_component.h"
 #include "raw_dialog.h"
+#include "skin_argument.h"
 #include "toolkit/list_box.h"
 #include "toolkit/list_view.h"
 #include "toolkit/menus.h"
@@ -62,9 +63,17 @@ void TGalleryForm::FormCreate(TObject*) {
     auto* list = Find<TListView>(L"ListView1");
     auto* box = Find<TListBox>(L"ListBox1");
     if (list && box) FillSampleRows(*list, *box);
+    DragAcceptFiles(Handle(), TRUE);
 }
 
 void TGalleryForm::WndProc(TMessage& m) {
+    if (m.Msg == WM_DROPFILES) {
+        const auto drop = reinterpret_cast<HDROP>(m.WParam);
+        const std::wstring path = FirstDroppedFile(drop);
+        DragFinish(drop);
+        if (!path.empty()) OpenSkinFile(*this, path);
+        return;
+    }
     TForm::WndProc(m);
     if (m.Msg != WM_SIZE) return;
     if (auto* bar = Find<TStatusBar>(L"StatusBar1"); bar && bar->HandleAllocated())

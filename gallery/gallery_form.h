@@ -18,7 +18,8 @@ public:
     void FormCreate(TObject* sender);
     // The menu button drops the gallery's menu.
     void Loaded() override;
-    // The status bar follows the window's bottom edge.
+    // The status bar follows the window's bottom edge; a skin file dropped
+    // on the window is tried at once.
     void WndProc(TMessage& m) override;
     std::any MethodAddress(const std::wstring& name) override;
 };

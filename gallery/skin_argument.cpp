@@ -30,7 +30,18 @@ std::wstring Widen(const std::string& ascii) {
 
 void OpenSkinArgument(TComponent& form) {
     const std::wstring path = SkinArgument();
-    if (path.empty()) return;
+    if (!path.empty()) OpenSkinFile(form, path);
+}
+
+std::wstring FirstDroppedFile(HDROP drop) {
+    if (!drop || DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0) == 0) return {};
+    const UINT length = DragQueryFileW(drop, 0, nullptr, 0);
+    std::wstring path(length + 1, L'\0');
+    path.resize(DragQueryFileW(drop, 0, path.data(), length + 1));
+    return path;
+}
+
+void OpenSkinFile(TComponent& form, const std::wstring& path) {
     auto* skinData = form.Find<TSkinData>(L"SkinData");
     if (!skinData) return;
     std::string why;

@@ -17,6 +17,9 @@ INPUT_TAB = (420 + 136, 8 + 10)
 PAGE = (424, 31)
 COMBO = (104, 6, 124, 22)
 LAST_ITEM = "最后一项"
+# The gallery's client height: the client area starts this far above the
+# bottom border, below the caption and the menu bar.
+CLIENT_H = 380
 ITEMS = 12
 
 
@@ -29,17 +32,18 @@ class GalleryComboTest(ProgramTest):
         self.window = self.program_window()
         self.frame = SkinFrame("yellow")
         time.sleep(1.0)
+        self.client_top = geometry(self.window)["HEIGHT"] - self.frame.bottom - CLIENT_H
 
     def click(self, x, y):
         """A click at a client point."""
         run("xdotool", "mousemove", "--window", self.window, str(x + self.frame.left),
-            str(y + self.frame.top), "click", "1")
+            str(y + self.client_top), "click", "1")
         time.sleep(0.8)
 
     def page_shot(self, name):
         png = self.shot(name + "-screen.png")
         g = geometry(self.window)
-        crop(png, (g["X"] + self.frame.left + 420, g["Y"] + self.frame.top + 8, 380, 150),
+        crop(png, (g["X"] + self.frame.left + 420, g["Y"] + self.client_top + 8, 380, 150),
              self.shots + "/" + name + ".png")
         return png
 
@@ -79,7 +83,7 @@ class GalleryComboTest(ProgramTest):
         # The list opens under the combo, as wide as it, with a one-pixel
         # border; its bar is 16 wide with 16-pixel arrows.
         left = g["X"] + self.frame.left + PAGE[0] + x
-        top = g["Y"] + self.frame.top + PAGE[1] + y + h
+        top = g["Y"] + self.client_top + PAGE[1] + y + h
         bar_x = left + w - 1 - 8
         open_png = self.page_shot("gallery-combo-bar")
         # The list's bottom border: the first pixel down the bar's column
