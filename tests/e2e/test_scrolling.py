@@ -2,7 +2,8 @@
 """The real Velmora.exe under Wine with 40 more themes than fit: the theme
 list's skinned vertical bar, its thumb dragged with the pointer to the bottom
 of the track; the list follows to its last row and the skinned thumb lies at
-the bottom. Screenshots are kept."""
+the bottom; Home brings it back, and the blue skin redraws the bar with the
+thumb in place. Screenshots are kept."""
 import os
 import time
 import unittest
@@ -65,6 +66,25 @@ class ScrollingTest(ProgramTest):
         self.assertEqual(pixel(home_png, x, track_top + 6), thumb,
                          "Home brings the skinned thumb back to the top")
         self.assertEqual(pixel(home_png, x, track_bottom - 3), track)
+
+        # The blue skin from the skin menu (its second item): the bar is
+        # redrawn in the new skin with the thumb where it was.
+        run("xdotool", "key", "alt+k")
+        time.sleep(1.0)
+        run("xdotool", "key", "Down", "Down", "Return")
+        time.sleep(2.5)
+        run("xdotool", "mousemove", "--window", window, "200", "8")
+        time.sleep(0.5)
+        blue_png = self.shot("scroll-blue.png")
+        blue = SkinFrame("blue")
+        g = geometry(window)
+        bx = g["X"] + blue.left + left + width - EDGE - BAR // 2
+        btop = g["Y"] + blue.top + top + EDGE + ARROW
+        bbottom = g["Y"] + blue.top + top + height - EDGE - ARROW
+        blue_thumb = pixel(blue_png, bx, btop + 6)
+        self.assertNotEqual(blue_thumb, thumb, "the thumb still in the yellow skin")
+        self.assertNotEqual(blue_thumb, pixel(blue_png, bx, bbottom - 3),
+                            "no thumb at the top of the blue track")
 
 if __name__ == "__main__":
     unittest.main()
