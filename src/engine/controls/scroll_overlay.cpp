@@ -27,8 +27,8 @@ bool IsOverlay(HWND window) {
     return window && GetClassNameW(window, name, 32) && lstrcmpW(name, kOverlayClass) == 0;
 }
 
-// Directly above the host, or above the host's other overlay which is: two
-// overlays of one host never trade places at every move.
+// Directly above the host, or above the host's other overlay when that one
+// is: the two overlays of one host never trade places at every move.
 bool JustAbove(HWND overlay, HWND host) {
     const HWND next = GetWindow(overlay, GW_HWNDNEXT);
     return next == host || (IsOverlay(next) && GetWindow(next, GW_HWNDNEXT) == host);
