@@ -110,15 +110,8 @@ void TComboxScrollBar::DrawSkin(HDC dc, const RECT&) {
     SCROLLBARINFO info;
     if (!BarInfo(info)) return;
     const TScrollBarLook look = CurrentLook();
-    const TPixelBitmap pixels = ComposeScrollBar(look, Skin());
-    if (pixels.Empty()) return;
-    const bool fits = buffer_.Width() >= pixels.Width() && buffer_.Height() >= pixels.Height();
-    if (!fits && !buffer_.SetSize(std::max(buffer_.Width(), pixels.Width()),
-                                  std::max(buffer_.Height(), pixels.Height())))
-        return;
-    CopyIntoBitmap(buffer_, pixels);
-    BitBlt(dc, info.rcScrollBar.left - WindowRect.left, info.rcScrollBar.top - WindowRect.top,
-           pixels.Width(), pixels.Height(), buffer_.DC(), 0, 0, SRCCOPY);
+    BlitScrollBar(dc, info.rcScrollBar.left - WindowRect.left,
+                  info.rcScrollBar.top - WindowRect.top, ComposeScrollBar(look, Skin()), buffer_);
 }
 
 // Waits for messages rather than polling; ends when the button comes up,

@@ -165,15 +165,8 @@ void TWScrollbar::Paint() {
     TPaintDC paint(window_.Get());
     if (!data_) return;
     const TScrollBarLook look = CurrentLook();
-    const TPixelBitmap pixels = ComposeScrollBar(look, data_->Skin());
     painted_ = look;
-    if (pixels.Empty()) return;
-    const bool fits = buffer_.Width() >= pixels.Width() && buffer_.Height() >= pixels.Height();
-    if (!fits && !buffer_.SetSize(std::max(buffer_.Width(), pixels.Width()),
-                                  std::max(buffer_.Height(), pixels.Height())))
-        return;
-    CopyIntoBitmap(buffer_, pixels);
-    BitBlt(paint.Get(), 0, 0, pixels.Width(), pixels.Height(), buffer_.DC(), 0, 0, SRCCOPY);
+    BlitScrollBar(paint.Get(), 0, 0, ComposeScrollBar(look, data_->Skin()), buffer_);
 }
 
 void TWScrollbar::Refresh() {

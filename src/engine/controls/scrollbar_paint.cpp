@@ -2,6 +2,9 @@
 
 #include "core/nine_slice.h"
 #include "core/skin_model.h"
+#include "engine/skin_draw.h"
+
+#include <algorithm>
 
 namespace {
 
@@ -98,4 +101,14 @@ TPixelBitmap ComposeScrollBar(const TScrollBarLook& look, const TSkinModel& skin
     PutArrows(bar, look, strip, thickness);
     if (look.Enabled) PutThumb(bar, look, skin, thickness);
     return bar;
+}
+
+void BlitScrollBar(HDC dc, int x, int y, const TPixelBitmap& pixels, TBitmap& buffer) {
+    if (pixels.Empty()) return;
+    const bool fits = buffer.Width() >= pixels.Width() && buffer.Height() >= pixels.Height();
+    if (!fits && !buffer.SetSize(std::max(buffer.Width(), pixels.Width()),
+                                 std::max(buffer.Height(), pixels.Height())))
+        return;
+    CopyIntoBitmap(buffer, pixels);
+    BitBlt(dc, x, y, pixels.Width(), pixels.Height(), buffer.DC(), 0, 0, SRCCOPY);
 }

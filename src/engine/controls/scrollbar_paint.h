@@ -5,6 +5,9 @@
 // as a whole, so the native bar under an overlay never shows through.
 #include "core/pixel_bitmap.h"
 #include "engine/controls/scrollbar_rules.h"
+#include "toolkit/bitmap.h"
+
+#include <windows.h>
 
 struct TSkinModel;
 
@@ -30,3 +33,6 @@ bool HasScrollBarSkin(const TSkinModel& skin);
 // The bar's picture; empty when the skin has no arrow strip or the look no
 // size.
 TPixelBitmap ComposeScrollBar(const TScrollBarLook& look, const TSkinModel& skin);
+// Puts `pixels` on `dc` at (x, y) in one blit through `buffer`, which is
+// kept by the caller and grown only when a larger bar comes.
+void BlitScrollBar(HDC dc, int x, int y, const TPixelBitmap& pixels, TBitmap& buffer);
