@@ -3,7 +3,7 @@ object GalleryForm: TGalleryForm
   Top = 150
   BorderStyle = bsSizeable
   Caption = 'Velmora 皮肤样例'
-  ClientHeight = 380
+  ClientHeight = 560
   ClientWidth = 1060
   Color = clBtnFace
   Font.Charset = GB2312_CHARSET
@@ -704,7 +704,7 @@ object GalleryForm: TGalleryForm
   end
   object StatusBar1: TStatusBar
     Left = 0
-    Top = 358
+    Top = 538
     Width = 1060
     Height = 22
     Panels = <

@@ -14,6 +14,9 @@ import unittest
 SOURCE_DIR = os.environ.get("VELMORA_SOURCE_DIR",
                             os.path.join(os.path.dirname(__file__), "..", ".."))
 
+# The gallery's client size, as its form file gives it.
+GALLERY_CLIENT_W, GALLERY_CLIENT_H = 1060, 560
+
 
 def wine_command(program, *args):
     """The command line that starts a program of this build under Wine: the
@@ -335,3 +338,14 @@ class ProgramTest(unittest.TestCase):
 
     def shot(self, name, window="root"):
         return screenshot(self.shots, name, window)
+
+    def shot_until(self, name, condition, timeout=10.0):
+        """A screenshot on which `condition(png)` holds, or the last one taken
+        when it never does within `timeout` seconds: a busy machine may paint
+        late, and the caller's own assertion then says what was seen."""
+        deadline = time.time() + timeout
+        while True:
+            png = self.shot(name)
+            if condition(png) or time.time() > deadline:
+                return png
+            time.sleep(0.3)

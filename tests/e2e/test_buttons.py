@@ -5,7 +5,6 @@ letting go ticks every theme (反选 afterwards unticks every one again).
 Screenshots are kept."""
 import os
 import subprocess
-import time
 import unittest
 
 from e2e_support import ProgramTest, SkinFrame, bmp_size, find_window, geometry, pixel, run
@@ -61,30 +60,31 @@ class ButtonsTest(ProgramTest):
             with open(out, "rb") as f:
                 return f.read()
 
+        def shows(frame_number):
+            expected = strip_probe(frame.folder, frame_number)
+            return lambda png: probe(png, ALL_BUTTON) == expected
+
         run("xdotool", "mousemove", "--window", window, "200", "8")
-        time.sleep(1.0)
-        at_rest = self.shot("buttons-rest.png")
+        at_rest = self.shot_until("buttons-rest.png", shows(NORMAL))
         self.assertEqual(probe(at_rest, ALL_BUTTON), strip_probe(frame.folder, NORMAL))
 
         run("xdotool", "mousemove", *point(ALL_BUTTON))
-        time.sleep(0.8)
-        hover = self.shot("buttons-hot.png")
+        hover = self.shot_until("buttons-hot.png", shows(HOT))
         self.assertEqual(probe(hover, ALL_BUTTON), strip_probe(frame.folder, HOT),
                          "全选 under the pointer does not show the hot frame")
         run("xdotool", "mousedown", "1")
-        time.sleep(0.8)
-        pressed = self.shot("buttons-pressed.png")
+        pressed = self.shot_until("buttons-pressed.png", shows(PRESSED))
         self.assertEqual(probe(pressed, ALL_BUTTON), strip_probe(frame.folder, PRESSED),
                          "全选 held down does not show the pressed frame")
         run("xdotool", "mouseup", "1")
-        time.sleep(0.8)
-        ticked = self.shot("buttons-all-ticked.png")
+        ticked = self.shot_until("buttons-all-ticked.png",
+                                 lambda png: checks(png) != checks(at_rest))
         self.assertNotEqual(checks(ticked), checks(at_rest), "letting go ticked nothing")
 
         # 反选 turns every tick off again only if 全选 ticked every row.
         run("xdotool", "mousemove", *point(REVERSE_BUTTON), "click", "1")
-        time.sleep(0.8)
-        reversed_png = self.shot("buttons-reversed.png")
+        reversed_png = self.shot_until("buttons-reversed.png",
+                                       lambda png: checks(png) == checks(at_rest))
         self.assertEqual(checks(reversed_png), checks(at_rest), "全选 left some row unticked")
 
 

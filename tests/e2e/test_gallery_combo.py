@@ -9,7 +9,7 @@ import subprocess
 import time
 import unittest
 
-from e2e_support import ProgramTest, SkinFrame, crop, geometry, run
+from e2e_support import GALLERY_CLIENT_H, ProgramTest, SkinFrame, crop, geometry, run
 
 # Client coordinates of the page control's third tab (输入) and, on that
 # page, of the drop-down combo (page origin (424, 31) in the client area).
@@ -19,7 +19,7 @@ COMBO = (104, 6, 124, 22)
 LAST_ITEM = "最后一项"
 # The gallery's client height: the client area starts this far above the
 # bottom border, below the caption and the menu bar.
-CLIENT_H = 380
+CLIENT_H = GALLERY_CLIENT_H
 ITEMS = 12
 
 

@@ -9,9 +9,10 @@ import sys
 import time
 import unittest
 
-from e2e_support import ProgramTest, SkinFrame, crop, geometry, pixel, run
+from e2e_support import (
+    GALLERY_CLIENT_H, GALLERY_CLIENT_W, ProgramTest, SkinFrame, crop, geometry, pixel, run)
 
-CLIENT_W, CLIENT_H = 1060, 380
+CLIENT_W, CLIENT_H = GALLERY_CLIENT_W, GALLERY_CLIENT_H
 
 
 class GalleryResizeTest(ProgramTest):

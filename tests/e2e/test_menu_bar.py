@@ -8,9 +8,10 @@ import sys
 import time
 import unittest
 
-from e2e_support import ProgramTest, SkinFrame, geometry, run, visible_windows
+from e2e_support import (
+    GALLERY_CLIENT_H, GALLERY_CLIENT_W, ProgramTest, SkinFrame, geometry, run, visible_windows)
 
-CLIENT_W, CLIENT_H = 1060, 380
+CLIENT_W, CLIENT_H = GALLERY_CLIENT_W, GALLERY_CLIENT_H
 
 
 class MenuBarTest(ProgramTest):
