@@ -5,6 +5,7 @@
 // fixed delay after they are asked for, through one timer whose single
 // pending slot a later request overwrites.
 #include "engine/engine_messages.h"
+#include "engine/menus/popup_background.h"
 #include "toolkit/gdi_objects.h"
 
 #include <memory>
@@ -99,6 +100,7 @@ public:
     // The skinned popup window showing `menu`, or null; menu items copy
     // their backgrounds from it.
     TWinSkinPopMenu* PopupShowing(HMENU menu) const;
+    TKeptMenuBackgrounds& MenuBackgrounds() { return menuBackgrounds_; }
 
 private:
     static LRESULT CALLBACK CbtHookProc(int code, WPARAM wParam, LPARAM lParam);
@@ -126,6 +128,7 @@ private:
     // frees the objects of raw windows and those it removes itself.
     std::vector<TWinSkinForm*> skinForms_;
     std::vector<std::unique_ptr<TWinSkinPopMenu>> popupMenus_;
+    TKeptMenuBackgrounds menuBackgrounds_;
 };
 
 // The program's one manager, or nullptr before the first skin component

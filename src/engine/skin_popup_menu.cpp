@@ -91,8 +91,12 @@ bool TWinSkinPopMenu::Compose() {
     ClientToScreen(Handle, &origin);
     clientOffset_ = POINT{origin.x - window.left, origin.y - window.top};
     const int w = window.right - window.left, h = window.bottom - window.top;
-    if (!background_ || background_->Width() != w || background_->Height() != h)
-        background_ = ComposeMenuBackground(*element, w, h);
+    if (!background_ || background_->Width() != w || background_->Height() != h) {
+        TSkinManage* manager = SkinManager();
+        background_ = manager
+                          ? manager->MenuBackgrounds().Get(SkinData->SharedSkin(), *element, w, h)
+                          : ComposeMenuBackground(*element, w, h);
+    }
     Menu();
     return background_ != nullptr;
 }

@@ -57,6 +57,6 @@ private:
     void PrintItems(HDC dc, POINT offset);
 
     std::unique_ptr<TWindowSubclass> subclass_;
-    std::unique_ptr<TBitmap> background_;
+    std::shared_ptr<const TBitmap> background_;
     POINT clientOffset_{0, 0};
 };

@@ -202,6 +202,7 @@ void TWinSkinForm::ApplySkinChange() {
     const TColor face = SkinButtonFace(*skinData_);
     BackgroundBrush.Reset(CreateSolidBrush(ColorToRGB(face)));
     elementFrames_.Clear();
+    if (menuBar_) menuBar_->ForgetPictures();
     if (Form) {
         Form->SetColor(face);
         for (int i = 0; i < Form->ComponentCount(); ++i)

@@ -20,6 +20,10 @@ public:
 
     // Recreates the pixels (black); false if the DIB section cannot be made.
     bool SetSize(int width, int height);
+    // Of this size, keeping the pixels when it is already (a kept buffer).
+    bool Fit(int width, int height) {
+        return (!Empty() && width_ == width && height_ == height) || SetSize(width, height);
+    }
     int Width() const { return width_; }
     int Height() const { return height_; }
     bool Empty() const { return !handle_; }

@@ -39,7 +39,7 @@ void TProgressPainter::Paint(HDC dc, const RECT& rect, const TProgressLook& look
     const int length = look.Vertical ? h : w, breadth = look.Vertical ? w : h;
     Compose(length, breadth, look);
     if (look.Vertical) RotateLeft(picture_);
-    const bool ready = (screen_.Width() == w && screen_.Height() == h) || screen_.SetSize(w, h);
+    const bool ready = screen_.Fit(w, h);
     if (!ready || !CopyIntoBitmap(screen_, picture_)) return;
     BitBlt(dc, rect.left, rect.top, w, h, screen_.DC(), 0, 0, SRCCOPY);
 }

@@ -259,7 +259,7 @@ void TSkinControl::FillColor(HDC dc, const RECT& rect, COLORREF colour) {
 void TSkinControl::PaintBuffered(HDC dc, const RECT& rect, const std::function<void(HDC)>& paint) {
     const int w = rect.right - rect.left, h = rect.bottom - rect.top;
     if (w <= 0 || h <= 0) return;
-    const bool ready = (buffer_.Width() == w && buffer_.Height() == h) || buffer_.SetSize(w, h);
+    const bool ready = buffer_.Fit(w, h);
     if (!ready) {
         paint(dc);
         return;

@@ -82,6 +82,8 @@ TMenuItemLook TWinSkinForm::MenuItemLook(HMENU menu) {
     look.Check = tools.Check();
     look.CheckSize = tools.CheckSize();
     look.Dither = tools.Dither();
+    look.Frames = &elementFrames_;
+    look.Buffer = tools.ItemBuffer();
     if (TSkinManage* manager = SkinManager())
         if (TWinSkinPopMenu* popup = manager->PopupShowing(menu)) {
             look.Background = popup->Background();

@@ -2,6 +2,7 @@
 
 #include "core/skin_elements.h"
 #include "engine/menus/menu_item_text.h"
+#include "engine/element_frames.h"
 #include "engine/skin_draw.h"
 #include "toolkit/bitmap.h"
 #include "toolkit/gdi_objects.h"
@@ -184,23 +185,25 @@ void PaintMenuItem(HDC dc, const RECT& rect, const TMenuItemPicture& item,
                    const TMenuItemLook& look) {
     const int w = rect.right - rect.left, h = rect.bottom - rect.top;
     if (w <= 0 || h <= 0) return;
-    TMemoryDC buffer(CreateCompatibleDC(dc));
-    TBitmapHandle bitmap(CreateCompatibleBitmap(dc, w, h));
-    if (!buffer || !bitmap) return;
-    TSelectObject keep(buffer.Get(), bitmap.Get());
+    TBitmap own;
+    TBitmap& buffer = look.Buffer ? *look.Buffer : own;
+    if ((buffer.Width() < w || buffer.Height() < h) &&
+        !buffer.SetSize(std::max(buffer.Width(), w), std::max(buffer.Height(), h)))
+        return;
+    const HDC into = buffer.DC();
     const RECT local{0, 0, w, h};
     if (!look.Record) {
         TBrushHandle fill(CreateSolidBrush(item.Selected ? look.Hilight : look.Menu));
-        FillRect(buffer.Get(), &local, fill.Get());
-        PaintContent(buffer.Get(), local, item, look);
+        FillRect(into, &local, fill.Get());
+        PaintContent(into, local, item, look);
     } else {
-        PaintBackground(buffer.Get(), local, rect, look);
+        PaintBackground(into, local, rect, look);
         if (item.Separator() && !item.Raw) {
-            PaintSeparatorFrame(buffer.Get(), local, *look.Record);
+            PaintSeparatorFrame(into, local, *look.Record);
         } else {
-            DrawElementFrame(buffer.Get(), local, *look.Record, item.Selected ? 4 : 1);
-            PaintContent(buffer.Get(), local, item, look);
+            DrawElementFrame(into, local, *look.Record, item.Selected ? 4 : 1, look.Frames);
+            PaintContent(into, local, item, look);
         }
     }
-    BitBlt(dc, rect.left, rect.top, w, h, buffer.Get(), 0, 0, SRCCOPY);
+    BitBlt(dc, rect.left, rect.top, w, h, into, 0, 0, SRCCOPY);
 }

@@ -11,6 +11,7 @@
 
 class TBitmap;
 class TDataSkinObject;
+class TElementFrames;
 
 // Everything an item's picture depends on but the item.
 struct TMenuItemLook {
@@ -27,6 +28,11 @@ struct TMenuItemLook {
     SIZE CheckSize{0, 0};
     HBRUSH Dither = nullptr;
     HIMAGELIST Images = nullptr;
+    // The window's kept frames (a menu's items share one size); none:
+    // composed anew.
+    TElementFrames* Frames = nullptr;
+    // A kept off-screen buffer, grown as needed; none: one made per item.
+    TBitmap* Buffer = nullptr;
 };
 
 struct TMenuItemPicture {

@@ -1,7 +1,9 @@
 #pragma once
 // The GDI objects every skinned menu item is drawn with: the menu font and
 // its bold twin (default items), the check mark and the dither brush behind
-// a checked image. Made once by their owner and kept, never per item.
+// a checked image, and the items' off-screen buffer. Made once by their
+// owner and kept, never per item.
+#include "toolkit/bitmap.h"
 #include "toolkit/gdi_objects.h"
 
 #include <windows.h>
@@ -18,6 +20,9 @@ public:
     HBITMAP Check() const { return check_.Get(); }
     SIZE CheckSize() const { return checkSize_; }
     HBRUSH Dither() const { return dither_.Get(); }
+    // Where an item is composed before it goes on the screen in one piece;
+    // kept, as a menu draws its items one after another.
+    TBitmap* ItemBuffer() const { return &itemBuffer_; }
 
 private:
     TFontHandle font_, bold_;
@@ -25,6 +30,7 @@ private:
     SIZE checkSize_{0, 0};
     TBitmapHandle ditherPattern_;
     TBrushHandle dither_;
+    mutable TBitmap itemBuffer_;
 };
 
 // The system's menu font.

@@ -1,6 +1,7 @@
 #include "engine/menus/win_skin_menu.h"
 
 #include "engine/menus/menu_bar_tracking.h"
+#include "core/skin_elements.h"
 #include "engine/menus/menu_item_text.h"
 #include "engine/menus/shown_menus.h"
 #include "engine/win_skin_form.h"
@@ -8,6 +9,7 @@
 #include "toolkit/screen.h"
 
 #include <algorithm>
+#include <tuple>
 
 void TMenuBtn::Paint() {
     Form->DrawMenuButton(*this);
@@ -19,6 +21,7 @@ void TWinSkinMenu::BuildButtons(HMENU menu) {
     for (const auto& b : buttons_)
         form_->ReleaseHotObject(b.get());
     buttons_.clear();
+    ForgetPictures();
     const int count = GetMenuItemCount(menu);
     for (int i = 0; i < count; ++i) {
         TMenuItemFacts facts;
@@ -55,23 +58,71 @@ void TWinSkinMenu::LayoutButtons(const RECT& bar) {
         buttons_[i]->Rect = rects[i];
 }
 
+void TWinSkinMenu::ForgetPictures() {
+    pictureValid_ = false;
+    laidOutIn_ = RECT{};
+}
+
+bool TWinSkinMenu::TPictureKey::SameBackground(const TPictureKey& o) const {
+    return std::tie(Width, Height, Pixels, Active, Menubar) ==
+           std::tie(o.Width, o.Height, o.Pixels, o.Active, o.Menubar);
+}
+
+bool TWinSkinMenu::TPictureKey::operator==(const TPictureKey& o) const {
+    return SameBackground(o) && std::tie(Text, Shadow, Hilight, Font, Buttons) ==
+                                    std::tie(o.Text, o.Shadow, o.Hilight, o.Font, o.Buttons);
+}
+
+TWinSkinMenu::TPictureKey TWinSkinMenu::KeyOf(const RECT& bar, const TMenuBarLook& look) const {
+    TPictureKey key;
+    key.Width = bar.right - bar.left;
+    key.Height = bar.bottom - bar.top;
+    key.Pixels = look.Image && !look.Image->Bitmap.Empty() ? look.Image->Bitmap.Row(0) : nullptr;
+    key.Active = look.Active;
+    key.Menubar = look.Menubar;
+    key.Text = look.Text;
+    key.Shadow = look.Shadow;
+    key.Hilight = look.Hilight;
+    key.Font = look.Font;
+    for (const auto& b : buttons_)
+        key.Buttons.emplace_back(b->State, b->Enabled);
+    return key;
+}
+
 void TWinSkinMenu::PaintBar(HDC dc, const RECT& bar, const TMenuBarLook& look) {
-    look_ = look;
-    barRect_ = bar;
     const int w = bar.right - bar.left, h = bar.bottom - bar.top;
-    if (w <= 0 || h <= 0 || !barCache_.SetSize(w, h)) return;
-    const RECT local{0, 0, w, h};
-    PaintMenuBarBackground(barCache_.DC(), local, look);
-    LayoutButtons(bar);
-    TBitmap buffer(w, h);
-    if (buffer.Empty()) return;
-    BitBlt(buffer.DC(), 0, 0, w, h, barCache_.DC(), 0, 0, SRCCOPY);
+    if (w <= 0 || h <= 0) return;
+    look_ = look;
+    // A frame paint changes the bar rarely: the picture of the last one is
+    // put back as it was unless something it shows has changed.
+    const TPictureKey key = KeyOf(bar, look);
+    const bool moved = !EqualRect(&bar, &barRect_);
+    barRect_ = bar;
+    if (!pictureValid_ || !(key == pictureKey_) || moved) {
+        if (!ComposeBar(key, bar)) return;
+    }
+    BitBlt(dc, bar.left, bar.top, w, h, picture_.DC(), 0, 0, SRCCOPY);
+}
+
+bool TWinSkinMenu::ComposeBar(const TPictureKey& key, const RECT& bar) {
+    const int w = key.Width, h = key.Height;
+    const bool background = !pictureValid_ || !key.SameBackground(pictureKey_);
+    pictureValid_ = false;
+    if (!barCache_.Fit(w, h) || !picture_.Fit(w, h)) return false;
+    if (background) PaintMenuBarBackground(barCache_.DC(), RECT{0, 0, w, h}, look_);
+    if (!EqualRect(&bar, &laidOutIn_) || key.Font != pictureKey_.Font) {
+        LayoutButtons(bar);
+        laidOutIn_ = bar;
+    }
+    BitBlt(picture_.DC(), 0, 0, w, h, barCache_.DC(), 0, 0, SRCCOPY);
     for (const auto& b : buttons_) {
         RECT r = b->Rect;
         OffsetRect(&r, -bar.left, -bar.top);
-        PaintBarButton(buffer.DC(), {r, b->Caption, b->Enabled, b->State}, look);
+        PaintBarButton(picture_.DC(), {r, b->Caption, b->Enabled, b->State}, look_);
     }
-    BitBlt(dc, bar.left, bar.top, w, h, buffer.DC(), 0, 0, SRCCOPY);
+    pictureKey_ = key;
+    pictureValid_ = true;
+    return true;
 }
 
 void TWinSkinMenu::PaintButton(const TMenuBtn& button) {

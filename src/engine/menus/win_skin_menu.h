@@ -44,6 +44,8 @@ public:
     void PaintBar(HDC dc, const RECT& bar, const TMenuBarLook& look);
     // One button straight into the window, over the last painted bar.
     void PaintButton(const TMenuBtn& button);
+    // The kept pictures were of another skin.
+    void ForgetPictures();
 
     // The button with a caption at a window point, or null.
     TMenuBtn* MenuButtonAt(POINT windowPoint) const;
@@ -57,6 +59,20 @@ public:
     int TrackDropDown(int index, std::function<int(POINT)> buttonAtScreen);
 
 private:
+    // Everything the bar's picture depends on besides the captions, which
+    // change only with BuildButtons.
+    struct TPictureKey {
+        int Width = 0, Height = 0;
+        const void* Pixels = nullptr;
+        bool Active = true;
+        COLORREF Menubar = 0, Text = 0, Shadow = 0, Hilight = 0;
+        HFONT Font = nullptr;
+        std::vector<std::pair<TNCState, bool>> Buttons; // state, enabled
+        bool SameBackground(const TPictureKey& o) const;
+        bool operator==(const TPictureKey& o) const;
+    };
+    TPictureKey KeyOf(const RECT& bar, const TMenuBarLook& look) const;
+    bool ComposeBar(const TPictureKey& key, const RECT& bar);
     std::vector<TBarButtonFacts> Facts() const;
 
     TWinSkinForm* form_;
@@ -65,4 +81,8 @@ private:
     RECT barRect_{};
     TMenuBarLook look_;
     TBitmap barCache_; // the bar without captions, as last painted
+    TBitmap picture_;  // the bar with its buttons, as last painted
+    TPictureKey pictureKey_;
+    bool pictureValid_ = false;
+    RECT laidOutIn_{}; // the bar the buttons were placed in
 };

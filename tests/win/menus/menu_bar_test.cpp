@@ -294,3 +294,41 @@ TEST_F(MenuBarWindowTest, ADropDownIsSkinnedWhileOpenAndReadsAsBeforeAfter) {
     EXPECT_TRUE(skinned);
     EXPECT_EQ(MenuItems(menu_), items_);
 }
+
+namespace {
+
+// The pixels of a window-coordinate rectangle of a painted frame.
+std::vector<COLORREF> Part(HWND window, const std::vector<COLORREF>& frame, const RECT& r) {
+    const LONG width = WindowSize(window).cx;
+    std::vector<COLORREF> part;
+    for (LONG y = r.top; y < r.bottom; ++y)
+        for (LONG x = r.left; x < r.right; ++x)
+            part.push_back(frame[static_cast<size_t>(y * width + x)]);
+    return part;
+}
+
+} // namespace
+
+TEST_F(MenuBarWindowTest, TheKeptBarPictureFollowsButtonStatesAndTheSkin) {
+    const HWND w = window_->Handle();
+    ASSERT_NE(SkinNow(w), nullptr);
+    SelectSkin(1);
+    TWinSkinForm* skin = manager_->FindSkinForm(w);
+    ASSERT_NE(skin, nullptr);
+    ASSERT_NE(skin->MenuBar(), nullptr);
+    TMenuBtn& file = *skin->MenuBar()->Buttons()[0];
+    const RECT button = file.Rect;
+    const std::vector<COLORREF> normal = Part(w, PaintedFrame(w), button);
+
+    file.SetState(ncHot);
+    EXPECT_NE(Part(w, PaintedFrame(w), button), normal) << "a frame paint showed the old state";
+    file.SetState(ncNormal);
+    EXPECT_EQ(Part(w, PaintedFrame(w), button), normal);
+
+    SelectSkin(0);
+    skin = manager_->FindSkinForm(w);
+    ASSERT_NE(skin, nullptr);
+    ASSERT_NE(skin->MenuBar(), nullptr);
+    EXPECT_NE(Part(w, PaintedFrame(w), skin->MenuBar()->Buttons()[0]->Rect), normal)
+        << "the bar kept the other skin's picture";
+}

@@ -165,3 +165,26 @@ TEST_F(SkinFormTest, ARawWindowsOwnMenuIsSkinnedWhileOpenAndReadsAsBeforeAfter) 
     EXPECT_TRUE(skinned);
     EXPECT_EQ(MenuItems(menu.Get()), before);
 }
+
+TEST(KeptMenuBackgrounds, AMenuShownAgainReusesItsPictureButNeverAnotherSkins) {
+    TKeptMenuBackgrounds kept;
+    auto skin = std::make_shared<TSkinModel>();
+    TDataSkinObject element("menuBackground");
+    element.Bitmap = TPixelBitmap(12, 12);
+    element.Bitmap.FillRect(0, 0, 12, 12, MakeColour(10, 120, 30));
+    std::shared_ptr<const TSkinModel> loaded = skin;
+
+    const auto first = kept.Get(loaded, element, 80, 120);
+    ASSERT_NE(first, nullptr);
+    EXPECT_EQ(first->Width(), 80);
+    EXPECT_EQ(kept.Get(loaded, element, 80, 120), first) << "the same menu was composed again";
+    EXPECT_NE(kept.Get(loaded, element, 90, 120), first) << "another size got the kept picture";
+    // A skin loaded in its place may sit at the same address: only the
+    // living skin's pictures are handed out.
+    loaded.reset();
+    skin.reset();
+    auto next = std::make_shared<const TSkinModel>();
+    EXPECT_NE(kept.Get(next, element, 80, 120), first);
+    TDataSkinObject empty("menuBackground");
+    EXPECT_EQ(kept.Get(next, empty, 80, 120), nullptr);
+}
