@@ -149,6 +149,14 @@ def pixel(png, x, y):
     return tuple(data[:3])
 
 
+def colours_in(png, rect):
+    """The set of (r, g, b) colours inside rect (x, y, w, h) of an image."""
+    x, y, w, h = rect
+    data = subprocess.run(["convert", png, "-crop", "%dx%d+%d+%d" % (w, h, x, y), "+repage",
+                           "-depth", "8", "rgb:-"], check=True, capture_output=True).stdout
+    return {tuple(data[i:i + 3]) for i in range(0, len(data) - 2, 3)}
+
+
 def crop(png, rect, out):
     x, y, w, h = rect
     run("convert", png, "-crop", "%dx%d+%d+%d" % (w, h, x, y), "+repage", out)

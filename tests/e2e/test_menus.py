@@ -9,7 +9,7 @@ import sys
 import time
 import unittest
 
-from e2e_support import (ProgramTest, SkinFrame, bmp_size, find_new_menu, geometry,
+from e2e_support import (ProgramTest, SkinFrame, bmp_size, colours_in, find_new_menu, geometry,
                          open_first_rows_menu, pixel, run, visible_windows)
 
 SOURCE = os.environ.get("VELMORA_SOURCE_DIR",
@@ -22,7 +22,7 @@ def skin_pixel(skin, image, x, y):
     return pixel(path, x, y)
 
 
-class MenusTest(ProgramTest):
+class MenuShots(ProgramTest):
     def wait_closed(self, menu):
         deadline = time.time() + 4
         while time.time() < deadline and menu in visible_windows():
@@ -39,6 +39,8 @@ class MenusTest(ProgramTest):
             "+repage", out)
         return out, m
 
+
+class MenusTest(MenuShots):
     def assert_skinned_menu(self, png, skin):
         # The top-left corner of the menu background sits unscaled at the
         # menu's corner.
@@ -104,6 +106,42 @@ class MenusTest(ProgramTest):
             else:
                 run("xdotool", "key", "Escape")
                 self.wait_closed(menu)
+
+
+def skin_colour(skin, key):
+    return tuple(int(v) for v in SkinFrame(skin).ini["Colours"][key].split())
+
+
+class SystemThemeMenuTest(MenuShots):
+    """A theme the system ships (its file is Aero.theme) cannot be
+    uninstalled: its context menu shows 卸载 greyed in the skin's disabled
+    colour, the other items in the menu text colour."""
+    fixture_file = "Aero.theme"
+
+    def test_uninstall_is_greyed_for_a_system_theme(self):
+        window = self.program_window()
+        frame = SkinFrame("yellow")
+
+        def client_point(x, y):
+            return str(frame.left + x), str(frame.top + y)
+
+        time.sleep(1.0)
+        before, menu = open_first_rows_menu(window, client_point)
+        self.assertIsNotNone(menu, "no context menu appeared")
+        png, m = self.menu_shot(menu, "yellow-system-theme-menu")
+        line = (m["HEIGHT"] - 6 - 8) / 4.0
+
+        def item_colours(index):
+            return colours_in(png, (20, int(3 + line * index) + 2, m["WIDTH"] - 40,
+                                    int(line) - 4))
+
+        greyed, enabled = item_colours(0), item_colours(1)
+        text, shadow = skin_colour("yellow", "menutext"), skin_colour("yellow", "buttonshadow")
+        self.assertIn(shadow, greyed, "卸载 is not drawn in the disabled colour")
+        self.assertNotIn(text, greyed, "卸载 is drawn like an enabled item")
+        self.assertIn(text, enabled, "使用 is not drawn in the menu text colour")
+        run("xdotool", "key", "Escape")
+        self.wait_closed(menu)
 
 
 if __name__ == "__main__":
