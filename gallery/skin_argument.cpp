@@ -1,6 +1,7 @@
 #include "skin_argument.h"
 
 #include "engine/skin_data.h"
+#include "engine/skin_store_component.h"
 #include "toolkit/application.h"
 
 #include <windows.h>
@@ -11,14 +12,14 @@
 
 namespace {
 
-// The word after --skin, or empty.
-std::wstring SkinArgument() {
+// The word after `option`, or empty.
+std::wstring ArgumentAfter(const wchar_t* option) {
     int count = 0;
     std::unique_ptr<LPWSTR, decltype(&LocalFree)> argv(
         CommandLineToArgvW(GetCommandLineW(), &count), &LocalFree);
     if (!argv) return {};
     for (int i = 1; i + 1 < count; ++i)
-        if (std::wstring(argv.get()[i]) == L"--skin") return argv.get()[i + 1];
+        if (std::wstring(argv.get()[i]) == option) return argv.get()[i + 1];
     return {};
 }
 
@@ -29,8 +30,16 @@ std::wstring Widen(const std::string& ascii) {
 } // namespace
 
 void OpenSkinArgument(TComponent& form) {
-    const std::wstring path = SkinArgument();
+    const std::wstring path = ArgumentAfter(L"--skin");
     if (!path.empty()) OpenSkinFile(form, path);
+}
+
+void OpenLookArgument(TComponent& form) {
+    const std::wstring look = ArgumentAfter(L"--look");
+    // The stored skins: the blue one first, the yellow one second.
+    if (look == L"yellow") SwitchToStoredSkin(form, 1);
+    if (look == L"blue") SwitchToStoredSkin(form, 0);
+    if (look == L"system") SwitchSkinOff(form);
 }
 
 std::wstring FirstDroppedFile(HDROP drop) {

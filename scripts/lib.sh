@@ -50,6 +50,25 @@ can_run_arch() {
   fi
 }
 
+# The architecture to run the program in: the one asked for (fails when
+# this machine cannot run it), else the 32-bit product where it runs, else
+# the 64-bit build, saying why once.
+run_arch() {
+  local why
+  if [ -n "${1:-}" ]; then
+    if ! why=$(can_run_arch "$1"); then
+      log "Cannot run the $1 program on this machine: $why"
+      return 1
+    fi
+    echo "$1"
+  elif why=$(can_run_arch win32); then
+    echo win32
+  else
+    log "Running the 64-bit program: this machine cannot run 32-bit programs ($why)."
+    echo win64
+  fi
+}
+
 # Whether this machine can build and start native 32-bit programs (-m32),
 # found by building and running a tiny one: the multilib libraries may be
 # missing, and some kernels refuse every 32-bit program. Prints why not.

@@ -4,10 +4,11 @@
 #include "toolkit/form_reader.h"
 
 #include <cstdio>
+#include <utility>
 
-bool TBenchMainForm::Open() {
-    form_ = std::make_unique<TFrmMain>(nullptr);
-    ReadComponentResource(*form_, L"TFRMMAIN");
+bool TBenchForm::Open(std::unique_ptr<TForm> form, const wchar_t* resource) {
+    form_ = std::move(form);
+    ReadComponentResource(*form_, resource);
     data_ = form_->Find<TSkinData>(L"SkinData");
     manager_ = SkinManager();
     if (!data_ || !manager_) {
@@ -22,14 +23,14 @@ bool TBenchMainForm::Open() {
     return true;
 }
 
-void TBenchMainForm::Carry(TSkinAction action) {
+void TBenchForm::Carry(TSkinAction action) {
     manager_->SetPendingSkinData(data_);
     manager_->Schedule(action);
     manager_->TimerTick();
     Pump();
 }
 
-void TBenchMainForm::Close() {
+void TBenchForm::Close() {
     if (form_) form_->BeforeDestruction();
     form_.reset();
     FreeSkinManager();

@@ -139,6 +139,30 @@ inline std::ostream& operator<<(std::ostream& os, const TControlsLook& l) {
     return os;
 }
 
+// Drives the skin manager of a form's skin components step by step: what
+// the manager's timer would run for an action runs at once.
+struct TSkinSteps {
+    TSkinManage* Manager = nullptr;
+    TSkinData* Data = nullptr;
+    TSkinStore* Store = nullptr;
+
+    void RunPending() const {
+        Manager->TimerTick();
+        Pump();
+    }
+    void Run(TSkinAction action) const {
+        Manager->SetPendingSkinData(Data);
+        Manager->Schedule(action, 250);
+        RunPending();
+    }
+    void On() const { Run(ActionSkinAll); }
+    void Off() const { Run(ActionUnskinAll); }
+    void Select(int index) const {
+        Data->SelectStoredSkin(Store->Items(), index);
+        RunPending();
+    }
+};
+
 class SkinFormTest : public StoredMainFormTest {
 protected:
     void SetUp() override {
@@ -160,25 +184,12 @@ protected:
         StoredMainFormTest::TearDown();
     }
 
+    TSkinSteps Steps() const { return {manager_, data_, store_}; }
     // Runs what the manager's timer would run for the pending action.
-    void RunPending() {
-        manager_->TimerTick();
-        Pump();
-    }
-    void SkinOn() {
-        manager_->SetPendingSkinData(data_);
-        manager_->Schedule(ActionSkinAll, 250);
-        RunPending();
-    }
-    void SkinOff() {
-        manager_->SetPendingSkinData(data_);
-        manager_->Schedule(ActionUnskinAll, 250);
-        RunPending();
-    }
-    void SelectSkin(int index) {
-        data_->SelectStoredSkin(store_->Items(), index);
-        RunPending();
-    }
+    void RunPending() { Steps().RunPending(); }
+    void SkinOn() { Steps().On(); }
+    void SkinOff() { Steps().Off(); }
+    void SelectSkin(int index) { Steps().Select(index); }
     bool Skinned(HWND w) { return SendMessageW(w, SKINMSG_QUERY, 0, 0) == 1; }
     // Switches the skin on and has it take `w` (a window of this thread)
     // over at once; the window's skin object, or null when it was refused.
