@@ -245,10 +245,14 @@ void TSkinControl::FillFace(HDC dc, const RECT& rect) const {
 }
 
 void TSkinControl::FillParentColor(HDC dc, const RECT& rect) const {
+    FillColor(dc, rect, ParentColour());
+}
+
+COLORREF TSkinControl::ParentColour() const {
     const TWinControl* parent = control_ ? control_->Parent() : nullptr;
     const long long colour = GetOrdPropByName(parent, L"Color");
     // -1 is "no such property"; no colour has that value.
-    FillColor(dc, rect, colour != -1 ? ColorToRGB(static_cast<TColor>(colour)) : FaceColour());
+    return colour != -1 ? ColorToRGB(static_cast<TColor>(colour)) : FaceColour();
 }
 
 void TSkinControl::FillColor(HDC dc, const RECT& rect, COLORREF colour) {

@@ -108,6 +108,8 @@ protected:
 
     void FillFace(HDC dc, const RECT& rect) const;
     void FillParentColor(HDC dc, const RECT& rect) const;
+    // What lies under the control: its parent's Color, else the skin's face.
+    COLORREF ParentColour() const;
     static void FillColor(HDC dc, const RECT& rect, COLORREF colour);
     // Runs `paint` on the control's off-screen buffer (kept while the size
     // stays) and copies the result to `dc` in one blit, so a visible surface
