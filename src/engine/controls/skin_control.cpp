@@ -240,6 +240,20 @@ void TSkinControl::EraseToParent(TMessage& m) {
     m.Result = 1;
 }
 
+bool TSkinControl::PaintWhole(TMessage& m) {
+    switch (m.Msg) {
+    case WM_PAINT:
+    case WM_PRINTCLIENT:
+        PaintMessage(m);
+        return true;
+    case WM_ERASEBKGND:
+        m.Result = 1;
+        return true;
+    default:
+        return false;
+    }
+}
+
 void TSkinControl::FillFace(HDC dc, const RECT& rect) const {
     FillColor(dc, rect, FaceColour());
 }

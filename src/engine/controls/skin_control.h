@@ -103,6 +103,10 @@ protected:
     void PaintWindow(HDC dc);
     // A WM_PAINT drawn by DrawSkin alone (the control never paints itself).
     void PaintMessage(TMessage& m);
+    // For the families that draw the whole control: WM_PAINT and
+    // WM_PRINTCLIENT drawn by DrawSkin alone, WM_ERASEBKGND left undone (the
+    // paint covers everything). True when `m` was one of them, answered.
+    bool PaintWhole(TMessage& m);
     // WM_ERASEBKGND answered with what lies under the control.
     void EraseToParent(TMessage& m);
 

@@ -22,17 +22,7 @@ void TSkinTabBase::OnRestore() {
 }
 
 bool TSkinTabBase::BeforeMessage(TMessage& m) {
-    switch (m.Msg) {
-    case WM_PAINT:
-    case WM_PRINTCLIENT:
-        PaintMessage(m);
-        return false;
-    case WM_ERASEBKGND:
-        m.Result = 1;
-        return false;
-    default:
-        return TSkinControl::BeforeMessage(m);
-    }
+    return !PaintWhole(m) && TSkinControl::BeforeMessage(m);
 }
 
 void TSkinTabBase::AttachScroller(HWND arrows) {
