@@ -530,3 +530,77 @@ TEST(TabClasses, TheFormReaderKnowsThem) {
     for (const wchar_t* name : {L"TTabControl", L"TTabSet", L"TPageControl"})
         EXPECT_NE(FindComponentClass(name), nullptr) << name;
 }
+
+TEST_F(SkinFormTest, ATabSetChoosesByKeyAndShowsItsScrollerOnlyWhenNeeded) {
+    TForm form(nullptr);
+    form.SetBounds(40, 40, 420, 120);
+    auto* tabSet = new TTabSet(&form);
+    tabSet->SetParent(&form);
+    tabSet->SetBounds(10, 10, 380, 22);
+    tabSet->SetTabsText(L"一\r\n二\r\n三");
+    int changes = 0;
+    tabSet->OnChange = [&](TPersistent*) { ++changes; };
+    form.Show();
+    Pump();
+    EXPECT_FALSE(tabSet->ScrollerVisible());
+    EXPECT_EQ(tabSet->Places().size(), 3u);
+
+    struct TStep {
+        WPARAM Key;
+        int Index, Changes;
+    } steps[] = {{VK_RIGHT, 1, 1}, {VK_RIGHT, 2, 2}, {VK_RIGHT, 2, 2}, {VK_LEFT, 1, 3}};
+    for (const TStep& s : steps) {
+        SendMessageW(tabSet->Handle(), WM_KEYDOWN, s.Key, 0);
+        EXPECT_EQ(tabSet->TabIndex(), s.Index);
+        EXPECT_EQ(changes, s.Changes);
+    }
+
+    // Narrower than its tabs: the scroller shows and chooses the first tab shown.
+    tabSet->SetBounds(10, 10, 60, 22);
+    ASSERT_TRUE(tabSet->ScrollerVisible());
+    SendMessageW(tabSet->Scroller(), UDM_SETPOS32, 0, 2);
+    SendMessageW(tabSet->Handle(), WM_HSCROLL, MAKEWPARAM(SB_THUMBPOSITION, 2),
+                 reinterpret_cast<LPARAM>(tabSet->Scroller()));
+    EXPECT_EQ(tabSet->FirstIndex(), 2);
+    ASSERT_FALSE(tabSet->Places().empty());
+    EXPECT_EQ(tabSet->Places().front().Index, 2);
+    // Wide again: every tab shows from the first.
+    tabSet->SetBounds(10, 10, 380, 22);
+    EXPECT_FALSE(tabSet->ScrollerVisible());
+    EXPECT_EQ(tabSet->FirstIndex(), 0);
+}
+
+TEST_F(SkinFormTest, PageControlsPutTheirTabsOnTheirSideAndCloseToTheNextPage) {
+    TForm form(nullptr);
+    form.SetBounds(40, 40, 340, 160);
+    TPageControl* pages = Pages(form, 0, true, 10);
+    pages->SetActivePageIndex(1);
+    form.Show();
+    Pump();
+    struct TRow {
+        int Position;
+        DWORD Bits;
+    } rows[] = {{tpBottom, TCS_BOTTOM},
+                {tpLeft, TCS_VERTICAL},
+                {tpRight, TCS_VERTICAL | TCS_RIGHT},
+                {tpTop, 0}};
+    for (const TRow& r : rows) {
+        pages->SetTabPosition(r.Position);
+        const auto style = static_cast<DWORD>(GetWindowLongPtrW(pages->Handle(), GWL_STYLE));
+        EXPECT_EQ(style & (TCS_BOTTOM | TCS_VERTICAL | TCS_RIGHT), r.Bits) << r.Position;
+        // The sheets fill the display area the new side leaves.
+        RECT sheet{};
+        GetWindowRect(pages->Pages(1)->Handle(), &sheet);
+        MapWindowPoints(nullptr, pages->Handle(), reinterpret_cast<POINT*>(&sheet), 2);
+        const RECT area = pages->DisplayRect();
+        EXPECT_TRUE(EqualRect(&sheet, &area)) << r.Position << ": " << Show(sheet);
+    }
+    pages->ClosePage(1);
+    EXPECT_EQ(pages->PageCount(), 2);
+    EXPECT_EQ(pages->ActivePageIndex(), 1);
+    EXPECT_EQ(pages->Pages(1)->Caption(), L"声音页");
+    EXPECT_TRUE(IsWindowVisible(pages->Pages(1)->Handle()));
+    pages->ClosePage(1);
+    EXPECT_EQ(pages->ActivePageIndex(), 0);
+    EXPECT_TRUE(IsWindowVisible(pages->Pages(0)->Handle()));
+}
