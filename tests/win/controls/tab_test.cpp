@@ -524,6 +524,8 @@ TEST_F(SkinFormTest, ATabSetThatOverflowsLeavesItsScrollerAGap) {
     // The first tab is drawn from the skin's tab image, not left as face.
     EXPECT_NE(pixels[11 * 220 + places[0].Rect.left + 2], face);
     SkinOff();
+    EXPECT_EQ(SendMessageW(tabSet->Handle(), SKINMSG_QUERY, 0, 0), 0);
+    EXPECT_EQ(SendMessageW(tabSet->Scroller(), SKINMSG_QUERY, 0, 0), 0);
 }
 
 TEST(TabClasses, TheFormReaderKnowsThem) {
