@@ -1,11 +1,13 @@
 #include "gallery_form.h"
 
+#include "engine/controls/tab.h"
 #include "engine/skin_store_component.h"
 #include "raw_dialog.h"
 #include "skin_argument.h"
 #include "toolkit/list_box.h"
 #include "toolkit/list_view.h"
 #include "toolkit/menus.h"
+#include "toolkit/page_control.h"
 #include "toolkit/status_bar.h"
 
 #include <string>
@@ -25,6 +27,18 @@ void FillSampleRows(TListView& list, TListBox& box) {
         item->SubItems().Add(L"第 " + n + L" 行的说明文字，比列宽更长");
         box.AddItem(L"列表框第 " + n + L" 行：一段比列表框更宽的文字");
     }
+}
+
+// A closed tab's page goes unless it is tagged 1: answering anything but 0
+// keeps it.
+LRESULT AnswerCloseTab(const TForm& form, HWND tabs, int index) {
+    for (int i = 0; i < form.ComponentCount(); ++i) {
+        auto* pages = dynamic_cast<TPageControl*>(form.Components(i));
+        if (!pages || pages->Handle() != tabs) continue;
+        const TTabSheet* sheet = pages->Pages(index);
+        return sheet && sheet->Tag() == 1 ? 1 : 0;
+    }
+    return 1;
 }
 
 // The stored form names the skin components.
@@ -72,6 +86,11 @@ void TGalleryForm::WndProc(TMessage& m) {
         const std::wstring path = FirstDroppedFile(drop);
         DragFinish(drop);
         if (!path.empty()) OpenSkinFile(*this, path);
+        return;
+    }
+    if (m.Msg == kCloseTabQuestion) {
+        m.Result =
+            AnswerCloseTab(*this, reinterpret_cast<HWND>(m.WParam), static_cast<int>(m.LParam));
         return;
     }
     TForm::WndProc(m);

@@ -322,6 +322,129 @@ object GalleryForm: TGalleryForm
     ScrollWidth = 360
     TabOrder = 5
   end
+  object PageControl2: TPageControl
+    Tag = 7777
+    Left = 8
+    Top = 354
+    Width = 300
+    Height = 174
+    TabPosition = tpBottom
+    TabOrder = 20
+    object BottomSheet1: TTabSheet
+      Caption = '常规'
+      object BottomLabel1: TLabel
+        Left = 10
+        Top = 12
+        Width = 240
+        Height = 16
+        Caption = '点标签上的 × 关闭「常规」页'
+        Transparent = True
+      end
+    end
+    object BottomSheet2: TTabSheet
+      Caption = '外观'
+      object BottomLabel2: TLabel
+        Left = 10
+        Top = 12
+        Width = 240
+        Height = 16
+        Caption = '点标签上的 × 关闭「外观」页'
+        Transparent = True
+      end
+    end
+    object BottomSheet3: TTabSheet
+      Caption = '声音'
+      object BottomLabel3: TLabel
+        Left = 10
+        Top = 12
+        Width = 240
+        Height = 16
+        Caption = '点标签上的 × 关闭「声音」页'
+        Transparent = True
+      end
+    end
+    object BottomSheet4: TTabSheet
+      Caption = '鼠标'
+      object BottomLabel4: TLabel
+        Left = 10
+        Top = 12
+        Width = 240
+        Height = 16
+        Caption = '点标签上的 × 关闭「鼠标」页'
+        Transparent = True
+      end
+    end
+    object BottomSheet5: TTabSheet
+      Caption = '键盘'
+      object BottomLabel5: TLabel
+        Left = 10
+        Top = 12
+        Width = 240
+        Height = 16
+        Caption = '点标签上的 × 关闭「键盘」页'
+        Transparent = True
+      end
+    end
+    object BottomSheet6: TTabSheet
+      Caption = '保留'
+      Tag = 1
+      object BottomLabel6: TLabel
+        Left = 10
+        Top = 12
+        Width = 240
+        Height = 16
+        Caption = '这一页拒绝关闭'
+        Transparent = True
+      end
+    end
+    object BottomSheet7: TTabSheet
+      Caption = '网络'
+      object BottomLabel7: TLabel
+        Left = 10
+        Top = 12
+        Width = 240
+        Height = 16
+        Caption = '点标签上的 × 关闭「网络」页'
+        Transparent = True
+      end
+    end
+    object BottomSheet8: TTabSheet
+      Caption = '高级'
+      object BottomLabel8: TLabel
+        Left = 10
+        Top = 12
+        Width = 240
+        Height = 16
+        Caption = '点标签上的 × 关闭「高级」页'
+        Transparent = True
+      end
+    end
+  end
+  object TabControl1: TTabControl
+    Left = 316
+    Top = 354
+    Width = 300
+    Height = 90
+    Style = tsButtons
+    TabsText = '全部'#13#10'图片'#13#10'视频'#13#10'文档'
+    TabOrder = 21
+    object TabLabel1: TLabel
+      Left = 10
+      Top = 44
+      Width = 260
+      Height = 16
+      Caption = '按钮样式的标签'
+      Transparent = True
+    end
+  end
+  object TabSet1: TTabSet
+    Left = 316
+    Top = 456
+    Width = 300
+    Height = 22
+    TabsText = '星期一'#13#10'星期二'#13#10'星期三'#13#10'星期四'#13#10'星期五'#13#10'星期六'#13#10'星期日'
+    TabOrder = 22
+  end
   object GroupBox3: TGroupBox
     Left = 808
     Top = 8

@@ -19,7 +19,8 @@ public:
     // The menu button drops the gallery's menu.
     void Loaded() override;
     // The status bar follows the window's bottom edge; a skin file dropped
-    // on the window is tried at once.
+    // on the window is tried at once; a tab's close box closes its page
+    // unless the page is tagged 1.
     void WndProc(TMessage& m) override;
     std::any MethodAddress(const std::wstring& name) override;
 };

@@ -4,6 +4,8 @@
 
 #include "engine/skin_data.h"
 
+#include <commctrl.h>
+
 #include <initializer_list>
 
 namespace {
@@ -38,6 +40,12 @@ TSkinChoice WithChildren(TSkinChoice c, TChildMapping children) {
 TSkinChoice WithVariant(TSkinChoice c, TSkinVariant variant) {
     c.Variant = variant;
     return c;
+}
+
+// Tab controls in button style draw their tabs from the button strip.
+TSkinChoice TabChoice(bool buttons) {
+    return WithVariant(Skin(TSkinKind::Tab),
+                       buttons ? TSkinVariant::ButtonTabs : TSkinVariant::Plain);
 }
 
 bool IsOneOf(std::wstring_view text, std::initializer_list<std::wstring_view> names) {
@@ -101,7 +109,7 @@ TSkinChoice ChooseForWindow(std::wstring_view cls, DWORD style, int set) {
         return c;
     }
     if (cls == L"systabcontrol32" && InSet(set, xcTab) && !(style & kTabOwnerDrawFixed))
-        return Skin(TSkinKind::Tab);
+        return TabChoice((style & TCS_BUTTONS) != 0);
     if (cls == L"toolbarwindow32") return Skin(TSkinKind::BoxH);
     if (cls == L"edit" && InSet(set, xcEdit)) return Skin(TSkinKind::Edit);
     return {};
@@ -161,7 +169,8 @@ TSkinChoice ChooseForControl(const TControlFacts& c, int set, bool tabs) {
     if (c.RadioButton) return SkinIf(set, xcRadioButton, TSkinKind::RadioButton);
     if (c.StatusBar) return SkinIf(set, xcStatusBar, TSkinKind::StatusBar);
     if (c.TabSheet) return SkinIf(set, xcTab, TSkinKind::TabSheet, true);
-    if (c.PageControl) return InSet(set, xcTab) && tabs ? Skin(TSkinKind::Tab) : TSkinChoice{};
+    if (c.PageControl || c.TabControl)
+        return InSet(set, xcTab) && tabs ? TabChoice(c.ButtonTabs) : TSkinChoice{};
     if (c.ComboBox) return SkinIf(set, xcCombo, TSkinKind::ComboBox);
     if (c.ProgressBar) return SkinIf(set, xcProgress, TSkinKind::Progress);
     if (c.TrackBar) return SkinIf(set, xcTrackBar, TSkinKind::TrackBar);

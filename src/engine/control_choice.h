@@ -32,6 +32,10 @@ struct TControlFacts {
     bool StatusBar = false;
     bool TabSheet = false;
     bool PageControl = false;
+    // A plain tab control of the toolkit (not a page control).
+    bool TabControl = false;
+    // A tab control drawing its tabs as buttons (TCS_BUTTONS).
+    bool ButtonTabs = false;
     bool ComboBox = false;
     bool ProgressBar = false;
     bool TrackBar = false;

@@ -13,6 +13,8 @@
 #include "toolkit/text_compare.h"
 #include "toolkit/win_control.h"
 
+#include <commctrl.h>
+
 #include <algorithm>
 #include <climits>
 
@@ -84,6 +86,7 @@ TControlFacts FactsOf(TControl& control) {
     f.StatusBar = control.InheritsFrom(L"TStatusBar");
     f.TabSheet = control.InheritsFrom(L"TTabSheet");
     f.PageControl = control.InheritsFrom(L"TPageControl");
+    f.TabControl = control.InheritsFrom(L"TTabControl");
     f.ComboBox = control.InheritsFrom(L"TComboBox");
     f.ProgressBar = control.InheritsFrom(L"TProgressBar");
     f.TrackBar = control.InheritsFrom(L"TTrackBar");
@@ -92,6 +95,8 @@ TControlFacts FactsOf(TControl& control) {
     auto* windowed = dynamic_cast<TWinControl*>(&control);
     f.Windowed = windowed != nullptr;
     f.ScrollStyle = windowed && HasScrollStyle(windowed->Handle());
+    f.ButtonTabs = (f.PageControl || f.TabControl) && windowed &&
+                   (GetWindowLongPtrW(windowed->Handle(), GWL_STYLE) & TCS_BUTTONS);
     f.NumButtons = GetOrdPropByName(&control, L"NumButtons");
     return f;
 }

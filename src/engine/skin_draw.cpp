@@ -97,6 +97,18 @@ bool CopyIntoBitmap(TBitmap& bitmap, const TPixelBitmap& pixels) {
     return true;
 }
 
+TPixelBitmap PixelsOf(const TBitmap& bitmap) {
+    TPixelBitmap pixels(bitmap.Width(), bitmap.Height());
+    if (pixels.Empty() || !bitmap.Bits()) return pixels;
+    GdiFlush();
+    const size_t rowBytes = static_cast<size_t>(pixels.Width()) * 3;
+    for (int y = 0; y < pixels.Height(); ++y)
+        std::memcpy(pixels.Row(y),
+                    bitmap.Bits() + static_cast<size_t>(bitmap.Height() - 1 - y) * bitmap.Stride(),
+                    rowBytes);
+    return pixels;
+}
+
 void DrawTransparent(HDC dc, const RECT& dest, const TBitmap& bitmap, COLORREF key,
                      TTransparentBlit how) {
     if (Inverted(dest) || bitmap.Empty()) return;

@@ -25,6 +25,8 @@ std::unique_ptr<TBitmap> ToBitmap(const TPixelBitmap& pixels);
 // large (false otherwise), so that a bitmap can be reused for images of
 // changing size without making a new DIB section each time.
 bool CopyIntoBitmap(TBitmap& bitmap, const TPixelBitmap& pixels);
+// The pixels GDI left in `bitmap`, for the core's whole-image transforms.
+TPixelBitmap PixelsOf(const TBitmap& bitmap);
 
 // Copies `bitmap` to the top-left of `dest` (clipped to the smaller of the two
 // sizes), leaving the target unchanged under pixels of exactly `key`.

@@ -15,6 +15,8 @@
 #include "toolkit/progress_bar.h"
 #include "toolkit/speed_button.h"
 #include "toolkit/status_bar.h"
+#include "toolkit/tab_control.h"
+#include "toolkit/tab_set.h"
 #include "toolkit/track_bar.h"
 #include "toolkit/up_down.h"
 #include "toolkit/web_browser.h"
@@ -33,7 +35,7 @@ std::vector<const TClassInfo*>& Registry() {
         &TTabSheet::StaticClass(),    &TCheckBox::StaticClass(),       &TRadioButton::StaticClass(),
         &TComboBox::StaticClass(),    &TDateTimePicker::StaticClass(), &TProgressBar::StaticClass(),
         &TTrackBar::StaticClass(),    &TUpDown::StaticClass(),         &TListBox::StaticClass(),
-        &TMainMenu::StaticClass(),
+        &TMainMenu::StaticClass(),    &TTabControl::StaticClass(),     &TTabSet::StaticClass(),
     };
     return classes;
 }

@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+
 const TClassInfo& TTabSheet::StaticClass() {
     static const TClassInfo info(L"TTabSheet", &TCustomControl::StaticClass(), {},
                                  [](TComponent* o) { return new TTabSheet(o); });
@@ -40,10 +42,12 @@ void TTabSheet::CreateParams(TCreateParams& p) {
 
 const TClassInfo& TPageControl::StaticClass() {
     static const TClassInfo info(
-        L"TPageControl", &TWinControl::StaticClass(),
+        L"TPageControl", &TCustomTabControl::StaticClass(),
         [](TClassInfo& c) {
             c.Int<TPageControl>(L"ActivePageIndex", &TPageControl::ActivePageIndex,
                                 &TPageControl::SetActivePageIndex);
+            c.Bool<TPageControl>(L"ShowCloseBoxes", &TPageControl::ShowCloseBoxes,
+                                 &TPageControl::SetShowCloseBoxes);
         },
         [](TComponent* o) { return new TPageControl(o); });
     return info;
@@ -81,24 +85,37 @@ RECT TPageControl::DisplayRect() const {
     return area;
 }
 
-void TPageControl::CreateParams(TCreateParams& p) {
-    TWinControl::CreateParams(p);
-    p.WinClassName = WC_TABCONTROLW;
-    p.SystemClass = true;
-    p.Style |= WS_TABSTOP;
-}
-
 // The tabs exist before the sheets' windows, which measure the display
 // area from them.
 void TPageControl::CreateWnd() {
-    for (int i = 0; i < PageCount(); ++i) {
-        std::wstring caption = Pages(i)->Caption();
-        TCITEMW item{};
-        item.mask = TCIF_TEXT;
-        item.pszText = caption.data();
-        TabCtrl_InsertItem(Handle(), i, &item);
-    }
+    for (int i = 0; i < PageCount(); ++i)
+        InsertTab(Handle(), i, Pages(i)->Caption());
     TabCtrl_SetCurSel(Handle(), active_);
+}
+
+namespace {
+
+// The controls on a page are owned by the form, not by the page: they go
+// first, innermost first, so that none is left with a destroyed window.
+void FreeChildControls(TWinControl& parent) {
+    while (parent.ControlCount() > 0) {
+        TControl* child = parent.Controls(parent.ControlCount() - 1);
+        if (auto* windowed = dynamic_cast<TWinControl*>(child)) FreeChildControls(*windowed);
+        delete child;
+    }
+}
+
+} // namespace
+
+void TPageControl::ClosePage(int index) {
+    TTabSheet* sheet = Pages(index);
+    if (!sheet) return;
+    FreeChildControls(*sheet);
+    delete sheet;
+    if (HandleAllocated()) TabCtrl_DeleteItem(Handle(), index);
+    const int count = PageCount();
+    if (count == 0) return;
+    SetActivePageIndex(active_ > index || active_ >= count ? std::max(0, active_ - 1) : active_);
 }
 
 void TPageControl::BoundsChanged() {

@@ -2,6 +2,7 @@
 // Page controls: the platform's tab control with one sheet per tab; the
 // sheet of the chosen tab fills the display area and the others are hidden.
 #include "toolkit/custom_control.h"
+#include "toolkit/tab_control.h"
 
 class TPageControl;
 
@@ -19,10 +20,10 @@ protected:
     void CreateParams(TCreateParams& p) override;
 };
 
-class TPageControl : public TWinControl {
+class TPageControl : public TCustomTabControl {
     VELMORA_CLASS()
 public:
-    using TWinControl::TWinControl;
+    using TCustomTabControl::TCustomTabControl;
     int PageCount() const;
     TTabSheet* Pages(int index) const;
     int ActivePageIndex() const { return active_; }
@@ -30,14 +31,22 @@ public:
     // The area a sheet fills, in the page control's client coordinates.
     RECT DisplayRect() const;
     void WndProc(TMessage& m) override;
+    // Whether a skin may give the tabs close boxes (it asks for them on
+    // page controls tagged for it); off keeps every page open.
+    bool ShowCloseBoxes() const { return showCloseBoxes_; }
+    void SetShowCloseBoxes(bool v) { showCloseBoxes_ = v; }
+    // Frees page `index` with the controls on it and its tab; the next page
+    // (or the last) becomes the active one when it was active.
+    void ClosePage(int index);
 
 protected:
-    void CreateParams(TCreateParams& p) override;
     void CreateWnd() override;
     void BoundsChanged() override;
+    void TabsMoved() override { PlaceSheets(); }
 
 private:
     void PlaceSheets();
 
     int active_ = 0;
+    bool showCloseBoxes_ = true;
 };

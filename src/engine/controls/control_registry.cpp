@@ -13,6 +13,9 @@
 #include "engine/controls/scrollbar.h"
 #include "engine/controls/speed_button.h"
 #include "engine/controls/status_bar.h"
+#include "engine/controls/tab.h"
+#include "engine/controls/tab31.h"
+#include "engine/controls/tab_buttons.h"
 #include "engine/controls/tab_sheet.h"
 #include "engine/controls/track_bar.h"
 #include "engine/controls/up_down.h"
@@ -39,6 +42,12 @@ std::unique_ptr<TSkinControl> MakeScrollbar(const TSkinChoice& choice) {
     return scrollbar;
 }
 
+// Tab controls in button style draw their tabs as the skin's buttons.
+std::unique_ptr<TSkinControl> MakeTab(const TSkinChoice& choice) {
+    if (choice.Variant == TSkinVariant::ButtonTabs) return std::make_unique<TSkinTabBtn>();
+    return std::make_unique<TSkinTab>();
+}
+
 struct TFamily {
     TSkinKind Kind;
     TFactory Factory;
@@ -57,6 +66,8 @@ const TFamily kFamilies[] = {
     {TSkinKind::Sizer, &Make<TSkinSizer>},
     {TSkinKind::StatusBar, &Make<TSkinStatusBar>},
     {TSkinKind::TabSheet, &Make<TSkinTabSheet>},
+    {TSkinKind::Tab, &MakeTab},
+    {TSkinKind::Tab31, &Make<TSkinTab31>},
     {TSkinKind::CheckBox, &Make<TSkinCheckBox>},
     {TSkinKind::RadioButton, &Make<TSkinRadioButton>},
     {TSkinKind::Progress, &Make<TSkinProgress>},

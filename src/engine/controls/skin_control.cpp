@@ -240,15 +240,33 @@ void TSkinControl::EraseToParent(TMessage& m) {
     m.Result = 1;
 }
 
+bool TSkinControl::PaintWhole(TMessage& m) {
+    switch (m.Msg) {
+    case WM_PAINT:
+    case WM_PRINTCLIENT:
+        PaintMessage(m);
+        return true;
+    case WM_ERASEBKGND:
+        m.Result = 1;
+        return true;
+    default:
+        return false;
+    }
+}
+
 void TSkinControl::FillFace(HDC dc, const RECT& rect) const {
     FillColor(dc, rect, FaceColour());
 }
 
 void TSkinControl::FillParentColor(HDC dc, const RECT& rect) const {
+    FillColor(dc, rect, ParentColour());
+}
+
+COLORREF TSkinControl::ParentColour() const {
     const TWinControl* parent = control_ ? control_->Parent() : nullptr;
     const long long colour = GetOrdPropByName(parent, L"Color");
     // -1 is "no such property"; no colour has that value.
-    FillColor(dc, rect, colour != -1 ? ColorToRGB(static_cast<TColor>(colour)) : FaceColour());
+    return colour != -1 ? ColorToRGB(static_cast<TColor>(colour)) : FaceColour();
 }
 
 void TSkinControl::FillColor(HDC dc, const RECT& rect, COLORREF colour) {

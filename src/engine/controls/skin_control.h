@@ -103,11 +103,17 @@ protected:
     void PaintWindow(HDC dc);
     // A WM_PAINT drawn by DrawSkin alone (the control never paints itself).
     void PaintMessage(TMessage& m);
+    // For the families that draw the whole control: WM_PAINT and
+    // WM_PRINTCLIENT drawn by DrawSkin alone, WM_ERASEBKGND left undone (the
+    // paint covers everything). True when `m` was one of them, answered.
+    bool PaintWhole(TMessage& m);
     // WM_ERASEBKGND answered with what lies under the control.
     void EraseToParent(TMessage& m);
 
     void FillFace(HDC dc, const RECT& rect) const;
     void FillParentColor(HDC dc, const RECT& rect) const;
+    // What lies under the control: its parent's Color, else the skin's face.
+    COLORREF ParentColour() const;
     static void FillColor(HDC dc, const RECT& rect, COLORREF colour);
     // Runs `paint` on the control's off-screen buffer (kept while the size
     // stays) and copies the result to `dc` in one blit, so a visible surface

@@ -42,6 +42,7 @@ enum class TSkinVariant {
     RadioImage,      // image-drawn radio button of another library
     CxCheckImage,    // image-drawn check box of a third library
     AdvPage,         // a page control of another library
+    ButtonTabs,      // a tab control in button style (TCS_BUTTONS)
 };
 
 // What mapping does around the control's own skin.

@@ -85,16 +85,7 @@ const TClassInfo& TSkinStatusBar::StaticClass() {
 }
 
 bool TSkinStatusBar::BeforeMessage(TMessage& m) {
-    switch (m.Msg) {
-    case WM_PAINT:
-        PaintMessage(m);
-        return false;
-    case WM_ERASEBKGND:
-        m.Result = 1;
-        return false;
-    default:
-        return TSkinControl::BeforeMessage(m);
-    }
+    return !PaintWhole(m) && TSkinControl::BeforeMessage(m);
 }
 
 // The whole picture depends on the width (the last panel reaches the end,
