@@ -5,6 +5,7 @@
 #include "skin_argument.h"
 #include "toolkit/list_box.h"
 #include "toolkit/list_view.h"
+#include "toolkit/media_player.h"
 #include "toolkit/menus.h"
 #include "toolkit/status_bar.h"
 
@@ -25,6 +26,13 @@ void FillSampleRows(TListView& list, TListBox& box) {
         item->SubItems().Add(L"第 " + n + L" 行的说明文字，比列宽更长");
         box.AddItem(L"列表框第 " + n + L" 行：一段比列表框更宽的文字");
     }
+}
+
+// The media player's buttons, as the status bar names a click.
+std::wstring MediaButtonCaption(TMPBtnType button) {
+    static const wchar_t* const captions[kMediaButtonCount] = {
+        L"播放", L"暂停", L"停止", L"下一个", L"上一个", L"单步", L"后退", L"录制", L"弹出"};
+    return captions[button];
 }
 
 // The stored form names the skin components.
@@ -63,6 +71,12 @@ void TGalleryForm::FormCreate(TObject*) {
     auto* list = Find<TListView>(L"ListView1");
     auto* box = Find<TListBox>(L"ListBox1");
     if (list && box) FillSampleRows(*list, *box);
+    auto* player = Find<TMediaPlayer>(L"MediaPlayer1");
+    auto* bar = Find<TStatusBar>(L"StatusBar1");
+    if (player && bar)
+        player->OnButtonClick = [bar](TPersistent*, TMPBtnType button) {
+            bar->Panels()->Items(0)->SetText(L"按下了“" + MediaButtonCaption(button) + L"”");
+        };
     DragAcceptFiles(Handle(), TRUE);
 }
 

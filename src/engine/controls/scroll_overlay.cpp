@@ -34,11 +34,17 @@ bool JustAbove(HWND overlay, HWND host) {
     return next == host || (IsOverlay(next) && GetWindow(next, GW_HWNDNEXT) == host);
 }
 
+// A scroll bar control is vertical when its style says so.
+bool IsVerticalBar(HWND host, TBarKind kind) {
+    if (kind == TBarKind::Control) return (GetWindowLongPtrW(host, GWL_STYLE) & SBS_VERT) != 0;
+    return kind == TBarKind::Vertical;
+}
+
 } // namespace
 
 TWScrollbar::TWScrollbar(TSkinData& data, HWND host, TBarKind kind)
-    : data_(&data), host_(host), kind_(kind),
-      arrowSize_(GetSystemMetrics(kind == TBarKind::Vertical ? SM_CYVSCROLL : SM_CXHSCROLL)) {
+    : data_(&data), host_(host), kind_(kind), vertical_(IsVerticalBar(host, kind)),
+      arrowSize_(GetSystemMetrics(vertical_ ? SM_CYVSCROLL : SM_CXHSCROLL)) {
     RegisterChildClass(kOverlayClass, &DefWindowProcW);
     window_.Reset(CreateWindowExW(WS_EX_NOPARENTNOTIFY, kOverlayClass, L"",
                                   WS_CHILD | WS_CLIPSIBLINGS, 0, 0, 0, 0, GetParent(host), nullptr,
@@ -94,7 +100,27 @@ void TWScrollbar::OnMessage(TMessage& m) {
 bool TWScrollbar::BarInfo(SCROLLBARINFO& info) const {
     info = SCROLLBARINFO{};
     info.cbSize = sizeof(info);
+    if (kind_ == TBarKind::Control) return ControlBarInfo(info);
     return QueryScrollBarInfo(host_, Vertical() ? OBJID_VSCROLL : OBJID_HSCROLL, info);
+}
+
+// A scroll bar control is the whole bar; its thumb follows from its range
+// by the same rule as a window's bars.
+bool TWScrollbar::ControlBarInfo(SCROLLBARINFO& info) const {
+    SCROLLINFO range{};
+    range.cbSize = sizeof(range);
+    range.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
+    if (!GetWindowRect(host_, &info.rcScrollBar) || !GetScrollInfo(host_, SB_CTL, &range))
+        return false;
+    const RECT& bar = info.rcScrollBar;
+    const int length = Vertical() ? bar.bottom - bar.top : bar.right - bar.left;
+    const TThumbSpan thumb = ThumbFromRange(
+        {range.nMin, range.nMax, static_cast<int>(range.nPage), range.nPos}, length, arrowSize_);
+    info.xyThumbTop = thumb.Start;
+    info.xyThumbBottom = thumb.End;
+    if (!IsWindowVisible(host_)) info.rgstate[0] |= STATE_SYSTEM_INVISIBLE;
+    if (!IsWindowEnabled(host_)) info.rgstate[0] |= STATE_SYSTEM_UNAVAILABLE;
+    return true;
 }
 
 // Placed only when the bar moved, changed size or lost its place just above
@@ -207,13 +233,11 @@ void TWScrollbar::ButtonDown(POINT at) {
     SCROLLBARINFO info;
     if (BarInfo(info)) dragThumb_ = {info.xyThumbTop, info.xyThumbBottom};
     hotPart_ = HitTestBar(Span(), Along(at));
-    POINT screen = at;
-    ClientToScreen(window_.Get(), &screen);
     pressed_ = true;
     RedrawWindow(window_.Get(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
     ReleaseCapture();
     const auto alive = AliveFlag();
-    SendMessageW(host_, WM_NCLBUTTONDOWN, HostHitCode(), MAKELPARAM(screen.x, screen.y));
+    SendButtonDown(at);
     if (!*alive) return;
     pressed_ = false;
     if (GetCapture() == window_.Get()) ReleaseCapture();
@@ -233,10 +257,33 @@ int TWScrollbar::PartUnderCursor() const {
 }
 
 void TWScrollbar::ButtonUp(POINT at) {
-    POINT screen = at;
-    ClientToScreen(window_.Get(), &screen);
     pressed_ = false;
     if (GetCapture() == window_.Get()) ReleaseCapture();
-    PostMessageW(host_, WM_NCLBUTTONUP, HostHitCode(), MAKELPARAM(screen.x, screen.y));
+    PostButtonUp(at);
     Refresh();
+}
+
+// A window's bar takes the press as a non-client one at a screen point; a
+// scroll bar control as a client press at the same point of its own (the
+// overlay covers it exactly). Either way the platform's own scroll loop
+// runs, and this call returns when it has ended.
+void TWScrollbar::SendButtonDown(POINT at) {
+    if (kind_ == TBarKind::Control) {
+        MapWindowPoints(window_.Get(), host_, &at, 1);
+        SendMessageW(host_, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(at.x, at.y));
+        return;
+    }
+    ClientToScreen(window_.Get(), &at);
+    SendMessageW(host_, WM_NCLBUTTONDOWN, Vertical() ? HTVSCROLL : HTHSCROLL,
+                 MAKELPARAM(at.x, at.y));
+}
+
+void TWScrollbar::PostButtonUp(POINT at) {
+    if (kind_ == TBarKind::Control) {
+        MapWindowPoints(window_.Get(), host_, &at, 1);
+        PostMessageW(host_, WM_LBUTTONUP, 0, MAKELPARAM(at.x, at.y));
+        return;
+    }
+    ClientToScreen(window_.Get(), &at);
+    PostMessageW(host_, WM_NCLBUTTONUP, Vertical() ? HTVSCROLL : HTHSCROLL, MAKELPARAM(at.x, at.y));
 }

@@ -16,8 +16,9 @@
 
 class TSkinData;
 
-// Which of the host's bars an overlay covers.
-enum class TBarKind { Horizontal, Vertical };
+// Which of the host's bars an overlay covers: one of its window scroll
+// bars, or the whole host when it is a scroll bar control itself.
+enum class TBarKind { Horizontal, Vertical, Control };
 
 class TWScrollbar : public TDispatchTarget {
 public:
@@ -61,17 +62,20 @@ private:
     void ButtonDown(POINT at);
     void ButtonUp(POINT at);
     bool BarInfo(SCROLLBARINFO& info) const;
-    bool Vertical() const { return kind_ == TBarKind::Vertical; }
+    bool ControlBarInfo(SCROLLBARINFO& info) const;
+    bool Vertical() const { return vertical_; }
     int Along(POINT at) const { return Vertical() ? at.y : at.x; }
     TBarSpan Span() const;
     int PartUnderCursor() const;
     void SetHotPart(int part);
-    // The host's hit-test code of the native bar under the overlay.
-    WPARAM HostHitCode() const { return Vertical() ? HTVSCROLL : HTHSCROLL; }
+    // Hands a press or release at `at` (overlay client point) to the host.
+    void SendButtonDown(POINT at);
+    void PostButtonUp(POINT at);
 
     TSkinData* data_;
     HWND host_;
     TBarKind kind_;
+    bool vertical_;
     TWindowHandle window_;
     std::unique_ptr<TWindowSubclass> subclass_;
     int arrowSize_;

@@ -1,6 +1,7 @@
 #include "engine/controls/scrollbar.h"
 
 #include "engine/controls/control_props.h"
+#include "engine/controls/sibling_overlay.h"
 #include "engine/engine_messages.h"
 #include "toolkit/gdi_objects.h"
 #include "toolkit/messages.h"
@@ -19,11 +20,6 @@ POINT ClientOffset(HWND window) {
     POINT origin{0, 0};
     if (!GetWindowRect(window, &w) || !ClientToScreen(window, &origin)) return {0, 0};
     return {origin.x - w.left, origin.y - w.top};
-}
-
-void SetClipSiblings(HWND window, bool on) {
-    const LONG_PTR style = GetWindowLongPtrW(window, GWL_STYLE);
-    SetWindowLongPtrW(window, GWL_STYLE, on ? style | WS_CLIPSIBLINGS : style & ~WS_CLIPSIBLINGS);
 }
 
 } // namespace
@@ -56,8 +52,7 @@ bool TSkinScrollbar::WantsBorder() const {
 void TSkinScrollbar::OnAttach() {
     border_ = WantsBorder();
     const HWND host = Handle();
-    addedClipSiblings_ = !(GetWindowLongPtrW(host, GWL_STYLE) & WS_CLIPSIBLINGS);
-    if (addedClipSiblings_) SetClipSiblings(host, true);
+    addedClipSiblings_ = AddClipSiblings(host);
     ShowFaceInFixedColour();
     horz_ = std::make_unique<TWScrollbar>(SkinData(), host, TBarKind::Horizontal);
     vert_ = std::make_unique<TWScrollbar>(SkinData(), host, TBarKind::Vertical);
@@ -70,7 +65,7 @@ void TSkinScrollbar::OnAttach() {
 void TSkinScrollbar::OnRestore() {
     TWScrollbar::Discard(std::move(horz_));
     TWScrollbar::Discard(std::move(vert_));
-    if (addedClipSiblings_ && IsWindow(Handle())) SetClipSiblings(Handle(), false);
+    if (addedClipSiblings_) RemoveClipSiblings(Handle());
     addedClipSiblings_ = false;
 }
 
