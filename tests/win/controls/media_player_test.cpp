@@ -101,12 +101,25 @@ TEST(MediaBarPaint, SetsAreReadFromTheirText) {
 
 namespace {
 
+// A player that counts the releases it is handed: a player of another
+// library may click at any release, so the bar must hand on only those over
+// the pressed button.
+class TCountingPlayer : public TMediaPlayer {
+public:
+    using TMediaPlayer::TMediaPlayer;
+    void WndProc(TMessage& m) override {
+        if (m.Msg == WM_LBUTTONUP) ++Releases;
+        TMediaPlayer::WndProc(m);
+    }
+    int Releases = 0;
+};
+
 class MediaPlayerSkinTest : public OwnFormTest {
 protected:
     void SetUp() override {
         OwnFormTest::SetUp();
         if (HasFatalFailure()) return;
-        player_ = Add<TMediaPlayer>(RECT{20, 20, 20 + 9 * 28, 50});
+        player_ = Add<TCountingPlayer>(RECT{20, 20, 20 + 9 * 28, 50});
         player_->OnButtonClick = [this](TPersistent*, TMPBtnType b) { clicks_.push_back(b); };
     }
     HWND Bar() const { return OverlayAbove(player_->Handle(), L"VelmoraMediaBar"); }
@@ -114,7 +127,7 @@ protected:
         return ColorToRGB(static_cast<TColor>(data_->Skin().Colour(sciButtonFace)));
     }
 
-    TMediaPlayer* player_ = nullptr;
+    TCountingPlayer* player_ = nullptr;
     std::vector<TMPBtnType> clicks_;
 };
 
@@ -159,10 +172,14 @@ TEST_F(MediaPlayerSkinTest, AClickOnlyWhenReleasedOverThePressedButton) {
         const HWND target = row.Skinned ? Bar() : player_->Handle();
         ASSERT_NE(target, nullptr);
         clicks_.clear();
+        player_->Releases = 0;
         SendMessageW(target, WM_LBUTTONDOWN, MK_LBUTTON, Across(row.DownX));
         SendMessageW(target, WM_LBUTTONUP, 0, Across(row.UpX));
         EXPECT_EQ(clicks_, row.Clicks) << "down at " << row.DownX << ", up at " << row.UpX
                                        << (row.Skinned ? " skinned" : " unskinned");
+        if (row.Skinned)
+            EXPECT_EQ(player_->Releases, static_cast<int>(row.Clicks.size()))
+                << "releases handed to the player, down at " << row.DownX;
         EXPECT_NE(GetCapture(), target);
     }
 }
