@@ -18,31 +18,17 @@ TPixelBitmap TabPicture(const TSkinModel& skin, int frame) {
 }
 
 const TClassInfo& TSkinAdvPage::StaticClass() {
-    static const TClassInfo info(L"TSkinAdvPage", &TSkinControl::StaticClass());
+    static const TClassInfo info(L"TSkinAdvPage", &TSkinPictureHandOver::StaticClass());
     return info;
-}
-
-void TSkinAdvPage::OnAttach() {
-    HandOver();
-}
-
-void TSkinAdvPage::SkinChanged() {
-    if (AttachState() != TControlAttach::Attached) return;
-    HandOver();
-    TSkinControl::SkinChanged();
 }
 
 void TSkinAdvPage::HandOver() {
     const TPixelBitmap normal = TabPicture(Skin(), 1);
     const TPixelBitmap active = TabPicture(Skin(), 2);
-    if (normal.Empty() || !Control()) return;
-    kept_.Replace(Control(), L"TabBackGround", normal);
-    kept_.Replace(Control(), L"TabBackGroundActive", active);
+    if (normal.Empty()) return;
+    Replace(L"TabBackGround", normal);
+    Replace(L"TabBackGroundActive", active);
     InvalidateRect(Handle(), nullptr, TRUE);
-}
-
-void TSkinAdvPage::OnRestore() {
-    if (Control()) kept_.PutBack(Control());
 }
 
 // The control draws everything itself; its tab scroller, which it makes

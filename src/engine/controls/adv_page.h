@@ -5,8 +5,7 @@
 // back when it goes. The control paints itself; the skin only skins the
 // up-down that scrolls its tabs.
 #include "core/pixel_bitmap.h"
-#include "engine/controls/kept_pictures.h"
-#include "engine/controls/skin_control.h"
+#include "engine/controls/picture_hand_over.h"
 
 struct TSkinModel;
 
@@ -18,20 +17,14 @@ constexpr int kTabPictureHeight = 21;
 // the skin has no tab image.
 TPixelBitmap TabPicture(const TSkinModel& skin, int frame);
 
-class TSkinAdvPage : public TSkinControl {
+class TSkinAdvPage : public TSkinPictureHandOver {
     VELMORA_CLASS()
-public:
-    void SkinChanged() override;
-
 protected:
-    void OnAttach() override;
-    void OnRestore() override;
+    void HandOver() override;
     void DrawSkin(HDC dc, const RECT& rect) override;
 
 private:
-    void HandOver();
     void SkinTabScroller();
 
-    TKeptPictures kept_;
     bool scrollerSkinned_ = false;
 };

@@ -1,7 +1,6 @@
 #include "engine/controls/media_player.h"
 
 #include "core/skin_model.h"
-#include "engine/controls/child_window_class.h"
 #include "engine/controls/control_props.h"
 #include "engine/controls/sibling_overlay.h"
 #include "engine/skin_data.h"
@@ -58,42 +57,20 @@ void PaintMediaBar(HDC dc, const TMediaBarLook& look, const TMediaGlyphs& glyphs
 }
 
 TWMediaPlayer::TWMediaPlayer(TSkinData& data, TWinControl& player)
-    : data_(&data), player_(&player), host_(player.Handle()) {
-    RegisterChildClass(kBarClass, &DefWindowProcW);
-    window_.Reset(CreateWindowExW(WS_EX_NOPARENTNOTIFY, kBarClass, L"", WS_CHILD | WS_CLIPSIBLINGS,
-                                  0, 0, 0, 0, GetParent(host_), nullptr, GetModuleHandleW(nullptr),
-                                  nullptr));
-    if (!window_) return;
-    subclass_ = std::make_unique<TWindowSubclass>(window_.Get(), this, &Handler);
+    : TSiblingOverlay(kBarClass, player.Handle()), data_(&data), player_(&player) {
     SyncPosition();
-}
-
-TWMediaPlayer::~TWMediaPlayer() {
-    subclass_.reset();
 }
 
 void TWMediaPlayer::Discard(std::unique_ptr<TWMediaPlayer> bar) {
     if (!bar) return;
-    if (bar->window_) ShowWindow(bar->window_.Get(), SW_HIDE);
+    if (bar->Handle()) ShowWindow(bar->Handle(), SW_HIDE);
     bar->data_ = nullptr;
     bar->player_ = nullptr;
     TDispatchTarget::Release(std::move(bar));
 }
 
-LRESULT TWMediaPlayer::Handler(void* object, HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
-    TMessage m{msg, wParam, lParam, 0};
-    return Dispatch(static_cast<TWMediaPlayer*>(object), window, m, &TWMediaPlayer::OnMessage,
-                    "media player bar");
-}
-
 void TWMediaPlayer::OnMessage(TMessage& m) {
     switch (m.Msg) {
-    case WM_ERASEBKGND:
-        m.Result = 1;
-        return;
-    case WM_PAINT:
-        Paint();
-        return;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
         ButtonDown(m);
@@ -111,34 +88,34 @@ void TWMediaPlayer::OnMessage(TMessage& m) {
 
 // The bar covers the player exactly and shows when it shows.
 void TWMediaPlayer::SyncPosition() {
-    if (!window_) return;
+    if (!Handle()) return;
     RECT bounds{};
     const bool visible = (GetWindowLongPtrW(host_, GWL_STYLE) & WS_VISIBLE) != 0;
     if (!visible || !GetWindowRect(host_, &bounds)) {
         shown_ = false;
-        ShowWindow(window_.Get(), SW_HIDE);
+        ShowWindow(Handle(), SW_HIDE);
         return;
     }
     MapWindowPoints(nullptr, GetParent(host_), reinterpret_cast<POINT*>(&bounds), 2);
     const HWND above = GetWindow(host_, GW_HWNDPREV);
-    const bool inPlace = above == window_.Get();
+    const bool inPlace = above == Handle();
     if (shown_ && inPlace && SameRect(bounds, placed_)) return;
     UINT flags = SWP_NOACTIVATE | SWP_SHOWWINDOW;
     if (inPlace) flags |= SWP_NOZORDER;
-    SetWindowPos(window_.Get(), above ? above : HWND_TOP, bounds.left, bounds.top,
+    SetWindowPos(Handle(), above ? above : HWND_TOP, bounds.left, bounds.top,
                  bounds.right - bounds.left, bounds.bottom - bounds.top, flags);
     placed_ = bounds;
     shown_ = true;
 }
 
 void TWMediaPlayer::Refresh() {
-    if (window_) InvalidateRect(window_.Get(), nullptr, FALSE);
+    if (Handle()) InvalidateRect(Handle(), nullptr, FALSE);
 }
 
 TMediaBarLook TWMediaPlayer::CurrentLook() const {
     TMediaBarLook look;
     RECT client{};
-    if (!data_ || !player_ || !GetClientRect(window_.Get(), &client)) return look;
+    if (!data_ || !player_ || !GetClientRect(Handle(), &client)) return look;
     look.Width = client.right;
     look.Height = client.bottom;
     look.Visible = ButtonSetFromText(GetPropText(player_, L"VisibleButtons"));
@@ -152,7 +129,7 @@ TMediaBarLook TWMediaPlayer::CurrentLook() const {
 }
 
 void TWMediaPlayer::Paint() {
-    TPaintDC paint(window_.Get());
+    TPaintDC paint(Handle());
     const TMediaBarLook look = CurrentLook();
     if (look.Width <= 0 || look.Height <= 0) return;
     if ((buffer_.Width() != look.Width || buffer_.Height() != look.Height) &&
@@ -167,7 +144,7 @@ void TWMediaPlayer::Paint() {
 int TWMediaPlayer::ButtonAt(LPARAM point) const {
     const POINT at{static_cast<short>(LOWORD(point)), static_cast<short>(HIWORD(point))};
     RECT client{};
-    GetClientRect(window_.Get(), &client);
+    GetClientRect(Handle(), &client);
     if (!PtInRect(&client, at)) return -1;
     return MediaButtonAt(ButtonSetFromText(GetPropText(player_, L"VisibleButtons")), client.right,
                          at.x);
@@ -184,7 +161,7 @@ void TWMediaPlayer::ButtonDown(TMessage& m) {
     if (!*alive || !player_) return;
     pressedIndex_ = ButtonAt(m.LParam);
     pressed_ = true;
-    SetCapture(window_.Get());
+    SetCapture(Handle());
     Refresh();
 }
 
@@ -201,7 +178,7 @@ void TWMediaPlayer::ButtonUp(TMessage& m) {
 
 void TWMediaPlayer::EndPress() {
     pressed_ = false;
-    if (GetCapture() == window_.Get()) ReleaseCapture();
+    if (GetCapture() == Handle()) ReleaseCapture();
     Refresh();
 }
 

@@ -4,6 +4,7 @@
 // The bar paints the player's buttons from the skin's button strip and
 // hands presses to the player, a release only when it lands on the button
 // that was pressed, so the player raises a click for that button alone.
+#include "engine/controls/sibling_overlay.h"
 #include "engine/controls/skin_control.h"
 #include "toolkit/media_player.h"
 
@@ -31,10 +32,9 @@ int MediaButtonFrame(bool enabled, bool pressed);
 // frame and its glyph (one pixel right and down while pressed).
 void PaintMediaBar(HDC dc, const TMediaBarLook& look, const TMediaGlyphs& glyphs);
 
-class TWMediaPlayer : public TDispatchTarget {
+class TWMediaPlayer : public TSiblingOverlay {
 public:
     TWMediaPlayer(TSkinData& data, TWinControl& player);
-    ~TWMediaPlayer() override;
 
     // Hides `bar` and frees it now, or once the message it is handling has
     // returned; it touches neither the player nor the skin again.
@@ -43,15 +43,13 @@ public:
     // Takes the player's place and visibility; nothing when nothing changed.
     void SyncPosition();
     void Refresh();
-    HWND Handle() const { return window_.Get(); }
     int PressedIndex() const { return pressedIndex_; }
     bool Pressed() const { return pressed_; }
     TMediaBarLook CurrentLook() const;
 
 private:
-    static LRESULT Handler(void* object, HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
-    void OnMessage(TMessage& m);
-    void Paint();
+    void OnMessage(TMessage& m) override;
+    void Paint() override;
     void ButtonDown(TMessage& m);
     void ButtonUp(TMessage& m);
     int ButtonAt(LPARAM point) const;
@@ -59,9 +57,6 @@ private:
 
     TSkinData* data_;
     TWinControl* player_;
-    HWND host_;
-    TWindowHandle window_;
-    std::unique_ptr<TWindowSubclass> subclass_;
     TMediaGlyphs glyphs_;
     bool pressed_ = false;
     int pressedIndex_ = -1;

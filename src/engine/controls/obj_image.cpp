@@ -49,18 +49,8 @@ TPixelBitmap BuildGlyphStrip(TGlyphHandOver kind, const TPixelBitmap& source, in
 }
 
 const TClassInfo& TSkinObjImage::StaticClass() {
-    static const TClassInfo info(L"TSkinObjImage", &TSkinControl::StaticClass());
+    static const TClassInfo info(L"TSkinObjImage", &TSkinPictureHandOver::StaticClass());
     return info;
-}
-
-void TSkinObjImage::OnAttach() {
-    HandOver();
-}
-
-void TSkinObjImage::SkinChanged() {
-    if (AttachState() != TControlAttach::Attached) return;
-    HandOver();
-    TSkinControl::SkinChanged();
 }
 
 // Later hand-overs write without keeping: restoring puts back what the
@@ -78,13 +68,12 @@ void TSkinObjImage::HandOver() {
     const TPixelBitmap strip =
         BuildGlyphStrip(kind_, radio ? buttons.RadioBitmap : buttons.CheckBitmap,
                         radio ? buttons.RadioFrameCount : buttons.CheckFrameCount);
-    if (strip.Empty() || !Control()) return;
+    if (strip.Empty()) return;
     if (kind_ == TGlyphHandOver::PropertiesGlyph) {
-        kept_.Replace(Control(), L"Properties.Glyph", strip);
-        handedOver_ = true;
+        handedOver_ = Replace(L"Properties.Glyph", strip);
         return;
     }
-    if (!kept_.Replace(Control(), L"CustomGlyphs", strip)) return;
+    if (!Replace(L"CustomGlyphs", strip)) return;
     Write(L"TransparentColor", kTransparentText);
     // Switched off and on, so that the control reads its glyphs again.
     Write(L"UseCustomGlyphs", L"False");
@@ -92,9 +81,7 @@ void TSkinObjImage::HandOver() {
     handedOver_ = true;
 }
 
-// The application's glyphs go back first; the base then puts the switches
-// back as they were, which makes the control read them again.
 void TSkinObjImage::OnRestore() {
-    if (Control()) kept_.PutBack(Control());
+    TSkinPictureHandOver::OnRestore();
     handedOver_ = false;
 }

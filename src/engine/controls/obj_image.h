@@ -5,8 +5,7 @@
 // (with the application's own glyphs restored) when it goes. The control
 // keeps painting itself; the skin never hooks its messages for drawing.
 #include "core/pixel_bitmap.h"
-#include "engine/controls/kept_pictures.h"
-#include "engine/controls/skin_control.h"
+#include "engine/controls/picture_hand_over.h"
 
 #include <vector>
 
@@ -24,23 +23,19 @@ std::vector<int> GlyphSlots(TGlyphHandOver kind, int sourceFrames);
 // empty slots hold the key colour. Empty for an empty source.
 TPixelBitmap BuildGlyphStrip(TGlyphHandOver kind, const TPixelBitmap& source, int sourceFrames);
 
-class TSkinObjImage : public TSkinControl {
+class TSkinObjImage : public TSkinPictureHandOver {
     VELMORA_CLASS()
 public:
     explicit TSkinObjImage(TGlyphHandOver kind) : kind_(kind) {}
     TGlyphHandOver Kind() const { return kind_; }
-    void SkinChanged() override;
 
 protected:
-    void OnAttach() override;
+    void HandOver() override;
     void OnRestore() override;
-    void DrawSkin(HDC, const RECT&) override {}
 
 private:
-    void HandOver();
     void Write(const std::wstring& name, const std::wstring& value);
 
     TGlyphHandOver kind_;
-    TKeptPictures kept_;
     bool handedOver_ = false;
 };

@@ -1,7 +1,6 @@
 #include "engine/controls/scroll_overlay.h"
 
 #include "core/skin_model.h"
-#include "engine/controls/child_window_class.h"
 #include "engine/platform_api.h"
 #include "engine/skin_draw.h"
 #include "engine/skin_data.h"
@@ -43,19 +42,10 @@ bool IsVerticalBar(HWND host, TBarKind kind) {
 } // namespace
 
 TWScrollbar::TWScrollbar(TSkinData& data, HWND host, TBarKind kind)
-    : data_(&data), host_(host), kind_(kind), vertical_(IsVerticalBar(host, kind)),
+    : TSiblingOverlay(kOverlayClass, host), data_(&data), kind_(kind),
+      vertical_(IsVerticalBar(host, kind)),
       arrowSize_(GetSystemMetrics(vertical_ ? SM_CYVSCROLL : SM_CXHSCROLL)) {
-    RegisterChildClass(kOverlayClass, &DefWindowProcW);
-    window_.Reset(CreateWindowExW(WS_EX_NOPARENTNOTIFY, kOverlayClass, L"",
-                                  WS_CHILD | WS_CLIPSIBLINGS, 0, 0, 0, 0, GetParent(host), nullptr,
-                                  GetModuleHandleW(nullptr), nullptr));
-    if (!window_) return;
-    subclass_ = std::make_unique<TWindowSubclass>(window_.Get(), this, &Handler);
     SyncPosition();
-}
-
-TWScrollbar::~TWScrollbar() {
-    subclass_.reset();
 }
 
 void TWScrollbar::Discard(std::unique_ptr<TWScrollbar> overlay) {
@@ -65,20 +55,8 @@ void TWScrollbar::Discard(std::unique_ptr<TWScrollbar> overlay) {
     TDispatchTarget::Release(std::move(overlay));
 }
 
-LRESULT TWScrollbar::Handler(void* object, HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
-    TMessage m{msg, wParam, lParam, 0};
-    return Dispatch(static_cast<TWScrollbar*>(object), window, m, &TWScrollbar::OnMessage,
-                    "scroll bar overlay");
-}
-
 void TWScrollbar::OnMessage(TMessage& m) {
     switch (m.Msg) {
-    case WM_ERASEBKGND:
-        m.Result = 1;
-        return;
-    case WM_PAINT:
-        Paint();
-        return;
     case WM_MOUSEMOVE:
         MouseMoved(PointOf(m.LParam));
         return;
@@ -128,7 +106,7 @@ bool TWScrollbar::ControlBarInfo(SCROLLBARINFO& info) const {
 void TWScrollbar::SyncPosition() {
     SCROLLBARINFO info;
     const bool visibleHost = (GetWindowLongPtrW(host_, GWL_STYLE) & WS_VISIBLE) != 0;
-    if (!window_ || !data_ || !HasScrollBarSkin(data_->Skin()) || !BarInfo(info) || !visibleHost ||
+    if (!Handle() || !data_ || !HasScrollBarSkin(data_->Skin()) || !BarInfo(info) || !visibleHost ||
         (info.rgstate[0] & STATE_SYSTEM_INVISIBLE)) {
         HideBar();
         return;
@@ -141,12 +119,12 @@ void TWScrollbar::SyncPosition() {
     clientBox_ = bar;
     MapWindowPoints(nullptr, host_, reinterpret_cast<POINT*>(&clientBox_), 2);
     MapWindowPoints(nullptr, GetParent(host_), reinterpret_cast<POINT*>(&bar), 2);
-    const bool inPlace = JustAbove(window_.Get(), host_);
+    const bool inPlace = JustAbove(Handle(), host_);
     if (shown_ && inPlace && SameRect(bar, placed_)) return;
     UINT flags = SWP_NOACTIVATE | SWP_SHOWWINDOW;
     if (inPlace) flags |= SWP_NOZORDER;
     const HWND above = GetWindow(host_, GW_HWNDPREV);
-    SetWindowPos(window_.Get(), above ? above : HWND_TOP, bar.left, bar.top, bar.right - bar.left,
+    SetWindowPos(Handle(), above ? above : HWND_TOP, bar.left, bar.top, bar.right - bar.left,
                  bar.bottom - bar.top, flags);
     placed_ = bar;
     shown_ = true;
@@ -155,7 +133,7 @@ void TWScrollbar::SyncPosition() {
 void TWScrollbar::HideBar() {
     shown_ = false;
     placed_ = RECT{};
-    if (window_ && IsWindowVisible(window_.Get())) ShowWindow(window_.Get(), SW_HIDE);
+    if (Handle() && IsWindowVisible(Handle())) ShowWindow(Handle(), SW_HIDE);
 }
 
 TScrollBarLook TWScrollbar::CurrentLook() const {
@@ -188,7 +166,7 @@ TBarSpan TWScrollbar::Span() const {
 }
 
 void TWScrollbar::Paint() {
-    TPaintDC paint(window_.Get());
+    TPaintDC paint(Handle());
     if (!data_) return;
     const TScrollBarLook look = CurrentLook();
     painted_ = look;
@@ -196,8 +174,8 @@ void TWScrollbar::Paint() {
 }
 
 void TWScrollbar::Refresh() {
-    if (!shown_ || !window_) return;
-    if (CurrentLook() != painted_) InvalidateRect(window_.Get(), nullptr, FALSE);
+    if (!shown_ || !Handle()) return;
+    if (CurrentLook() != painted_) InvalidateRect(Handle(), nullptr, FALSE);
 }
 
 void TWScrollbar::SetHotPart(int part) {
@@ -212,13 +190,13 @@ void TWScrollbar::NoteScrollRequest(int request) {
 
 void TWScrollbar::SetEnabled(bool enabled) {
     enabled_ = enabled;
-    if (window_) EnableWindow(window_.Get(), enabled);
+    if (Handle()) EnableWindow(Handle(), enabled);
     Refresh();
 }
 
 void TWScrollbar::MouseMoved(POINT at) {
     SetHotPart(HitTestBar(Span(), Along(at)));
-    RequestMouseLeave(window_.Get());
+    RequestMouseLeave(Handle());
 }
 
 void TWScrollbar::MouseLeft() {
@@ -234,13 +212,13 @@ void TWScrollbar::ButtonDown(POINT at) {
     if (BarInfo(info)) dragThumb_ = {info.xyThumbTop, info.xyThumbBottom};
     hotPart_ = HitTestBar(Span(), Along(at));
     pressed_ = true;
-    RedrawWindow(window_.Get(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
     ReleaseCapture();
     const auto alive = AliveFlag();
     SendButtonDown(at);
     if (!*alive) return;
     pressed_ = false;
-    if (GetCapture() == window_.Get()) ReleaseCapture();
+    if (GetCapture() == Handle()) ReleaseCapture();
     hotPart_ = PartUnderCursor();
     Refresh();
 }
@@ -251,14 +229,14 @@ int TWScrollbar::PartUnderCursor() const {
     POINT at{};
     RECT client{};
     GetCursorPos(&at);
-    ScreenToClient(window_.Get(), &at);
-    GetClientRect(window_.Get(), &client);
+    ScreenToClient(Handle(), &at);
+    GetClientRect(Handle(), &client);
     return PtInRect(&client, at) ? HitTestBar(Span(), Along(at)) : spNone;
 }
 
 void TWScrollbar::ButtonUp(POINT at) {
     pressed_ = false;
-    if (GetCapture() == window_.Get()) ReleaseCapture();
+    if (GetCapture() == Handle()) ReleaseCapture();
     PostButtonUp(at);
     Refresh();
 }
@@ -269,21 +247,21 @@ void TWScrollbar::ButtonUp(POINT at) {
 // runs, and this call returns when it has ended.
 void TWScrollbar::SendButtonDown(POINT at) {
     if (kind_ == TBarKind::Control) {
-        MapWindowPoints(window_.Get(), host_, &at, 1);
+        MapWindowPoints(Handle(), host_, &at, 1);
         SendMessageW(host_, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(at.x, at.y));
         return;
     }
-    ClientToScreen(window_.Get(), &at);
+    ClientToScreen(Handle(), &at);
     SendMessageW(host_, WM_NCLBUTTONDOWN, Vertical() ? HTVSCROLL : HTHSCROLL,
                  MAKELPARAM(at.x, at.y));
 }
 
 void TWScrollbar::PostButtonUp(POINT at) {
     if (kind_ == TBarKind::Control) {
-        MapWindowPoints(window_.Get(), host_, &at, 1);
+        MapWindowPoints(Handle(), host_, &at, 1);
         PostMessageW(host_, WM_LBUTTONUP, 0, MAKELPARAM(at.x, at.y));
         return;
     }
-    ClientToScreen(window_.Get(), &at);
+    ClientToScreen(Handle(), &at);
     PostMessageW(host_, WM_NCLBUTTONUP, Vertical() ? HTVSCROLL : HTHSCROLL, MAKELPARAM(at.x, at.y));
 }

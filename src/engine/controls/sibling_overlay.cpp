@@ -1,5 +1,7 @@
 #include "engine/controls/sibling_overlay.h"
 
+#include "engine/controls/child_window_class.h"
+
 namespace {
 
 void SetClipSiblings(HWND window, bool on) {
@@ -17,4 +19,32 @@ bool AddClipSiblings(HWND host) {
 
 void RemoveClipSiblings(HWND host) {
     if (IsWindow(host)) SetClipSiblings(host, false);
+}
+
+TSiblingOverlay::TSiblingOverlay(const wchar_t* windowClass, HWND host) : host_(host) {
+    RegisterChildClass(windowClass, &DefWindowProcW);
+    window_.Reset(CreateWindowExW(WS_EX_NOPARENTNOTIFY, windowClass, L"",
+                                  WS_CHILD | WS_CLIPSIBLINGS, 0, 0, 0, 0, GetParent(host), nullptr,
+                                  GetModuleHandleW(nullptr), nullptr));
+    if (window_) subclass_ = std::make_unique<TWindowSubclass>(window_.Get(), this, &Handler);
+}
+
+LRESULT TSiblingOverlay::Handler(void* object, HWND window, UINT msg, WPARAM wParam,
+                                 LPARAM lParam) {
+    TMessage m{msg, wParam, lParam, 0};
+    return Dispatch(static_cast<TSiblingOverlay*>(object), window, m, &TSiblingOverlay::Route,
+                    "control overlay");
+}
+
+void TSiblingOverlay::Route(TMessage& m) {
+    switch (m.Msg) {
+    case WM_ERASEBKGND:
+        m.Result = 1;
+        return;
+    case WM_PAINT:
+        Paint();
+        return;
+    default:
+        OnMessage(m);
+    }
 }

@@ -16,7 +16,7 @@ protected:
         SetWindowPos(main_, nullptr, -3000, -3000, 0, 0,
                      SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
         own_ = std::make_unique<TForm>(nullptr);
-        own_->SetBounds(40, 40, 460, 300);
+        own_->SetBounds(40, 40, 440, 300);
         own_->Show();
     }
     void TearDown() override {

@@ -1,8 +1,9 @@
-#include "engine/controls/kept_pictures.h"
+#include "engine/controls/picture_hand_over.h"
 
 #include "engine/controls/control_props.h"
 #include "engine/skin_draw.h"
 #include "toolkit/bitmap.h"
+#include "toolkit/win_control.h"
 
 #include <algorithm>
 
@@ -41,4 +42,29 @@ void TKeptPictures::PutBack(TPersistent* control) {
             target->LoadFromBmpBytes(k.Bytes);
     }
     kept_.clear();
+}
+
+const TClassInfo& TSkinPictureHandOver::StaticClass() {
+    static const TClassInfo info(L"TSkinPictureHandOver", &TSkinControl::StaticClass());
+    return info;
+}
+
+void TSkinPictureHandOver::OnAttach() {
+    HandOver();
+}
+
+void TSkinPictureHandOver::SkinChanged() {
+    if (AttachState() != TControlAttach::Attached) return;
+    HandOver();
+    TSkinControl::SkinChanged();
+}
+
+bool TSkinPictureHandOver::Replace(const std::wstring& name, const TPixelBitmap& pixels) {
+    return Control() && kept_.Replace(Control(), name, pixels);
+}
+
+// Runs before the base puts the properties it set back, so a control told
+// to read its pictures again finds the application's.
+void TSkinPictureHandOver::OnRestore() {
+    if (Control()) kept_.PutBack(Control());
 }

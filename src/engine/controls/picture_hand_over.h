@@ -4,6 +4,7 @@
 // first time the skin replaces it and put back when the skin goes, so
 // skinning never costs the application an image.
 #include "core/pixel_bitmap.h"
+#include "engine/controls/skin_control.h"
 
 #include <cstdint>
 #include <string>
@@ -26,4 +27,23 @@ private:
         std::vector<std::uint8_t> Bytes; // empty: the property held no picture
     };
     std::vector<TKept> kept_;
+};
+
+// The base of the families that only hand pictures over: the control keeps
+// painting itself from them. The pictures are handed over at attaching and
+// again at every skin change, and the application's come back at restore.
+class TSkinPictureHandOver : public TSkinControl {
+    VELMORA_CLASS()
+public:
+    void SkinChanged() override;
+
+protected:
+    void OnAttach() override;
+    void OnRestore() override;
+    // Gives the control the current skin's pictures (through Replace).
+    virtual void HandOver() = 0;
+    bool Replace(const std::wstring& name, const TPixelBitmap& pixels);
+
+private:
+    TKeptPictures kept_;
 };
