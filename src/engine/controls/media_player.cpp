@@ -2,7 +2,6 @@
 
 #include "core/skin_model.h"
 #include "engine/controls/control_props.h"
-#include "engine/controls/sibling_overlay.h"
 #include "engine/skin_data.h"
 #include "engine/skin_draw.h"
 #include "toolkit/colours.h"
@@ -195,14 +194,13 @@ TSkinMP::~TSkinMP() {
 
 void TSkinMP::OnAttach() {
     if (!Control()) return;
-    addedClipSiblings_ = AddClipSiblings(Handle());
+    clipSiblings_.Add(Handle());
     player_ = std::make_unique<TWMediaPlayer>(SkinData(), *Control());
 }
 
 void TSkinMP::OnRestore() {
     TWMediaPlayer::Discard(std::move(player_));
-    if (addedClipSiblings_) RemoveClipSiblings(Handle());
-    addedClipSiblings_ = false;
+    clipSiblings_.Remove();
 }
 
 void TSkinMP::SkinChanged() {

@@ -79,5 +79,5 @@ protected:
 
 private:
     std::unique_ptr<TWMediaPlayer> player_;
-    bool addedClipSiblings_ = false;
+    TClipSiblings clipSiblings_;
 };

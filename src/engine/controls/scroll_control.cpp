@@ -1,7 +1,5 @@
 #include "engine/controls/scroll_control.h"
 
-#include "engine/controls/sibling_overlay.h"
-
 const TClassInfo& TSkinScControl::StaticClass() {
     static const TClassInfo info(L"TSkinScControl", &TSkinControl::StaticClass());
     return info;
@@ -14,15 +12,14 @@ TSkinScControl::~TSkinScControl() {
 }
 
 void TSkinScControl::OnAttach() {
-    addedClipSiblings_ = AddClipSiblings(Handle());
+    clipSiblings_.Add(Handle());
     bar_ = std::make_unique<TWScrollbar>(SkinData(), Handle(), TBarKind::Control);
     bar_->SetEnabled(IsWindowEnabled(Handle()) != FALSE);
 }
 
 void TSkinScControl::OnRestore() {
     TWScrollbar::Discard(std::move(bar_));
-    if (addedClipSiblings_) RemoveClipSiblings(Handle());
-    addedClipSiblings_ = false;
+    clipSiblings_.Remove();
 }
 
 void TSkinScControl::SkinChanged() {

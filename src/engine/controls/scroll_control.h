@@ -4,6 +4,7 @@
 // platform's scroll loop (auto-repeat, paging, thumb tracking) runs as
 // ever; the overlay follows the control's place, visibility and range.
 #include "engine/controls/scroll_overlay.h"
+#include "engine/controls/sibling_overlay.h"
 #include "engine/controls/skin_control.h"
 
 #include <memory>
@@ -23,5 +24,5 @@ protected:
 
 private:
     std::unique_ptr<TWScrollbar> bar_;
-    bool addedClipSiblings_ = false;
+    TClipSiblings clipSiblings_;
 };

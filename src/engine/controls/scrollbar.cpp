@@ -1,7 +1,6 @@
 #include "engine/controls/scrollbar.h"
 
 #include "engine/controls/control_props.h"
-#include "engine/controls/sibling_overlay.h"
 #include "engine/engine_messages.h"
 #include "toolkit/gdi_objects.h"
 #include "toolkit/messages.h"
@@ -52,7 +51,7 @@ bool TSkinScrollbar::WantsBorder() const {
 void TSkinScrollbar::OnAttach() {
     border_ = WantsBorder();
     const HWND host = Handle();
-    addedClipSiblings_ = AddClipSiblings(host);
+    clipSiblings_.Add(host);
     ShowFaceInFixedColour();
     horz_ = std::make_unique<TWScrollbar>(SkinData(), host, TBarKind::Horizontal);
     vert_ = std::make_unique<TWScrollbar>(SkinData(), host, TBarKind::Vertical);
@@ -65,8 +64,7 @@ void TSkinScrollbar::OnAttach() {
 void TSkinScrollbar::OnRestore() {
     TWScrollbar::Discard(std::move(horz_));
     TWScrollbar::Discard(std::move(vert_));
-    if (addedClipSiblings_) RemoveClipSiblings(Handle());
-    addedClipSiblings_ = false;
+    clipSiblings_.Remove();
 }
 
 // Grids and similar controls paint their fixed cells in FixedColor: the

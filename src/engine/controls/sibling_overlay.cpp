@@ -11,14 +11,15 @@ void SetClipSiblings(HWND window, bool on) {
 
 } // namespace
 
-bool AddClipSiblings(HWND host) {
-    if (!IsWindow(host) || (GetWindowLongPtrW(host, GWL_STYLE) & WS_CLIPSIBLINGS)) return false;
+void TClipSiblings::Add(HWND host) {
+    if (added_ || !IsWindow(host) || (GetWindowLongPtrW(host, GWL_STYLE) & WS_CLIPSIBLINGS)) return;
     SetClipSiblings(host, true);
-    return true;
+    added_ = host;
 }
 
-void RemoveClipSiblings(HWND host) {
-    if (IsWindow(host)) SetClipSiblings(host, false);
+void TClipSiblings::Remove() {
+    if (added_ && IsWindow(added_)) SetClipSiblings(added_, false);
+    added_ = nullptr;
 }
 
 TSiblingOverlay::TSiblingOverlay(const wchar_t* windowClass, HWND host) : host_(host) {

@@ -13,10 +13,16 @@
 
 #include <memory>
 
-// Gives `host` WS_CLIPSIBLINGS; true when the style had to be added (and
-// must be taken away again with RemoveClipSiblings).
-bool AddClipSiblings(HWND host);
-void RemoveClipSiblings(HWND host);
+// WS_CLIPSIBLINGS on a host for as long as an overlay lies over it: added
+// when the host lacks it, and only then taken away again.
+class TClipSiblings {
+public:
+    void Add(HWND host);
+    void Remove();
+
+private:
+    HWND added_ = nullptr;
+};
 
 class TSiblingOverlay : public TDispatchTarget {
 public:
