@@ -203,18 +203,22 @@ TEST_F(OtherLibrariesTest, GlyphsAreHandedOverAndTheApplicationsOwnComeBack) {
     const TControlsLook before = TControlsLook::Of(*own_);
 
     ASSERT_NE(SkinOwn(), nullptr);
-    const TDataSkinButton& buttons = data_->Skin().Buttons;
-    ASSERT_FALSE(buttons.CheckBitmap.Empty());
-    ASSERT_FALSE(buttons.RadioBitmap.Empty());
-    ExpectSlots(*check->CustomGlyphs(), TGlyphHandOver::CheckItem, buttons.CheckBitmap,
-                buttons.CheckFrameCount);
-    ExpectSlots(*radio->CustomGlyphs(), TGlyphHandOver::RadioItem, buttons.RadioBitmap,
-                buttons.RadioFrameCount);
-    ExpectSlots(*cx->Properties()->Glyph(), TGlyphHandOver::PropertiesGlyph, buttons.CheckBitmap,
-                buttons.CheckFrameCount);
-    for (TRzCheckBox* box : {check, static_cast<TRzCheckBox*>(radio)}) {
-        EXPECT_TRUE(box->UseCustomGlyphs());
-        EXPECT_EQ(box->TransparentColor(), 0xFF00FF);
+    // Each stored skin in turn: a skin change hands its glyphs over again.
+    for (int stored : {0, 1}) {
+        SelectSkin(stored);
+        const TDataSkinButton& buttons = data_->Skin().Buttons;
+        ASSERT_FALSE(buttons.CheckBitmap.Empty());
+        ASSERT_FALSE(buttons.RadioBitmap.Empty());
+        ExpectSlots(*check->CustomGlyphs(), TGlyphHandOver::CheckItem, buttons.CheckBitmap,
+                    buttons.CheckFrameCount);
+        ExpectSlots(*radio->CustomGlyphs(), TGlyphHandOver::RadioItem, buttons.RadioBitmap,
+                    buttons.RadioFrameCount);
+        ExpectSlots(*cx->Properties()->Glyph(), TGlyphHandOver::PropertiesGlyph,
+                    buttons.CheckBitmap, buttons.CheckFrameCount);
+        for (TRzCheckBox* box : {check, static_cast<TRzCheckBox*>(radio)}) {
+            EXPECT_TRUE(box->UseCustomGlyphs());
+            EXPECT_EQ(box->TransparentColor(), 0xFF00FF);
+        }
     }
 
     SkinOff();
