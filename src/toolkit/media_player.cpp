@@ -116,17 +116,55 @@ void TMediaPlayer::ButtonClick(TMPBtnType button) {
     if (OnButtonClick) OnButtonClick(this, button);
 }
 
+void DrawMediaFocus(HDC dc, const RECT& rect) {
+    RECT focus = rect;
+    InflateRect(&focus, -4, -4);
+    DrawFocusRect(dc, &focus);
+}
+
 void TMediaPlayer::CreateParams(TCreateParams& p) {
     TCustomControl::CreateParams(p);
-    p.Style |= WS_CLIPSIBLINGS;
+    p.Style |= WS_CLIPSIBLINGS | WS_TABSTOP;
 }
 
 bool TMediaPlayer::ButtonUsable(int button) const {
-    return button >= 0 && InButtonSet(enabled_, button) && Enabled();
+    return button >= 0 && InButtonSet(visible_, button) && InButtonSet(enabled_, button) &&
+           Enabled();
+}
+
+// To the next usable button in `step`'s direction; the focus stays put at
+// either end. With no usable focused button yet, the first usable one.
+void TMediaPlayer::MoveFocus(int step) {
+    const int first =
+        ButtonUsable(focused_) ? focused_ + step : (step > 0 ? 0 : kMediaButtonCount - 1);
+    for (int b = first; b >= 0 && b < kMediaButtonCount; b += step)
+        if (ButtonUsable(b)) {
+            focused_ = b;
+            break;
+        }
+    Invalidate();
+}
+
+bool TMediaPlayer::KeyPressed(WORD key) {
+    switch (key) {
+    case VK_LEFT:
+        MoveFocus(-1);
+        return true;
+    case VK_RIGHT:
+        MoveFocus(1);
+        return true;
+    case VK_SPACE:
+    case VK_RETURN:
+        if (ButtonUsable(focused_)) ButtonClick(static_cast<TMPBtnType>(focused_));
+        return true;
+    default:
+        return false;
+    }
 }
 
 // A click is a press and a release over the same enabled button; moving
-// off the button before letting go cancels it, as with any push button.
+// off the button before letting go cancels it, as with any push button. The
+// keyboard reaches every usable button.
 // Losing the mouse to a window laid over the player (a skin's bar hands
 // presses on) only ends the pressed look.
 void TMediaPlayer::WndProc(TMessage& m) {
@@ -141,6 +179,18 @@ void TMediaPlayer::WndProc(TMessage& m) {
     case WM_CAPTURECHANGED:
         Invalidate();
         break;
+    case WM_GETDLGCODE:
+        m.Result = DLGC_WANTARROWS;
+        return;
+    case WM_SETFOCUS:
+        if (!ButtonUsable(focused_)) MoveFocus(1);
+        break;
+    case WM_KILLFOCUS:
+        Invalidate();
+        break;
+    case WM_KEYDOWN:
+        if (KeyPressed(static_cast<WORD>(m.WParam))) return;
+        break;
     default:
         break;
     }
@@ -151,6 +201,8 @@ void TMediaPlayer::ButtonDown(int x) {
     const int button = MediaButtonAt(visible_, Width(), x);
     if (!ButtonUsable(button)) return;
     pressed_ = button;
+    focused_ = button;
+    SetFocus();
     SetCapture(Handle());
     Invalidate();
 }
@@ -176,5 +228,6 @@ void TMediaPlayer::Paint(HDC dc) {
                              (enabled ? 0 : DFCS_INACTIVE));
         DrawMediaGlyph(dc, r, glyphs_.Glyph(GlyphSetOf(enabled, InButtonSet(coloured_, b)), b),
                        down ? 1 : 0);
+        if (b == focused_ && GetFocus() == Handle()) DrawMediaFocus(dc, r);
     }
 }

@@ -51,6 +51,8 @@ constexpr COLORREF kMediaGlyphKey = RGB(128, 128, 0);
 // `glyph` centred in `rect`, moved by `shift` pixels right and down, its
 // olive pixels left undrawn; nothing for a null glyph.
 void DrawMediaGlyph(HDC dc, const RECT& rect, HBITMAP glyph, int shift);
+// The focus rectangle of a button at `rect`.
+void DrawMediaFocus(HDC dc, const RECT& rect);
 
 class TMediaPlayer : public TCustomControl {
     VELMORA_CLASS()
@@ -63,6 +65,11 @@ public:
     void SetEnabledButtons(int v);
     int ColoredButtons() const { return coloured_; }
     void SetColoredButtons(int v);
+
+    // The button the keyboard works on (Left and Right move it over the
+    // usable buttons, Space or Enter clicks it); -1 before the player had
+    // the focus.
+    int FocusedButton() const { return focused_; }
 
     // A button was pressed and released over itself.
     TMPClickEvent OnButtonClick;
@@ -77,11 +84,14 @@ protected:
 private:
     void ButtonDown(int x);
     void ButtonUp(int x);
+    bool KeyPressed(WORD key);
+    void MoveFocus(int step); // 1 or -1
     bool ButtonUsable(int button) const;
 
     TMPButtonSet visible_ = kAllMediaButtons;
     TMPButtonSet enabled_ = kAllMediaButtons;
     TMPButtonSet coloured_ = kAllMediaButtons;
     int pressed_ = -1;
+    int focused_ = -1;
     TMediaGlyphs glyphs_;
 };

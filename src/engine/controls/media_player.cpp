@@ -52,6 +52,7 @@ void PaintMediaBar(HDC dc, const TMediaBarLook& look, const TMediaGlyphs& glyphs
             DrawElementFrame(dc, r, *look.Buttons, frame);
         const HBITMAP glyph = glyphs.Glyph(GlyphSetOf(enabled, InButtonSet(look.Coloured, b)), b);
         DrawMediaGlyph(dc, r, glyph, frame == 2 ? 1 : 0);
+        if (b == look.Focused) DrawMediaFocus(dc, r);
     }
 }
 
@@ -122,6 +123,9 @@ TMediaBarLook TWMediaPlayer::CurrentLook() const {
         IsWindowEnabled(host_) ? ButtonSetFromText(GetPropText(player_, L"EnabledButtons")) : 0;
     look.Coloured = ButtonSetFromText(GetPropText(player_, L"ColoredButtons"));
     look.Pressed = pressed_ ? pressedIndex_ : -1;
+    // Only the toolkit's own player says which button the keyboard is on.
+    const auto* own = dynamic_cast<const TMediaPlayer*>(player_);
+    look.Focused = own && GetFocus() == host_ ? own->FocusedButton() : -1;
     look.Face = ColorToRGB(static_cast<TColor>(data_->Skin().Colour(sciButtonFace)));
     look.Buttons = &data_->Skin().Buttons;
     return look;
@@ -218,6 +222,9 @@ void TSkinMP::AfterMessage(TMessage& m) {
         break;
     case WM_PAINT:
     case WM_ENABLE:
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+    case WM_KEYDOWN:
         player_->Refresh();
         break;
     default:

@@ -20,6 +20,7 @@ struct TMediaBarLook {
     TMPButtonSet Enabled = 0;
     TMPButtonSet Coloured = 0;
     int Pressed = -1; // the button shown pressed, or -1
+    int Focused = -1; // the button with the focus rectangle, or -1
     COLORREF Face = 0;
     const TDataSkinButton* Buttons = nullptr; // the skin's button strip; null: no frames
 };
@@ -29,7 +30,8 @@ TMPButtonSet ButtonSetFromText(const std::wstring& text);
 // The frame of the button strip a button shows: 3 disabled, 2 pressed, 1 otherwise.
 int MediaButtonFrame(bool enabled, bool pressed);
 // The bar at (0, 0) of `dc`: the face colour, then each visible button's
-// frame and its glyph (one pixel right and down while pressed).
+// frame and its glyph (one pixel right and down while pressed), and the
+// focus rectangle.
 void PaintMediaBar(HDC dc, const TMediaBarLook& look, const TMediaGlyphs& glyphs);
 
 class TWMediaPlayer : public TSiblingOverlay {

@@ -91,6 +91,31 @@ TEST(MediaBarPaint, EachButtonShowsItsFrameAndGlyph) {
     }
 }
 
+TEST(MediaBarPaint, TheFocusedButtonShowsAFocusRectangle) {
+    const TFlatButtons buttons;
+    const TMediaGlyphs glyphs;
+    for (int focused : {-1, 1}) {
+        TCanvasBitmap canvas(60, 24);
+        TMediaBarLook look;
+        look.Width = 60;
+        look.Height = 24;
+        look.Visible = Bit(btPlay) | Bit(btPause);
+        look.Enabled = look.Visible;
+        look.Focused = focused;
+        look.Face = kFace;
+        look.Buttons = &buttons;
+        PaintMediaBar(canvas.DC(), look, glyphs);
+        // The rectangle's top edge runs four pixels inside the button.
+        int dotted = 0, dottedOnPlay = 0;
+        for (int x = 4; x < 26; ++x) {
+            dotted += canvas.At(30 + x, 4) != kFrames[0] ? 1 : 0;
+            dottedOnPlay += canvas.At(x, 4) != kFrames[0] ? 1 : 0;
+        }
+        EXPECT_EQ(dotted > 0, focused == 1) << "focused " << focused;
+        EXPECT_EQ(dottedOnPlay, 0) << "play never has the focus here";
+    }
+}
+
 TEST(MediaBarPaint, SetsAreReadFromTheirText) {
     EXPECT_EQ(ButtonSetFromText(L"[btPlay,btStop,btEject]"),
               Bit(btPlay) | Bit(btStop) | Bit(btEject));
@@ -182,6 +207,36 @@ TEST_F(MediaPlayerSkinTest, AClickOnlyWhenReleasedOverThePressedButton) {
                 << "releases handed to the player, down at " << row.DownX;
         EXPECT_NE(GetCapture(), target);
     }
+}
+
+// The keyboard walks the usable buttons (stopping at either end) and Space
+// clicks the one it is on; the bar shows where it is.
+TEST_F(MediaPlayerSkinTest, TheKeyboardReachesEveryUsableButton) {
+    player_->SetEnabledButtons(Bit(btPlay) | Bit(btStop) | Bit(btEject));
+    TWinSkinForm* form = SkinOwn();
+    ASSERT_NE(form, nullptr);
+    auto* skin = dynamic_cast<TSkinMP*>(form->SkinControlOf(player_->Handle()));
+    ASSERT_TRUE(skin && skin->Player());
+    SetFocus(player_->Handle());
+    EXPECT_EQ(player_->FocusedButton(), btPlay) << "the first usable button takes the focus";
+    struct TRow {
+        WPARAM Key;
+        int Focused;
+        std::vector<TMPBtnType> Clicks;
+    } rows[] = {
+        {VK_RIGHT, btStop, {}}, {VK_RIGHT, btEject, {}},       {VK_RIGHT, btEject, {}},
+        {VK_LEFT, btStop, {}},  {VK_SPACE, btStop, {btStop}},  {VK_LEFT, btPlay, {}},
+        {VK_LEFT, btPlay, {}},  {VK_RETURN, btPlay, {btPlay}},
+    };
+    for (const TRow& row : rows) {
+        clicks_.clear();
+        SendMessageW(player_->Handle(), WM_KEYDOWN, row.Key, 0);
+        EXPECT_EQ(player_->FocusedButton(), row.Focused) << "key " << row.Key;
+        EXPECT_EQ(skin->Player()->CurrentLook().Focused, row.Focused) << "key " << row.Key;
+        EXPECT_EQ(clicks_, row.Clicks) << "key " << row.Key;
+    }
+    SetFocus(own_->Handle());
+    EXPECT_EQ(skin->Player()->CurrentLook().Focused, -1) << "no focus, no rectangle";
 }
 
 TEST_F(MediaPlayerSkinTest, ADisabledButtonNeverClicks) {
