@@ -202,9 +202,10 @@ TEST_F(MediaPlayerSkinTest, AClickOnlyWhenReleasedOverThePressedButton) {
         SendMessageW(target, WM_LBUTTONUP, 0, Across(row.UpX));
         EXPECT_EQ(clicks_, row.Clicks) << "down at " << row.DownX << ", up at " << row.UpX
                                        << (row.Skinned ? " skinned" : " unskinned");
-        if (row.Skinned)
+        if (row.Skinned) {
             EXPECT_EQ(player_->Releases, static_cast<int>(row.Clicks.size()))
                 << "releases handed to the player, down at " << row.DownX;
+        }
         EXPECT_NE(GetCapture(), target);
     }
 }
