@@ -6,6 +6,7 @@
 #include "skin_argument.h"
 #include "toolkit/list_box.h"
 #include "toolkit/list_view.h"
+#include "toolkit/media_player.h"
 #include "toolkit/menus.h"
 #include "toolkit/page_control.h"
 #include "toolkit/status_bar.h"
@@ -39,6 +40,13 @@ LRESULT AnswerCloseTab(const TForm& form, HWND tabs, int index) {
         return sheet && sheet->Tag() == 1 ? 1 : 0;
     }
     return 1;
+}
+
+// The media player's buttons, as the status bar names a click.
+std::wstring MediaButtonCaption(TMPBtnType button) {
+    static const wchar_t* const captions[kMediaButtonCount] = {
+        L"播放", L"暂停", L"停止", L"下一个", L"上一个", L"单步", L"后退", L"录制", L"弹出"};
+    return captions[button];
 }
 
 // The stored form names the skin components.
@@ -77,6 +85,12 @@ void TGalleryForm::FormCreate(TObject*) {
     auto* list = Find<TListView>(L"ListView1");
     auto* box = Find<TListBox>(L"ListBox1");
     if (list && box) FillSampleRows(*list, *box);
+    auto* player = Find<TMediaPlayer>(L"MediaPlayer1");
+    auto* bar = Find<TStatusBar>(L"StatusBar1");
+    if (player && bar)
+        player->OnButtonClick = [bar](TPersistent*, TMPBtnType button) {
+            bar->Panels()->Items(0)->SetText(L"按下了“" + MediaButtonCaption(button) + L"”");
+        };
     DragAcceptFiles(Handle(), TRUE);
 }
 

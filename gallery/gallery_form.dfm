@@ -825,6 +825,62 @@ object GalleryForm: TGalleryForm
       Caption = '第二项'
     end
   end
+  object LabelScrollBars: TLabel
+    Left = 630
+    Top = 356
+    Width = 200
+    Height = 16
+    Caption = '滚动条：'
+    Transparent = True
+  end
+  object ScrollBarH: TScrollBar
+    Left = 630
+    Top = 376
+    Width = 380
+    Height = 17
+    Max = 100
+    PageSize = 20
+    Position = 30
+    TabOrder = 20
+  end
+  object ScrollBarDisabled: TScrollBar
+    Left = 630
+    Top = 400
+    Width = 380
+    Height = 17
+    Max = 100
+    Position = 70
+    Enabled = False
+    TabOrder = 21
+  end
+  object ScrollBarV: TScrollBar
+    Left = 1030
+    Top = 356
+    Width = 17
+    Height = 174
+    Kind = sbVertical
+    Max = 200
+    PageSize = 40
+    Position = 60
+    TabOrder = 22
+  end
+  object LabelMediaPlayer: TLabel
+    Left = 630
+    Top = 436
+    Width = 380
+    Height = 16
+    Caption = '媒体播放器（灰色按钮不可用）：'
+    Transparent = True
+  end
+  object MediaPlayer1: TMediaPlayer
+    Left = 630
+    Top = 456
+    Width = 378
+    Height = 32
+    VisibleButtons = [btPlay, btPause, btStop, btNext, btPrev, btStep, btBack, btRecord, btEject]
+    EnabledButtons = [btPlay, btPause, btStop, btNext, btPrev, btRecord]
+    ColoredButtons = [btPlay, btStop, btRecord]
+  end
   object StatusBar1: TStatusBar
     Left = 0
     Top = 538

@@ -175,6 +175,7 @@ TSkinChoice ChooseForControl(const TControlFacts& c, int set, bool tabs) {
     if (c.ProgressBar) return SkinIf(set, xcProgress, TSkinKind::Progress);
     if (c.TrackBar) return SkinIf(set, xcTrackBar, TSkinKind::TrackBar);
     if (c.DateTimePicker) return SkinIf(set, xcCombo, TSkinKind::DateTime);
+    if (c.ScrollBar) return SkinIf(set, xcScrollbar, TSkinKind::ScrollControl);
     if (!IsOneOf(u, {L"TDCEDIT", L"TDCDBEDIT"}))
         return c.EmbeddedForm
                    ? WithChildren(Skin(TSkinKind::Box, true), TChildMapping::ComponentsAfter)

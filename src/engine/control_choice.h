@@ -40,6 +40,7 @@ struct TControlFacts {
     bool ProgressBar = false;
     bool TrackBar = false;
     bool DateTimePicker = false;
+    bool ScrollBar = false; // a standalone scroll bar control
     // A form placed inside another control.
     bool EmbeddedForm = false;
     bool Windowed = false;

@@ -91,6 +91,7 @@ TControlFacts FactsOf(TControl& control) {
     f.ProgressBar = control.InheritsFrom(L"TProgressBar");
     f.TrackBar = control.InheritsFrom(L"TTrackBar");
     f.DateTimePicker = control.InheritsFrom(L"TDateTimePicker");
+    f.ScrollBar = control.InheritsFrom(L"TScrollBar");
     f.EmbeddedForm = control.InheritsFrom(L"TForm") && control.Parent();
     auto* windowed = dynamic_cast<TWinControl*>(&control);
     f.Windowed = windowed != nullptr;

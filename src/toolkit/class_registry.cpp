@@ -10,9 +10,11 @@
 #include "toolkit/label.h"
 #include "toolkit/list_box.h"
 #include "toolkit/list_view.h"
+#include "toolkit/media_player.h"
 #include "toolkit/menus.h"
 #include "toolkit/page_control.h"
 #include "toolkit/progress_bar.h"
+#include "toolkit/scroll_bar.h"
 #include "toolkit/speed_button.h"
 #include "toolkit/status_bar.h"
 #include "toolkit/tab_control.h"
@@ -36,6 +38,7 @@ std::vector<const TClassInfo*>& Registry() {
         &TComboBox::StaticClass(),    &TDateTimePicker::StaticClass(), &TProgressBar::StaticClass(),
         &TTrackBar::StaticClass(),    &TUpDown::StaticClass(),         &TListBox::StaticClass(),
         &TMainMenu::StaticClass(),    &TTabControl::StaticClass(),     &TTabSet::StaticClass(),
+        &TMediaPlayer::StaticClass(), &TScrollBar::StaticClass(),
     };
     return classes;
 }

@@ -76,6 +76,18 @@ void SetEnumProp(TPersistent& object, const std::wstring& name, const std::wstri
     t.Info->SetOrd(*t.Object, v);
 }
 
+std::wstring GetSetProp(const TPersistent& object, const std::wstring& name) {
+    TPropTarget t = Require(object, name, TPropKind::Set);
+    const long long bits = t.Info->GetOrd(*t.Object);
+    std::wstring text = L"[";
+    for (int v = 0; v < static_cast<int>(t.Info->Enum->Names.size()) && v < 63; ++v) {
+        if (!(bits & (1LL << v))) continue;
+        if (text.size() > 1) text += L',';
+        text += t.Info->Enum->Names[v];
+    }
+    return text + L"]";
+}
+
 std::wstring GetStrProp(const TPersistent& object, const std::wstring& name) {
     TPropTarget t = Require(object, name, TPropKind::String);
     return t.Info->GetStr(*t.Object);

@@ -31,6 +31,9 @@ void SetOrdProp(TPersistent& object, const std::wstring& name, long long value);
 std::wstring GetEnumProp(const TPersistent& object, const std::wstring& name);
 void SetEnumProp(TPersistent& object, const std::wstring& name, const std::wstring& value);
 std::wstring GetStrProp(const TPersistent& object, const std::wstring& name);
+// A set property as its stored text: the member names in value order,
+// "[btPlay,btStop]"; "[]" when empty.
+std::wstring GetSetProp(const TPersistent& object, const std::wstring& name);
 void SetStrProp(TPersistent& object, const std::wstring& name, const std::wstring& value);
 TPersistent* GetObjectProp(const TPersistent& object, const std::wstring& name);
 std::any GetMethodProp(const TPersistent& object, const std::wstring& name);

@@ -54,6 +54,13 @@ std::wstring GetPropText(const TPersistent* object, const std::wstring& name) {
     if (HasProp(object, name, TPropKind::Integer))
         return std::to_wstring(GetOrdPropByName(object, name));
     if (HasProp(object, name, TPropKind::Enumeration)) return GetEnumPropByName(object, name);
+    if (HasProp(object, name, TPropKind::Set)) {
+        try {
+            return GetSetProp(*object, name);
+        } catch (const EPropertyError&) {
+            return {};
+        }
+    }
     return GetTextPropByName(object, name);
 }
 

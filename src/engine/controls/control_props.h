@@ -16,7 +16,8 @@ std::wstring GetEnumPropByName(const TPersistent* object, const std::wstring& na
 std::wstring GetTextPropByName(const TPersistent* object, const std::wstring& name);
 // An object property's object (a glyph bitmap, a font); null when there is none.
 TPersistent* GetObjectPropByName(const TPersistent* object, const std::wstring& name);
-// Any of the three kinds above as text; empty when there is none.
+// Any of the three kinds above, or a set ("[btPlay,btStop]"), as text;
+// empty when there is none.
 std::wstring GetPropText(const TPersistent* object, const std::wstring& name);
 // Integer properties take the text as a number, enumerations by value name,
 // strings as is; other kinds and missing properties are left alone. False

@@ -1,5 +1,6 @@
 #include "engine/controls/control_registry.h"
 
+#include "engine/controls/adv_page.h"
 #include "engine/controls/bit_button.h"
 #include "engine/controls/check_box.h"
 #include "engine/controls/combo_box.h"
@@ -8,8 +9,11 @@
 #include "engine/controls/face_boxes.h"
 #include "engine/controls/group_box.h"
 #include "engine/controls/list_view.h"
+#include "engine/controls/media_player.h"
 #include "engine/controls/menu_button.h"
+#include "engine/controls/obj_image.h"
 #include "engine/controls/progress_bar.h"
+#include "engine/controls/scroll_control.h"
 #include "engine/controls/scrollbar.h"
 #include "engine/controls/speed_button.h"
 #include "engine/controls/status_bar.h"
@@ -48,6 +52,19 @@ std::unique_ptr<TSkinControl> MakeTab(const TSkinChoice& choice) {
     return std::make_unique<TSkinTab>();
 }
 
+// Other libraries' check and radio controls take the glyph strip their
+// variant names.
+std::unique_ptr<TSkinControl> MakeObjImage(const TSkinChoice& choice) {
+    switch (choice.Variant) {
+    case TSkinVariant::RadioImage:
+        return std::make_unique<TSkinObjImage>(TGlyphHandOver::RadioItem);
+    case TSkinVariant::CxCheckImage:
+        return std::make_unique<TSkinObjImage>(TGlyphHandOver::PropertiesGlyph);
+    default:
+        return std::make_unique<TSkinObjImage>(TGlyphHandOver::CheckItem);
+    }
+}
+
 struct TFamily {
     TSkinKind Kind;
     TFactory Factory;
@@ -76,6 +93,10 @@ const TFamily kFamilies[] = {
     {TSkinKind::Edit, &Make<TSkinEdit>},
     {TSkinKind::ComboBox, &Make<TSkinComBox>},
     {TSkinKind::DateTime, &Make<TSkinDateTime>},
+    {TSkinKind::MediaPlayer, &Make<TSkinMP>},
+    {TSkinKind::ScrollControl, &Make<TSkinScControl>},
+    {TSkinKind::ObjImage, &MakeObjImage},
+    {TSkinKind::AdvPage, &Make<TSkinAdvPage>},
 };
 
 TFactory FactoryOf(TSkinKind kind) {

@@ -1,7 +1,6 @@
 #include "engine/controls/scroll_overlay.h"
 
 #include "core/skin_model.h"
-#include "engine/controls/child_window_class.h"
 #include "engine/platform_api.h"
 #include "engine/skin_draw.h"
 #include "engine/skin_data.h"
@@ -34,22 +33,19 @@ bool JustAbove(HWND overlay, HWND host) {
     return next == host || (IsOverlay(next) && GetWindow(next, GW_HWNDNEXT) == host);
 }
 
+// A scroll bar control is vertical when its style says so.
+bool IsVerticalBar(HWND host, TBarKind kind) {
+    if (kind == TBarKind::Control) return (GetWindowLongPtrW(host, GWL_STYLE) & SBS_VERT) != 0;
+    return kind == TBarKind::Vertical;
+}
+
 } // namespace
 
 TWScrollbar::TWScrollbar(TSkinData& data, HWND host, TBarKind kind)
-    : data_(&data), host_(host), kind_(kind),
-      arrowSize_(GetSystemMetrics(kind == TBarKind::Vertical ? SM_CYVSCROLL : SM_CXHSCROLL)) {
-    RegisterChildClass(kOverlayClass, &DefWindowProcW);
-    window_.Reset(CreateWindowExW(WS_EX_NOPARENTNOTIFY, kOverlayClass, L"",
-                                  WS_CHILD | WS_CLIPSIBLINGS, 0, 0, 0, 0, GetParent(host), nullptr,
-                                  GetModuleHandleW(nullptr), nullptr));
-    if (!window_) return;
-    subclass_ = std::make_unique<TWindowSubclass>(window_.Get(), this, &Handler);
+    : TSiblingOverlay(kOverlayClass, host), data_(&data), kind_(kind),
+      vertical_(IsVerticalBar(host, kind)),
+      arrowSize_(GetSystemMetrics(vertical_ ? SM_CYVSCROLL : SM_CXHSCROLL)) {
     SyncPosition();
-}
-
-TWScrollbar::~TWScrollbar() {
-    subclass_.reset();
 }
 
 void TWScrollbar::Discard(std::unique_ptr<TWScrollbar> overlay) {
@@ -59,20 +55,8 @@ void TWScrollbar::Discard(std::unique_ptr<TWScrollbar> overlay) {
     TDispatchTarget::Release(std::move(overlay));
 }
 
-LRESULT TWScrollbar::Handler(void* object, HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
-    TMessage m{msg, wParam, lParam, 0};
-    return Dispatch(static_cast<TWScrollbar*>(object), window, m, &TWScrollbar::OnMessage,
-                    "scroll bar overlay");
-}
-
 void TWScrollbar::OnMessage(TMessage& m) {
     switch (m.Msg) {
-    case WM_ERASEBKGND:
-        m.Result = 1;
-        return;
-    case WM_PAINT:
-        Paint();
-        return;
     case WM_MOUSEMOVE:
         MouseMoved(PointOf(m.LParam));
         return;
@@ -94,7 +78,27 @@ void TWScrollbar::OnMessage(TMessage& m) {
 bool TWScrollbar::BarInfo(SCROLLBARINFO& info) const {
     info = SCROLLBARINFO{};
     info.cbSize = sizeof(info);
+    if (kind_ == TBarKind::Control) return ControlBarInfo(info);
     return QueryScrollBarInfo(host_, Vertical() ? OBJID_VSCROLL : OBJID_HSCROLL, info);
+}
+
+// A scroll bar control is the whole bar; its thumb follows from its range
+// by the same rule as a window's bars.
+bool TWScrollbar::ControlBarInfo(SCROLLBARINFO& info) const {
+    SCROLLINFO range{};
+    range.cbSize = sizeof(range);
+    range.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
+    if (!GetWindowRect(host_, &info.rcScrollBar) || !GetScrollInfo(host_, SB_CTL, &range))
+        return false;
+    const RECT& bar = info.rcScrollBar;
+    const int length = Vertical() ? bar.bottom - bar.top : bar.right - bar.left;
+    const TThumbSpan thumb = ThumbFromRange(
+        {range.nMin, range.nMax, static_cast<int>(range.nPage), range.nPos}, length, arrowSize_);
+    info.xyThumbTop = thumb.Start;
+    info.xyThumbBottom = thumb.End;
+    if (!IsWindowVisible(host_)) info.rgstate[0] |= STATE_SYSTEM_INVISIBLE;
+    if (!IsWindowEnabled(host_)) info.rgstate[0] |= STATE_SYSTEM_UNAVAILABLE;
+    return true;
 }
 
 // Placed only when the bar moved, changed size or lost its place just above
@@ -102,7 +106,7 @@ bool TWScrollbar::BarInfo(SCROLLBARINFO& info) const {
 void TWScrollbar::SyncPosition() {
     SCROLLBARINFO info;
     const bool visibleHost = (GetWindowLongPtrW(host_, GWL_STYLE) & WS_VISIBLE) != 0;
-    if (!window_ || !data_ || !HasScrollBarSkin(data_->Skin()) || !BarInfo(info) || !visibleHost ||
+    if (!Handle() || !data_ || !HasScrollBarSkin(data_->Skin()) || !BarInfo(info) || !visibleHost ||
         (info.rgstate[0] & STATE_SYSTEM_INVISIBLE)) {
         HideBar();
         return;
@@ -115,12 +119,12 @@ void TWScrollbar::SyncPosition() {
     clientBox_ = bar;
     MapWindowPoints(nullptr, host_, reinterpret_cast<POINT*>(&clientBox_), 2);
     MapWindowPoints(nullptr, GetParent(host_), reinterpret_cast<POINT*>(&bar), 2);
-    const bool inPlace = JustAbove(window_.Get(), host_);
+    const bool inPlace = JustAbove(Handle(), host_);
     if (shown_ && inPlace && SameRect(bar, placed_)) return;
     UINT flags = SWP_NOACTIVATE | SWP_SHOWWINDOW;
     if (inPlace) flags |= SWP_NOZORDER;
     const HWND above = GetWindow(host_, GW_HWNDPREV);
-    SetWindowPos(window_.Get(), above ? above : HWND_TOP, bar.left, bar.top, bar.right - bar.left,
+    SetWindowPos(Handle(), above ? above : HWND_TOP, bar.left, bar.top, bar.right - bar.left,
                  bar.bottom - bar.top, flags);
     placed_ = bar;
     shown_ = true;
@@ -129,7 +133,7 @@ void TWScrollbar::SyncPosition() {
 void TWScrollbar::HideBar() {
     shown_ = false;
     placed_ = RECT{};
-    if (window_ && IsWindowVisible(window_.Get())) ShowWindow(window_.Get(), SW_HIDE);
+    if (Handle() && IsWindowVisible(Handle())) ShowWindow(Handle(), SW_HIDE);
 }
 
 TScrollBarLook TWScrollbar::CurrentLook() const {
@@ -162,7 +166,7 @@ TBarSpan TWScrollbar::Span() const {
 }
 
 void TWScrollbar::Paint() {
-    TPaintDC paint(window_.Get());
+    TPaintDC paint(Handle());
     if (!data_) return;
     const TScrollBarLook look = CurrentLook();
     painted_ = look;
@@ -170,8 +174,8 @@ void TWScrollbar::Paint() {
 }
 
 void TWScrollbar::Refresh() {
-    if (!shown_ || !window_) return;
-    if (CurrentLook() != painted_) InvalidateRect(window_.Get(), nullptr, FALSE);
+    if (!shown_ || !Handle()) return;
+    if (CurrentLook() != painted_) InvalidateRect(Handle(), nullptr, FALSE);
 }
 
 void TWScrollbar::SetHotPart(int part) {
@@ -186,13 +190,13 @@ void TWScrollbar::NoteScrollRequest(int request) {
 
 void TWScrollbar::SetEnabled(bool enabled) {
     enabled_ = enabled;
-    if (window_) EnableWindow(window_.Get(), enabled);
+    if (Handle()) EnableWindow(Handle(), enabled);
     Refresh();
 }
 
 void TWScrollbar::MouseMoved(POINT at) {
     SetHotPart(HitTestBar(Span(), Along(at)));
-    RequestMouseLeave(window_.Get());
+    RequestMouseLeave(Handle());
 }
 
 void TWScrollbar::MouseLeft() {
@@ -207,16 +211,14 @@ void TWScrollbar::ButtonDown(POINT at) {
     SCROLLBARINFO info;
     if (BarInfo(info)) dragThumb_ = {info.xyThumbTop, info.xyThumbBottom};
     hotPart_ = HitTestBar(Span(), Along(at));
-    POINT screen = at;
-    ClientToScreen(window_.Get(), &screen);
     pressed_ = true;
-    RedrawWindow(window_.Get(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
     ReleaseCapture();
     const auto alive = AliveFlag();
-    SendMessageW(host_, WM_NCLBUTTONDOWN, HostHitCode(), MAKELPARAM(screen.x, screen.y));
+    SendButtonDown(at);
     if (!*alive) return;
     pressed_ = false;
-    if (GetCapture() == window_.Get()) ReleaseCapture();
+    if (GetCapture() == Handle()) ReleaseCapture();
     hotPart_ = PartUnderCursor();
     Refresh();
 }
@@ -227,16 +229,39 @@ int TWScrollbar::PartUnderCursor() const {
     POINT at{};
     RECT client{};
     GetCursorPos(&at);
-    ScreenToClient(window_.Get(), &at);
-    GetClientRect(window_.Get(), &client);
+    ScreenToClient(Handle(), &at);
+    GetClientRect(Handle(), &client);
     return PtInRect(&client, at) ? HitTestBar(Span(), Along(at)) : spNone;
 }
 
 void TWScrollbar::ButtonUp(POINT at) {
-    POINT screen = at;
-    ClientToScreen(window_.Get(), &screen);
     pressed_ = false;
-    if (GetCapture() == window_.Get()) ReleaseCapture();
-    PostMessageW(host_, WM_NCLBUTTONUP, HostHitCode(), MAKELPARAM(screen.x, screen.y));
+    if (GetCapture() == Handle()) ReleaseCapture();
+    PostButtonUp(at);
     Refresh();
+}
+
+// A window's bar takes the press as a non-client one at a screen point; a
+// scroll bar control as a client press at the same point of its own (the
+// overlay covers it exactly). Either way the platform's own scroll loop
+// runs, and this call returns when it has ended.
+void TWScrollbar::SendButtonDown(POINT at) {
+    if (kind_ == TBarKind::Control) {
+        MapWindowPoints(Handle(), host_, &at, 1);
+        SendMessageW(host_, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(at.x, at.y));
+        return;
+    }
+    ClientToScreen(Handle(), &at);
+    SendMessageW(host_, WM_NCLBUTTONDOWN, Vertical() ? HTVSCROLL : HTHSCROLL,
+                 MAKELPARAM(at.x, at.y));
+}
+
+void TWScrollbar::PostButtonUp(POINT at) {
+    if (kind_ == TBarKind::Control) {
+        MapWindowPoints(Handle(), host_, &at, 1);
+        PostMessageW(host_, WM_LBUTTONUP, 0, MAKELPARAM(at.x, at.y));
+        return;
+    }
+    ClientToScreen(Handle(), &at);
+    PostMessageW(host_, WM_NCLBUTTONUP, Vertical() ? HTVSCROLL : HTHSCROLL, MAKELPARAM(at.x, at.y));
 }

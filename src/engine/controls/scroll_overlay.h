@@ -7,24 +7,22 @@
 // sibling of the host, just above it, and the host clips its siblings so
 // the native bar never draws over it.
 #include "engine/controls/scrollbar_paint.h"
-#include "engine/message_dispatch.h"
+#include "engine/controls/sibling_overlay.h"
 #include "toolkit/bitmap.h"
-#include "toolkit/unique_handle.h"
-#include "toolkit/window_subclass.h"
 
 #include <memory>
 
 class TSkinData;
 
-// Which of the host's bars an overlay covers.
-enum class TBarKind { Horizontal, Vertical };
+// Which of the host's bars an overlay covers: one of its window scroll
+// bars, or the whole host when it is a scroll bar control itself.
+enum class TBarKind { Horizontal, Vertical, Control };
 
-class TWScrollbar : public TDispatchTarget {
+class TWScrollbar : public TSiblingOverlay {
 public:
     // Makes the overlay for `host`'s bar of `kind` and places it. The skin
     // data must outlive the overlay or be let go with Detach.
     TWScrollbar(TSkinData& data, HWND host, TBarKind kind);
-    ~TWScrollbar() override;
 
     // Hides `overlay` and frees it now, or once the press it is handing on
     // has ended; it touches neither its host nor the skin again.
@@ -42,8 +40,6 @@ public:
     void NoteScrollRequest(int request);
     void SetEnabled(bool enabled);
 
-    HWND Handle() const { return window_.Get(); }
-    HWND Host() const { return host_; }
     bool Shown() const { return shown_; }
     // The bar in the host's client coordinates, as last placed.
     const RECT& ClientBox() const { return clientBox_; }
@@ -53,27 +49,26 @@ public:
     TScrollBarLook CurrentLook() const;
 
 private:
-    static LRESULT Handler(void* object, HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
-    void OnMessage(TMessage& m);
-    void Paint();
+    void OnMessage(TMessage& m) override;
+    void Paint() override;
     void MouseMoved(POINT at);
     void MouseLeft();
     void ButtonDown(POINT at);
     void ButtonUp(POINT at);
     bool BarInfo(SCROLLBARINFO& info) const;
-    bool Vertical() const { return kind_ == TBarKind::Vertical; }
+    bool ControlBarInfo(SCROLLBARINFO& info) const;
+    bool Vertical() const { return vertical_; }
     int Along(POINT at) const { return Vertical() ? at.y : at.x; }
     TBarSpan Span() const;
     int PartUnderCursor() const;
     void SetHotPart(int part);
-    // The host's hit-test code of the native bar under the overlay.
-    WPARAM HostHitCode() const { return Vertical() ? HTVSCROLL : HTHSCROLL; }
+    // Hands a press or release at `at` (overlay client point) to the host.
+    void SendButtonDown(POINT at);
+    void PostButtonUp(POINT at);
 
     TSkinData* data_;
-    HWND host_;
     TBarKind kind_;
-    TWindowHandle window_;
-    std::unique_ptr<TWindowSubclass> subclass_;
+    bool vertical_;
     int arrowSize_;
     int hotPart_ = spNone;
     bool pressed_ = false;

@@ -21,11 +21,6 @@ POINT ClientOffset(HWND window) {
     return {origin.x - w.left, origin.y - w.top};
 }
 
-void SetClipSiblings(HWND window, bool on) {
-    const LONG_PTR style = GetWindowLongPtrW(window, GWL_STYLE);
-    SetWindowLongPtrW(window, GWL_STYLE, on ? style | WS_CLIPSIBLINGS : style & ~WS_CLIPSIBLINGS);
-}
-
 } // namespace
 
 const TClassInfo& TSkinScrollbar::StaticClass() {
@@ -56,8 +51,7 @@ bool TSkinScrollbar::WantsBorder() const {
 void TSkinScrollbar::OnAttach() {
     border_ = WantsBorder();
     const HWND host = Handle();
-    addedClipSiblings_ = !(GetWindowLongPtrW(host, GWL_STYLE) & WS_CLIPSIBLINGS);
-    if (addedClipSiblings_) SetClipSiblings(host, true);
+    clipSiblings_.Add(host);
     ShowFaceInFixedColour();
     horz_ = std::make_unique<TWScrollbar>(SkinData(), host, TBarKind::Horizontal);
     vert_ = std::make_unique<TWScrollbar>(SkinData(), host, TBarKind::Vertical);
@@ -70,8 +64,7 @@ void TSkinScrollbar::OnAttach() {
 void TSkinScrollbar::OnRestore() {
     TWScrollbar::Discard(std::move(horz_));
     TWScrollbar::Discard(std::move(vert_));
-    if (addedClipSiblings_ && IsWindow(Handle())) SetClipSiblings(Handle(), false);
-    addedClipSiblings_ = false;
+    clipSiblings_.Remove();
 }
 
 // Grids and similar controls paint their fixed cells in FixedColor: the

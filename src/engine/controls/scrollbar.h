@@ -5,6 +5,7 @@
 // colour. TSkinScrollbarH is the same for a raw window with scroll bars
 // (no border of its own).
 #include "engine/controls/scroll_overlay.h"
+#include "engine/controls/sibling_overlay.h"
 #include "engine/controls/skin_control.h"
 
 #include <memory>
@@ -42,7 +43,7 @@ private:
     std::unique_ptr<TWScrollbar> horz_;
     std::unique_ptr<TWScrollbar> vert_;
     bool border_ = false;
-    bool addedClipSiblings_ = false;
+    TClipSiblings clipSiblings_;
 };
 
 class TSkinScrollbarH : public TSkinScrollbar {

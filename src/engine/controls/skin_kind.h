@@ -18,6 +18,7 @@ enum class TSkinKind {
     UpDown,
     MediaPlayer,
     Scrollbar,
+    ScrollControl, // a standalone scroll bar control
     ListView,
     Tab,
     Tab31,

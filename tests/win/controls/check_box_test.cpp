@@ -3,7 +3,7 @@
 // from real windows: toolkit controls (the skin paints everything) and the
 // raw dialog's buttons (the platform paints, the skin draws the box over it),
 // after paints and after the messages the platform paints outside WM_PAINT.
-#include "controls_fixture.h"
+#include "own_form_fixture.h"
 
 #include "engine/controls/check_box.h"
 #include "toolkit/check_box.h"
@@ -182,22 +182,8 @@ protected:
 };
 
 // A toolkit form of the test's own, on screen where nothing covers it.
-class ToggleSkinTest : public TToggleChecks<SkinFormTest> {
+class ToggleSkinTest : public TToggleChecks<OwnFormTest> {
 protected:
-    void SetUp() override {
-        SkinFormTest::SetUp();
-        if (HasFatalFailure()) return;
-        SetWindowPos(main_, nullptr, -3000, -3000, 0, 0,
-                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-        own_ = std::make_unique<TForm>(nullptr);
-        own_->SetBounds(40, 40, 440, 300);
-        own_->Show();
-    }
-    void TearDown() override {
-        own_.reset();
-        SkinFormTest::TearDown();
-    }
-
     template <class T> T* Add(const wchar_t* caption, int row, int column = 0) {
         auto* control = new T(own_.get());
         control->SetParent(own_.get());
@@ -205,17 +191,6 @@ protected:
         control->SetCaption(caption);
         return control;
     }
-    // Skins the form and brings it to the front.
-    TWinSkinForm* SkinOwn() {
-        SkinOn();
-        SetForegroundWindow(own_->Handle());
-        RedrawWindow(own_->Handle(), nullptr, nullptr,
-                     RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
-        Pump();
-        return manager_->FindSkinForm(own_->Handle());
-    }
-
-    std::unique_ptr<TForm> own_;
 };
 
 } // namespace

@@ -147,6 +147,7 @@ TEST(ToolkitControlMapping, TheChainOfTests) {
     const auto progress = [](TControlFacts& f) { f.ProgressBar = true; };
     const auto trackBar = [](TControlFacts& f) { f.TrackBar = true; };
     const auto picker = [](TControlFacts& f) { f.DateTimePicker = true; };
+    const auto scrollBar = [](TControlFacts& f) { f.ScrollBar = true; };
     const auto numButtons = [](long long n) { return [n](TControlFacts& f) { f.NumButtons = n; }; };
     const TControlRow rows[] = {
         {Facts(L"TTABSET"), kAll, true, K::Tab31, false, C::None},
@@ -192,6 +193,8 @@ TEST(ToolkitControlMapping, TheChainOfTests) {
         {Facts(L"TTRACKBAR", trackBar), Without(xcTrackBar), true, K::None, false, C::None},
         {Facts(L"TDATETIMEPICKER", picker), kAll, true, K::DateTime, false, C::None},
         {Facts(L"TDATETIMEPICKER", picker), Without(xcCombo), true, K::None, false, C::None},
+        {Facts(L"TSCROLLBAR", scrollBar), kAll, true, K::ScrollControl, false, C::None},
+        {Facts(L"TSCROLLBAR", scrollBar), Without(xcScrollbar), true, K::None, false, C::None},
         {Facts(L"TFRMINNER", embedded), kAll, true, K::Box, true, C::ComponentsAfter},
         {Facts(L"TSOMETHINGELSE"), kAll, true, K::None, false, C::None},
         {Facts(L"TDCEDIT", numButtons(1)), kAll, true, K::ComboBox, false, C::None},
