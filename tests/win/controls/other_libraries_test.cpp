@@ -238,12 +238,10 @@ TEST_F(OtherLibrariesTest, TabBackgroundsAreHandedOverAndTheApplicationsOwnComeB
     const std::vector<std::uint8_t> own = PictureOf(*pages->TabBackGround());
     const TControlsLook before = TControlsLook::Of(*own_);
 
-    TWinSkinForm* form = SkinOwn();
-    ASSERT_NE(form, nullptr);
-    // Only the class map names such a control; it is attached as mapping would.
-    auto skin = std::make_unique<TSkinAdvPage>();
-    ASSERT_TRUE(skin->AttachControl(*form, *data_, *pages, true));
-    form->AdoptControl(std::move(skin));
+    // Only the class map names such a control: without the line it would be
+    // skinned as the page control it derives from.
+    data_->SetSkin3rd({L"TAdvPageControl=advpagecontrol"});
+    ASSERT_NE(SkinOwn(), nullptr);
     ASSERT_TRUE(data_->Skin().Tabs);
     for (auto [picture, frame] :
          {std::pair{pages->TabBackGround(), 1}, std::pair{pages->TabBackGroundActive(), 2}}) {
