@@ -40,20 +40,27 @@ class ButtonsTest(ProgramTest):
         window = find_window("^Velmora$")
         self.assertIsNotNone(window, "the main window did not appear")
         frame = SkinFrame("yellow")
-        g = geometry(window)
-        left, top = g["X"] + frame.left, g["Y"] + frame.top
+
+        def client_origin():
+            # Read each time: the window may still be moved to its place
+            # after it first appears.
+            g = geometry(window)
+            return g["X"] + frame.left, g["Y"] + frame.top
 
         def probe(png, button):
             x, y, w, h = button
+            left, top = client_origin()
             cx = left + x + w // 2
             return [pixel(png, cx, top + y + 1), pixel(png, cx, top + y + h - 2)]
 
         def point(button):
             x, y, w, h = button
+            left, top = client_origin()
             return str(left + x + w // 2), str(top + y + h // 2)
 
         def checks(png):
             x, y, w, h = CHECK_STRIP
+            left, top = client_origin()
             out = os.path.join(self.shots, "checks.png")
             run("convert", png, "-crop", "%dx%d+%d+%d" % (w, h, left + x, top + y), "+repage",
                 "-depth", "8", "rgb:" + out)
