@@ -607,8 +607,7 @@ int CaptionButtonFrameCount(int width, int height, int action) {
     int frames = 6;
     // width / height <= 3.8, in integers: a quotient held at the x87's
     // extended precision (32-bit builds) lands just above 3.8 for 38 x 10.
-    if (width > 0 && height > 0)
-        frames = 10LL * width <= 38LL * height ? 3 : 6;
+    if (width > 0 && height > 0) frames = 10LL * width <= 38LL * height ? 3 : 6;
     return action < 0 ? 6 : frames;
 }
 
