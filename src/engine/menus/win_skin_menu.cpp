@@ -60,7 +60,6 @@ void TWinSkinMenu::LayoutButtons(const RECT& bar) {
 
 void TWinSkinMenu::ForgetPictures() {
     pictureValid_ = false;
-    laidOutIn_ = RECT{};
 }
 
 bool TWinSkinMenu::TPictureKey::SameBackground(const TPictureKey& o) const {
@@ -99,21 +98,21 @@ void TWinSkinMenu::PaintBar(HDC dc, const RECT& bar, const TMenuBarLook& look) {
     const bool moved = !EqualRect(&bar, &barRect_);
     barRect_ = bar;
     if (!pictureValid_ || !(key == pictureKey_) || moved) {
-        if (!ComposeBar(key, bar)) return;
+        // New buttons (no valid picture), a moved bar or another font: the
+        // buttons are placed again.
+        const bool relayout = !pictureValid_ || moved || key.Font != pictureKey_.Font;
+        if (!ComposeBar(key, bar, relayout)) return;
     }
     BitBlt(dc, bar.left, bar.top, w, h, picture_.DC(), 0, 0, SRCCOPY);
 }
 
-bool TWinSkinMenu::ComposeBar(const TPictureKey& key, const RECT& bar) {
+bool TWinSkinMenu::ComposeBar(const TPictureKey& key, const RECT& bar, bool relayout) {
     const int w = key.Width, h = key.Height;
     const bool background = !pictureValid_ || !key.SameBackground(pictureKey_);
     pictureValid_ = false;
     if (!barCache_.Fit(w, h) || !picture_.Fit(w, h)) return false;
     if (background) PaintMenuBarBackground(barCache_.DC(), RECT{0, 0, w, h}, look_);
-    if (!EqualRect(&bar, &laidOutIn_) || key.Font != pictureKey_.Font) {
-        LayoutButtons(bar);
-        laidOutIn_ = bar;
-    }
+    if (relayout) LayoutButtons(bar);
     BitBlt(picture_.DC(), 0, 0, w, h, barCache_.DC(), 0, 0, SRCCOPY);
     for (const auto& b : buttons_) {
         RECT r = b->Rect;

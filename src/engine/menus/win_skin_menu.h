@@ -72,7 +72,7 @@ private:
         bool operator==(const TPictureKey& o) const;
     };
     TPictureKey KeyOf(const RECT& bar, const TMenuBarLook& look) const;
-    bool ComposeBar(const TPictureKey& key, const RECT& bar);
+    bool ComposeBar(const TPictureKey& key, const RECT& bar, bool relayout);
     std::vector<TBarButtonFacts> Facts() const;
 
     TWinSkinForm* form_;
@@ -84,5 +84,4 @@ private:
     TBitmap picture_;  // the bar with its buttons, as last painted
     TPictureKey pictureKey_;
     bool pictureValid_ = false;
-    RECT laidOutIn_{}; // the bar the buttons were placed in
 };
