@@ -357,3 +357,9 @@ class ProgramTest(unittest.TestCase):
             if condition(png) or time.time() > deadline:
                 return png
             time.sleep(0.3)
+
+
+class GalleryProgramTest(ProgramTest):
+    """ProgramTest on the gallery instead of Velmora itself."""
+    program_variable = "VELMORA_GALLERY"
+    window_title = "皮肤样例"

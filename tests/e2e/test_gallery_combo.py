@@ -9,7 +9,7 @@ import subprocess
 import time
 import unittest
 
-from e2e_support import GALLERY_CLIENT_H, ProgramTest, SkinFrame, crop, geometry, run
+from e2e_support import GALLERY_CLIENT_H, GalleryProgramTest, SkinFrame, crop, geometry, run
 
 # Client coordinates of the page control's third tab (输入) and, on that
 # page, of the drop-down combo (page origin (424, 31) in the client area).
@@ -23,9 +23,7 @@ CLIENT_H = GALLERY_CLIENT_H
 ITEMS = 12
 
 
-class GalleryComboTest(ProgramTest):
-    program_variable = "VELMORA_GALLERY"
-    window_title = "皮肤样例"
+class GalleryComboTest(GalleryProgramTest):
 
     def setUp(self):
         super().setUp()

@@ -10,14 +10,12 @@ import time
 import unittest
 
 from e2e_support import (
-    GALLERY_CLIENT_H, GALLERY_CLIENT_W, ProgramTest, SkinFrame, crop, geometry, pixel, run)
+    GALLERY_CLIENT_H, GALLERY_CLIENT_W, GalleryProgramTest, SkinFrame, crop, geometry, pixel, run)
 
 CLIENT_W, CLIENT_H = GALLERY_CLIENT_W, GALLERY_CLIENT_H
 
 
-class GalleryResizeTest(ProgramTest):
-    program_variable = "VELMORA_GALLERY"
-    window_title = "皮肤样例"
+class GalleryResizeTest(GalleryProgramTest):
 
     def setUp(self):
         super().setUp()

@@ -9,13 +9,11 @@ import tempfile
 import time
 import unittest
 
-from e2e_support import (ProgramTest, SOURCE_DIR, SkinFrame, close_window, crop, find_window,
+from e2e_support import (GalleryProgramTest, SOURCE_DIR, SkinFrame, close_window, crop, find_window,
                          geometry, pixel, wine_command, windows_path)
 
 
-class GallerySkinFileTest(ProgramTest):
-    program_variable = "VELMORA_GALLERY"
-    window_title = "皮肤样例"
+class GallerySkinFileTest(GalleryProgramTest):
 
     def skin_file(self, folder):
         """The skin file to try, written into `folder`."""

@@ -8,15 +8,13 @@ import sys
 import time
 import unittest
 
-from e2e_support import (
-    GALLERY_CLIENT_H, GALLERY_CLIENT_W, ProgramTest, SkinFrame, geometry, run, visible_windows)
+from e2e_support import (GALLERY_CLIENT_H, GALLERY_CLIENT_W, GalleryProgramTest, SkinFrame,
+                         geometry, run, visible_windows)
 
 CLIENT_W, CLIENT_H = GALLERY_CLIENT_W, GALLERY_CLIENT_H
 
 
-class MenuBarTest(ProgramTest):
-    program_variable = "VELMORA_GALLERY"
-    window_title = "皮肤样例"
+class MenuBarTest(GalleryProgramTest):
 
     def open_menus(self):
         return {w for w in visible_windows() - self.base
